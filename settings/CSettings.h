@@ -1,0 +1,81 @@
+#pragma once
+
+#include "IniFile.h"
+
+#include <QString>
+#include <QVariant>
+
+#include <memory>
+
+class IMessageBox;
+class QSettings;
+
+/// The store of the program's remembered options: named text values kept either in
+/// Settings.ini in the program's folder or in the per-user settings area ("registry"),
+/// each in the section "Settings". Exactly one of the two places is in use at a time.
+///
+/// Values are written as text: a boolean as "-1" or "0", a number as its decimal digits,
+/// text unchanged. GetSetting always returns text; the caller converts it back with the
+/// helpers of SettingText.h and keeps its own default when they cannot.
+class CSettings {
+public:
+    /// The folder that holds the running program; Settings.ini lives there.
+    static QString defaultProgramFolder();
+    /// The per-user area: the platform's native settings for the user, application "Sifta".
+    static std::unique_ptr<QSettings> defaultUserStore();
+
+    /// Decides which place is in use: the per-user area's "SaveToINI" value (true when
+    /// missing) goes through the SaveToINI setter, so the INI file is tried at every start
+    /// unless the per-user area is the chosen store. Shows no message for an unwritable
+    /// folder. `messages` must outlive the store; it reports unexpected INI errors.
+    explicit CSettings(IMessageBox& messages, const QString& programFolder = defaultProgramFolder(),
+                       std::unique_ptr<QSettings> userStore = defaultUserStore());
+    /// Writes the location key into the place in use ("-1" in the INI file, "0" in the
+    /// per-user area).
+    ~CSettings();
+
+    CSettings(const CSettings&) = delete;
+    CSettings& operator=(const CSettings&) = delete;
+
+    /// True while Settings.ini is the store in use.
+    bool SaveToINI() const;
+    /// Switches the store. Asking for the INI file when it cannot be written leaves the
+    /// per-user area in use (read the getter afterwards); no message is shown. Values are
+    /// never copied between the two places.
+    void SaveToINI(bool bValue);
+
+    /// The stored text of `sName`, or `vDefault` as text when the key is missing: a
+    /// boolean as the word "True" or "False", a number as its decimal digits, text as itself,
+    /// no default as empty text.
+    QString GetSetting(const QString& sName, const QVariant& vDefault = QVariant()) const;
+    /// Stores `vValue` under `sName` in the place in use. A write the INI file refuses
+    /// (unwritable folder) is dropped without a message.
+    void SaveSetting(const QString& sName, const QVariant& vValue);
+    /// Deletes the key `sKey`, or with no key the whole section "Settings", of the place
+    /// in use.
+    void DeleteSetting(const QString& sKey = QString());
+
+    /// Full path of Settings.ini.
+    const QString& INIFile() const { return mINIFile; }
+
+private:
+    QString INIGetSetting(const QString& sKey, const QString& sDefault) const;
+    /// Writes one key of Settings.ini; a null `sValue` deletes the key. False when the file
+    /// could not be written.
+    bool INIWriteSetting(const QString& sKey, const QString& sValue);
+    bool INIDeleteSection();
+    bool reportIniFailure(const IniResult& result, const QString& operation) const;
+    QString userKey(const QString& sName) const;
+    void writeUserSetting(const QString& sName, const QString& sValue);
+
+    IMessageBox& mMessages;
+    bool mSaveToINI = false;
+    QString mAppName;
+    QString mINIFile;
+    IniFile mIni;
+    std::unique_ptr<QSettings> mUserStore;
+};
+
+/// The program's one settings store. The main window creates it when it loads; main()
+/// resets it once the last window has closed, which writes the location key.
+extern std::unique_ptr<CSettings> gSettings;

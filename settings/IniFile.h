@@ -1,0 +1,91 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+#include <QStringView>
+
+#include <optional>
+
+/// How an operation on an INI file ended. The numbers are shown in error messages.
+enum class IniStatus {
+    Ok = 0,
+    /// The file exists but could not be read; writing it would lose its contents.
+    Unreadable = 1,
+    /// The file or its folder cannot be written (read-only folder, no rights, full disk).
+    Unwritable = 2,
+    /// The key is empty or holds characters a key line cannot hold.
+    InvalidKey = 3,
+    /// The value holds a line break, which a value line cannot hold.
+    InvalidValue = 4,
+};
+
+struct IniResult {
+    IniStatus status = IniStatus::Ok;
+    QString description;
+
+    bool ok() const { return status == IniStatus::Ok; }
+};
+
+struct IniLookup {
+    IniResult result;
+    /// Empty when the file, the section or the key is missing, or the line cannot be read.
+    std::optional<QString> value;
+};
+
+/// The text rules of an INI file, on its bytes (UTF-8). Section names and keys compare
+/// without regard to letter case; the first section and the first key of a name count.
+/// A value is read without its surrounding blanks and without one pair of enclosing
+/// quotation marks. Lines that are not touched keep their exact bytes.
+namespace IniText {
+
+/// The value of `key` in `section`, or nothing when it is missing or not valid UTF-8.
+std::optional<QString> findValue(QByteArrayView contents, QStringView section, QStringView key);
+
+/// `contents` with `key` set to `value`: an existing key line is rewritten in place, a new
+/// key goes after the last key of the section, a missing section is appended to the end.
+/// The key and the value must pass isValidKey and isValidValue.
+QByteArray setValue(QByteArrayView contents, QStringView section, QStringView key, QStringView value);
+
+/// `contents` without the line of `key` in `section`.
+QByteArray removeKey(QByteArrayView contents, QStringView section, QStringView key);
+
+/// `contents` without every section named `section`: headers, keys and other lines.
+QByteArray removeSection(QByteArrayView contents, QStringView section);
+
+/// The text written after the equals sign so that findValue gives `value` back exactly:
+/// enclosed in quotation marks when it has blanks at either end or is itself enclosed in
+/// quotation marks.
+QString encodeValue(QStringView value);
+
+bool isValidKey(QStringView key);
+bool isValidValue(QStringView value);
+
+} // namespace IniText
+
+/// One INI file on disk. Every call opens, reads or replaces the file by itself; writes go
+/// to a temporary file in the same folder that then replaces the file, so a failed write
+/// leaves the old file untouched.
+class IniFile {
+public:
+    explicit IniFile(QString path);
+
+    const QString& path() const { return mPath; }
+
+    /// A missing file reads as an empty one.
+    IniLookup read(QStringView section, QStringView key) const;
+    IniResult write(QStringView section, QStringView key, QStringView value);
+    /// Succeeds without writing when there is nothing to remove.
+    IniResult remove(QStringView section, QStringView key);
+    IniResult removeSection(QStringView section);
+
+private:
+    struct Contents {
+        IniResult result;
+        QByteArray bytes;
+    };
+    Contents load() const;
+    IniResult save(const QByteArray& bytes);
+
+    QString mPath;
+};
