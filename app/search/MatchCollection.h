@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+#include <memory>
+#include <vector>
+
+class MatchCollection;
+class Match;
+struct MatchData;
+
+/// The texts captured by the groups of one match: a cheap view into its collection.
+class SubMatches {
+public:
+    /// Number of capturing groups of the pattern (also for groups that took no part).
+    int Count() const;
+    /// Text of group j + 1 (0 <= j < Count()); empty when the group took no part.
+    QString Item(int j) const;
+    /// Start of group j + 1 in the searched text, -1 when the group took no part.
+    qsizetype FirstIndex(int j) const;
+    /// Length of group j + 1, 0 when the group took no part.
+    qsizetype Length(int j) const;
+
+private:
+    friend class Match;
+    SubMatches(std::shared_ptr<const MatchData> data, qsizetype match);
+    std::shared_ptr<const MatchData> mData;
+    qsizetype mMatch = 0;
+};
+
+/// One match: a cheap view into its collection; Value() builds the text only when asked.
+class Match {
+public:
+    /// Start in UTF-16 code units of the searched text.
+    qsizetype FirstIndex() const;
+    /// Length in UTF-16 code units; 0 occurs. FirstIndex() + Length() never exceeds the text's length.
+    qsizetype Length() const;
+    QString Value() const;
+    class SubMatches SubMatches() const;
+
+private:
+    friend class MatchCollection;
+    Match(std::shared_ptr<const MatchData> data, qsizetype match);
+    std::shared_ptr<const MatchData> mData;
+    qsizetype mMatch = 0;
+};
+
+/// Offsets of every match and group, kept compactly, and the searched text (shared, not copied).
+struct MatchData {
+    QString text;
+    int groupCount = 0;
+    /// Per match, (groupCount + 1) pairs of start and end; -1, -1 for a group that took no part.
+    std::vector<qint32> offsets;
+
+    qsizetype stride() const { return 2 * (qsizetype(groupCount) + 1); }
+};
+
+/// All matches of one Execute, in text order.
+class MatchCollection {
+public:
+    MatchCollection();
+    explicit MatchCollection(std::shared_ptr<const MatchData> data);
+
+    qsizetype Count() const;
+    /// Match i, 0 <= i < Count().
+    Match Item(qsizetype i) const;
+    /// Number of capturing groups of the pattern.
+    int GroupCount() const;
+    /// The searched text.
+    const QString& Text() const;
+
+private:
+    std::shared_ptr<const MatchData> mData;
+};

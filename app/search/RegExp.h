@@ -1,0 +1,74 @@
+#pragma once
+
+#include "MatchCollection.h"
+#include "RegExpError.h"
+#include "RegExpResult.h"
+
+#include <QString>
+
+#include <atomic>
+#include <cstdint>
+#include <memory>
+#include <optional>
+
+struct CompiledPattern;
+
+/// The regular-expression object: a VBScript/JScript (ECMAScript 3 style) pattern with the
+/// options IgnoreCase, Global and Multiline, run over UTF-16 text. Positions are code units.
+///
+/// The pattern is compiled lazily on first use and the compiled form is kept until the pattern,
+/// IgnoreCase or Multiline changes; setting the same value again does not recompile. One object
+/// must not be used from two threads at once; copies share the immutable compiled form, so a
+/// copy can search on another thread.
+class RegExp {
+public:
+    RegExp();
+    explicit RegExp(const QString& pattern);
+    ~RegExp();
+    RegExp(const RegExp&);
+    RegExp& operator=(const RegExp&);
+    RegExp(RegExp&&) noexcept;
+    RegExp& operator=(RegExp&&) noexcept;
+
+    QString Pattern() const;
+    void setPattern(const QString& pattern);
+    bool IgnoreCase() const;
+    void setIgnoreCase(bool ignoreCase);
+    bool Global() const;
+    void setGlobal(bool global);
+    bool Multiline() const;
+    void setMultiline(bool multiline);
+
+    /// Longest text Replace may return, in code units; INT32_MAX unless lowered.
+    qsizetype maxResultLength() const;
+    void setMaxResultLength(qsizetype length);
+
+    /// Compiles the pattern (when not compiled yet) without searching; the error, or nothing
+    /// when the pattern is valid. For live feedback while the user types.
+    std::optional<RegExpError> Compile() const;
+    /// Number of capturing groups; 0 when the pattern does not compile.
+    int GroupCount() const;
+
+    /// Every match of the pattern in text (only the first unless Global), in text order.
+    /// The cancel flag is checked between matches; a cancelled run returns
+    /// RegExpError::Cancelled, never a partial collection.
+    RegExpResult<MatchCollection> Execute(const QString& text,
+                                          const std::atomic_bool* cancel = nullptr) const;
+
+    /// text with every match (only the first unless Global) replaced by replacement, which may
+    /// use $1..$99, $&, $`, $', $_, $+, $$. Fails with RegExpError::ResultTooLong, and no
+    /// partial result, when the result would exceed maxResultLength().
+    RegExpResult<QString> Replace(const QString& text, const QString& replacement,
+                                  const std::atomic_bool* cancel = nullptr) const;
+
+private:
+    /// The compiled form of the current pattern and options, compiling it when needed.
+    const CompiledPattern& compiled() const;
+
+    QString mPattern;
+    bool mIgnoreCase = false;
+    bool mGlobal = false;
+    bool mMultiline = false;
+    qsizetype mMaxResultLength = INT32_MAX;
+    mutable std::shared_ptr<const CompiledPattern> mCompiled;
+};
