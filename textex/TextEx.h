@@ -1,0 +1,171 @@
+#pragma once
+
+#include "PropertyBag.h"
+#include "PropertyError.h"
+#include "StdFont.h"
+
+#include <QString>
+#include <QWidget>
+
+#include <memory>
+#include <optional>
+
+class QMimeData;
+class QsciScintilla;
+class TextExBox;
+
+/// The Search Text box: a QScintilla editor that its container reads and moves by
+/// character positions.
+///
+/// Positions and lengths are UTF-16 code units of Text (the units of QString): a CR LF
+/// counts two, a character outside the BMP counts two. A position inside a surrogate pair
+/// is moved to the pair's start. CR LF, lone LF and lone CR are kept exactly as written or
+/// typed, and each shows as a line break.
+///
+/// Lines are displayed lines: while long lines wrap (MultiLine with ScrollBars 0 or 2) a
+/// wrapped logical line counts as several lines; otherwise lines are the logical lines.
+class TextEx : public QWidget {
+    Q_OBJECT
+public:
+    explicit TextEx(QWidget* parent = nullptr);
+    ~TextEx() override;
+
+    // Text, selection and line queries.
+
+    /// The inner editor widget; it takes the focus and the user's input.
+    QsciScintilla* hwnd() const;
+
+    /// The whole text, cached until the text changes.
+    QString Text() const;
+    /// Replaces the whole text: the caret goes to 0 with nothing selected, the undo
+    /// history is cleared, and Change is raised once (also for an equal text).
+    void setText(const QString& sValue);
+    /// Number of UTF-16 code units of Text; 0 for an empty text.
+    int TextLength() const;
+
+    /// The smaller end of the selection, or the caret.
+    int SelStart() const;
+    /// Puts the caret at nValue (limited to the text) with nothing selected, scrolled into view.
+    void setSelStart(int nValue);
+    int SelLength() const;
+    /// Selects nValue code units from SelStart with the caret at the end. A value of 0 or
+    /// less changes nothing. Overflow when SelStart + nValue leaves the 32-bit range.
+    std::optional<PropertyError> setSelLength(int nValue);
+    QString SelText() const;
+    /// Replaces the selection (or inserts at the caret) as one undoable edit; the caret
+    /// ends after the inserted text.
+    void setSelText(const QString& sValue);
+
+    /// nStartChar gets the smaller end of the selection, nEndChar the larger.
+    void GetSel(int& nStartChar, int& nEndChar) const;
+    /// Selects from nStartChar (the anchor) to nEndChar (the caret), both limited to the
+    /// text, and scrolls the caret into view. A negative nEndChar means the end of the
+    /// text (so 0, -1 selects all); a negative nStartChar removes the selection and leaves
+    /// the caret where it is.
+    void SetSel(int nStartChar, int nEndChar);
+
+    /// Displayed line of the caret, or of the selection's start.
+    int CurrentLine() const;
+    /// SelStart - LineStart(CurrentLine).
+    int CurrentChar() const;
+    /// Number of displayed lines, at least 1; a text ending in a line break has an empty last line.
+    int LineCount() const;
+    /// Position of the first character of displayed line nLine; -1 means the caret's line;
+    /// a line that does not exist gives 0.
+    int LineStart(int nLine) const;
+    /// Length of the line LineStart(nLine) lies on, without its line break.
+    int LineLength(int nLine) const;
+
+    /// The sequence Enter inserts: "\r\n" (the default), "\n" or "\r". Returns false and
+    /// changes nothing for any other text. Text already present is never converted.
+    bool setNewLineSequence(const QString& sBreak);
+    QString NewLineSequence() const;
+
+    // Display modes, tab stops and fonts.
+
+    /// false: one line (Enter inserts nothing, a pasted text is cut at its first line break).
+    bool MultiLine() const { return mMultiLine; }
+    void setMultiLine(bool bValue);
+    /// Bit 0 horizontal, bit 1 vertical. With MultiLine, 0 and 2 wrap long lines and 1
+    /// and 3 keep them whole; other values keep the current mode and use bits 0 and 1.
+    int ScrollBars() const { return mScrollBars; }
+    void setScrollBars(int nValue);
+    /// true: each enabled bar shows exactly when needed; false: enabled bars always show.
+    bool ScrollBarsAutomatic() const { return mScrollBarsAutomatic; }
+    void setScrollBarsAutomatic(bool bValue);
+
+    /// The tab-stop list as last set; "32" after an empty write.
+    QString TabStops() const { return mTabStops; }
+    /// A comma-separated list of dialog units (4 units are one average character width).
+    /// One item sets a tab every that many units; with several items, the first sets the
+    /// interval. A non-number item is a type mismatch, one beyond 32 bits an overflow;
+    /// either way TabStops reads back sValue and the tab width is unchanged.
+    std::optional<PropertyError> setTabStops(const QString& sValue);
+
+    /// The font object, shared by reference: setting its Name shows the new face at once.
+    std::shared_ptr<StdFont> Font() const { return mFont; }
+    void setFont(std::shared_ptr<StdFont> New_Font);
+    using QWidget::setFont;
+
+    /// 0: nothing can be dropped; 1: a drop of files or text raises OLEDragDrop and
+    /// inserts nothing.
+    int OLEDropMode() const { return mOLEDropMode; }
+    void setOLEDropMode(int nValue);
+
+    // Persisted properties.
+
+    /// A new instance: one-line, automatic bars, no bars, the instance's objectName as its
+    /// text, the ambient font (the parent's), tab stops "32".
+    void InitProperties();
+    /// Loads the stored set; stops at the first property that cannot be written and
+    /// returns its error. The box switches mode once, at the end.
+    std::optional<PropertyError> ReadProperties(const PropertyBag& PropBag);
+    /// Stores every property that differs from its default.
+    void WriteProperties(PropertyBag& PropBag) const;
+
+signals:
+    /// The text changed: once per keystroke, paste, drop, undo, or write of Text or SelText.
+    void Change();
+    void Click();
+    /// A typed character; a handler that sets KeyAscii to 0 keeps it out of the text, one
+    /// that sets another code has that character typed instead.
+    void KeyPress(int& KeyAscii);
+    /// A key was released; Shift holds 1 for Shift, 2 for Ctrl and 4 for Alt.
+    void KeyUp(int KeyCode, int Shift);
+    /// Files or text were dropped (OLEDropMode 1).
+    void OLEDragDrop(const QMimeData* Data);
+    /// A persisted property was written through its setter.
+    void PropertyChanged(const QString& PropertyName);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    friend class TextExBox;
+
+    void SelectBox();
+    void ShowBox(int n);
+    void UpdateScrollBars();
+    void applyFont();
+    void applyTabWidth();
+
+    void onTextModified();
+    void raiseChange();
+
+    TextExBox* mBox = nullptr;
+    std::shared_ptr<StdFont> mFont;
+    int mScrollBars = 0;
+    bool mScrollBarsAutomatic = false;
+    bool mMultiLine = false;
+    int mBoxIndex = 0;
+    QString mTabStops;
+    int mTabUnits = 32;
+    bool mLoading = false;
+    int mOLEDropMode = 0;
+    QString mNewLine = QStringLiteral("\r\n");
+
+    mutable QString mTextCache;
+    mutable bool mTextCacheValid = false;
+    int mChangeDepth = 0;
+    bool mChangePending = false;
+};
