@@ -56,7 +56,7 @@ public:
     void DeleteSetting(const QString& sKey = QString());
 
     /// Full path of Settings.ini.
-    const QString& INIFile() const { return mINIFile; }
+    const QString& INIFile() const { return mIni.path(); }
 
 private:
     QString INIGetSetting(const QString& sKey, const QString& sDefault) const;
@@ -70,8 +70,6 @@ private:
 
     IMessageBox& mMessages;
     bool mSaveToINI = false;
-    QString mAppName;
-    QString mINIFile;
     IniFile mIni;
     std::unique_ptr<QSettings> mUserStore;
 };

@@ -22,6 +22,5 @@ QString defaultToText(const QVariant& value);
 std::optional<bool> textToBoolean(QStringView text);
 
 /// Reads stored text as a whole number in decimal digits with an optional sign (blanks
-/// around it allowed), or the words True (-1) and False (0) in any letter case. Nothing when
-/// the text is none of these or does not fit in an int.
+/// around it allowed). Nothing when the text is not such a number or does not fit in an int.
 std::optional<int> textToInteger(QStringView text);

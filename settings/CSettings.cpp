@@ -1,0 +1,136 @@
+#include "CSettings.h"
+
+#include "MessageBox.h"
+#include "SettingText.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QSettings>
+
+std::unique_ptr<CSettings> gSettings;
+
+namespace {
+
+const QString kSection = QStringLiteral("Settings");
+const QString kLocationKey = QStringLiteral("SaveToINI");
+const QString kIniFileName = QStringLiteral("Settings.ini");
+
+} // namespace
+
+QString CSettings::defaultProgramFolder()
+{
+    return QCoreApplication::applicationDirPath();
+}
+
+std::unique_ptr<QSettings> CSettings::defaultUserStore()
+{
+    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, kAppTitle, kAppTitle);
+}
+
+CSettings::CSettings(IMessageBox& messages, const QString& programFolder, std::unique_ptr<QSettings> userStore)
+    : mMessages(messages)
+    , mIni(QDir(programFolder).filePath(kIniFileName))
+    , mUserStore(std::move(userStore))
+{
+    Q_ASSERT(mUserStore);
+    // The location is read from the per-user area only: "SaveToINI" there is absent while
+    // the INI file is in use, so every start tries the INI file again. A value that is not
+    // a boolean can only come from outside the program and counts as absent.
+    const QString stored = mUserStore->value(userKey(kLocationKey), defaultToText(true)).toString();
+    SaveToINI(textToBoolean(stored).value_or(true));
+}
+
+CSettings::~CSettings()
+{
+    SaveSetting(kLocationKey, mSaveToINI);
+}
+
+bool CSettings::SaveToINI() const
+{
+    return mSaveToINI;
+}
+
+void CSettings::SaveToINI(bool bValue)
+{
+    if (bValue && INIWriteSetting(kLocationKey, valueToText(true))) {
+        mUserStore->remove(userKey(kLocationKey));
+        mUserStore->sync();
+        mSaveToINI = true;
+        return;
+    }
+    writeUserSetting(kLocationKey, valueToText(false));
+    mSaveToINI = false;
+}
+
+QString CSettings::GetSetting(const QString& sName, const QVariant& vDefault) const
+{
+    const QString defaultText = defaultToText(vDefault);
+    if (mSaveToINI)
+        return INIGetSetting(sName, defaultText);
+    return mUserStore->value(userKey(sName), defaultText).toString();
+}
+
+void CSettings::SaveSetting(const QString& sName, const QVariant& vValue)
+{
+    const QString text = valueToText(vValue);
+    if (mSaveToINI)
+        INIWriteSetting(sName, text);
+    else
+        writeUserSetting(sName, text);
+}
+
+void CSettings::DeleteSetting(const QString& sKey)
+{
+    if (mSaveToINI) {
+        if (sKey.isEmpty())
+            INIDeleteSection();
+        else
+            INIWriteSetting(sKey, QString());
+        return;
+    }
+    mUserStore->remove(sKey.isEmpty() ? kSection : userKey(sKey));
+    mUserStore->sync();
+}
+
+QString CSettings::INIGetSetting(const QString& sKey, const QString& sDefault) const
+{
+    const IniLookup lookup = mIni.read(kSection, sKey);
+    if (!reportIniFailure(lookup.result, QStringLiteral("INIGetSetting")))
+        return QStringLiteral("");
+    return lookup.value.value_or(sDefault);
+}
+
+bool CSettings::INIWriteSetting(const QString& sKey, const QString& sValue)
+{
+    const IniResult result = sValue.isNull() ? mIni.remove(kSection, sKey) : mIni.write(kSection, sKey, sValue);
+    return reportIniFailure(result, QStringLiteral("INIWriteSetting"));
+}
+
+bool CSettings::INIDeleteSection()
+{
+    return reportIniFailure(mIni.removeSection(kSection), QStringLiteral("DeleteSetting"));
+}
+
+/// True when the operation succeeded. A folder that cannot be written is an expected
+/// condition that the callers answer by falling back, so only other failures are shown.
+bool CSettings::reportIniFailure(const IniResult& result, const QString& operation) const
+{
+    if (result.ok())
+        return true;
+    if (result.status != IniStatus::Unwritable) {
+        mMessages.show(QStringLiteral("Error: %1. %2").arg(static_cast<int>(result.status)).arg(result.description),
+                       MessageButtons::Ok, MessageIcon::None, operation);
+    }
+    return false;
+}
+
+QString CSettings::userKey(const QString& sName) const
+{
+    return kSection + u'/' + sName;
+}
+
+void CSettings::writeUserSetting(const QString& sName, const QString& sValue)
+{
+    mUserStore->setValue(userKey(sName), sValue);
+    mUserStore->sync();
+}
