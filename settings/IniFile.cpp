@@ -203,7 +203,7 @@ QByteArray setValue(QByteArrayView contents, QStringView section, QStringView ke
     }
     const Line& previous = lines[after];
     QByteArray inserted = keyLine(key, value) + lineBreak;
-    if (previous.next == previous.end)
+    if (result[previous.next - 1] != '\n')
         inserted.prepend(lineBreak);
     return result.insert(previous.next, inserted);
 }

@@ -1,0 +1,285 @@
+#include "IniFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString kSection = u"Settings"_s;
+
+QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeAll(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+} // namespace
+
+class tst_IniFile : public QObject {
+    Q_OBJECT
+
+private slots:
+    void findValue_data();
+    void findValue();
+    void setValue_data();
+    void setValue();
+    void removeKey_data();
+    void removeKey();
+    void removeSection_data();
+    void removeSection();
+    void valuesComeBackExactly_data();
+    void valuesComeBackExactly();
+    void anyBytesSurviveAWrite();
+    void lineBreaksAreRefused();
+    void missingFileReadsEmpty();
+    void unwritableFolderKeepsNothingHalfWritten();
+    void unreadableFileIsNotOverwritten();
+};
+
+void tst_IniFile::findValue_data()
+{
+    QTest::addColumn<QByteArray>("contents");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<bool>("found");
+    QTest::addColumn<QString>("value");
+
+    QTest::newRow("plain") << "[Settings]\nPattern=a+\n"_ba << "Pattern" << true << "a+";
+    QTest::newRow("key without regard to case") << "[Settings]\npattern=x\n"_ba << "PATTERN" << true << "x";
+    QTest::newRow("section without regard to case") << "[ settings ]\nKey=x\n"_ba << "Key" << true << "x";
+    QTest::newRow("blanks around key and value dropped") << "[Settings]\n  Key \t=  x y \t\n"_ba << "Key" << true << "x y";
+    QTest::newRow("one pair of quotation marks removed") << "[Settings]\nKey=\"\"x\"\"\n"_ba << "Key" << true << "\"x\"";
+    QTest::newRow("quoted blanks kept") << "[Settings]\nKey=\" x \"\n"_ba << "Key" << true << " x ";
+    QTest::newRow("lone quotation mark kept") << "[Settings]\nKey=\"\n"_ba << "Key" << true << "\"";
+    QTest::newRow("equals sign in value") << "[Settings]\nKey=a=b\n"_ba << "Key" << true << "a=b";
+    QTest::newRow("empty value is found") << "[Settings]\nKey=\n"_ba << "Key" << true << "";
+    QTest::newRow("CR LF line ends") << "[Settings]\r\nKey=x\r\n"_ba << "Key" << true << "x";
+    QTest::newRow("last line without line break") << "[Settings]\nKey=x"_ba << "Key" << true << "x";
+    QTest::newRow("byte order mark before the header") << "\xEF\xBB\xBF[Settings]\nKey=x\n"_ba << "Key" << true << "x";
+    QTest::newRow("UTF-8 value") << "[Settings]\nKey=caf\xC3\xA9\n"_ba << "Key" << true << u"caf\u00e9"_s;
+    QTest::newRow("first of two keys counts") << "[Settings]\nKey=1\nKey=2\n"_ba << "Key" << true << "1";
+    QTest::newRow("first of two sections counts") << "[Settings]\nA=1\n[Settings]\nKey=2\n"_ba << "Key" << false << "";
+    QTest::newRow("key of another section") << "[Other]\nKey=x\n[Settings]\n"_ba << "Key" << false << "";
+    QTest::newRow("key before any section") << "Key=x\n[Settings]\n"_ba << "Key" << false << "";
+    QTest::newRow("commented key") << "[Settings]\n;Key=x\n"_ba << "Key" << false << "";
+    QTest::newRow("key is a prefix of another") << "[Settings]\nPattern0=x\n"_ba << "Pattern" << false << "";
+    QTest::newRow("invalid UTF-8 value is missing") << "[Settings]\nKey=\xFF\xFE\n"_ba << "Key" << false << "";
+    QTest::newRow("binary junk") << "\x00\x01[\xFF]\n=\n\x00=\r\r\n"_ba << "Key" << false << "";
+    QTest::newRow("empty file") << QByteArray() << "Key" << false << "";
+}
+
+void tst_IniFile::findValue()
+{
+    QFETCH(QByteArray, contents);
+    QFETCH(QString, key);
+    QFETCH(bool, found);
+    QFETCH(QString, value);
+    const std::optional<QString> result = IniText::findValue(contents, kSection, key);
+    QCOMPARE(result.has_value(), found);
+    if (found)
+        QCOMPARE(*result, value);
+}
+
+void tst_IniFile::setValue_data()
+{
+    QTest::addColumn<QByteArray>("contents");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QByteArray>("expected");
+
+    QTest::newRow("new file") << QByteArray() << "SaveToINI" << "-1" << "[Settings]\nSaveToINI=-1\n"_ba;
+    QTest::newRow("new key after the last key of the section")
+        << "[Settings]\nA=1\n\n; next\n[Other]\nB=2\n"_ba << "C" << "3"
+        << "[Settings]\nA=1\nC=3\n\n; next\n[Other]\nB=2\n"_ba;
+    QTest::newRow("existing key rewritten in place")
+        << "; top\n[Settings]\nA=1\n  pattern = old \nB=2\n"_ba << "Pattern" << "new"
+        << "; top\n[Settings]\nA=1\nPattern=new\nB=2\n"_ba;
+    QTest::newRow("CR LF kept for rewritten and new lines")
+        << "[Settings]\r\nA=1\r\n"_ba << "B" << "2" << "[Settings]\r\nA=1\r\nB=2\r\n"_ba;
+    QTest::newRow("section appended after other sections")
+        << "[Other]\nB=2"_ba << "A" << "1" << "[Other]\nB=2\n[Settings]\nA=1\n"_ba;
+    QTest::newRow("key after a last line without line break")
+        << "[Settings]\nA=1"_ba << "B" << "2" << "[Settings]\nA=1\nB=2\n"_ba;
+    QTest::newRow("key after a last line ending in a lone CR")
+        << "[Settings]\nA=1\r"_ba << "B" << "2" << "[Settings]\nA=1\r\nB=2\n"_ba;
+    QTest::newRow("key into an empty section") << "[Settings]\n[Other]\n"_ba << "A" << "1"
+                                               << "[Settings]\nA=1\n[Other]\n"_ba;
+    QTest::newRow("blanks at the ends quoted") << QByteArray() << "A" << " x " << "[Settings]\nA=\" x \"\n"_ba;
+    QTest::newRow("quoted value quoted again") << QByteArray() << "A" << "\"x\"" << "[Settings]\nA=\"\"x\"\"\n"_ba;
+    QTest::newRow("inner quotation mark left alone") << QByteArray() << "A" << "\"x" << "[Settings]\nA=\"x\n"_ba;
+    QTest::newRow("UTF-8 written") << QByteArray() << "A" << u"\u00e9"_s << "[Settings]\nA=\xC3\xA9\n"_ba;
+}
+
+void tst_IniFile::setValue()
+{
+    QFETCH(QByteArray, contents);
+    QFETCH(QString, key);
+    QFETCH(QString, value);
+    QFETCH(QByteArray, expected);
+    QCOMPARE(IniText::setValue(contents, kSection, key, value), expected);
+}
+
+void tst_IniFile::removeKey_data()
+{
+    QTest::addColumn<QByteArray>("contents");
+    QTest::addColumn<QByteArray>("expected");
+
+    QTest::newRow("only that line goes") << "[Settings]\nA=1\nkey=2\nB=3\n"_ba << "[Settings]\nA=1\nB=3\n"_ba;
+    QTest::newRow("same key of another section stays") << "[Other]\nKey=1\n"_ba << "[Other]\nKey=1\n"_ba;
+    QTest::newRow("missing key changes nothing") << "[Settings]\nA=1"_ba << "[Settings]\nA=1"_ba;
+}
+
+void tst_IniFile::removeKey()
+{
+    QFETCH(QByteArray, contents);
+    QFETCH(QByteArray, expected);
+    QCOMPARE(IniText::removeKey(contents, kSection, u"Key"), expected);
+}
+
+void tst_IniFile::removeSection_data()
+{
+    QTest::addColumn<QByteArray>("contents");
+    QTest::addColumn<QByteArray>("expected");
+
+    QTest::newRow("section between others")
+        << "[A]\nx=1\n[Settings]\nSaveToINI=-1\n; note\n[B]\ny=2\n"_ba << "[A]\nx=1\n[B]\ny=2\n"_ba;
+    QTest::newRow("section at the end") << "; top\n[settings]\nK=1"_ba << "; top\n"_ba;
+    QTest::newRow("every copy of the section") << "[Settings]\nA=1\n[B]\n[Settings]\nC=3\n"_ba << "[B]\n"_ba;
+    QTest::newRow("no such section") << "[B]\ny=2\n"_ba << "[B]\ny=2\n"_ba;
+}
+
+void tst_IniFile::removeSection()
+{
+    QFETCH(QByteArray, contents);
+    QFETCH(QByteArray, expected);
+    QCOMPARE(IniText::removeSection(contents, kSection), expected);
+}
+
+void tst_IniFile::valuesComeBackExactly_data()
+{
+    QTest::addColumn<QString>("value");
+
+    QTest::newRow("longer than 255 characters") << QString(300, u'x');
+    QTest::newRow("very long") << QString(100000, u'y');
+    QTest::newRow("leading and trailing blanks") << "  a b\t";
+    QTest::newRow("only blanks") << "   ";
+    QTest::newRow("enclosed in quotation marks") << "\"quoted\"";
+    QTest::newRow("two quotation marks") << "\"\"";
+    QTest::newRow("backslashes") << "\\\\r\\n\\";
+    QTest::newRow("non-ASCII") << u"\u00e9\u4e2d\u6587 \U0001F600"_s;
+    QTest::newRow("looks like a section header") << "[Other]";
+    QTest::newRow("looks like a comment") << ";x=1";
+    QTest::newRow("empty") << "";
+}
+
+void tst_IniFile::valuesComeBackExactly()
+{
+    QFETCH(QString, value);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    IniFile ini(dir.filePath(u"Settings.ini"_s));
+    QVERIFY(ini.write(kSection, u"Key", value).ok());
+    QVERIFY(ini.write(kSection, u"After", u"1").ok());
+    const IniLookup lookup = ini.read(kSection, u"Key");
+    QVERIFY(lookup.result.ok());
+    QCOMPARE(lookup.value, std::optional<QString>(value));
+    QCOMPARE(ini.read(kSection, u"After").value, std::optional<QString>(u"1"_s));
+}
+
+// Whatever a damaged file holds, a key that is set must come back exactly, a second write
+// of it must not add a line, and removing the section must remove the key with it.
+void tst_IniFile::anyBytesSurviveAWrite()
+{
+    const QList<QByteArray> pieces = {"[Settings]", "[Other]", "[", "]", "Key", "key", "=", "\"", " ", "\t",
+                                      "\r",         "\n",      ";", "\xEF\xBB\xBF", "\xFF", "\xC3", "\x00"_ba, "x"};
+    QRandomGenerator random(4711);
+    for (int round = 0; round < 2000; ++round) {
+        QByteArray contents;
+        const int count = random.bounded(30);
+        for (int i = 0; i < count; ++i)
+            contents += pieces[random.bounded(pieces.size())];
+        const QByteArray context = contents.toPercentEncoding();
+
+        const QByteArray written = IniText::setValue(contents, kSection, u"Key", u" \"v\" ");
+        QVERIFY2(IniText::findValue(written, kSection, u"Key") == u" \"v\" "_s, context.constData());
+        const QByteArray rewritten = IniText::setValue(written, kSection, u"KEY", u"w");
+        QVERIFY2(IniText::findValue(rewritten, kSection, u"Key") == u"w"_s, context.constData());
+        QVERIFY2(rewritten.count('\n') == written.count('\n'), context.constData());
+        QVERIFY2(!IniText::findValue(IniText::removeSection(rewritten, kSection), kSection, u"Key"),
+                 context.constData());
+    }
+}
+
+void tst_IniFile::lineBreaksAreRefused()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    IniFile ini(dir.filePath(u"Settings.ini"_s));
+    QVERIFY(ini.write(kSection, u"Key", u"old").ok());
+    const QByteArray before = readAll(ini.path());
+
+    QCOMPARE(ini.write(kSection, u"Key", u"a\nB=2").status, IniStatus::InvalidValue);
+    QCOMPARE(ini.write(kSection, u"Key", u"a\r").status, IniStatus::InvalidValue);
+    QCOMPARE(ini.write(kSection, u"Key", QString(QChar(0xD800))).status, IniStatus::InvalidValue);
+    QCOMPARE(ini.write(kSection, u"A\nB", u"x").status, IniStatus::InvalidKey);
+    QCOMPARE(ini.write(kSection, u"A=B", u"x").status, IniStatus::InvalidKey);
+    QCOMPARE(ini.write(kSection, u" A", u"x").status, IniStatus::InvalidKey);
+    QCOMPARE(readAll(ini.path()), before);
+}
+
+void tst_IniFile::missingFileReadsEmpty()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    IniFile ini(dir.filePath(u"Settings.ini"_s));
+    const IniLookup lookup = ini.read(kSection, u"Key");
+    QVERIFY(lookup.result.ok());
+    QVERIFY(!lookup.value);
+    QVERIFY(ini.remove(kSection, u"Key").ok());
+    QVERIFY(ini.removeSection(kSection).ok());
+    QVERIFY(!QFile::exists(ini.path()));
+}
+
+// Permission bits do not stop root, so the unwritable folder is a path below a regular
+// file: nothing can be created there by anybody.
+void tst_IniFile::unwritableFolderKeepsNothingHalfWritten()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString notAFolder = dir.filePath(u"program"_s);
+    writeAll(notAFolder, "a file, not a folder");
+
+    IniFile ini(QDir(notAFolder).filePath(u"Settings.ini"_s));
+    const IniResult result = ini.write(kSection, u"Key", u"x");
+    QCOMPARE(result.status, IniStatus::Unwritable);
+    QVERIFY(result.description.contains(u"Settings.ini"));
+    QCOMPARE(readAll(notAFolder), "a file, not a folder"_ba);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{u"program"_s});
+}
+
+// A Settings.ini that exists but cannot be read (here a folder of that name) is never
+// replaced, since its contents would be lost.
+void tst_IniFile::unreadableFileIsNotOverwritten()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QVERIFY(QDir(dir.path()).mkdir(u"Settings.ini"_s));
+    IniFile ini(dir.filePath(u"Settings.ini"_s));
+    QCOMPARE(ini.read(kSection, u"Key").result.status, IniStatus::Unreadable);
+    QCOMPARE(ini.write(kSection, u"Key", u"x").status, IniStatus::Unreadable);
+    QVERIFY(QFileInfo(ini.path()).isDir());
+}
+
+QTEST_GUILESS_MAIN(tst_IniFile)
+#include "tst_inifile.moc"
