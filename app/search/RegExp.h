@@ -48,6 +48,8 @@ public:
     std::optional<RegExpError> Compile() const;
     /// Number of capturing groups; 0 when the pattern does not compile.
     int GroupCount() const;
+    /// How many times this object has compiled a pattern (a diagnostic for tests).
+    int compileCount() const;
 
     /// Every match of the pattern in text (only the first unless Global), in text order.
     /// The cancel flag is checked between matches; a cancelled run returns
@@ -71,4 +73,5 @@ private:
     bool mMultiline = false;
     qsizetype mMaxResultLength = INT32_MAX;
     mutable std::shared_ptr<const CompiledPattern> mCompiled;
+    mutable int mCompileCount = 0;
 };

@@ -1,0 +1,64 @@
+#include "CaseFolding.h"
+
+#include <QChar>
+
+#include <array>
+#include <memory>
+
+namespace {
+
+char16_t computeCanonical(char16_t c)
+{
+    const char32_t upper = QChar::toUpper(char32_t(c));
+    if (upper > 0xFFFF)
+        return c;
+    if (c >= 128 && upper < 128)
+        return c;
+    return char16_t(upper);
+}
+
+/// The canonical form of every code unit and the cycles of equivalent code units; built once,
+/// read-only afterwards.
+struct FoldTables {
+    std::array<char16_t, 0x10000> canonical;
+    std::array<char16_t, 0x10000> next;
+
+    FoldTables()
+    {
+        std::array<int, 0x10000> lastWithCanonical;
+        lastWithCanonical.fill(-1);
+        for (int c = 0; c < 0x10000; ++c) {
+            const char16_t k = computeCanonical(char16_t(c));
+            canonical[c] = k;
+            next[c] = char16_t(c);
+            if (const int last = lastWithCanonical[k]; last >= 0) {
+                next[c] = next[last];
+                next[last] = char16_t(c);
+            }
+            lastWithCanonical[k] = c;
+        }
+    }
+};
+
+const FoldTables& tables()
+{
+    // Immutable once built; C++ makes the one-time construction thread-safe.
+    static const auto instance = std::make_unique<const FoldTables>();
+    return *instance;
+}
+
+} // namespace
+
+namespace CaseFolding {
+
+char16_t canonical(char16_t c)
+{
+    return tables().canonical[c];
+}
+
+char16_t nextEquivalent(char16_t c)
+{
+    return tables().next[c];
+}
+
+} // namespace CaseFolding

@@ -1,0 +1,710 @@
+#include "PatternTranslator.h"
+
+#include "CaseFolding.h"
+
+#include <QStringBuilder>
+
+#include <array>
+#include <bit>
+#include <cstdint>
+#include <optional>
+
+namespace {
+
+// Line anchors: CR, LF and CR LF are each one line break, and neither anchor ever matches
+// between the CR and the LF of a pair. PCRE2's lookbehind sees the text before the start
+// offset, so these hold at every start position.
+constexpr auto kLineStart = u"(?<![^\\n\\r])(?!(?<=\\r)\\n)";
+constexpr auto kLineEnd = u"(?![^\\n\\r])(?!(?<=\\r)\\n)";
+constexpr auto kTextStart = u"^";
+constexpr auto kTextEnd = u"\\z";
+// '.' matches anything but CR and LF.
+constexpr auto kAnyButLineBreak = u"[^\\n\\r]";
+
+/// Escape letters that PCRE2 gives a meaning this flavour lacks; rejected rather than
+/// taken as the letter itself, so a PCRE habit does not silently match something else.
+bool isPcreOnlyEscape(char16_t c)
+{
+    return QStringView(u"AzZGQEpPKRhHNX").contains(QChar(c));
+}
+
+bool isAsciiLetter(char16_t c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+bool isDigit(char16_t c) { return c >= '0' && c <= '9'; }
+bool isOctalDigit(char16_t c) { return c >= '0' && c <= '7'; }
+bool isAsciiAlnum(char16_t c) { return isAsciiLetter(c) || isDigit(c); }
+
+int hexValue(char16_t c)
+{
+    if (isDigit(c))
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+void appendEscaped(QString& out, char16_t c)
+{
+    if (isAsciiAlnum(c))
+        out += QChar(c);
+    else
+        out += u"\\x{" % QString::number(c, 16) % u'}';
+}
+
+/// A set of UTF-16 code units.
+class CodeSet {
+public:
+    void add(char16_t c) { mBits[c >> 6] |= std::uint64_t(1) << (c & 63); }
+    void addRange(char16_t low, char16_t high)
+    {
+        for (char32_t c = low; c <= high; ++c)
+            add(char16_t(c));
+    }
+    void add(const CodeSet& other)
+    {
+        for (std::size_t i = 0; i < mBits.size(); ++i)
+            mBits[i] |= other.mBits[i];
+    }
+    bool contains(char16_t c) const { return mBits[c >> 6] >> (c & 63) & 1; }
+    void invert()
+    {
+        for (auto& word : mBits)
+            word = ~word;
+    }
+    int count() const
+    {
+        int n = 0;
+        for (auto word : mBits)
+            n += std::popcount(word);
+        return n;
+    }
+    /// Adds every code unit that folds with a member.
+    void closeUnderCase()
+    {
+        const CodeSet original = *this;
+        for (char32_t c = 0; c < 0x10000; ++c) {
+            if (!original.contains(char16_t(c)))
+                continue;
+            for (char16_t e = CaseFolding::nextEquivalent(char16_t(c)); e != c;
+                 e = CaseFolding::nextEquivalent(e))
+                add(e);
+        }
+    }
+
+    /// A PCRE2 atom matching exactly the members.
+    QString toPcre() const
+    {
+        const int n = count();
+        if (n == 1) {
+            QString out;
+            for (char32_t c = 0; c < 0x10000; ++c)
+                if (contains(char16_t(c)))
+                    appendEscaped(out, char16_t(c));
+            return out;
+        }
+        // Large sets (negated classes, \S, \W) are written as their complement.
+        const bool negate = n > 0x8000;
+        QString out = negate ? QStringLiteral("[^") : QStringLiteral("[");
+        if (n == 0)
+            out = QStringLiteral("[^\\x{0}-\\x{ffff}");
+        char32_t c = 0;
+        while (c < 0x10000) {
+            if (contains(char16_t(c)) == negate) {
+                ++c;
+                continue;
+            }
+            const char32_t low = c;
+            while (c < 0x10000 && contains(char16_t(c)) != negate)
+                ++c;
+            const char32_t high = c - 1;
+            appendEscaped(out, char16_t(low));
+            if (high > low) {
+                if (high > low + 1)
+                    out += u'-';
+                appendEscaped(out, char16_t(high));
+            }
+        }
+        return out + u']';
+    }
+
+private:
+    std::array<std::uint64_t, 1024> mBits{};
+};
+
+CodeSet digitSet()
+{
+    CodeSet set;
+    set.addRange('0', '9');
+    return set;
+}
+
+CodeSet wordSet()
+{
+    CodeSet set = digitSet();
+    set.addRange('A', 'Z');
+    set.addRange('a', 'z');
+    set.add('_');
+    return set;
+}
+
+CodeSet spaceSet()
+{
+    CodeSet set;
+    for (char16_t c : u" \t\r\n\v\f")
+        if (c)
+            set.add(c);
+    return set;
+}
+
+/// The set of a class escape letter (d D w W s S), or nothing for any other letter.
+std::optional<CodeSet> classEscapeSet(char16_t letter)
+{
+    CodeSet set;
+    switch (letter) {
+    case 'd': case 'D': set = digitSet(); break;
+    case 'w': case 'W': set = wordSet(); break;
+    case 's': case 'S': set = spaceSet(); break;
+    default: return std::nullopt;
+    }
+    if (letter == 'D' || letter == 'W' || letter == 'S')
+        set.invert();
+    return set;
+}
+
+std::optional<char16_t> controlEscape(char16_t letter)
+{
+    switch (letter) {
+    case 'f': return 0x0C;
+    case 'n': return 0x0A;
+    case 'r': return 0x0D;
+    case 't': return 0x09;
+    case 'v': return 0x0B;
+    default: return std::nullopt;
+    }
+}
+
+/// One parse of the pattern, emitting PCRE2 syntax as it goes.
+class Translator {
+public:
+    Translator(const QString& pattern, bool ignoreCase, bool multiline, int totalGroups)
+        : p(pattern), mIgnoreCase(ignoreCase), mMultiline(multiline), mTotalGroups(totalGroups)
+    {
+    }
+
+    std::variant<TranslatedPattern, RegExpError> run()
+    {
+        if (parseDisjunction() && !atEnd())
+            fail(RegExpError::SyntaxError, pos); // a ')' without its '('
+        if (mError)
+            return *mError;
+        TranslatedPattern result;
+        result.pcrePattern = mOut;
+        result.groupCount = mGroups;
+        if (mPcreGroups != mGroups)
+            result.groupMap = mGroupMap;
+        result.caseless = mIgnoreCase;
+        result.backReferences = mBackReferences;
+        return result;
+    }
+
+private:
+    bool atEnd() const { return pos >= p.size(); }
+    char16_t cur() const { return p.at(pos).unicode(); }
+    char16_t at(qsizetype i) const { return i < p.size() ? p.at(i).unicode() : 0; }
+    bool has(qsizetype i) const { return i < p.size(); }
+
+    bool fail(int number, qsizetype offset)
+    {
+        if (!mError)
+            mError = RegExpError::make(number, offset);
+        return false;
+    }
+
+    bool parseDisjunction()
+    {
+        for (;;) {
+            while (!atEnd() && cur() != '|' && cur() != ')')
+                if (!parseTerm())
+                    return false;
+            if (atEnd() || cur() != '|')
+                return true;
+            mOut += u'|';
+            ++pos;
+        }
+    }
+
+    struct BraceQuantifier {
+        qsizetype length = 0; ///< 0 when the brace does not start a quantifier
+        quint64 min = 0;
+        std::optional<quint64> max;
+    };
+
+    /// Reads {n}, {n,} or {n,m} at i; anything else makes the brace a literal character.
+    BraceQuantifier braceQuantifierAt(qsizetype i) const
+    {
+        BraceQuantifier q;
+        qsizetype j = i + 1;
+        auto readNumber = [&](quint64& value) {
+            const qsizetype begin = j;
+            value = 0;
+            while (has(j) && isDigit(at(j))) {
+                value = std::min<quint64>(value * 10 + (at(j) - '0'), quint64(1) << 40);
+                ++j;
+            }
+            return j > begin;
+        };
+        if (!has(i) || at(i) != '{' || !readNumber(q.min))
+            return q;
+        if (at(j) == ',') {
+            ++j;
+            quint64 max = 0;
+            if (readNumber(max))
+                q.max = max;
+        } else {
+            q.max = q.min;
+        }
+        if (!has(j) || at(j) != '}')
+            return q;
+        q.length = j + 1 - i;
+        return q;
+    }
+
+    bool quantifierAt(qsizetype i) const
+    {
+        if (!has(i))
+            return false;
+        const char16_t c = at(i);
+        return c == '*' || c == '+' || c == '?' || braceQuantifierAt(i).length > 0;
+    }
+
+    /// Parses a quantifier at pos into quantifier; false with no error when there is none.
+    bool parseQuantifier(QString& quantifier)
+    {
+        if (!quantifierAt(pos))
+            return false;
+        const char16_t c = cur();
+        if (c == '{') {
+            const BraceQuantifier q = braceQuantifierAt(pos);
+            if (q.max && *q.max < q.min)
+                return fail(RegExpError::SyntaxError, pos);
+            quantifier = u'{' + QString::number(q.min);
+            if (!q.max)
+                quantifier += u',';
+            else if (*q.max != q.min)
+                quantifier += u',' + QString::number(*q.max);
+            quantifier += u'}';
+            pos += q.length;
+        } else {
+            quantifier = QChar(c);
+            ++pos;
+        }
+        if (!atEnd() && cur() == '?') {
+            quantifier += u'?';
+            ++pos;
+        }
+        return true;
+    }
+
+    /// An assertion (^, $, \b, \B) cannot be repeated.
+    bool rejectQuantifier()
+    {
+        if (quantifierAt(pos))
+            return fail(RegExpError::UnexpectedQuantifier, pos);
+        return true;
+    }
+
+    bool parseTerm()
+    {
+        const char16_t c = cur();
+        QString atom;
+        bool wrapWhenRepeated = false;
+        switch (c) {
+        case '^':
+            ++pos;
+            mOut += mMultiline ? kLineStart : kTextStart;
+            return rejectQuantifier();
+        case '$':
+            ++pos;
+            mOut += mMultiline ? kLineEnd : kTextEnd;
+            return rejectQuantifier();
+        case '*':
+        case '+':
+        case '?':
+            return fail(RegExpError::UnexpectedQuantifier, pos);
+        case '{':
+            if (quantifierAt(pos))
+                return fail(RegExpError::UnexpectedQuantifier, pos);
+            atom = literal(c);
+            ++pos;
+            break;
+        case '(':
+            if (!parseGroup(atom, wrapWhenRepeated))
+                return false;
+            break;
+        case '[': {
+            std::optional<CodeSet> set = parseClass();
+            if (!set)
+                return false;
+            atom = set->toPcre();
+            break;
+        }
+        case '.':
+            atom = QString::fromUtf16(kAnyButLineBreak);
+            ++pos;
+            break;
+        case '\\':
+            if (at(pos + 1) == 'b' || at(pos + 1) == 'B') {
+                mOut += at(pos + 1) == 'b' ? u"\\b" : u"\\B";
+                pos += 2;
+                return rejectQuantifier();
+            }
+            if (!parseAtomEscape(atom))
+                return false;
+            break;
+        default:
+            atom = literal(c);
+            ++pos;
+            break;
+        }
+        QString quantifier;
+        if (!parseQuantifier(quantifier)) {
+            mOut += atom;
+            return !mError;
+        }
+        if (wrapWhenRepeated)
+            atom = u"(?:" % atom % u')';
+        mOut += atom % quantifier;
+        if (quantifierAt(pos)) // a** or a{2}{3}
+            return fail(RegExpError::UnexpectedQuantifier, pos);
+        return true;
+    }
+
+    bool parseGroup(QString& atom, bool& isLookahead)
+    {
+        const qsizetype open = pos;
+        QString opener;
+        int number = 0;
+        if (at(pos + 1) == '?') {
+            const char16_t kind = at(pos + 2);
+            if (!has(pos + 2) || (kind != ':' && kind != '=' && kind != '!'))
+                return fail(RegExpError::SyntaxError, open); // lookbehind, named, atomic, flags...
+            opener = QStringView(u"(?") % QChar(kind);
+            isLookahead = kind != ':';
+            pos += 3;
+        } else {
+            const char16_t next = at(pos + 1);
+            if (has(pos + 1) && next == '*' && (isAsciiLetter(at(pos + 2)) || at(pos + 2) == ':'))
+                return fail(RegExpError::SyntaxError, open); // a PCRE2 verb such as (*FAIL)
+            number = ++mGroups;
+            mGroupMap.push_back(++mPcreGroups);
+            opener = QStringLiteral("(");
+            ++pos;
+        }
+        QString outer;
+        std::swap(outer, mOut);
+        const bool parsed = parseDisjunction();
+        std::swap(outer, mOut);
+        if (!parsed)
+            return false;
+        if (atEnd())
+            return fail(RegExpError::ExpectedParen, open);
+        ++pos;
+        atom = opener % outer % u')';
+        if (number > 0) {
+            if (mClosed.size() <= std::size_t(number))
+                mClosed.resize(number + 1);
+            mClosed[number] = true;
+        }
+        return true;
+    }
+
+    QString literal(char16_t c) const
+    {
+        if (mIgnoreCase && c >= 128 && CaseFolding::nextEquivalent(c) != c) {
+            CodeSet set;
+            set.add(c);
+            set.closeUnderCase();
+            return set.toPcre();
+        }
+        QString out;
+        appendEscaped(out, c);
+        return out;
+    }
+
+    /// \xhh and \uhhhh with exactly that many hex digits at i; -1 otherwise.
+    int hexEscapeAt(qsizetype i, int digits) const
+    {
+        int value = 0;
+        for (int k = 0; k < digits; ++k) {
+            const int d = has(i + k) ? hexValue(at(i + k)) : -1;
+            if (d < 0)
+                return -1;
+            value = value * 16 + d;
+        }
+        return value;
+    }
+
+    /// A legacy octal escape at pos (just past the backslash): up to \377.
+    char16_t readOctal()
+    {
+        const char16_t first = cur();
+        int value = first - '0';
+        ++pos;
+        for (int more = first <= '3' ? 2 : 1; more > 0 && !atEnd() && isOctalDigit(cur()); --more) {
+            value = value * 8 + (cur() - '0');
+            ++pos;
+        }
+        return char16_t(value);
+    }
+
+    /// The character escapes that mean the same inside and outside a class; pos is at the
+    /// backslash. Returns the character, or nothing when the escape is not one of them.
+    std::optional<char16_t> parseCharacterEscape()
+    {
+        const char16_t e = at(pos + 1);
+        if (auto control = controlEscape(e)) {
+            pos += 2;
+            return control;
+        }
+        if (e == 'x' || e == 'u') {
+            const int digits = e == 'x' ? 2 : 4;
+            const int value = hexEscapeAt(pos + 2, digits);
+            pos += 2 + (value >= 0 ? digits : 0);
+            return value >= 0 ? char16_t(value) : e;
+        }
+        return std::nullopt;
+    }
+
+    bool parseAtomEscape(QString& atom)
+    {
+        const qsizetype start = pos;
+        if (!has(pos + 1))
+            return fail(RegExpError::SyntaxError, start); // a backslash at the end
+        const char16_t e = at(pos + 1);
+        if (auto set = classEscapeSet(e)) {
+            atom = set->toPcre();
+            pos += 2;
+            return true;
+        }
+        if (auto c = parseCharacterEscape()) {
+            atom = literal(*c);
+            return true;
+        }
+        if (e == 'c') {
+            if (isAsciiLetter(at(pos + 2)) && has(pos + 2)) {
+                atom = literal(at(pos + 2) % 32);
+                pos += 3;
+            } else { // the backslash stands for itself; the 'c' is read next
+                atom = literal('\\');
+                ++pos;
+            }
+            return true;
+        }
+        if (isDigit(e)) {
+            if (e != '0') {
+                qsizetype j = pos + 1;
+                quint64 n = 0;
+                while (has(j) && isDigit(at(j))) {
+                    n = std::min<quint64>(n * 10 + (at(j) - '0'), quint64(1) << 40);
+                    ++j;
+                }
+                if (n <= quint64(mTotalGroups)) {
+                    pos = j;
+                    atom = backReference(int(n));
+                    return true;
+                }
+                if (e == '8' || e == '9') {
+                    atom = literal(e);
+                    pos += 2;
+                    return true;
+                }
+            }
+            ++pos;
+            atom = literal(readOctal());
+            return true;
+        }
+        if (isPcreOnlyEscape(e))
+            return fail(RegExpError::SyntaxError, start);
+        atom = literal(e);
+        pos += 2;
+        return true;
+    }
+
+    QString backReference(int n)
+    {
+        // A group that has not closed yet (a forward reference or one to an enclosing group)
+        // has no text at this point of any match, so the reference matches empty.
+        if (n >= int(mClosed.size()) || !mClosed[n])
+            return QStringLiteral("(?:)");
+        const int target = mGroupMap[n];
+        // PCRE2 without UTF folds only ASCII in back-references; beyond that two callouts
+        // compare the texts as this flavour folds them.
+        constexpr std::size_t kMaxCallouts = 255;
+        if (!mIgnoreCase || 2 * (mBackReferences.size() + 1) > kMaxCallouts)
+            return u"\\g{" % QString::number(target) % u'}';
+        const int marker = ++mPcreGroups;
+        mBackReferences.push_back({marker, target});
+        const auto guard = QString::number(2 * mBackReferences.size() - 1);
+        const auto check = QString::number(2 * mBackReferences.size());
+        return u"(?:()(?:(?C" % guard % u")[\\s\\S])*+(?C" % check % u"))";
+    }
+
+    std::optional<CodeSet> parseClass()
+    {
+        const qsizetype open = pos;
+        ++pos;
+        bool negated = false;
+        if (!atEnd() && cur() == '^') {
+            negated = true;
+            ++pos;
+        }
+        CodeSet set;
+        // A ']' right after '[' or '[^' is a member, so "[]" is an unclosed class.
+        for (bool first = true;; first = false) {
+            if (atEnd()) {
+                fail(RegExpError::ExpectedBracket, open);
+                return std::nullopt;
+            }
+            if (cur() == ']' && !first) {
+                ++pos;
+                break;
+            }
+            const qsizetype atomStart = pos;
+            ClassAtom low;
+            if (!parseClassAtom(low))
+                return std::nullopt;
+            if (has(pos + 1) && cur() == '-' && at(pos + 1) != ']') {
+                ++pos;
+                ClassAtom high;
+                if (!parseClassAtom(high))
+                    return std::nullopt;
+                if (!low.set && !high.set) {
+                    if (low.c > high.c) {
+                        fail(RegExpError::InvalidRange, atomStart);
+                        return std::nullopt;
+                    }
+                    set.addRange(low.c, high.c);
+                } else { // [\d-z]: the hyphen is a member
+                    low.addTo(set);
+                    set.add('-');
+                    high.addTo(set);
+                }
+            } else {
+                low.addTo(set);
+            }
+        }
+        if (mIgnoreCase)
+            set.closeUnderCase();
+        if (negated)
+            set.invert();
+        return set;
+    }
+
+    struct ClassAtom {
+        char16_t c = 0;
+        std::optional<CodeSet> set;
+        void addTo(CodeSet& target) const
+        {
+            if (set)
+                target.add(*set);
+            else
+                target.add(c);
+        }
+    };
+
+    bool isPosixClassAt(qsizetype i) const
+    {
+        const char16_t delimiter = at(i + 1);
+        if (at(i) != '[' || !has(i + 1) || (delimiter != ':' && delimiter != '.' && delimiter != '='))
+            return false;
+        for (qsizetype j = i + 2; has(j + 1) && at(j) != ']'; ++j)
+            if (at(j) == delimiter && at(j + 1) == ']')
+                return j > i + 2;
+        return false;
+    }
+
+    bool parseClassAtom(ClassAtom& atom)
+    {
+        const char16_t c = cur();
+        if (isPosixClassAt(pos))
+            return fail(RegExpError::SyntaxError, pos);
+        if (c != '\\') {
+            atom.c = c;
+            ++pos;
+            return true;
+        }
+        if (!has(pos + 1))
+            return fail(RegExpError::SyntaxError, pos);
+        const char16_t e = at(pos + 1);
+        if (auto set = classEscapeSet(e)) {
+            atom.set = std::move(set);
+            pos += 2;
+            return true;
+        }
+        if (auto value = parseCharacterEscape()) {
+            atom.c = *value;
+            return true;
+        }
+        if (e == 'b') { // backspace inside a class
+            atom.c = 0x08;
+            pos += 2;
+            return true;
+        }
+        if (e == 'c') {
+            const char16_t x = at(pos + 2);
+            if (has(pos + 2) && (isAsciiLetter(x) || isDigit(x) || x == '_')) {
+                atom.c = x % 32;
+                pos += 3;
+            } else {
+                atom.c = '\\';
+                ++pos;
+            }
+            return true;
+        }
+        if (isDigit(e)) { // no back-references inside a class
+            if (e == '8' || e == '9') {
+                atom.c = e;
+                pos += 2;
+            } else {
+                ++pos;
+                atom.c = readOctal();
+            }
+            return true;
+        }
+        if (isPcreOnlyEscape(e))
+            return fail(RegExpError::SyntaxError, pos);
+        atom.c = e;
+        pos += 2;
+        return true;
+    }
+
+    const QString& p;
+    qsizetype pos = 0;
+    const bool mIgnoreCase;
+    const bool mMultiline;
+    const int mTotalGroups;
+    int mGroups = 0;
+    int mPcreGroups = 0;
+    std::vector<int> mGroupMap{0};
+    std::vector<bool> mClosed;
+    std::vector<CaselessBackReference> mBackReferences;
+    QString mOut;
+    std::optional<RegExpError> mError;
+};
+
+} // namespace
+
+std::variant<TranslatedPattern, RegExpError> translatePattern(const QString& pattern,
+                                                              bool ignoreCase, bool multiline)
+{
+    // A decimal escape is a back-reference when it does not exceed the number of groups of
+    // the whole pattern, so count them first; the count does not depend on that decision.
+    auto counted = Translator(pattern, ignoreCase, multiline, 0).run();
+    if (auto* error = std::get_if<RegExpError>(&counted))
+        return *error;
+    const int groups = std::get<TranslatedPattern>(counted).groupCount;
+    if (groups == 0)
+        return counted;
+    return Translator(pattern, ignoreCase, multiline, groups).run();
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "RegExpError.h"
+
+#include <QString>
+
+#include <variant>
+#include <vector>
+
+/// A back-reference under Ignore Case that PCRE2 cannot fold beyond ASCII in non-UTF mode:
+/// emitted as an empty marker group, a loop guarded by one callout and a check by another.
+struct CaselessBackReference {
+    int markerGroup = 0; ///< PCRE2 number of the empty group that marks where the reference starts
+    int targetGroup = 0; ///< PCRE2 number of the referenced group
+};
+
+/// A pattern of the VBScript/JScript flavour rewritten for PCRE2 (16-bit, no UTF, no UCP).
+struct TranslatedPattern {
+    QString pcrePattern;
+    /// Capturing groups of the original pattern.
+    int groupCount = 0;
+    /// PCRE2 group number of each original group (index 0 is the whole match); empty when
+    /// the numbers are the same.
+    std::vector<int> groupMap;
+    /// Compile with PCRE2_CASELESS (folds ASCII letters; everything else is spelled out).
+    bool caseless = false;
+    /// Callout n (1-based) belongs to entry (n - 1) / 2; odd numbers guard, even ones check.
+    std::vector<CaselessBackReference> backReferences;
+};
+
+/// Parses pattern in the VBScript/JScript (ECMAScript 3) syntax and returns the equivalent
+/// PCRE2 pattern, or the first error with its offset in the pattern.
+std::variant<TranslatedPattern, RegExpError> translatePattern(const QString& pattern,
+                                                              bool ignoreCase, bool multiline);

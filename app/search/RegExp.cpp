@@ -1,0 +1,349 @@
+#include "RegExp.h"
+
+#include "CaseFolding.h"
+#include "PatternTranslator.h"
+#include "ReplacementTemplate.h"
+
+#define PCRE2_CODE_UNIT_WIDTH 16
+#include <pcre2.h>
+
+#include <QStringView>
+
+namespace {
+
+// Limits that stop runaway backtracking within a fraction of a second; the JIT stack is large
+// enough for deep but linear patterns such as (a|b)*! on long texts, and the interpreter takes
+// over, within the heap limit, where it runs out.
+constexpr uint32_t kMatchLimit = 10'000'000;
+constexpr uint32_t kDepthLimit = 10'000'000;
+constexpr uint32_t kHeapLimitKiB = 512 * 1024;
+constexpr PCRE2_SIZE kJitStackStart = 64 * 1024;
+constexpr PCRE2_SIZE kJitStackMax = 8 * 1024 * 1024;
+
+struct CodeDeleter {
+    void operator()(pcre2_code* code) const { pcre2_code_free(code); }
+};
+struct MatchDataDeleter {
+    void operator()(pcre2_match_data* data) const { pcre2_match_data_free(data); }
+};
+struct MatchContextDeleter {
+    void operator()(pcre2_match_context* context) const { pcre2_match_context_free(context); }
+};
+struct JitStackDeleter {
+    void operator()(pcre2_jit_stack* stack) const { pcre2_jit_stack_free(stack); }
+};
+
+QString pcreMessage(int errorCode)
+{
+    PCRE2_UCHAR buffer[256];
+    const int length = pcre2_get_error_message(errorCode, buffer, std::size(buffer));
+    return length < 0 ? QString::number(errorCode)
+                      : QString::fromUtf16(reinterpret_cast<const char16_t*>(buffer), length);
+}
+
+} // namespace
+
+/// The translated and compiled form of one pattern with its options; immutable once built.
+struct CompiledPattern {
+    std::optional<RegExpError> error;
+    TranslatedPattern translated;
+    std::unique_ptr<pcre2_code, CodeDeleter> code;
+    bool jit = false;
+
+    /// The PCRE2 group number of original group j (0 is the whole match).
+    int pcreGroup(int j) const { return translated.groupMap.empty() ? j : translated.groupMap[j]; }
+};
+
+namespace {
+
+std::shared_ptr<const CompiledPattern> compilePattern(const QString& pattern, bool ignoreCase,
+                                                      bool multiline)
+{
+    auto compiled = std::make_shared<CompiledPattern>();
+    auto translated = translatePattern(pattern, ignoreCase, multiline);
+    if (auto* error = std::get_if<RegExpError>(&translated)) {
+        compiled->error = *error;
+        return compiled;
+    }
+    compiled->translated = std::move(std::get<TranslatedPattern>(translated));
+    const QString& source = compiled->translated.pcrePattern;
+    // No PCRE2_UTF: one code unit is one character, as the positions are code units.
+    uint32_t options = PCRE2_MATCH_UNSET_BACKREF;
+    if (compiled->translated.caseless)
+        options |= PCRE2_CASELESS;
+    int errorCode = 0;
+    PCRE2_SIZE errorOffset = 0;
+    compiled->code.reset(pcre2_compile(reinterpret_cast<PCRE2_SPTR>(source.utf16()),
+                                       PCRE2_SIZE(source.size()), options, &errorCode,
+                                       &errorOffset, nullptr));
+    if (!compiled->code) {
+        // The translator accepts only this flavour's syntax, so what PCRE2 still rejects is a
+        // limit of the engine, such as a repeat count above 65535.
+        RegExpError error = RegExpError::make(RegExpError::PatternTooComplex);
+        error.Description += QStringLiteral(" (") + pcreMessage(errorCode) + u')';
+        compiled->error = error;
+        return compiled;
+    }
+    compiled->jit = pcre2_jit_compile(compiled->code.get(), PCRE2_JIT_COMPLETE) == 0;
+    return compiled;
+}
+
+/// Callouts of a caseless back-reference: the guard (odd number) lets the loop take at most
+/// as many code units as the group holds, the check (even number) compares them folded.
+int caselessBackReferenceCallout(pcre2_callout_block* block, void* data)
+{
+    const auto& references = *static_cast<const std::vector<CaselessBackReference>*>(data);
+    const uint32_t number = block->callout_number;
+    Q_ASSERT(number >= 1 && (number - 1) / 2 < references.size());
+    const CaselessBackReference& reference = references[(number - 1) / 2];
+    const PCRE2_SIZE* ovector = block->offset_vector;
+    auto isSet = [&](int group) {
+        return uint32_t(group) < block->capture_top && ovector[2 * group] != PCRE2_UNSET;
+    };
+    Q_ASSERT(isSet(reference.markerGroup));
+    const PCRE2_SIZE start = ovector[2 * reference.markerGroup];
+    const PCRE2_SIZE taken = block->current_position - start;
+    const bool targetSet = isSet(reference.targetGroup);
+    const PCRE2_SIZE targetStart = targetSet ? ovector[2 * reference.targetGroup] : 0;
+    const PCRE2_SIZE targetLength = targetSet ? ovector[2 * reference.targetGroup + 1] - targetStart : 0;
+    if (number % 2 == 1)
+        return taken < targetLength ? 0 : 1;
+    if (taken != targetLength)
+        return 1;
+    for (PCRE2_SIZE i = 0; i < taken; ++i) {
+        if (CaseFolding::canonical(block->subject[start + i])
+            != CaseFolding::canonical(block->subject[targetStart + i]))
+            return 1;
+    }
+    return 0;
+}
+
+/// One search over one text: the match data, match context and JIT stack it needs.
+class Matcher {
+public:
+    Matcher(const CompiledPattern& compiled, const QString& text)
+        : mCompiled(compiled),
+          mSubject(reinterpret_cast<PCRE2_SPTR>(text.utf16())),
+          mLength(PCRE2_SIZE(text.size())),
+          mData(pcre2_match_data_create_from_pattern(compiled.code.get(), nullptr)),
+          mContext(pcre2_match_context_create(nullptr))
+    {
+        Q_CHECK_PTR(mData.get());
+        Q_CHECK_PTR(mContext.get());
+        pcre2_set_match_limit(mContext.get(), kMatchLimit);
+        pcre2_set_depth_limit(mContext.get(), kDepthLimit);
+        pcre2_set_heap_limit(mContext.get(), kHeapLimitKiB);
+        if (compiled.jit) {
+            mJitStack.reset(pcre2_jit_stack_create(kJitStackStart, kJitStackMax, nullptr));
+            if (mJitStack)
+                pcre2_jit_stack_assign(mContext.get(), nullptr, mJitStack.get());
+        }
+        if (!compiled.translated.backReferences.empty())
+            pcre2_set_callout(mContext.get(), caselessBackReferenceCallout,
+                              const_cast<std::vector<CaselessBackReference>*>(
+                                  &compiled.translated.backReferences));
+    }
+
+    /// PCRE2's result: positive when found, PCRE2_ERROR_NOMATCH, or another (negative) error.
+    int match(PCRE2_SIZE offset)
+    {
+        const pcre2_code* code = mCompiled.code.get();
+        if (mCompiled.jit && mJitStack) {
+            const int rc = pcre2_jit_match(code, mSubject, mLength, offset, 0, mData.get(),
+                                           mContext.get());
+            if (rc != PCRE2_ERROR_JIT_STACKLIMIT)
+                return rc;
+        }
+        return pcre2_match(code, mSubject, mLength, offset, PCRE2_NO_JIT, mData.get(),
+                           mContext.get());
+    }
+
+    const PCRE2_SIZE* ovector() const { return pcre2_get_ovector_pointer(mData.get()); }
+    PCRE2_SIZE length() const { return mLength; }
+
+private:
+    const CompiledPattern& mCompiled;
+    PCRE2_SPTR mSubject;
+    PCRE2_SIZE mLength;
+    std::unique_ptr<pcre2_match_data, MatchDataDeleter> mData;
+    std::unique_ptr<pcre2_match_context, MatchContextDeleter> mContext;
+    std::unique_ptr<pcre2_jit_stack, JitStackDeleter> mJitStack;
+};
+
+RegExpError matchError(int rc)
+{
+    switch (rc) {
+    case PCRE2_ERROR_MATCHLIMIT:
+    case PCRE2_ERROR_DEPTHLIMIT:
+    case PCRE2_ERROR_HEAPLIMIT:
+    case PCRE2_ERROR_NOMEMORY:
+    case PCRE2_ERROR_JIT_STACKLIMIT:
+        return RegExpError::make(RegExpError::TooMuchBacktracking);
+    default: {
+        RegExpError error = RegExpError::make(RegExpError::InternalError);
+        error.Description += QStringLiteral(" (") + pcreMessage(rc) + u')';
+        return error;
+    }
+    }
+}
+
+/// Runs the search over the whole text, calling onMatch(offsets) for each match in text order
+/// with (groupCount + 1) start/end pairs in original group numbers, -1 for an unset group;
+/// onMatch returns false to stop. Returns the error that ended the search, if any.
+template <typename Offset, typename OnMatch>
+std::optional<RegExpError> forEachMatch(const CompiledPattern& compiled, const QString& text,
+                                        bool global, const std::atomic_bool* cancel,
+                                        OnMatch onMatch)
+{
+    Matcher matcher(compiled, text);
+    const int groupCount = compiled.translated.groupCount;
+    std::vector<Offset> offsets(2 * (std::size_t(groupCount) + 1));
+    PCRE2_SIZE offset = 0;
+    while (offset <= matcher.length()) {
+        if (cancel && cancel->load(std::memory_order_relaxed))
+            return RegExpError::make(RegExpError::Cancelled);
+        const int rc = matcher.match(offset);
+        if (rc == PCRE2_ERROR_NOMATCH)
+            break;
+        if (rc < 0)
+            return matchError(rc);
+        const PCRE2_SIZE* ovector = matcher.ovector();
+        for (int j = 0; j <= groupCount; ++j) {
+            const int group = compiled.pcreGroup(j);
+            const bool set = ovector[2 * group] != PCRE2_UNSET;
+            offsets[2 * j] = set ? Offset(ovector[2 * group]) : Offset(-1);
+            offsets[2 * j + 1] = set ? Offset(ovector[2 * group + 1]) : Offset(-1);
+        }
+        if (!onMatch(std::as_const(offsets)) || !global)
+            break;
+        // The next search starts one code unit after an empty match, so a zero-length match
+        // is found once and the search moves on.
+        offset = ovector[1] > ovector[0] ? ovector[1] : ovector[1] + 1;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+RegExp::RegExp() = default;
+RegExp::RegExp(const QString& pattern) : mPattern(pattern) {}
+RegExp::~RegExp() = default;
+RegExp::RegExp(const RegExp&) = default;
+RegExp& RegExp::operator=(const RegExp&) = default;
+RegExp::RegExp(RegExp&&) noexcept = default;
+RegExp& RegExp::operator=(RegExp&&) noexcept = default;
+
+QString RegExp::Pattern() const { return mPattern; }
+
+void RegExp::setPattern(const QString& pattern)
+{
+    if (pattern == mPattern)
+        return;
+    mPattern = pattern;
+    mCompiled.reset();
+}
+
+bool RegExp::IgnoreCase() const { return mIgnoreCase; }
+
+void RegExp::setIgnoreCase(bool ignoreCase)
+{
+    if (ignoreCase == mIgnoreCase)
+        return;
+    mIgnoreCase = ignoreCase;
+    mCompiled.reset();
+}
+
+bool RegExp::Global() const { return mGlobal; }
+
+void RegExp::setGlobal(bool global) { mGlobal = global; }
+
+bool RegExp::Multiline() const { return mMultiline; }
+
+void RegExp::setMultiline(bool multiline)
+{
+    if (multiline == mMultiline)
+        return;
+    mMultiline = multiline;
+    mCompiled.reset();
+}
+
+qsizetype RegExp::maxResultLength() const { return mMaxResultLength; }
+
+void RegExp::setMaxResultLength(qsizetype length) { mMaxResultLength = length; }
+
+int RegExp::compileCount() const { return mCompileCount; }
+
+const CompiledPattern& RegExp::compiled() const
+{
+    if (!mCompiled) {
+        mCompiled = compilePattern(mPattern, mIgnoreCase, mMultiline);
+        ++mCompileCount;
+    }
+    return *mCompiled;
+}
+
+std::optional<RegExpError> RegExp::Compile() const
+{
+    return compiled().error;
+}
+
+int RegExp::GroupCount() const
+{
+    const CompiledPattern& pattern = compiled();
+    return pattern.error ? 0 : pattern.translated.groupCount;
+}
+
+RegExpResult<MatchCollection> RegExp::Execute(const QString& text,
+                                              const std::atomic_bool* cancel) const
+{
+    const CompiledPattern& pattern = compiled();
+    if (pattern.error)
+        return *pattern.error;
+    if (text.size() > INT32_MAX)
+        return RegExpError::make(RegExpError::TextTooLong);
+    auto data = std::make_shared<MatchData>();
+    data->text = text;
+    data->groupCount = pattern.translated.groupCount;
+    const auto error = forEachMatch<qint32>(pattern, text, mGlobal, cancel,
+                                            [&](const std::vector<qint32>& offsets) {
+        data->offsets.insert(data->offsets.end(), offsets.begin(), offsets.end());
+        return true;
+    });
+    if (error)
+        return *error;
+    return MatchCollection(std::move(data));
+}
+
+RegExpResult<QString> RegExp::Replace(const QString& text, const QString& replacement,
+                                      const std::atomic_bool* cancel) const
+{
+    const CompiledPattern& pattern = compiled();
+    if (pattern.error)
+        return *pattern.error;
+    const ReplacementTemplate expansion(replacement, pattern.translated.groupCount);
+    QString result;
+    qsizetype copied = 0; // text before this position is in result
+    bool tooLong = false;
+    const auto error = forEachMatch<qsizetype>(pattern, text, mGlobal, cancel,
+                                               [&](const std::vector<qsizetype>& offsets) {
+        if (copied == 0 && result.isEmpty())
+            result.reserve(text.size());
+        const qsizetype added = offsets[0] - copied + expansion.expandedLength(text, offsets);
+        if (result.size() + added > mMaxResultLength) {
+            tooLong = true;
+            return false;
+        }
+        result += QStringView(text).mid(copied, offsets[0] - copied);
+        expansion.expand(result, text, offsets);
+        copied = offsets[1];
+        return true;
+    });
+    if (error)
+        return *error;
+    if (tooLong || result.size() + (text.size() - copied) > mMaxResultLength)
+        return RegExpError::make(RegExpError::ResultTooLong);
+    if (copied == 0 && result.isEmpty())
+        return text; // no match, or only empty matches replaced by nothing at the start
+    result += QStringView(text).mid(copied);
+    return result;
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QString>
+
+#include <span>
+#include <vector>
+
+/// A replacement text of Replace, parsed once and expanded for every match.
+///
+/// Sequences: $1..$99 (two digits when the pattern has that many groups, else one digit and
+/// the next digit is literal; a number above the group count and $0 stay literal), $& the
+/// match, $` the text left of it, $' the text right of it, $_ the whole text, $+ the
+/// highest-numbered group (literal when the pattern has none), $$ a dollar sign; a $ before
+/// anything else is literal.
+class ReplacementTemplate {
+public:
+    ReplacementTemplate(const QString& replacement, int groupCount);
+
+    /// Offsets of one match: (groupCount + 1) pairs of start and end in the subject, the whole
+    /// match first; -1, -1 for a group that took no part.
+    using Offsets = std::span<const qsizetype>;
+
+    /// Length of the expansion for one match.
+    qsizetype expandedLength(const QString& subject, Offsets offsets) const;
+    /// Appends the expansion for one match to out.
+    void expand(QString& out, const QString& subject, Offsets offsets) const;
+
+    /// True when the replacement uses no sequence at all.
+    bool isLiteral() const;
+
+private:
+    enum class Kind { Literal, Group, Left, Right, Subject };
+    struct Piece {
+        Kind kind;
+        qsizetype start = 0;  ///< Literal: start in the replacement text; Group: group number
+        qsizetype length = 0; ///< Literal: length
+    };
+
+    template <typename Visit>
+    void forEachPart(const QString& subject, Offsets offsets, Visit visit) const;
+
+    QString mReplacement;
+    std::vector<Piece> mPieces;
+};
