@@ -301,6 +301,8 @@ void tst_CSettings::deleteSetting()
         QVERIFY(contents.startsWith("; kept\n[Other]\nPattern=other\n"));
         QCOMPARE(contents.contains("SaveToINI"), !wholeSection);
         settings.reset();
+        // The release writes the location key back into the file in use.
+        QVERIFY(readAll(iniPath()).contains("SaveToINI=-1"));
         // The location is read from the per-user area, so the next start stays with the INI file.
         QVERIFY(open(writableFolder())->SaveToINI());
     }
@@ -362,15 +364,20 @@ void tst_CSettings::handEditedFileSurvives()
 
 void tst_CSettings::damagedFileReadsAsMissing()
 {
-    const QByteArray damaged = "\x00\xFF\xFE[Settings]\n\x00Pattern\x00=\x01\nReplace=\xC3(\n\x7F\x80\x81"_ba;
-    writeIni(damaged);
+    const QByteArray head = "\x00\xFF\xFE\n[Settings]\n\x00Pattern\x00=\x01\n"_ba;
+    const QByteArray damagedValue = "Replace=\xC3(\n"_ba;
+    const QByteArray tail = "\n\x7F\x80\x81"_ba;
+    writeIni(head + damagedValue + tail.sliced(1));
     auto settings = open(writableFolder());
     QVERIFY(settings->SaveToINI());
     QCOMPARE(settings->GetSetting(u"Pattern"_s, u"default"_s), u"default"_s);
     QCOMPARE(settings->GetSetting(u"Replace"_s, u"default"_s), u"default"_s);
     settings->SaveSetting(u"Pattern"_s, u"a+"_s);
     QCOMPARE(settings->GetSetting(u"Pattern"_s, QString()), u"a+"_s);
-    QVERIFY(readAll(iniPath()).startsWith(damaged));
+    const QByteArray contents = readAll(iniPath());
+    QVERIFY(contents.startsWith(head));
+    QVERIFY(contents.contains(damagedValue));
+    QVERIFY(contents.endsWith(tail));
     QVERIFY(mMessages.shown.isEmpty());
 }
 
