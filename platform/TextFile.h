@@ -1,0 +1,49 @@
+#pragma once
+
+#include "FileBytes.h"
+#include "FileError.h"
+#include "TextCodec.h"
+
+#include <QString>
+
+#include <optional>
+
+/// Document files: the text and nothing else, read and written whole, with no
+/// line-end translation, in the encoding the text was read in.
+namespace Tools {
+
+struct TextFileRead {
+    /// Set when the file could not be read; then `content` is empty.
+    std::optional<FileError> error;
+    /// The decoded text and the encoding to write it back in.
+    DecodedText content;
+
+    bool ok() const { return !error; }
+};
+
+struct TextFileWrite {
+    /// Set when nothing was written; the file at the path is then as it was.
+    std::optional<FileError> error;
+    /// The encoding the file now has: the requested one, or UTF-8 (see below).
+    TextFormat format;
+    /// Set to the requested encoding when the text held a character that encoding cannot
+    /// store and the file was written as UTF-8 instead.
+    std::optional<TextEncoding> replacedEncoding;
+
+    bool ok() const { return !error; }
+};
+
+/// Reads the whole file `sFile` and decodes it. A path that names no file is an error
+/// like any other read error, and creates nothing.
+TextFileRead ReadTextFile(const QString& sFile);
+
+/// Writes `sText` as the whole file `sFile` in `format`, replacing any old file safely
+/// (see `FileBytes::write`). A text that `format`'s encoding cannot store is written as
+/// UTF-8 and reported in `replacedEncoding`; it is never written with substitute bytes.
+TextFileWrite WriteTextFile(const QString& sFile, const QString& sText, TextFormat format,
+                            FileBytes::Target target = FileBytes::Target::NewOrExisting);
+
+/// The message that tells the user a file was saved as UTF-8 instead of `requested`.
+QString ReplacedEncodingMessage(const QString& sFile, TextEncoding requested);
+
+} // namespace Tools
