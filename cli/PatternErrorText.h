@@ -1,0 +1,10 @@
+#pragma once
+
+#include "RegExpError.h"
+
+#include <QString>
+
+/// The message the window shows for a failure of the regular-expression component:
+/// fixed texts for a syntax error and a missing ']' or ')', otherwise
+/// "Error: " + description + " " + number.
+QString patternErrorText(const RegExpError& error);
