@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QByteArray>
-#include <QByteArrayView>
 #include <QString>
 #include <QStringView>
 
@@ -32,36 +31,6 @@ struct IniLookup {
     /// Empty when the file, the section or the key is missing, or the line cannot be read.
     std::optional<QString> value;
 };
-
-/// The text rules of an INI file, on its bytes (UTF-8). Section names and keys compare
-/// without regard to letter case; the first section and the first key of a name count.
-/// A value is read without its surrounding blanks and without one pair of enclosing
-/// quotation marks. Lines that are not touched keep their exact bytes.
-namespace IniText {
-
-/// The value of `key` in `section`, or nothing when it is missing or not valid UTF-8.
-std::optional<QString> findValue(QByteArrayView contents, QStringView section, QStringView key);
-
-/// `contents` with `key` set to `value`: an existing key line is rewritten in place, a new
-/// key goes after the last key of the section, a missing section is appended to the end.
-/// The key and the value must pass isValidKey and isValidValue.
-QByteArray setValue(QByteArrayView contents, QStringView section, QStringView key, QStringView value);
-
-/// `contents` without the line of `key` in `section`.
-QByteArray removeKey(QByteArrayView contents, QStringView section, QStringView key);
-
-/// `contents` without every section named `section`: headers, keys and other lines.
-QByteArray removeSection(QByteArrayView contents, QStringView section);
-
-/// The text written after the equals sign so that findValue gives `value` back exactly:
-/// enclosed in quotation marks when it has blanks at either end or is itself enclosed in
-/// quotation marks.
-QString encodeValue(QStringView value);
-
-bool isValidKey(QStringView key);
-bool isValidValue(QStringView value);
-
-} // namespace IniText
 
 /// One INI file on disk. Every call opens, reads or replaces the file by itself; writes go
 /// to a temporary file in the same folder that then replaces the file, so a failed write

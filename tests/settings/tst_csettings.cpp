@@ -318,11 +318,13 @@ void tst_CSettings::valuesComeBackExactly_data()
         const char* name = place == Place::IniFile ? "INI file" : "per-user area";
         // Values of more than 255 characters were cut off by the old profile functions.
         QTest::addRow("%s: 300 characters", name) << place << QString(300, u'r');
+        QTest::addRow("%s: 100000 characters", name) << place << QString(100000, u'R');
         QTest::addRow("%s: blanks at both ends", name) << place << u"  a+ "_s;
         QTest::addRow("%s: enclosed in quotation marks", name) << place << u"\"x\""_s;
         QTest::addRow("%s: encoded replacement with backslashes", name) << place << u"a\\\\b\\r\\nc\\"_s;
         QTest::addRow("%s: non-ASCII", name) << place << u"gr\u00fc\u00df \u4e2d\u6587 \U0001F600"_s;
         QTest::addRow("%s: equals sign and brackets", name) << place << u"[a]=b;"_s;
+        QTest::addRow("%s: comma list", name) << place << u"a, b,c"_s;
     }
     QTest::addRow("per-user area: line break") << Place::UserArea << u"a\r\nb"_s;
 }

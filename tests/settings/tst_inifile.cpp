@@ -1,4 +1,5 @@
 #include "IniFile.h"
+#include "IniText.h"
 
 #include <QDir>
 #include <QFile>
@@ -39,8 +40,6 @@ private slots:
     void removeKey();
     void removeSection_data();
     void removeSection();
-    void valuesComeBackExactly_data();
-    void valuesComeBackExactly();
     void anyBytesSurviveAWrite();
     void lineBreaksAreRefused();
     void missingFileReadsEmpty();
@@ -164,37 +163,6 @@ void tst_IniFile::removeSection()
     QFETCH(QByteArray, contents);
     QFETCH(QByteArray, expected);
     QCOMPARE(IniText::removeSection(contents, kSection), expected);
-}
-
-void tst_IniFile::valuesComeBackExactly_data()
-{
-    QTest::addColumn<QString>("value");
-
-    QTest::newRow("longer than 255 characters") << QString(300, u'x');
-    QTest::newRow("very long") << QString(100000, u'y');
-    QTest::newRow("leading and trailing blanks") << "  a b\t";
-    QTest::newRow("only blanks") << "   ";
-    QTest::newRow("enclosed in quotation marks") << "\"quoted\"";
-    QTest::newRow("two quotation marks") << "\"\"";
-    QTest::newRow("backslashes") << "\\\\r\\n\\";
-    QTest::newRow("non-ASCII") << u"\u00e9\u4e2d\u6587 \U0001F600"_s;
-    QTest::newRow("looks like a section header") << "[Other]";
-    QTest::newRow("looks like a comment") << ";x=1";
-    QTest::newRow("empty") << "";
-}
-
-void tst_IniFile::valuesComeBackExactly()
-{
-    QFETCH(QString, value);
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    IniFile ini(dir.filePath(u"Settings.ini"_s));
-    QVERIFY(ini.write(kSection, u"Key", value).ok());
-    QVERIFY(ini.write(kSection, u"After", u"1").ok());
-    const IniLookup lookup = ini.read(kSection, u"Key");
-    QVERIFY(lookup.result.ok());
-    QCOMPARE(lookup.value, std::optional<QString>(value));
-    QCOMPARE(ini.read(kSection, u"After").value, std::optional<QString>(u"1"_s));
 }
 
 // Whatever a damaged file holds, a key that is set must come back exactly, a second write
