@@ -142,18 +142,24 @@ protected:
 
 private:
     friend class TextExBox;
+    friend class ChangeBatch;
 
     void SelectBox();
     void ShowBox(int n);
     void UpdateScrollBars();
+    void applyBoxMode();
     void applyFont();
     void applyTabWidth();
+    QFont ambientFont() const;
 
-    void onTextModified();
+    /// Replaces the selection with sValue as one undoable edit, the caret after it.
+    void replaceSelection(const QString& sValue);
+    void onTextModified(int modificationType);
     void raiseChange();
 
     TextExBox* mBox = nullptr;
     std::shared_ptr<StdFont> mFont;
+    QMetaObject::Connection mFontConnection;
     int mScrollBars = 0;
     bool mScrollBarsAutomatic = false;
     bool mMultiLine = false;

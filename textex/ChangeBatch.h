@@ -1,0 +1,22 @@
+#pragma once
+
+class TextEx;
+
+/// Collects the text changes made while it lives (one keystroke, one paste, one write of
+/// Text) and raises TextEx::Change once when it ends, if the text changed. Batches nest;
+/// each raises the changes made within it, so a write inside an event handler raises its
+/// Change before the write returns.
+class ChangeBatch {
+public:
+    explicit ChangeBatch(TextEx& control);
+    ~ChangeBatch();
+    ChangeBatch(const ChangeBatch&) = delete;
+    ChangeBatch& operator=(const ChangeBatch&) = delete;
+
+    /// Raises Change at the end even when the text did not change.
+    void force();
+
+private:
+    TextEx& mControl;
+    bool mOuterPending;
+};

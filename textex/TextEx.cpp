@@ -1,0 +1,506 @@
+#include "TextEx.h"
+
+#include "ChangeBatch.h"
+#include "DisplayLines.h"
+#include "PropertyValues.h"
+#include "TextExBox.h"
+#include "Utf16Positions.h"
+
+#include <QApplication>
+#include <QFontMetricsF>
+#include <QResizeEvent>
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+using Sci = QsciScintillaBase;
+
+enum BoxIndex { OneLineBox = 0, WrappingBox = 1, ScrollingBox = 2 };
+
+constexpr int kHorizontalBit = 1;
+constexpr int kVerticalBit = 2;
+
+QVariant ambientFontValue(const QFont& ambient)
+{
+    StdFont font;
+    font.assignQFont(ambient);
+    return font.toVariant();
+}
+
+} // namespace
+
+ChangeBatch::ChangeBatch(TextEx& control)
+    : mControl(control)
+    , mOuterPending(control.mChangePending)
+{
+    mControl.mChangePending = false;
+    ++mControl.mChangeDepth;
+}
+
+ChangeBatch::~ChangeBatch()
+{
+    --mControl.mChangeDepth;
+    const bool changed = mControl.mChangePending;
+    mControl.mChangePending = mOuterPending;
+    if (changed)
+        mControl.raiseChange();
+}
+
+void ChangeBatch::force()
+{
+    mControl.mChangePending = true;
+}
+
+TextEx::TextEx(QWidget* parent)
+    : QWidget(parent)
+    , mFont(std::make_shared<StdFont>())
+{
+    mBox = new TextExBox(*this);
+    Utf16Positions::enable(*mBox);
+    mBox->SendScintilla(Sci::SCI_SETEOLMODE, Sci::SC_EOL_CRLF);
+    mBox->SendScintilla(Sci::SCI_SETPASTECONVERTENDINGS, 0L);
+    mBox->SendScintilla(Sci::SCI_SETMODEVENTMASK, Sci::SC_MOD_INSERTTEXT | Sci::SC_MOD_DELETETEXT);
+    mBox->SendScintilla(Sci::SCI_SETSCROLLWIDTH, 1L);
+    mBox->SendScintilla(Sci::SCI_SETSCROLLWIDTHTRACKING, 1L);
+    for (int margin = 0; margin < 5; ++margin)
+        mBox->setMarginWidth(margin, 0);
+    setFocusProxy(mBox);
+
+    connect(mBox, &QsciScintillaBase::SCN_MODIFIED, this,
+            [this](int, int modificationType) { onTextModified(modificationType); });
+    mFontConnection = connect(mFont.get(), &StdFont::Changed, this, &TextEx::applyFont);
+
+    applyBoxMode();
+    applyFont();
+    applyTabWidth();
+    UpdateScrollBars();
+}
+
+TextEx::~TextEx() = default;
+
+QsciScintilla* TextEx::hwnd() const
+{
+    return mBox;
+}
+
+// Text ----------------------------------------------------------------------------------
+
+QString TextEx::Text() const
+{
+    if (!mTextCacheValid) {
+        const long bytes = mBox->SendScintilla(Sci::SCI_GETLENGTH);
+        const auto* text = static_cast<const char*>(mBox->SendScintillaPtrResult(Sci::SCI_GETCHARACTERPOINTER));
+        mTextCache = QString::fromUtf8(text, bytes);
+        mTextCacheValid = true;
+    }
+    return mTextCache;
+}
+
+void TextEx::setText(const QString& sValue)
+{
+    ChangeBatch batch(*this);
+    batch.force();
+    const QByteArray bytes = sValue.toUtf8();
+    // The old text is not kept for undo: writing Text starts a new history.
+    mBox->SendScintilla(Sci::SCI_SETUNDOCOLLECTION, 0L);
+    mBox->SendScintilla(Sci::SCI_CLEARALL);
+    mBox->SendScintilla(Sci::SCI_APPENDTEXT, static_cast<unsigned long>(bytes.size()), bytes.constData());
+    mBox->SendScintilla(Sci::SCI_EMPTYUNDOBUFFER);
+    mBox->SendScintilla(Sci::SCI_SETUNDOCOLLECTION, 1L);
+    mBox->SendScintilla(Sci::SCI_SETSCROLLWIDTH, 1L);
+    mBox->SendScintilla(Sci::SCI_GOTOPOS, 0L);
+    mTextCache = sValue;
+    mTextCacheValid = true;
+    emit PropertyChanged(QStringLiteral("Text"));
+}
+
+int TextEx::TextLength() const
+{
+    return static_cast<int>(Utf16Positions(*mBox).length());
+}
+
+void TextEx::onTextModified(int modificationType)
+{
+    if (!(modificationType & (Sci::SC_MOD_INSERTTEXT | Sci::SC_MOD_DELETETEXT)))
+        return;
+    mTextCacheValid = false;
+    mTextCache = QString();
+    if (mChangeDepth > 0)
+        mChangePending = true;
+    else
+        raiseChange();
+}
+
+void TextEx::raiseChange()
+{
+    UpdateScrollBars();
+    emit Change();
+}
+
+// Selection -----------------------------------------------------------------------------
+
+void TextEx::GetSel(int& nStartChar, int& nEndChar) const
+{
+    const Utf16Positions positions(*mBox);
+    const long anchor = positions.toUtf16(mBox->SendScintilla(Sci::SCI_GETANCHOR));
+    const long caret = positions.toUtf16(mBox->SendScintilla(Sci::SCI_GETCURRENTPOS));
+    nStartChar = static_cast<int>(std::min(anchor, caret));
+    nEndChar = static_cast<int>(std::max(anchor, caret));
+}
+
+void TextEx::SetSel(int nStartChar, int nEndChar)
+{
+    if (nStartChar < 0) {
+        mBox->SendScintilla(Sci::SCI_SETEMPTYSELECTION, mBox->SendScintilla(Sci::SCI_GETCURRENTPOS));
+    } else {
+        const Utf16Positions positions(*mBox);
+        const long length = positions.length();
+        const long end = nEndChar < 0 ? length : std::min<long>(nEndChar, length);
+        const long start = std::min<long>(nStartChar, length);
+        mBox->SendScintilla(Sci::SCI_SETSEL, static_cast<unsigned long>(positions.toBytes(start)),
+                            positions.toBytes(end));
+    }
+    mBox->SendScintilla(Sci::SCI_SCROLLCARET);
+}
+
+int TextEx::SelStart() const
+{
+    int start = 0;
+    int end = 0;
+    GetSel(start, end);
+    return start;
+}
+
+void TextEx::setSelStart(int nValue)
+{
+    SetSel(nValue, nValue);
+    emit PropertyChanged(QStringLiteral("SelStart"));
+}
+
+int TextEx::SelLength() const
+{
+    int start = 0;
+    int end = 0;
+    GetSel(start, end);
+    return end - start;
+}
+
+std::optional<PropertyError> TextEx::setSelLength(int nValue)
+{
+    if (nValue <= 0)
+        return std::nullopt;
+    int start = 0;
+    int end = 0;
+    GetSel(start, end);
+    if (static_cast<qint64>(start) + nValue > std::numeric_limits<int>::max())
+        return PropertyError::Overflow();
+    SetSel(start, start + nValue);
+    emit PropertyChanged(QStringLiteral("SelLength"));
+    return std::nullopt;
+}
+
+QString TextEx::SelText() const
+{
+    const long anchor = mBox->SendScintilla(Sci::SCI_GETANCHOR);
+    const long caret = mBox->SendScintilla(Sci::SCI_GETCURRENTPOS);
+    const long start = std::min(anchor, caret);
+    const long end = std::max(anchor, caret);
+    if (start == end)
+        return {};
+    QByteArray bytes(end - start + 1, '\0');
+    mBox->SendScintilla(Sci::SCI_GETTEXTRANGE, start, end, bytes.data());
+    return QString::fromUtf8(bytes.constData(), end - start);
+}
+
+void TextEx::setSelText(const QString& sValue)
+{
+    replaceSelection(sValue);
+    mBox->SendScintilla(Sci::SCI_SCROLLCARET);
+    emit PropertyChanged(QStringLiteral("SelText"));
+}
+
+void TextEx::replaceSelection(const QString& sValue)
+{
+    ChangeBatch batch(*this);
+    const QByteArray bytes = sValue.toUtf8();
+    mBox->SendScintilla(Sci::SCI_BEGINUNDOACTION);
+    mBox->SendScintilla(Sci::SCI_TARGETFROMSELECTION);
+    mBox->SendScintilla(Sci::SCI_REPLACETARGET, static_cast<unsigned long>(bytes.size()), bytes.constData());
+    mBox->SendScintilla(Sci::SCI_SETEMPTYSELECTION, mBox->SendScintilla(Sci::SCI_GETTARGETEND));
+    mBox->SendScintilla(Sci::SCI_ENDUNDOACTION);
+}
+
+// Lines ---------------------------------------------------------------------------------
+
+int TextEx::CurrentLine() const
+{
+    const long anchor = mBox->SendScintilla(Sci::SCI_GETANCHOR);
+    const long caret = mBox->SendScintilla(Sci::SCI_GETCURRENTPOS);
+    return static_cast<int>(DisplayLines(*mBox).lineFromPosition(std::min(anchor, caret)));
+}
+
+int TextEx::CurrentChar() const
+{
+    return SelStart() - LineStart(CurrentLine());
+}
+
+int TextEx::LineCount() const
+{
+    return static_cast<int>(DisplayLines(*mBox).count());
+}
+
+int TextEx::LineStart(int nLine) const
+{
+    if (nLine == -1)
+        nLine = CurrentLine();
+    const DisplayLines lines(*mBox);
+    if (nLine < 0 || nLine >= lines.count())
+        return 0;
+    return static_cast<int>(Utf16Positions(*mBox).toUtf16(lines.lineStart(nLine)));
+}
+
+int TextEx::LineLength(int nLine) const
+{
+    const Utf16Positions positions(*mBox);
+    const long start = positions.toBytes(LineStart(nLine));
+    const long end = DisplayLines(*mBox).lineEnd(start);
+    return static_cast<int>(positions.toUtf16(end) - positions.toUtf16(start));
+}
+
+bool TextEx::setNewLineSequence(const QString& sBreak)
+{
+    long mode = 0;
+    if (sBreak == QLatin1String("\r\n"))
+        mode = Sci::SC_EOL_CRLF;
+    else if (sBreak == QLatin1String("\n"))
+        mode = Sci::SC_EOL_LF;
+    else if (sBreak == QLatin1String("\r"))
+        mode = Sci::SC_EOL_CR;
+    else
+        return false;
+    mNewLine = sBreak;
+    mBox->SendScintilla(Sci::SCI_SETEOLMODE, mode);
+    return true;
+}
+
+QString TextEx::NewLineSequence() const
+{
+    return mNewLine;
+}
+
+// Display modes -------------------------------------------------------------------------
+
+void TextEx::setMultiLine(bool bValue)
+{
+    mMultiLine = bValue;
+    SelectBox();
+    emit PropertyChanged(QStringLiteral("MultiLine"));
+}
+
+void TextEx::setScrollBars(int nValue)
+{
+    mScrollBars = nValue;
+    SelectBox();
+    UpdateScrollBars();
+    emit PropertyChanged(QStringLiteral("ScrollBars"));
+}
+
+void TextEx::setScrollBarsAutomatic(bool bValue)
+{
+    mScrollBarsAutomatic = bValue;
+    UpdateScrollBars();
+}
+
+void TextEx::SelectBox()
+{
+    if (mLoading)
+        return;
+    if (!mMultiLine) {
+        ShowBox(OneLineBox);
+        return;
+    }
+    switch (mScrollBars) {
+    case 0:
+    case kVerticalBit:
+        ShowBox(WrappingBox);
+        break;
+    case kHorizontalBit:
+    case kHorizontalBit | kVerticalBit:
+        ShowBox(ScrollingBox);
+        break;
+    default:
+        break;
+    }
+}
+
+// Switching modes writes the text anew, as into a fresh box: Change is raised once, and
+// the selection, the caret and the undo history start over.
+void TextEx::ShowBox(int n)
+{
+    if (n == mBoxIndex)
+        return;
+    const QString text = Text();
+    mBoxIndex = n;
+    applyBoxMode();
+    setText(text);
+    applyTabWidth();
+}
+
+void TextEx::applyBoxMode()
+{
+    mBox->SendScintilla(Sci::SCI_SETWRAPMODE,
+                        mBoxIndex == WrappingBox ? long(Sci::SC_WRAP_WORD) : long(Sci::SC_WRAP_NONE));
+}
+
+// Enabled bars show exactly when the text needs them (the editor re-evaluates this on
+// every change and resize), or always when ScrollBarsAutomatic is off.
+void TextEx::UpdateScrollBars()
+{
+    const bool horizontal = mScrollBars & kHorizontalBit;
+    const bool vertical = mScrollBars & kVerticalBit;
+    mBox->SendScintilla(Sci::SCI_SETHSCROLLBAR, static_cast<long>(horizontal));
+    mBox->SendScintilla(Sci::SCI_SETVSCROLLBAR, static_cast<long>(vertical));
+    const auto policy = [this](bool enabled) {
+        if (!enabled)
+            return Qt::ScrollBarAlwaysOff;
+        return mScrollBarsAutomatic ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOn;
+    };
+    // A wrapping box never needs the horizontal bar.
+    const bool horizontalNeeded = horizontal && (mBoxIndex != WrappingBox || !mScrollBarsAutomatic);
+    mBox->setHorizontalScrollBarPolicy(policy(horizontalNeeded));
+    mBox->setVerticalScrollBarPolicy(policy(vertical));
+}
+
+void TextEx::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    mBox->setGeometry(0, 0, width(), height());
+}
+
+// Tab stops -----------------------------------------------------------------------------
+
+std::optional<PropertyError> TextEx::setTabStops(const QString& sValue)
+{
+    const TabStopList list = parseTabStops(sValue);
+    mTabStops = sValue.isEmpty() ? QStringLiteral("32") : sValue;
+    if (list.Error)
+        return list.Error;
+    mTabUnits = list.Units.front();
+    applyTabWidth();
+    return std::nullopt;
+}
+
+// The editor spaces tabs in multiples of the space width; the stop interval is a number
+// of quarter average character widths.
+void TextEx::applyTabWidth()
+{
+    const QFontMetricsF metrics(mFont->toQFont());
+    const double space = metrics.horizontalAdvance(QLatin1Char(' '));
+    const double interval = mTabUnits / 4.0 * metrics.averageCharWidth();
+    const long spaces = space > 0 ? std::lround(interval / space) : mTabUnits / 4;
+    mBox->SendScintilla(Sci::SCI_SETTABWIDTH, std::max(1L, spaces));
+}
+
+// Fonts ---------------------------------------------------------------------------------
+
+void TextEx::setFont(std::shared_ptr<StdFont> New_Font)
+{
+    Q_ASSERT(New_Font);
+    disconnect(mFontConnection);
+    mFont = std::move(New_Font);
+    mFontConnection = connect(mFont.get(), &StdFont::Changed, this, &TextEx::applyFont);
+    applyFont();
+    emit PropertyChanged(QStringLiteral("Font"));
+}
+
+void TextEx::applyFont()
+{
+    mBox->setFont(mFont->toQFont());
+    applyTabWidth();
+}
+
+QFont TextEx::ambientFont() const
+{
+    return parentWidget() ? parentWidget()->font() : QApplication::font();
+}
+
+// Drops ---------------------------------------------------------------------------------
+
+void TextEx::setOLEDropMode(int nValue)
+{
+    mOLEDropMode = nValue;
+    mBox->setAcceptDrops(nValue == 1);
+    mBox->viewport()->setAcceptDrops(nValue == 1);
+}
+
+// Persisted properties ------------------------------------------------------------------
+
+void TextEx::InitProperties()
+{
+    setMultiLine(false);
+    setScrollBarsAutomatic(true);
+    setScrollBars(0);
+    setText(objectName());
+    auto font = std::make_shared<StdFont>();
+    font->assignQFont(ambientFont());
+    setFont(font);
+    setTabStops(QStringLiteral("32"));
+}
+
+std::optional<PropertyError> TextEx::ReadProperties(const PropertyBag& PropBag)
+{
+    mLoading = true;
+    const auto load = [&]() -> std::optional<PropertyError> {
+        const Boolean multiLine = toBoolean(PropBag.ReadProperty(QStringLiteral("MultiLine"), false));
+        if (multiLine.Error)
+            return multiLine.Error;
+        setMultiLine(multiLine.Value);
+
+        const Boolean automatic = toBoolean(PropBag.ReadProperty(QStringLiteral("ScrollBarsAutomatic"), true));
+        if (automatic.Error)
+            return automatic.Error;
+        setScrollBarsAutomatic(automatic.Value);
+
+        const WholeNumber scrollBars = toWholeNumber(PropBag.ReadProperty(QStringLiteral("ScrollBars"), 0));
+        if (scrollBars.Error)
+            return scrollBars.Error;
+        setScrollBars(scrollBars.Value);
+
+        const QVariant text = PropBag.ReadProperty(QStringLiteral("Text"), objectName());
+        if (!text.canConvert<QString>())
+            return PropertyError::TypeMismatch();
+        setText(text.toString());
+
+        const QVariant font = PropBag.ReadProperty(QStringLiteral("Font"), ambientFontValue(ambientFont()));
+        if (font.typeId() != QMetaType::QVariantMap)
+            return PropertyError::TypeMismatch();
+        auto loadedFont = std::make_shared<StdFont>();
+        loadedFont->assignVariant(font.toMap());
+        setFont(loadedFont);
+
+        const WholeNumber dropMode = toWholeNumber(PropBag.ReadProperty(QStringLiteral("OLEDropMode"), 0));
+        if (dropMode.Error)
+            return dropMode.Error;
+        setOLEDropMode(dropMode.Value);
+
+        return setTabStops(PropBag.ReadProperty(QStringLiteral("TabStops"), QStringLiteral("32")).toString());
+    };
+    const std::optional<PropertyError> error = load();
+    mLoading = false;
+    if (!error)
+        SelectBox();
+    return error;
+}
+
+void TextEx::WriteProperties(PropertyBag& PropBag) const
+{
+    PropBag.WriteProperty(QStringLiteral("MultiLine"), mMultiLine, false);
+    PropBag.WriteProperty(QStringLiteral("Text"), Text(), objectName());
+    PropBag.WriteProperty(QStringLiteral("ScrollBars"), mScrollBars, 0);
+    PropBag.WriteProperty(QStringLiteral("ScrollBarsAutomatic"), mScrollBarsAutomatic, true);
+    PropBag.WriteProperty(QStringLiteral("Font"), mFont->toVariant(), ambientFontValue(ambientFont()));
+    PropBag.WriteProperty(QStringLiteral("OLEDropMode"), mOLEDropMode, 0);
+    PropBag.WriteProperty(QStringLiteral("TabStops"), mTabStops, 32);
+}

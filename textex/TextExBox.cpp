@@ -1,0 +1,172 @@
+#include "TextExBox.h"
+
+#include "ChangeBatch.h"
+#include "TextEx.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QKeyEvent>
+#include <QMimeData>
+
+namespace {
+
+// The character code a key press types, as the host's KeyPress reports it: Ctrl with a
+// letter is the control code 1 to 26; keys that type nothing, Delete and Alt
+// combinations give 0.
+int keyAsciiOf(const QKeyEvent* e)
+{
+    if (e->modifiers() & (Qt::AltModifier | Qt::MetaModifier))
+        return 0;
+    if ((e->modifiers() & Qt::ControlModifier) && e->key() >= Qt::Key_A && e->key() <= Qt::Key_Z)
+        return e->key() - Qt::Key_A + 1;
+    const QString text = e->text();
+    if (text.size() != 1 || text[0].unicode() == 0x7F)
+        return 0;
+    return text[0].unicode();
+}
+
+bool isEnter(const QKeyEvent* e)
+{
+    return e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+}
+
+int shiftStateOf(Qt::KeyboardModifiers modifiers)
+{
+    return ((modifiers & Qt::ShiftModifier) ? 1 : 0) | ((modifiers & Qt::ControlModifier) ? 2 : 0)
+        | ((modifiers & Qt::AltModifier) ? 4 : 0);
+}
+
+QString firstLineOf(const QString& text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == QLatin1Char('\r') || text[i] == QLatin1Char('\n'))
+            return text.left(i);
+    }
+    return text;
+}
+
+} // namespace
+
+TextExBox::TextExBox(TextEx& owner)
+    : QsciScintilla(&owner)
+    , mOwner(owner)
+{
+}
+
+bool TextExBox::event(QEvent* e)
+{
+    ChangeBatch batch(mOwner);
+    return QsciScintilla::event(e);
+}
+
+bool TextExBox::viewportEvent(QEvent* e)
+{
+    ChangeBatch batch(mOwner);
+    return QsciScintilla::viewportEvent(e);
+}
+
+// Tab and Shift+Tab move the focus as in any text box; Ctrl+Tab types a tab.
+bool TextExBox::focusNextPrevChild(bool next)
+{
+    return QWidget::focusNextPrevChild(next);
+}
+
+void TextExBox::keyPressEvent(QKeyEvent* e)
+{
+    const int typed = keyAsciiOf(e);
+    if (typed == 0) {
+        typeKey(e);
+        return;
+    }
+    int KeyAscii = typed;
+    emit mOwner.KeyPress(KeyAscii);
+    if (KeyAscii == 0) {
+        e->accept();
+        return;
+    }
+    if (KeyAscii == typed) {
+        typeKey(e);
+        return;
+    }
+    const int key = KeyAscii == '\r' ? int(Qt::Key_Return) : int(Qt::Key_unknown);
+    QKeyEvent replaced(QEvent::KeyPress, key, Qt::NoModifier, QString(QChar(char16_t(KeyAscii))));
+    typeKey(&replaced);
+    e->accept();
+}
+
+void TextExBox::typeKey(QKeyEvent* e)
+{
+    if (isEnter(e) && !mOwner.MultiLine()) {
+        e->accept();
+        return;
+    }
+    if (e->key() == Qt::Key_Tab && (e->modifiers() & Qt::ControlModifier)) {
+        mOwner.replaceSelection(QStringLiteral("\t"));
+        e->accept();
+        return;
+    }
+    if (e->matches(QKeySequence::Paste)) {
+        paste();
+        e->accept();
+        return;
+    }
+    QsciScintilla::keyPressEvent(e);
+}
+
+void TextExBox::paste()
+{
+    if (mOwner.MultiLine()) {
+        QsciScintilla::paste();
+        return;
+    }
+    mOwner.replaceSelection(firstLineOf(QApplication::clipboard()->text()));
+}
+
+void TextExBox::keyReleaseEvent(QKeyEvent* e)
+{
+    QsciScintilla::keyReleaseEvent(e);
+    if (!e->isAutoRepeat())
+        emit mOwner.KeyUp(e->key(), shiftStateOf(e->modifiers()));
+}
+
+void TextExBox::mouseReleaseEvent(QMouseEvent* e)
+{
+    QsciScintilla::mouseReleaseEvent(e);
+    if (e->button() == Qt::LeftButton)
+        emit mOwner.Click();
+}
+
+// Only files or text from elsewhere are accepted; a selection dragged within the box
+// is not, since the box does not move text by dragging.
+bool TextExBox::acceptsDrop(const QDropEvent* e) const
+{
+    const QMimeData* data = e->mimeData();
+    const bool ownText = e->source() == this || e->source() == viewport();
+    return mOwner.OLEDropMode() == 1 && data && !ownText && (data->hasUrls() || data->hasText());
+}
+
+void TextExBox::dragEnterEvent(QDragEnterEvent* e)
+{
+    if (acceptsDrop(e))
+        e->acceptProposedAction();
+    else
+        e->ignore();
+}
+
+void TextExBox::dragMoveEvent(QDragMoveEvent* e)
+{
+    if (acceptsDrop(e))
+        e->acceptProposedAction();
+    else
+        e->ignore();
+}
+
+void TextExBox::dropEvent(QDropEvent* e)
+{
+    if (!acceptsDrop(e)) {
+        e->ignore();
+        return;
+    }
+    e->acceptProposedAction();
+    emit mOwner.OLEDragDrop(e->mimeData());
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <Qsci/qsciscintilla.h>
+
+class TextEx;
+
+/// The editor inside TextEx. It passes the user's input on as the control's events:
+/// every event it handles is one change batch, typed characters go through KeyPress
+/// first, and drops go to OLEDragDrop instead of into the text.
+class TextExBox : public QsciScintilla {
+    Q_OBJECT
+public:
+    explicit TextExBox(TextEx& owner);
+
+    void paste() override;
+
+protected:
+    bool event(QEvent* e) override;
+    bool viewportEvent(QEvent* e) override;
+    bool focusNextPrevChild(bool next) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void keyReleaseEvent(QKeyEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void dragEnterEvent(QDragEnterEvent* e) override;
+    void dragMoveEvent(QDragMoveEvent* e) override;
+    void dropEvent(QDropEvent* e) override;
+
+private:
+    void typeKey(QKeyEvent* e);
+    bool acceptsDrop(const QDropEvent* e) const;
+
+    TextEx& mOwner;
+};
