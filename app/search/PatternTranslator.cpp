@@ -103,6 +103,8 @@ public:
                     appendEscaped(out, char16_t(c));
             return out;
         }
+        if (n == 0x10000)
+            return QStringLiteral("[\\x{0}-\\x{ffff}]");
         // Large sets (negated classes, \S, \W) are written as their complement.
         const bool negate = n > 0x8000;
         QString out = negate ? QStringLiteral("[^") : QStringLiteral("[");
@@ -395,7 +397,7 @@ private:
         } else {
             const char16_t next = at(pos + 1);
             if (has(pos + 1) && next == '*' && (isAsciiLetter(at(pos + 2)) || at(pos + 2) == ':'))
-                return fail(RegExpError::SyntaxError, open); // a PCRE2 verb such as (*FAIL)
+                return fail(RegExpError::SyntaxError, open); // PCRE2's (*FAIL), (*atomic:...)
             number = ++mGroups;
             mGroupMap.push_back(++mPcreGroups);
             opener = QStringLiteral("(");

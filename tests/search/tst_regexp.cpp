@@ -1,0 +1,435 @@
+#include "RegExp.h"
+
+#include <QTest>
+
+#include <atomic>
+
+namespace {
+
+/// The whole literal, NUL characters included.
+template <std::size_t N>
+QString s(const char16_t (&text)[N])
+{
+    return QString::fromUtf16(text, N - 1);
+}
+
+/// "index:value(group,group)" per match, separated by blanks; "E<number>" for an error.
+QString describe(const RegExpResult<MatchCollection>& result)
+{
+    if (!result)
+        return u'E' + QString::number(result.error().Number);
+    const MatchCollection& matches = result.value();
+    QStringList parts;
+    for (qsizetype i = 0; i < matches.Count(); ++i) {
+        const Match match = matches.Item(i);
+        Q_ASSERT(match.Length() == match.Value().size());
+        QString part = QString::number(match.FirstIndex()) + u':' + match.Value();
+        const SubMatches groups = match.SubMatches();
+        if (groups.Count() > 0) {
+            QStringList values;
+            for (int j = 0; j < groups.Count(); ++j)
+                values << groups.Item(j);
+            part += u'(' + values.join(u',') + u')';
+        }
+        parts << part;
+    }
+    return parts.join(u' ');
+}
+
+RegExp make(const QString& pattern, const QString& flags)
+{
+    RegExp re(pattern);
+    re.setGlobal(flags.contains(u'g'));
+    re.setIgnoreCase(flags.contains(u'i'));
+    re.setMultiline(flags.contains(u'm'));
+    return re;
+}
+
+} // namespace
+
+class tst_RegExp : public QObject {
+    Q_OBJECT
+
+private slots:
+    void execute_data();
+    void execute();
+    void patternErrors_data();
+    void patternErrors();
+    void errorDescriptions();
+    void capturesResetInRepeatedGroup();
+    void matchPositionsStayInText();
+    void runawayPatterns_data();
+    void runawayPatterns();
+    void deepButLinearPattern();
+    void cancelFlag();
+    void compilesOnlyWhenPatternOrOptionsChange();
+    void copiesSearchIndependently();
+};
+
+void tst_RegExp::execute_data()
+{
+    QTest::addColumn<QString>("pattern");
+    QTest::addColumn<QString>("flags");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("empty pattern steps one code unit") << s(u"") << "g" << s(u"test") << s(u"0: 1: 2: 3: 4:");
+    QTest::newRow("empty alternative wins over later one") << s(u"x*|b") << "g" << s(u"ab") << s(u"0: 1: 2:");
+    QTest::newRow("without Global only the first match") << s(u"a") << "" << s(u"aaa") << s(u"0:a");
+    QTest::newRow("star matches empty before and after a run") << s(u"a*") << "g" << s(u"baaa") << s(u"0: 1:aaa 4:");
+    QTest::newRow("offsets count surrogate pairs as two") << s(u"x") << "g" << s(u"\xd83d\xde00x\xd83d\xde00x") << s(u"2:x 5:x");
+    QTest::newRow("dot matches each surrogate code unit") << s(u"\\ud83d.") << "g" << s(u"\xd83d\xde00") << s(u"0:\xd83d\xde00");
+    QTest::newRow("CR LF counts two") << s(u"b") << "g" << s(u"a\r\nb") << s(u"3:b");
+    QTest::newRow("lazy exact quantifier") << s(u"a{2}\?") << "g" << s(u"aaa") << s(u"0:aa");
+    QTest::newRow("lazy range quantifier") << s(u"a{2,3}\?") << "g" << s(u"aaaaa") << s(u"0:aa 2:aa");
+    QTest::newRow("lazy question mark") << s(u"a\?\?b") << "g" << s(u"ab") << s(u"0:ab");
+    QTest::newRow("open-ended range") << s(u"a{2,}") << "g" << s(u"a aa aaa") << s(u"2:aa 5:aaa");
+    QTest::newRow("brace without number is literal") << s(u"a{") << "g" << s(u"a{") << s(u"0:a{");
+    QTest::newRow("brace with letter is literal") << s(u"a{x}") << "g" << s(u"a{x}") << s(u"0:a{x}");
+    QTest::newRow("lone brace is literal") << s(u"{") << "g" << s(u"{") << s(u"0:{");
+    QTest::newRow("brace with missing minimum is literal") << s(u"a{,5}") << "g" << s(u"a{,5}") << s(u"0:a{,5}");
+    QTest::newRow("closing brace is literal") << s(u"}") << "g" << s(u"}") << s(u"0:}");
+    QTest::newRow("closing bracket is literal") << s(u"]") << "g" << s(u"]") << s(u"0:]");
+    QTest::newRow("bracket first in class is a member") << s(u"[]a]") << "g" << s(u"a]b") << s(u"0:a 1:]");
+    QTest::newRow("bracket first in negated class is a member") << s(u"[^]a]") << "g" << s(u"a]b") << s(u"2:b");
+    QTest::newRow("repeated lookahead") << s(u"(\?=a)*b") << "g" << s(u"ab") << s(u"1:b");
+    QTest::newRow("lookahead") << s(u"a(\?=b)") << "g" << s(u"abac") << s(u"0:a");
+    QTest::newRow("negative lookahead") << s(u"a(\?!b)") << "g" << s(u"abac") << s(u"2:a");
+    QTest::newRow("alternation") << s(u"cat|dog") << "g" << s(u"dog cat") << s(u"0:dog 4:cat");
+    QTest::newRow("non-capturing group") << s(u"(\?:ab)+") << "g" << s(u"ababx") << s(u"0:abab");
+    QTest::newRow("vertical tab escape") << s(u"\\v") << "g" << s(u"a\x000b" u"b") << s(u"1:\x000b");
+    QTest::newRow("control letter") << s(u"\\cJ") << "g" << s(u"a\nb") << s(u"1:\n");
+    QTest::newRow("control letter lower case") << s(u"\\cj") << "g" << s(u"a\nb") << s(u"1:\n");
+    QTest::newRow("control with digit is literal") << s(u"\\c1") << "g" << s(u"\\c1") << s(u"0:\\c1");
+    QTest::newRow("control at end is literal") << s(u"\\c") << "g" << s(u"a\\c") << s(u"1:\\c");
+    QTest::newRow("hex escape") << s(u"\\x41") << "g" << s(u"BAB") << s(u"1:A");
+    QTest::newRow("short hex escape is the letter") << s(u"\\x4") << "g" << s(u"x4") << s(u"0:x4");
+    QTest::newRow("hex escape with non-hex digit is the letter") << s(u"\\x4g") << "g" << s(u"x4g") << s(u"0:x4g");
+    QTest::newRow("unicode escape") << s(u"\\u00e9") << "g" << s(u"\x00e9") << s(u"0:\x00e9");
+    QTest::newRow("short unicode escape is the letter") << s(u"\\u12") << "g" << s(u"u12") << s(u"0:u12");
+    QTest::newRow("NUL escape") << s(u"\\0") << "g" << s(u"a\x0000" u"b") << s(u"1:\x0000");
+    QTest::newRow("octal escape") << s(u"\\012") << "g" << s(u"a\nb") << s(u"1:\n");
+    QTest::newRow("NUL followed by 8") << s(u"\\08") << "g" << s(u"\x0000" u"8") << s(u"0:\x0000" u"8");
+    QTest::newRow("eight is the digit") << s(u"\\8") << "g" << s(u"8") << s(u"0:8");
+    QTest::newRow("nine is the digit") << s(u"\\9") << "g" << s(u"9") << s(u"0:9");
+    QTest::newRow("octal above groups then digit") << s(u"\\18") << "g" << s(u"\x0001" u"8") << s(u"0:\x0001" u"8");
+    QTest::newRow("octal stops at 377") << s(u"\\400") << "g" << s(u" 0") << s(u"0: 0");
+    QTest::newRow("octal 377") << s(u"\\377") << "g" << s(u"\x00ff") << s(u"0:\x00ff");
+    QTest::newRow("identity escape of letter") << s(u"\\q") << "g" << s(u"q") << s(u"0:q");
+    QTest::newRow("identity escape of slash") << s(u"\\/") << "g" << s(u"a/b") << s(u"1:/");
+    QTest::newRow("identity escape of k") << s(u"\\k") << "g" << s(u"k") << s(u"0:k");
+    QTest::newRow("escaped special characters") << s(u"\\.\\*\\+\\\?\\(\\)\\[\\]\\{\\}\\|\\^\\$\\\\") << "g" << s(u".*+\?()[]{}|^$\\") << s(u"0:.*+\?()[]{}|^$\\");
+    QTest::newRow("back-reference") << s(u"(a)\\1") << "g" << s(u"aaa") << s(u"0:aa(a)");
+    QTest::newRow("forward reference matches empty") << s(u"\\1(a)") << "g" << s(u"a") << s(u"0:a(a)");
+    QTest::newRow("reference to group that took no part") << s(u"(a)|\\1b") << "g" << s(u"b") << s(u"0:b()");
+    QTest::newRow("reference inside its own group") << s(u"(a\\1)") << "g" << s(u"aa") << s(u"0:a(a) 1:a(a)");
+    QTest::newRow("reference above group count is octal") << s(u"(a)\\2") << "g" << s(u"a\x0002") << s(u"0:a\x0002(a)");
+    QTest::newRow("two-digit back-reference") << s(u"(a)(b)(c)(d)(e)(f)(g)(h)(i)(j)\\10") << "g" << s(u"abcdefghijj") << s(u"0:abcdefghijj(a,b,c,d,e,f,g,h,i,j)");
+    QTest::newRow("two digits above group count are octal") << s(u"(a)\\10") << "g" << s(u"a\x0008") << s(u"0:a\x0008(a)");
+    QTest::newRow("reference to unset group matches empty") << s(u"(\?:(a)|b)\\1c") << "g" << s(u"bc") << s(u"0:bc()");
+    QTest::newRow("backspace in class") << s(u"[\\b]") << "g" << s(u"a\x0008" u"b") << s(u"1:\x0008");
+    QTest::newRow("B in class is the letter") << s(u"[\\B]") << "g" << s(u"aB") << s(u"1:B");
+    QTest::newRow("control digit in class") << s(u"[\\c1]") << "g" << s(u"\x0011") << s(u"0:\x0011");
+    QTest::newRow("control underscore in class") << s(u"[\\c_]") << "g" << s(u"\x001f") << s(u"0:\x001f");
+    QTest::newRow("control other in class is literal") << s(u"[\\c*]") << "g" << s(u"\\c*") << s(u"0:\\ 1:c 2:*");
+    QTest::newRow("class escape before hyphen") << s(u"[\\d-z]") << "g" << s(u"-5z") << s(u"0:- 1:5 2:z");
+    QTest::newRow("trailing hyphen") << s(u"[a-]") << "g" << s(u"-a") << s(u"0:- 1:a");
+    QTest::newRow("leading hyphen") << s(u"[-a]") << "g" << s(u"-a") << s(u"0:- 1:a");
+    QTest::newRow("octal in class") << s(u"[\\1]") << "g" << s(u"\x0001") << s(u"0:\x0001");
+    QTest::newRow("eight in class") << s(u"[\\8]") << "g" << s(u"8") << s(u"0:8");
+    QTest::newRow("hex range in class") << s(u"[\\x41-\\x43]") << "g" << s(u"ABCD") << s(u"0:A 1:B 2:C");
+    QTest::newRow("negated class with LF") << s(u"[^\\n]") << "g" << s(u"a\nb") << s(u"0:a 2:b");
+    QTest::newRow("digit is ASCII only") << s(u"\\d") << "g" << s(u"1\x0663") << s(u"0:1");
+    QTest::newRow("word is ASCII only") << s(u"\\w") << "g" << s(u"a\x00e9_1") << s(u"0:a 2:_ 3:1");
+    QTest::newRow("non-word") << s(u"\\W") << "g" << s(u"a\x00e9_") << s(u"1:\x00e9");
+    QTest::newRow("space is exactly six characters") << s(u"\\s") << "g" << s(u" \t\r\n\x000b\x000c\x00a0\x2028") << s(u"0:  1:\t 2:\r 3:\n 4:\x000b 5:\f");
+    QTest::newRow("non-space") << s(u"\\S") << "g" << s(u" \x00a0") << s(u"1:\x00a0");
+    QTest::newRow("boundary before non-ASCII letter") << s(u"\\b") << "g" << s(u"\x00e9" u"a\x00e9") << s(u"1: 2:");
+    QTest::newRow("non-boundary") << s(u"\\Ba") << "g" << s(u"aa") << s(u"1:a");
+    QTest::newRow("case-insensitive e acute") << s(u"\x00e9") << "gi" << s(u"\x00c9") << s(u"0:\x00c9");
+    QTest::newRow("case-insensitive zhe") << s(u"\x0436") << "gi" << s(u"\x0416") << s(u"0:\x0416");
+    QTest::newRow("case-insensitive range beyond ASCII") << s(u"[\x00e0-\x00ff]") << "gi" << s(u"\x00c9\x0178") << s(u"0:\x00c9 1:\x0178");
+    QTest::newRow("case-insensitive negated class") << s(u"[^\x00e9]") << "gi" << s(u"\x00c9" u"a") << s(u"1:a");
+    QTest::newRow("k does not match KELVIN SIGN") << s(u"k") << "gi" << s(u"K\x212a") << s(u"0:K");
+    QTest::newRow("KELVIN SIGN matches only itself") << s(u"\x212a") << "gi" << s(u"kK\x212a") << s(u"2:\x212a");
+    QTest::newRow("s does not match LONG S") << s(u"s") << "gi" << s(u"S\x017f") << s(u"0:S");
+    QTest::newRow("case-insensitive back-reference beyond ASCII") << s(u"(\x00e9)\\1") << "gi" << s(u"\x00e9\x00c9") << s(u"0:\x00e9\x00c9(\x00e9)");
+    QTest::newRow("case-insensitive back-reference Cyrillic") << s(u"(\x0436)\\1") << "gi" << s(u"\x0436\x0416") << s(u"0:\x0436\x0416(\x0436)");
+    QTest::newRow("case-insensitive back-reference ASCII") << s(u"(k)\\1") << "gi" << s(u"kK") << s(u"0:kK(k)");
+    QTest::newRow("word stays ASCII under Ignore Case") << s(u"\\w") << "gi" << s(u"\x212a\x017f") << s(u"");
+    QTest::newRow("ASCII range skips KELVIN SIGN") << s(u"[a-z]") << "gi" << s(u"\x212aK") << s(u"1:K");
+    QTest::newRow("sigma forms fold together") << s(u"\x03c3") << "gi" << s(u"\x03a3\x03c2") << s(u"0:\x03a3 1:\x03c2");
+    QTest::newRow("micro sign folds with mu") << s(u"\x00b5") << "gi" << s(u"\x039c\x03bc\x00b5") << s(u"0:\x039c 1:\x03bc 2:\x00b5");
+    QTest::newRow("sharp s does not fold with capital sharp s") << s(u"\x00df") << "gi" << s(u"\x1e9e\x00df") << s(u"1:\x00df");
+    QTest::newRow("back-reference is case-sensitive without Ignore Case") << s(u"(\x00e9)\\1") << "g" << s(u"\x00e9\x00c9") << s(u"");
+    QTest::newRow("case-insensitive ASCII literal") << s(u"hello") << "gi" << s(u"HeLLo hello") << s(u"0:HeLLo 6:hello");
+    QTest::newRow("case-insensitive class") << s(u"[a-c]+") << "gi" << s(u"xAbCx") << s(u"1:AbC");
+    QTest::newRow("line start with mixed breaks") << s(u"^") << "gm" << s(u"a\r\nb\rc\nd") << s(u"0: 3: 5: 7:");
+    QTest::newRow("line end with mixed breaks") << s(u"$") << "gm" << s(u"a\r\nb\rc\nd") << s(u"1: 4: 6: 8:");
+    QTest::newRow("empty line between CR LF pairs") << s(u"^$") << "gm" << s(u"a\r\n\r\nb") << s(u"3:");
+    QTest::newRow("no phantom line inside CR LF") << s(u"^$") << "gm" << s(u"a\r\nb") << s(u"");
+    QTest::newRow("line start on lone CR LF") << s(u"^") << "gm" << s(u"\r\n") << s(u"0: 2:");
+    QTest::newRow("line end on lone CR LF") << s(u"$") << "gm" << s(u"\r\n") << s(u"0: 2:");
+    QTest::newRow("dot matches neither CR nor LF") << s(u".") << "g" << s(u"a\rb\nc\x2028") << s(u"0:a 2:b 4:c 5:\x2028");
+    QTest::newRow("start without Multiline") << s(u"^") << "g" << s(u"a\nb") << s(u"0:");
+    QTest::newRow("end without Multiline is the very end") << s(u"$") << "g" << s(u"a\n") << s(u"2:");
+    QTest::newRow("end without Multiline after CR LF") << s(u"$") << "g" << s(u"a\r\n") << s(u"3:");
+    QTest::newRow("anchored a on each line") << s(u"^a") << "gm" << s(u"a\na\r\na\ra") << s(u"0:a 2:a 5:a 7:a");
+    QTest::newRow("a at each line end") << s(u"a$") << "gm" << s(u"a\na\r\na\ra") << s(u"0:a 2:a 5:a 7:a");
+    QTest::newRow("whole lines") << s(u"^.*$") << "gm" << s(u"ab\r\ncd") << s(u"0:ab 4:cd");
+    QTest::newRow("caret sees text before the start offset") << s(u"^a") << "gm" << s(u"aa") << s(u"0:a");
+    QTest::newRow("alternation of groups leaves one unset") << s(u"(a)|(b)") << "g" << s(u"b") << s(u"0:b(,b)");
+    QTest::newRow("optional group unset") << s(u"a(b)\?c") << "g" << s(u"ac") << s(u"0:ac()");
+}
+
+void tst_RegExp::execute()
+{
+    QFETCH(QString, pattern);
+    QFETCH(QString, flags);
+    QFETCH(QString, text);
+    QFETCH(QString, expected);
+    const RegExp re = make(pattern, flags);
+    QCOMPARE(describe(re.Execute(text)), expected);
+}
+
+void tst_RegExp::patternErrors_data()
+{
+    QTest::addColumn<QString>("pattern");
+    QTest::addColumn<int>("number");
+    QTest::addColumn<int>("offset");
+
+    QTest::newRow("empty class is unclosed") << s(u"[]") << 5019 << 0;
+    QTest::newRow("unclosed class") << s(u"a[bc") << 5019 << 1;
+    QTest::newRow("negated empty class is unclosed") << s(u"[^]") << 5019 << 0;
+    QTest::newRow("unclosed class ending in hyphen") << s(u"[a-") << 5019 << 0;
+    QTest::newRow("unclosed group") << s(u"(") << 5020 << 0;
+    QTest::newRow("unclosed group with content") << s(u"x(a") << 5020 << 1;
+    QTest::newRow("unclosed non-capturing group") << s(u"(?:a") << 5020 << 0;
+    QTest::newRow("unclosed outer group") << s(u"((a)") << 5020 << 0;
+    QTest::newRow("unclosed lookahead") << s(u"(?=a") << 5020 << 0;
+    QTest::newRow("star with nothing to repeat") << s(u"*a") << 5018 << 0;
+    QTest::newRow("plus with nothing to repeat") << s(u"+a") << 5018 << 0;
+    QTest::newRow("question mark with nothing to repeat") << s(u"\?a") << 5018 << 0;
+    QTest::newRow("double star") << s(u"a**") << 5018 << 2;
+    QTest::newRow("double plus") << s(u"a++") << 5018 << 2;
+    QTest::newRow("repeated braces") << s(u"a{2}{3}") << 5018 << 4;
+    QTest::newRow("lazy then star") << s(u"a*?*") << 5018 << 3;
+    QTest::newRow("quantifier after bar") << s(u"a|*") << 5018 << 2;
+    QTest::newRow("quantifier at group start") << s(u"(+a)") << 5018 << 1;
+    QTest::newRow("brace quantifier with nothing to repeat") << s(u"{1}") << 5018 << 0;
+    QTest::newRow("repeated line start") << s(u"^*") << 5018 << 1;
+    QTest::newRow("repeated line end") << s(u"$+") << 5018 << 1;
+    QTest::newRow("repeated word boundary") << s(u"\\b*") << 5018 << 2;
+    QTest::newRow("reversed range") << s(u"[z-a]") << 5021 << 1;
+    QTest::newRow("reversed escaped range") << s(u"[\\x42-\\x41]") << 5021 << 1;
+    QTest::newRow("closing parenthesis without opening") << s(u"a)") << 5017 << 1;
+    QTest::newRow("reversed repeat counts") << s(u"a{3,2}") << 5017 << 1;
+    QTest::newRow("backslash at end") << s(u"a\\") << 5017 << 1;
+    QTest::newRow("lookbehind") << s(u"(?<=a)b") << 5017 << 0;
+    QTest::newRow("negative lookbehind") << s(u"(?<!a)b") << 5017 << 0;
+    QTest::newRow("named group") << s(u"(?<n>a)") << 5017 << 0;
+    QTest::newRow("Python named group") << s(u"(?P<n>a)") << 5017 << 0;
+    QTest::newRow("atomic group") << s(u"(?>a)") << 5017 << 0;
+    QTest::newRow("inline flags") << s(u"(?i)a") << 5017 << 0;
+    QTest::newRow("recursion") << s(u"(?R)") << 5017 << 0;
+    QTest::newRow("group call") << s(u"(a)(?1)") << 5017 << 3;
+    QTest::newRow("conditional") << s(u"(a)(\?(1)b|c)") << 5017 << 3;
+    QTest::newRow("comment") << s(u"(?#note)") << 5017 << 0;
+    QTest::newRow("question mark at end of group opener") << s(u"(?") << 5017 << 0;
+    QTest::newRow("verb") << s(u"(*FAIL)") << 5017 << 0;
+    QTest::newRow("mark verb") << s(u"a(*:x)") << 5017 << 1;
+    QTest::newRow("alphabetic assertion") << s(u"(*atomic:a)") << 5017 << 0;
+    QTest::newRow("subject start") << s(u"\\Aa") << 5017 << 0;
+    QTest::newRow("subject end z") << s(u"a\\z") << 5017 << 1;
+    QTest::newRow("subject end Z") << s(u"a\\Z") << 5017 << 1;
+    QTest::newRow("match start G") << s(u"\\Ga") << 5017 << 0;
+    QTest::newRow("quoting Q") << s(u"\\Qa") << 5017 << 0;
+    QTest::newRow("quoting end E") << s(u"a\\E") << 5017 << 1;
+    QTest::newRow("property") << s(u"\\p{L}") << 5017 << 0;
+    QTest::newRow("negated property") << s(u"\\P{L}") << 5017 << 0;
+    QTest::newRow("property in class") << s(u"[\\p{L}]") << 5017 << 1;
+    QTest::newRow("keep out") << s(u"a\\Kb") << 5017 << 1;
+    QTest::newRow("any line break R") << s(u"\\R") << 5017 << 0;
+    QTest::newRow("horizontal space h") << s(u"\\h") << 5017 << 0;
+    QTest::newRow("non-horizontal space H") << s(u"\\H") << 5017 << 0;
+    QTest::newRow("non-newline N") << s(u"\\N") << 5017 << 0;
+    QTest::newRow("grapheme X") << s(u"\\X") << 5017 << 0;
+    QTest::newRow("POSIX class") << s(u"[[:alpha:]]") << 5017 << 1;
+    QTest::newRow("negated POSIX class") << s(u"[x[:^digit:]]") << 5017 << 2;
+}
+
+void tst_RegExp::patternErrors()
+{
+    QFETCH(QString, pattern);
+    QFETCH(int, number);
+    QFETCH(int, offset);
+    for (const QString& flags : {u"g"_qs, u"gim"_qs}) {
+        const RegExp re = make(pattern, flags);
+        const std::optional<RegExpError> error = re.Compile();
+        QVERIFY2(error, qPrintable(flags));
+        QCOMPARE(error->Number, number);
+        QCOMPARE(error->Offset, qsizetype(offset));
+        QCOMPARE(error->Description, RegExpError::describe(number));
+        const auto result = re.Execute(u"some text"_qs);
+        QVERIFY(!result);
+        QCOMPARE(result.error().Number, number);
+        const auto replaced = re.Replace(u"some text"_qs, u"x"_qs);
+        QVERIFY(!replaced);
+        QCOMPARE(replaced.error().Number, number);
+        QCOMPARE(re.GroupCount(), 0);
+    }
+}
+
+void tst_RegExp::errorDescriptions()
+{
+    QCOMPARE(RegExpError::describe(5017), u"Syntax error in regular expression"_qs);
+    QCOMPARE(RegExpError::describe(5018), u"Unexpected quantifier"_qs);
+    QCOMPARE(RegExpError::describe(5019), u"Expected ']' in regular expression"_qs);
+    QCOMPARE(RegExpError::describe(5020), u"Expected ')' in regular expression"_qs);
+    QCOMPARE(RegExpError::describe(5021), u"Invalid range in character set"_qs);
+    QVERIFY(RegExpError::describe(RegExpError::TooMuchBacktracking).contains(u"backtracks too much"));
+    QVERIFY(RegExpError::describe(RegExpError::ResultTooLong).contains(u"too long"));
+    const QList<int> numbers{RegExpError::SyntaxError, RegExpError::UnexpectedQuantifier,
+                             RegExpError::ExpectedBracket, RegExpError::ExpectedParen,
+                             RegExpError::InvalidRange, RegExpError::TooMuchBacktracking,
+                             RegExpError::PatternTooComplex, RegExpError::ResultTooLong,
+                             RegExpError::Cancelled, RegExpError::TextTooLong,
+                             RegExpError::InternalError};
+    QSet<QString> descriptions;
+    for (int number : numbers)
+        descriptions.insert(RegExpError::describe(number));
+    QCOMPARE(descriptions.size(), numbers.size());
+}
+
+void tst_RegExp::capturesResetInRepeatedGroup()
+{
+    // The original flavour forgets the captures of a repeated group at each repetition, so
+    // group 2 took no part in the last one; PCRE2 keeps the text of the earlier repetition.
+    const RegExp re = make(u"((a)|b)+"_qs, u"g"_qs);
+    const auto result = re.Execute(u"ab"_qs);
+    QVERIFY(result);
+    QCOMPARE(result->Count(), 1);
+    QCOMPARE(result->Item(0).SubMatches().Item(0), u"b"_qs);
+    QEXPECT_FAIL("", "PCRE2 keeps captures from earlier repetitions of a group", Continue);
+    QCOMPARE(result->Item(0).SubMatches().Item(1), QString());
+}
+
+void tst_RegExp::matchPositionsStayInText()
+{
+    const QString text = u"\U0001F600a\r\nb\U0001F600"_qs;
+    const RegExp re = make(u"[\\s\\S]"_qs, u"g"_qs);
+    const auto result = re.Execute(text);
+    QVERIFY(result);
+    QCOMPARE(result->Count(), text.size());
+    for (qsizetype i = 0; i < result->Count(); ++i) {
+        QCOMPARE(result->Item(i).FirstIndex(), i);
+        QCOMPARE(result->Item(i).Length(), 1);
+        QCOMPARE(result->Item(i).Value(), text.mid(i, 1));
+    }
+    QCOMPARE(result->Text(), text);
+}
+
+void tst_RegExp::runawayPatterns_data()
+{
+    QTest::addColumn<QString>("pattern");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("count");
+
+    QTest::newRow("nested repeat before end")
+        << u"(a+)+$"_qs << QString(30, u'a') + u'!' << 0;
+    QTest::newRow("nested repeat before end, multiline")
+        << u"(a+)+$"_qs << QString(30, u'a') + u"!\r\n"_qs << 0;
+    QTest::newRow("nested repeat of alternation")
+        << u"(a|aa)+b"_qs << QString(40, u'a') << 0;
+    QTest::newRow("repeated alternation without the final character")
+        << u"(a|b)*!"_qs << QString(100000, u'a') << 0;
+}
+
+void tst_RegExp::runawayPatterns()
+{
+    QFETCH(QString, pattern);
+    QFETCH(QString, text);
+    QFETCH(int, count);
+    const RegExp re = make(pattern, u"gm"_qs);
+    const auto result = re.Execute(text);
+    // Either the right answer or the clear error; never a freeze.
+    if (result)
+        QCOMPARE(result->Count(), count);
+    else
+        QCOMPARE(result.error().Number, RegExpError::TooMuchBacktracking);
+}
+
+void tst_RegExp::deepButLinearPattern()
+{
+    QString text;
+    for (int i = 0; i < 50000; ++i)
+        text += u"ab"_qs;
+    text += u'!';
+    const RegExp re = make(u"(a|b)*!"_qs, u"gm"_qs);
+    const auto result = re.Execute(text);
+    QVERIFY2(result, result ? "" : qPrintable(result.error().Description));
+    QCOMPARE(result->Count(), 1);
+    QCOMPARE(result->Item(0).FirstIndex(), 0);
+    QCOMPARE(result->Item(0).Length(), text.size());
+    QCOMPARE(result->Item(0).SubMatches().Item(0), u"b"_qs);
+}
+
+void tst_RegExp::cancelFlag()
+{
+    const RegExp re = make(u"a"_qs, u"g"_qs);
+    std::atomic_bool cancel{true};
+    const auto executed = re.Execute(u"aaa"_qs, &cancel);
+    QVERIFY(!executed);
+    QVERIFY(executed.isCancelled());
+    QCOMPARE(executed.error().Number, RegExpError::Cancelled);
+    const auto replaced = re.Replace(u"aaa"_qs, u"b"_qs, &cancel);
+    QVERIFY(replaced.isCancelled());
+
+    cancel = false;
+    const auto uncancelled = re.Execute(u"aaa"_qs, &cancel);
+    QVERIFY(uncancelled);
+    QVERIFY(!uncancelled.isCancelled());
+    QCOMPARE(uncancelled->Count(), 3);
+}
+
+void tst_RegExp::compilesOnlyWhenPatternOrOptionsChange()
+{
+    RegExp re;
+    re.setPattern(u"a(b)"_qs);
+    QCOMPARE(re.compileCount(), 0); // compiled lazily
+    QVERIFY(!re.Compile());
+    QCOMPARE(re.GroupCount(), 1);
+    QVERIFY(re.Execute(u"ab"_qs));
+    QVERIFY(re.Replace(u"ab"_qs, u"$1"_qs));
+    QCOMPARE(re.compileCount(), 1);
+    re.setPattern(u"a(b)"_qs);
+    re.setIgnoreCase(false);
+    re.setMultiline(false);
+    re.setGlobal(true);
+    QVERIFY(re.Execute(u"ab"_qs));
+    QCOMPARE(re.compileCount(), 1);
+    re.setIgnoreCase(true);
+    QVERIFY(re.Execute(u"AB"_qs));
+    QCOMPARE(re.compileCount(), 2);
+    re.setMultiline(true);
+    QVERIFY(re.Execute(u"AB"_qs));
+    QCOMPARE(re.compileCount(), 3);
+    re.setPattern(u"("_qs);
+    QCOMPARE(re.Compile()->Number, RegExpError::ExpectedParen);
+    QCOMPARE(re.Compile()->Number, RegExpError::ExpectedParen);
+    QCOMPARE(re.compileCount(), 4);
+}
+
+void tst_RegExp::copiesSearchIndependently()
+{
+    RegExp first = make(u"b+"_qs, u"g"_qs);
+    QVERIFY(!first.Compile());
+    RegExp second = first;
+    second.setPattern(u"a"_qs);
+    QCOMPARE(first.Execute(u"abba"_qs)->Count(), 1);
+    QCOMPARE(second.Execute(u"abba"_qs)->Count(), 2);
+    QCOMPARE(first.Pattern(), u"b+"_qs);
+}
+
+QTEST_GUILESS_MAIN(tst_RegExp)
+#include "tst_regexp.moc"

@@ -1,0 +1,118 @@
+#include "RegExp.h"
+
+#include <QTest>
+
+namespace {
+
+QString s(const char16_t* text)
+{
+    return QString::fromUtf16(text);
+}
+
+} // namespace
+
+class tst_Replace : public QObject {
+    Q_OBJECT
+
+private slots:
+    void replace_data();
+    void replace();
+    void noMatchGivesTextBack();
+    void resultLengthGuard();
+};
+
+void tst_Replace::replace_data()
+{
+    QTest::addColumn<QString>("pattern");
+    QTest::addColumn<QString>("flags");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("replacement");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("every match") << s(u"a") << "g" << s(u"banana") << s(u"o") << s(u"bonono");
+    QTest::newRow("without Global only the first") << s(u"a") << "" << s(u"banana") << s(u"o") << s(u"bonana");
+    QTest::newRow("line starts on CR LF text keep the pairs")
+        << s(u"^") << "gm" << s(u"a\r\nb\r\n") << s(u">") << s(u">a\r\n>b\r\n>");
+    QTest::newRow("line ends on CR LF text keep the pairs")
+        << s(u"$") << "gm" << s(u"a\r\nb\r\n") << s(u"<") << s(u"a<\r\nb<\r\n<");
+    QTest::newRow("empty lines on CR LF text")
+        << s(u"^$") << "gm" << s(u"a\r\n\r\nb") << s(u"-") << s(u"a\r\n-\r\nb");
+    QTest::newRow("line ends on CR and LF text")
+        << s(u"$") << "gm" << s(u"a\rb\nc") << s(u";") << s(u"a;\rb;\nc;");
+    QTest::newRow("empty pattern between every code unit")
+        << s(u"") << "g" << s(u"abc") << s(u"-") << s(u"-a-b-c-");
+    QTest::newRow("empty alternative") << s(u"x*|b") << "g" << s(u"ab") << s(u"-") << s(u"-a-b-");
+    QTest::newRow("groups swapped") << s(u"(\\w+) (\\w+)") << "g" << s(u"hello world") << s(u"$2 $1")
+                                    << s(u"world hello");
+    QTest::newRow("unset group is empty") << s(u"(a)|(b)") << "g" << s(u"ab") << s(u"[$1$2]")
+                                          << s(u"[a][b]");
+    QTest::newRow("whole match, left and right") << s(u"b") << "g" << s(u"abc") << s(u"[$`|$&|$']")
+                                                 << s(u"a[a|b|c]c");
+    QTest::newRow("whole subject") << s(u"b") << "g" << s(u"abc") << s(u"<$_>") << s(u"a<abc>c");
+    QTest::newRow("highest group") << s(u"(a)(b)?") << "g" << s(u"ab a") << s(u"[$+]")
+                                   << s(u"[b] []");
+    QTest::newRow("dollar signs") << s(u"b") << "g" << s(u"abc") << s(u"$$|$|$x") << s(u"a$|$|$xc");
+    QTest::newRow("case-insensitive") << s(u"\x00e9") << "gi" << s(u"\x00c9t\x00e9") << s(u"e")
+                                      << s(u"ete");
+    QTest::newRow("surrogate pairs kept whole") << s(u"x") << "g" << s(u"\xd83d\xde00x\xd83d\xde00")
+                                                << s(u"y") << s(u"\xd83d\xde00y\xd83d\xde00");
+    QTest::newRow("line breaks in the replacement") << s(u" ") << "g" << s(u"a b") << s(u"\r\n")
+                                                    << s(u"a\r\nb");
+}
+
+void tst_Replace::replace()
+{
+    QFETCH(QString, pattern);
+    QFETCH(QString, flags);
+    QFETCH(QString, text);
+    QFETCH(QString, replacement);
+    QFETCH(QString, expected);
+    RegExp re(pattern);
+    re.setGlobal(flags.contains(u'g'));
+    re.setIgnoreCase(flags.contains(u'i'));
+    re.setMultiline(flags.contains(u'm'));
+    const auto result = re.Replace(text, replacement);
+    QVERIFY2(result, result ? "" : qPrintable(result.error().Description));
+    QCOMPARE(result.value(), expected);
+}
+
+void tst_Replace::noMatchGivesTextBack()
+{
+    RegExp re(u"z"_qs);
+    re.setGlobal(true);
+    const QString text = u"abc"_qs;
+    const auto result = re.Replace(text, u"$&$&"_qs);
+    QVERIFY(result);
+    QCOMPARE(result.value(), text);
+    QVERIFY(result.value().isSharedWith(text));
+}
+
+void tst_Replace::resultLengthGuard()
+{
+    RegExp re(u"a"_qs);
+    re.setGlobal(true);
+    QCOMPARE(re.maxResultLength(), qsizetype(INT32_MAX));
+    re.setMaxResultLength(6);
+    const auto fits = re.Replace(u"aaa"_qs, u"bb"_qs);
+    QVERIFY(fits);
+    QCOMPARE(fits.value(), u"bbbbbb"_qs);
+
+    const auto growing = re.Replace(u"aaaa"_qs, u"bb"_qs);
+    QVERIFY(!growing);
+    QCOMPARE(growing.error().Number, RegExpError::ResultTooLong);
+    QVERIFY(growing.error().Description.contains(u"too long"));
+
+    // The text after the last match counts too.
+    const auto tail = re.Replace(u"aaaxxxx"_qs, u"b"_qs);
+    QVERIFY(!tail);
+    QCOMPARE(tail.error().Number, RegExpError::ResultTooLong);
+
+    // Whole-subject copies are counted before they are made.
+    re.setMaxResultLength(1000);
+    const auto subject = re.Replace(QString(100, u'a'), u"$_"_qs);
+    QVERIFY(!subject);
+    QCOMPARE(subject.error().Number, RegExpError::ResultTooLong);
+}
+
+QTEST_GUILESS_MAIN(tst_Replace)
+#include "tst_replace.moc"
