@@ -15,8 +15,8 @@ class QSettings;
 /// each in the section "Settings". Exactly one of the two places is in use at a time.
 ///
 /// Values are written as text: a boolean as "-1" or "0", a number as its decimal digits,
-/// text unchanged. GetSetting always returns text; the caller converts it back with the
-/// helpers of SettingText.h and keeps its own default when they cannot.
+/// text unchanged. GetSetting always returns text; the caller converts it back with
+/// textToBoolean or textToInteger (SettingText.h) and keeps its own default when they cannot.
 class CSettings {
 public:
     /// The folder that holds the running program; Settings.ini lives there.
@@ -75,5 +75,6 @@ private:
 };
 
 /// The program's one settings store. The main window creates it when it loads; main()
-/// resets it once the last window has closed, which writes the location key.
+/// resets it once the last window has closed, which writes the location key, while the
+/// message box it was given still exists.
 extern std::unique_ptr<CSettings> gSettings;

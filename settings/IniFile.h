@@ -15,7 +15,7 @@ enum class IniStatus {
     Unwritable = 2,
     /// The key is empty or holds characters a key line cannot hold.
     InvalidKey = 3,
-    /// The value holds a line break, which a value line cannot hold.
+    /// The value holds a line break, which a value line cannot hold, or a broken UTF-16 character.
     InvalidValue = 4,
 };
 
