@@ -1,0 +1,9 @@
+#pragma once
+
+#include "LinkOpener.h"
+
+/// Opens addresses with the desktop's default handler (QDesktopServices).
+class DesktopLinkOpener final : public ILinkOpener {
+public:
+    bool openLink(const QString& address) override;
+};
