@@ -1,0 +1,137 @@
+// Counts every match and runs Replace All with the regular-expression component, for each
+// pattern of a pattern list on each of the given texts, as the window would (Global and
+// Multiline on). Usage: sifta-bench-search [benchmark flags] PATTERNS TEXT...
+// PATTERNS holds lines "name<TAB>flags<TAB>pattern" (flags "i" or "-"); each benchmark is
+// named count/NAME/TEXT or replace/NAME/TEXT; a count labels itself "matches=N".
+
+#include "RegExp.h"
+#include "RegExpError.h"
+#include "TextCodec.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct BenchPattern {
+    QString name;
+    bool ignoreCase = false;
+    QString pattern;
+};
+
+struct BenchText {
+    QString name;
+    QString text;
+};
+
+std::vector<BenchPattern> readPatterns(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    std::vector<BenchPattern> patterns;
+    const QString content = QString::fromUtf8(file.readAll());
+    for (const QString& line : content.split(QLatin1Char('\n'))) {
+        if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
+            continue;
+        const QStringList fields = line.split(QLatin1Char('\t'));
+        if (fields.size() != 3)
+            continue;
+        patterns.push_back({fields[0], fields[1].contains(QLatin1Char('i')), fields[2]});
+    }
+    return patterns;
+}
+
+RegExp regExpFor(const BenchPattern& pattern)
+{
+    RegExp regExp(pattern.pattern);
+    regExp.setIgnoreCase(pattern.ignoreCase);
+    regExp.setGlobal(true);
+    regExp.setMultiline(true);
+    return regExp;
+}
+
+double minimum(const std::vector<double>& values)
+{
+    return *std::min_element(values.begin(), values.end());
+}
+
+void countMatches(benchmark::State& state, const BenchPattern& pattern, const BenchText& text)
+{
+    const RegExp regExp = regExpFor(pattern);
+    qsizetype count = 0;
+    for (auto _ : state) {
+        const RegExpResult<MatchCollection> matches = regExp.Execute(text.text);
+        if (!matches) {
+            state.SkipWithError(matches.error().Description.toStdString().c_str());
+            return;
+        }
+        count = matches->Count();
+        benchmark::DoNotOptimize(count);
+    }
+    // A label, not a counter: counters print rounded to six digits.
+    state.SetLabel("matches=" + std::to_string(count));
+}
+
+void replaceAll(benchmark::State& state, const BenchPattern& pattern, const BenchText& text)
+{
+    const RegExp regExp = regExpFor(pattern);
+    const QString replacement = QStringLiteral("#");
+    for (auto _ : state) {
+        const RegExpResult<QString> replaced = regExp.Replace(text.text, replacement);
+        if (!replaced) {
+            state.SkipWithError(replaced.error().Description.toStdString().c_str());
+            return;
+        }
+        benchmark::DoNotOptimize(replaced.value().size());
+    }
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    benchmark::Initialize(&argc, argv);
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: %s [benchmark flags] PATTERNS TEXT...\n", argv[0]);
+        return 2;
+    }
+    const std::vector<BenchPattern> patterns = readPatterns(QString::fromLocal8Bit(argv[1]));
+    if (patterns.empty()) {
+        std::fprintf(stderr, "no patterns in %s\n", argv[1]);
+        return 2;
+    }
+
+    std::vector<BenchText> texts;
+    for (int i = 2; i < argc; ++i) {
+        QFile file(QString::fromLocal8Bit(argv[i]));
+        if (!file.open(QIODevice::ReadOnly)) {
+            std::fprintf(stderr, "cannot read %s\n", argv[i]);
+            return 2;
+        }
+        texts.push_back({QFileInfo(file).completeBaseName(), TextCodec::decode(file.readAll()).text});
+    }
+
+    for (const BenchText& text : texts) {
+        for (const BenchPattern& pattern : patterns) {
+            const std::string suffix = (pattern.name + QLatin1Char('/') + text.name).toStdString();
+            for (auto [name, function] : {std::pair{"count/", &countMatches}, std::pair{"replace/", &replaceAll}}) {
+                benchmark::RegisterBenchmark((name + suffix).c_str(), function, pattern, text)
+                    ->Unit(benchmark::kMillisecond)
+                    ->UseRealTime()
+                    ->ComputeStatistics("min", minimum);
+            }
+        }
+    }
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
