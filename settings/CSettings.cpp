@@ -52,14 +52,16 @@ bool CSettings::SaveToINI() const
 
 void CSettings::SaveToINI(bool bValue)
 {
+    // The location is flushed at once, so a program that ends without its release still
+    // starts in the same place next time; other values are flushed with the store.
     if (bValue && INIWriteSetting(kLocationKey, valueToText(true))) {
         mUserStore->remove(userKey(kLocationKey));
-        mUserStore->sync();
         mSaveToINI = true;
-        return;
+    } else {
+        mUserStore->setValue(userKey(kLocationKey), valueToText(false));
+        mSaveToINI = false;
     }
-    writeUserSetting(kLocationKey, valueToText(false));
-    mSaveToINI = false;
+    mUserStore->sync();
 }
 
 QString CSettings::GetSetting(const QString& sName, const QVariant& vDefault) const
@@ -76,7 +78,7 @@ void CSettings::SaveSetting(const QString& sName, const QVariant& vValue)
     if (mSaveToINI)
         INIWriteSetting(sName, text);
     else
-        writeUserSetting(sName, text);
+        mUserStore->setValue(userKey(sName), text);
 }
 
 void CSettings::DeleteSetting(const QString& sKey)
@@ -89,7 +91,6 @@ void CSettings::DeleteSetting(const QString& sKey)
         return;
     }
     mUserStore->remove(sKey.isEmpty() ? kSection : userKey(sKey));
-    mUserStore->sync();
 }
 
 QString CSettings::INIGetSetting(const QString& sKey, const QString& sDefault) const
@@ -127,10 +128,4 @@ bool CSettings::reportIniFailure(const IniResult& result, const QString& operati
 QString CSettings::userKey(const QString& sName) const
 {
     return kSection + u'/' + sName;
-}
-
-void CSettings::writeUserSetting(const QString& sName, const QString& sValue)
-{
-    mUserStore->setValue(userKey(sName), sValue);
-    mUserStore->sync();
 }

@@ -66,7 +66,6 @@ private:
     bool INIDeleteSection();
     bool reportIniFailure(const IniResult& result, const QString& operation) const;
     QString userKey(const QString& sName) const;
-    void writeUserSetting(const QString& sName, const QString& sValue);
 
     IMessageBox& mMessages;
     bool mSaveToINI = false;
