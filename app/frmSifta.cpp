@@ -1,8 +1,181 @@
 #include "frmSifta.h"
 
-frmSifta::frmSifta(QWidget* parent) : QMainWindow(parent)
+#include "CSettings.h"
+#include "ControlPlacement.h"
+#include "EditTargets.h"
+#include "FontFaces.h"
+#include "KeyPreview.h"
+#include "StatusLine.h"
+#include "TextEx.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QEvent>
+#include <QFileInfo>
+#include <QFrame>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSettings>
+#include <QSignalBlocker>
+
+frmSifta::frmSifta(IMessageBox& messages, CSettings& settings, QWidget* parent)
+    : QMainWindow(parent), mMessages(messages), mSettings(settings), mGeometry(designGeometry())
 {
     setObjectName(QStringLiteral("frmSifta"));
     setWindowTitle(QStringLiteral("Siftwell"));
-    resize(501, 630);
+    setFont(windowsFont(QStringLiteral("MS Sans Serif"), 8.25));
+
+    mMenu = buildMainMenu(menuBar());
+    auto* inner = new QWidget(this);
+    inner->setObjectName(QStringLiteral("frmSiftaInner"));
+    setCentralWidget(inner);
+    mControls = buildControls(inner);
+    inner->installEventFilter(this);
+
+    mExpression.setGlobal(true);
+    mExpression.setMultiline(true);
+
+    connectCommands();
+    mKeyPreview = new KeyPreview(this,
+                                 {mMenu.mnuFileNew, mMenu.mnuFileOpen, mMenu.mnuFileSave, mMenu.mnuEditCut,
+                                  mMenu.mnuEditCopy, mMenu.mnuEditPaste, mMenu.mnuEditSelectAll},
+                                 [this](int& KeyAscii) { Form_KeyPress(KeyAscii); });
+
+    resize(twipsToPixels(kDesignInnerWidth, logicalDpiX()),
+           pixelsY(kDesignInnerHeight) + menuBar()->sizeHint().height());
+    Form_Resize();
+
+    setWordWrap(true);
+    setProportionalFont(false);
+    markSettingsLocation(mSettings.SaveToINI());
+    mControls.lblMatchNo->clear();
+    setDirty(false);
+    mControls.cboPattern->setFocus();
+}
+
+frmSifta::~frmSifta() = default;
+
+void frmSifta::connectCommands()
+{
+    const frmSiftaControls& c = mControls;
+    connect(c.cmdFind, &QPushButton::clicked, this, &frmSifta::cmdFind_Click);
+    connect(c.cmdFindPrev, &QPushButton::clicked, this, &frmSifta::cmdFindPrev_Click);
+    connect(c.cmdReplace, &QPushButton::clicked, this, &frmSifta::cmdReplace_Click);
+    connect(c.cmdReplaceAll, &QPushButton::clicked, this, &frmSifta::cmdReplaceAll_Click);
+    connect(c.cmdUndo, &QPushButton::clicked, this, &frmSifta::cmdUndo_Click);
+
+    connect(c.txtDocument, &TextEx::Change, this, &frmSifta::txtDocument_Change);
+    connect(c.txtDocument, &TextEx::Click, this, &frmSifta::txtDocument_Click);
+    connect(c.txtDocument, &TextEx::KeyUp, this, &frmSifta::txtDocument_KeyUp);
+
+    const auto command = [this](QAction* item, void (frmSifta::*handler)()) {
+        connect(item, &QAction::triggered, this, [this, item, handler] {
+            // Qt has already flipped the mark of a checkable item; the command itself
+            // decides where the mark goes, so it starts from the mark as it was.
+            if (item->isCheckable()) {
+                const QSignalBlocker blocker(item);
+                item->setChecked(!item->isChecked());
+            }
+            (this->*handler)();
+        });
+    };
+    command(mMenu.mnuEditCut, &frmSifta::mnuEditCut_Click);
+    command(mMenu.mnuEditCopy, &frmSifta::mnuEditCopy_Click);
+    command(mMenu.mnuEditPaste, &frmSifta::mnuEditPaste_Click);
+    command(mMenu.mnuEditSelectAll, &frmSifta::mnuEditSelectAll_Click);
+    command(mMenu.mnuFormatWordWrap, &frmSifta::mnuFormatWordWrap_Click);
+    command(mMenu.mnuFormatProportionalFont, &frmSifta::mnuFormatProportionalFont_Click);
+    command(mMenu.mnuOptionsShowSyntax, &frmSifta::mnuOptionsShowSyntax_Click);
+    command(mMenu.mnuOptionsSaveToINI, &frmSifta::mnuOptionsSaveToINI_Click);
+    command(mMenu.mnuOptionsSaveToRegistry, &frmSifta::mnuOptionsSaveToRegistry_Click);
+}
+
+// Layout.
+
+int frmSifta::pixelsY(double twips) const
+{
+    return twipsToPixels(twips, logicalDpiY());
+}
+
+bool frmSifta::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == centralWidget() && event->type() == QEvent::Resize)
+        Form_Resize();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void frmSifta::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange)
+        Form_Resize();
+}
+
+void frmSifta::Form_Resize()
+{
+    const QSize inner = centralWidget()->size();
+    mGeometry = ::Form_Resize(mGeometry, pixelsToTwips(inner.width(), logicalDpiX()),
+                              pixelsToTwips(inner.height(), logicalDpiY()), isMinimized(),
+                              !mControls.fraSyntax->isHidden());
+    placeControls(mControls, mGeometry, logicalDpiX(), logicalDpiY());
+}
+
+// Document state.
+
+void frmSifta::setDirty(bool bValue)
+{
+    if (mDirty == bValue)
+        return;
+    mDirty = bValue;
+    RefreshCaption();
+}
+
+void frmSifta::RefreshCaption()
+{
+    const QString marker = mDirty ? QStringLiteral("*") : QString();
+    setWindowTitle(marker + QFileInfo(mFileName).fileName() + QStringLiteral(" - Siftwell"));
+}
+
+// Keyboard and caret status.
+
+QWidget* frmSifta::activeControl() const
+{
+    return focusWidget();
+}
+
+void frmSifta::Form_KeyPress(int& KeyAscii)
+{
+    if (KeyAscii != 1)
+        return;
+    if (std::unique_ptr<EditTarget> target = editTargetFor(activeControl())) {
+        target->selectAll();
+        KeyAscii = 0;
+    }
+}
+
+void frmSifta::UpdateCursorLabel()
+{
+    const TextEx* document = mControls.txtDocument;
+    const int line = document->CurrentLine();
+    const int column = document->CurrentChar();
+    const int length = document->TextLength();
+    mControls.lblCursor->setText(statusLineText(qint64(line) + 1, qint64(column) + 1, length));
+}
+
+void frmSifta::txtDocument_Change()
+{
+    if (!Dirty())
+        setDirty(true);
+    UpdateCursorLabel();
+}
+
+void frmSifta::txtDocument_Click()
+{
+    UpdateCursorLabel();
+}
+
+void frmSifta::txtDocument_KeyUp(int /*KeyCode*/, int /*Shift*/)
+{
+    UpdateCursorLabel();
 }

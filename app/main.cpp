@@ -1,6 +1,9 @@
+#include "CSettings.h"
+#include "QtMessageBox.h"
 #include "frmSifta.h"
 
 #include <QApplication>
+#include <QSettings>
 
 int main(int argc, char* argv[])
 {
@@ -8,7 +11,15 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Sifta"));
     QApplication::setApplicationVersion(QStringLiteral(SIFTA_VERSION));
 
-    frmSifta window;
-    window.show();
-    return QApplication::exec();
+    QtMessageBox messages;
+    gSettings = std::make_unique<CSettings>(messages);
+    int result = 0;
+    {
+        frmSifta window(messages, *gSettings);
+        window.show();
+        result = QApplication::exec();
+    }
+    // Releasing the store writes which place holds the settings.
+    gSettings.reset();
+    return result;
 }

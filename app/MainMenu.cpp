@@ -1,0 +1,77 @@
+#include "MainMenu.h"
+
+#include <QAction>
+#include <QKeySequence>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace {
+
+QMenu* addMenu(QMenuBar* bar, const char* name, const QString& caption)
+{
+    QMenu* menu = bar->addMenu(caption);
+    menu->setObjectName(QLatin1String(name));
+    menu->menuAction()->setObjectName(QLatin1String(name));
+    return menu;
+}
+
+QAction* addItem(QMenu* menu, const char* name, const QString& caption,
+                 const QKeySequence& shortcut = QKeySequence())
+{
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(QLatin1String(name));
+    action->setShortcut(shortcut);
+    return action;
+}
+
+QAction* addCheckItem(QMenu* menu, const char* name, const QString& caption, bool checked)
+{
+    QAction* action = addItem(menu, name, caption);
+    action->setCheckable(true);
+    action->setChecked(checked);
+    return action;
+}
+
+void addSeparator(QMenu* menu, const char* name)
+{
+    menu->addSeparator()->setObjectName(QLatin1String(name));
+}
+
+} // namespace
+
+MainMenu buildMainMenu(QMenuBar* bar)
+{
+    MainMenu m;
+
+    QMenu* file = addMenu(bar, "mnuFile", QStringLiteral("&File"));
+    m.mnuFileNew = addItem(file, "mnuFileNew", QStringLiteral("&New"), QKeySequence(Qt::CTRL | Qt::Key_N));
+    m.mnuFileOpen = addItem(file, "mnuFileOpen", QStringLiteral("&Open..."), QKeySequence(Qt::CTRL | Qt::Key_O));
+    m.mnuFileSave = addItem(file, "mnuFileSave", QStringLiteral("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S));
+    m.mnuFileSaveAs = addItem(file, "mnuFileSaveAs", QStringLiteral("Save &As..."));
+    m.mnuFileExit = addItem(file, "mnuFileExit", QStringLiteral("E&xit"));
+
+    QMenu* edit = addMenu(bar, "mnuEdit", QStringLiteral("&Edit"));
+    m.mnuEditCut = addItem(edit, "mnuEditCut", QStringLiteral("Cu&t"), QKeySequence(Qt::CTRL | Qt::Key_X));
+    m.mnuEditCopy = addItem(edit, "mnuEditCopy", QStringLiteral("&Copy"), QKeySequence(Qt::CTRL | Qt::Key_C));
+    m.mnuEditPaste = addItem(edit, "mnuEditPaste", QStringLiteral("&Paste"), QKeySequence(Qt::CTRL | Qt::Key_V));
+    addSeparator(edit, "mnuEditSep1");
+    m.mnuEditSelectAll = addItem(edit, "mnuEditSelectAll", QStringLiteral("Select &All"),
+                                 QKeySequence(Qt::CTRL | Qt::Key_A));
+
+    QMenu* format = addMenu(bar, "mnuFormat", QStringLiteral("&Format"));
+    m.mnuFormatWordWrap = addCheckItem(format, "mnuFormatWordWrap", QStringLiteral("&Wordwrap"), true);
+    m.mnuFormatProportionalFont =
+        addCheckItem(format, "mnuFormatProportionalFont", QStringLiteral("&Proportional Font"), false);
+
+    QMenu* options = addMenu(bar, "mnuOptions", QStringLiteral("&Options"));
+    m.mnuOptionsShowSyntax = addCheckItem(options, "mnuOptionsShowSyntax", QStringLiteral("&Show Syntax"), true);
+    addSeparator(options, "mnuOptionsSeparator");
+    m.mnuOptionsSaveToINI =
+        addCheckItem(options, "mnuOptionsSaveToINI", QStringLiteral("Save Settings to &INI File"), true);
+    m.mnuOptionsSaveToRegistry =
+        addCheckItem(options, "mnuOptionsSaveToRegistry", QStringLiteral("Save Settings to &Registry"), false);
+
+    QMenu* help = addMenu(bar, "mnuHelp", QStringLiteral("&Help"));
+    m.mnuHelpAbout = addItem(help, "mnuHelpAbout", QStringLiteral("&About..."));
+    return m;
+}

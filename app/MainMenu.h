@@ -1,0 +1,28 @@
+#pragma once
+
+class QAction;
+class QMenuBar;
+
+/// The items of the main window's menu bar; each QAction carries its item name as objectName.
+struct MainMenu {
+    QAction* mnuFileNew = nullptr;
+    QAction* mnuFileOpen = nullptr;
+    QAction* mnuFileSave = nullptr;
+    QAction* mnuFileSaveAs = nullptr;
+    QAction* mnuFileExit = nullptr;
+    QAction* mnuEditCut = nullptr;
+    QAction* mnuEditCopy = nullptr;
+    QAction* mnuEditPaste = nullptr;
+    QAction* mnuEditSelectAll = nullptr;
+    QAction* mnuFormatWordWrap = nullptr;
+    QAction* mnuFormatProportionalFont = nullptr;
+    QAction* mnuOptionsShowSyntax = nullptr;
+    QAction* mnuOptionsSaveToINI = nullptr;
+    QAction* mnuOptionsSaveToRegistry = nullptr;
+    QAction* mnuHelpAbout = nullptr;
+};
+
+/// Fills `bar` with the File, Edit, Format, Options and Help menus, with their captions,
+/// shortcut keys and the check marks they have before any option is applied: word wrap
+/// on, proportional font off, syntax pane shown, settings in the INI file.
+MainMenu buildMainMenu(QMenuBar* bar);

@@ -1,0 +1,42 @@
+#include "MultiLineBox.h"
+
+#include <QKeyEvent>
+
+MultiLineBox::MultiLineBox(QWidget* parent) : QPlainTextEdit(parent)
+{
+    setTabChangesFocus(true);
+}
+
+QString MultiLineBox::text() const
+{
+    QString text = toPlainText();
+    text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    return text;
+}
+
+void MultiLineBox::setText(const QString& text)
+{
+    QString plain = text;
+    plain.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    plain.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    setPlainText(plain);
+}
+
+void MultiLineBox::keyPressEvent(QKeyEvent* event)
+{
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (!isReadOnly() && enter && (modifiers == Qt::NoModifier || modifiers == Qt::ControlModifier
+                                   || modifiers == Qt::ShiftModifier)) {
+        // Shift+Enter would otherwise insert a Unicode line separator instead of a line break.
+        insertPlainText(QStringLiteral("\n"));
+        event->accept();
+        return;
+    }
+    if (!isReadOnly() && event->key() == Qt::Key_Tab && modifiers == Qt::ControlModifier) {
+        insertPlainText(QStringLiteral("\t"));
+        event->accept();
+        return;
+    }
+    QPlainTextEdit::keyPressEvent(event);
+}

@@ -1,0 +1,135 @@
+// The Edit, Format and Options commands of the main window.
+
+#include "frmSifta.h"
+
+#include "CSettings.h"
+#include "EditTargets.h"
+#include "MessageBox.h"
+#include "TextEx.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QMimeData>
+#include <QSettings>
+
+// Edit commands: they act on the focused control and exchange plain text with the clipboard.
+
+void frmSifta::mnuEditCopy_Click()
+{
+    const std::unique_ptr<EditTarget> target = editTargetFor(activeControl());
+    if (!target || target->selLength() <= 0)
+        return;
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->clear();
+    clipboard->setText(target->selText());
+}
+
+void frmSifta::mnuEditCut_Click()
+{
+    const std::unique_ptr<EditTarget> target = editTargetFor(activeControl());
+    if (!target || target->selLength() <= 0)
+        return;
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->clear();
+    clipboard->setText(target->selText());
+    target->setSelText(QString());
+}
+
+void frmSifta::mnuEditPaste_Click()
+{
+    const QClipboard* clipboard = QGuiApplication::clipboard();
+    const QMimeData* data = clipboard->mimeData();
+    if (!data || !data->hasText())
+        return;
+    if (const std::unique_ptr<EditTarget> target = editTargetFor(activeControl()))
+        target->setSelText(clipboard->text());
+}
+
+void frmSifta::mnuEditSelectAll_Click()
+{
+    if (const std::unique_ptr<EditTarget> target = editTargetFor(activeControl()))
+        target->selectAll();
+}
+
+// Format and Options.
+
+bool frmSifta::WordWrap() const
+{
+    return mMenu.mnuFormatWordWrap->isChecked();
+}
+
+void frmSifta::setWordWrap(bool bValue)
+{
+    mControls.txtDocument->setScrollBars(bValue ? 2 : 3);
+    mMenu.mnuFormatWordWrap->setChecked(bValue);
+}
+
+bool frmSifta::ProportionalFont() const
+{
+    return mMenu.mnuFormatProportionalFont->isChecked();
+}
+
+void frmSifta::setProportionalFont(bool bValue)
+{
+    mControls.txtDocument->Font()->setName(bValue ? QStringLiteral("Lucida Sans") : QStringLiteral("Lucida Console"));
+    mMenu.mnuFormatProportionalFont->setChecked(bValue);
+}
+
+bool frmSifta::ShowSyntax() const
+{
+    return mMenu.mnuOptionsShowSyntax->isChecked();
+}
+
+void frmSifta::setShowSyntax(bool bValue)
+{
+    if (bValue == ShowSyntax())
+        return;
+    // The controls frame overlaps the pane by 120 twips, so the window grows or shrinks by
+    // the pane's height less that overlap and the controls above the pane stay put.
+    const int change = pixelsY(mGeometry.fraSyntax.height - 120);
+    mControls.fraSyntax->setVisible(bValue);
+    resize(width(), bValue ? height() + change : height() - change);
+    Form_Resize();
+    mMenu.mnuOptionsShowSyntax->setChecked(bValue);
+}
+
+void frmSifta::mnuFormatWordWrap_Click()
+{
+    setWordWrap(!WordWrap());
+}
+
+void frmSifta::mnuFormatProportionalFont_Click()
+{
+    setProportionalFont(!ProportionalFont());
+}
+
+void frmSifta::mnuOptionsShowSyntax_Click()
+{
+    setShowSyntax(!ShowSyntax());
+}
+
+void frmSifta::markSettingsLocation(bool saveToINI)
+{
+    mMenu.mnuOptionsSaveToINI->setChecked(saveToINI);
+    mMenu.mnuOptionsSaveToRegistry->setChecked(!saveToINI);
+}
+
+void frmSifta::mnuOptionsSaveToINI_Click()
+{
+    mSettings.SaveToINI(true);
+    if (!mSettings.SaveToINI()) {
+        mMessages.show(QStringLiteral("Unable to write to application folder. Settings will be saved to the registry"),
+                       MessageButtons::Ok, MessageIcon::Information);
+        markSettingsLocation(false);
+        return;
+    }
+    markSettingsLocation(true);
+}
+
+void frmSifta::mnuOptionsSaveToRegistry_Click()
+{
+    mSettings.SaveToINI(false);
+    markSettingsLocation(false);
+}

@@ -1,0 +1,157 @@
+#include "frmSiftaControls.h"
+
+#include "FontFaces.h"
+#include "MultiLineBox.h"
+#include "PropertyBag.h"
+#include "StatusLine.h"
+#include "StdFont.h"
+#include "SyntaxText.h"
+#include "TextEx.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+
+const QString kFixedFace = QStringLiteral("Lucida Console");
+constexpr double kFixedPoints = 9;
+
+template <typename Widget>
+Widget* named(Widget* widget, const char* name)
+{
+    widget->setObjectName(QLatin1String(name));
+    return widget;
+}
+
+QLabel* label(QWidget* parent, const char* name, const QString& caption)
+{
+    return named(new QLabel(caption, parent), name);
+}
+
+QFrame* frame(QWidget* parent, const char* name)
+{
+    QFrame* frame = named(new QFrame(parent), name);
+    frame->setFrameShape(QFrame::NoFrame);
+    return frame;
+}
+
+QPushButton* button(QWidget* parent, const char* name, const QString& caption, const QString& tip = {})
+{
+    QPushButton* button = named(new QPushButton(caption, parent), name);
+    button->setToolTip(tip);
+    button->setAutoDefault(false);
+    return button;
+}
+
+MultiLineBox* textBox(QWidget* parent, const char* name, bool bothScrollBars, bool readOnly)
+{
+    MultiLineBox* box = named(new MultiLineBox(parent), name);
+    box->setFont(windowsFont(kFixedFace, kFixedPoints));
+    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    if (bothScrollBars) {
+        box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        box->setLineWrapMode(QPlainTextEdit::NoWrap);
+    }
+    if (readOnly) {
+        box->setReadOnly(true);
+        box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        box->setFocusPolicy(Qt::StrongFocus);
+    }
+    return box;
+}
+
+/// The stored design properties of the Search Text box.
+PropertyBag documentProperties()
+{
+    StdFont font;
+    font.setName(QStringLiteral("MS Sans Serif"));
+    font.setSize(8.25);
+    font.setWeight(400);
+    font.setCharset(0);
+
+    PropertyBag bag;
+    bag.WriteProperty(QStringLiteral("MultiLine"), true, false);
+    bag.WriteProperty(QStringLiteral("Text"), QString(), QStringLiteral("txtDocument"));
+    bag.WriteProperty(QStringLiteral("Font"), font.toVariant());
+    bag.WriteProperty(QStringLiteral("OLEDropMode"), 1, 0);
+    return bag;
+}
+
+} // namespace
+
+frmSiftaControls buildControls(QWidget* inner)
+{
+    frmSiftaControls c;
+
+    c.lblSearchText = label(inner, "lblSearchText", QStringLiteral("&Search Text"));
+    c.lblCursor = label(inner, "lblCursor", kInitialStatusLine);
+    c.lblCursor->setAlignment(Qt::AlignRight | Qt::AlignTop);
+
+    c.txtDocument = named(new TextEx(inner), "txtDocument");
+    const std::optional<PropertyError> loadError = c.txtDocument->ReadProperties(documentProperties());
+    Q_ASSERT(!loadError);
+
+    c.fraControls = frame(inner, "fraControls");
+    c.Label1 = label(c.fraControls, "Label1", QStringLiteral("Regular &Expression"));
+    c.lblMatchNo = label(c.fraControls, "lblMatchNo", QStringLiteral("Match x of y"));
+    c.lblMatchNo->setAlignment(Qt::AlignRight | Qt::AlignTop);
+
+    c.cboPattern = named(new QComboBox(c.fraControls), "cboPattern");
+    c.cboPattern->setEditable(true);
+    // The history changes only through searches, never by Enter in the edit field, and the
+    // edit field completes nothing on its own.
+    c.cboPattern->setInsertPolicy(QComboBox::NoInsert);
+    c.cboPattern->setCompleter(nullptr);
+    c.cboPattern->setFont(windowsFont(kFixedFace, kFixedPoints));
+
+    c.Label2 = label(c.fraControls, "Label2", QStringLiteral("Replace &With"));
+    c.Label2->setToolTip(QStringLiteral(
+        "Enter plain text. For Replace All you may also use the Replace All Syntax listed in the "
+        "syntax pane; no other regular expression syntax is understood here."));
+    c.txtReplace = textBox(c.fraControls, "txtReplace", false, false);
+
+    c.lblSubMatches = label(c.fraControls, "lblSubMatches", QStringLiteral("Sub-&Matches"));
+    c.txtSubMatches = textBox(c.fraControls, "txtSubMatches", true, true);
+
+    c.Label4 = label(c.fraControls, "Label4",
+                     QStringLiteral("Use <Ctrl>-Enter for new line and <Ctrl>-Tab for tab character."));
+    c.Label4->setTextFormat(Qt::PlainText);
+    c.Label4->setWordWrap(true);
+    c.Label4->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    c.chkIgnoreCase = named(new QCheckBox(QStringLiteral("&Ignore Case"), c.fraControls), "chkIgnoreCase");
+    c.chkIgnoreCase->setToolTip(
+        QStringLiteral("Regular Expression will match regardless of capitalization."));
+
+    c.fraButtons = frame(c.fraControls, "fraButtons");
+    c.cmdFind = button(c.fraButtons, "cmdFind", QStringLiteral("&Find Next"));
+    c.cmdFindPrev = button(c.fraButtons, "cmdFindPrev", QStringLiteral("Find &Previous"));
+    c.cmdReplace = button(c.fraButtons, "cmdReplace", QStringLiteral("&Replace"),
+                          QStringLiteral("Replace the currently selected text with the Replace With text"));
+    c.cmdReplaceAll = button(
+        c.fraButtons, "cmdReplaceAll", QStringLiteral("Replace &All"),
+        QStringLiteral("Replace all matches to the Regular Expression with the Replace With text."));
+    c.cmdUndo = button(c.fraButtons, "cmdUndo", QStringLiteral("&Undo"));
+
+    c.fraSyntax = frame(inner, "fraSyntax");
+    c.Label3 = label(c.fraSyntax, "Label3", QStringLiteral("Regular Expression S&yntax"));
+    c.txtSyntax = textBox(c.fraSyntax, "txtSyntax", true, true);
+    c.txtSyntax->setText(syntaxText());
+
+    // A label's access key moves the focus to the next control in tab order that takes it.
+    c.lblSearchText->setBuddy(c.cboPattern);
+    c.Label1->setBuddy(c.cboPattern);
+    c.Label2->setBuddy(c.txtReplace);
+    c.lblSubMatches->setBuddy(c.txtSubMatches);
+    c.Label3->setBuddy(c.cmdFindPrev);
+
+    const QList<QWidget*> tabOrder = {c.cboPattern,    c.txtReplace,   c.chkIgnoreCase, c.txtSubMatches,
+                                      c.cmdFind,       c.cmdReplace,   c.cmdReplaceAll, c.cmdUndo,
+                                      c.txtDocument,   c.txtSyntax,    c.cmdFindPrev};
+    for (qsizetype i = 1; i < tabOrder.size(); ++i)
+        QWidget::setTabOrder(tabOrder.at(i - 1), tabOrder.at(i));
+    return c;
+}

@@ -1,0 +1,137 @@
+// The five search and replace buttons of the main window.
+
+#include "frmSifta.h"
+
+#include "LineBreaks.h"
+#include "MessageBox.h"
+#include "MultiLineBox.h"
+#include "PatternHistory.h"
+#include "RegExpErrorText.h"
+#include "SearchEngine.h"
+#include "TextEx.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QSignalBlocker>
+
+void frmSifta::showNoMatches()
+{
+    mMessages.show(QStringLiteral("No matches found"));
+}
+
+void frmSifta::cmdFind_Click()
+{
+    if (!FindMatch(false))
+        showNoMatches();
+}
+
+void frmSifta::cmdFindPrev_Click()
+{
+    if (!FindMatch(true))
+        showNoMatches();
+}
+
+bool frmSifta::FindMatch(bool Backward)
+{
+    AddPatternToHistory();
+
+    TextEx* document = mControls.txtDocument;
+    const SearchOutcome outcome =
+        findMatch(mExpression, mControls.cboPattern->currentText(),
+                  mControls.chkIgnoreCase->checkState() == Qt::Checked, document->Text(),
+                  document->SelStart(), document->SelLength(), Backward);
+
+    if (const auto* error = std::get_if<RegExpError>(&outcome)) {
+        mMessages.show(regExpErrorText(*error));
+        return false;
+    }
+    if (std::holds_alternative<NoMatch>(outcome)) {
+        mControls.lblMatchNo->clear();
+        mControls.lblSubMatches->setText(kSubMatchesLabelNoMatch);
+        return false;
+    }
+
+    const FoundMatch& found = std::get<FoundMatch>(outcome);
+    document->setSelStart(static_cast<int>(found.firstIndex));
+    document->setSelLength(static_cast<int>(found.length));
+    document->setFocus();
+    mControls.lblMatchNo->setText(matchLabelText(found));
+    mControls.txtSubMatches->setText(found.subMatchList);
+    mControls.lblSubMatches->setText(subMatchesLabelText(found));
+    return true;
+}
+
+void frmSifta::AddPatternToHistory()
+{
+    QComboBox* combo = mControls.cboPattern;
+    const QString pattern = combo->currentText();
+    if (pattern.isEmpty())
+        return;
+
+    QStringList history;
+    for (int i = 0; i < combo->count(); ++i)
+        history.append(combo->itemText(i));
+    history = addPatternToHistory(history, pattern);
+
+    const QSignalBlocker blocker(combo);
+    combo->clear();
+    combo->addItems(history);
+    combo->setEditText(pattern);
+}
+
+QString frmSifta::replaceWithText() const
+{
+    // Line breaks go into the document in the document's own convention.
+    return withLineBreaks(mControls.txtReplace->text(), mControls.txtDocument->NewLineSequence());
+}
+
+void frmSifta::cmdReplace_Click()
+{
+    TextEx* document = mControls.txtDocument;
+    if (document->SelLength() == 0)
+        FindMatch(false);
+    if (document->SelLength() < 1) {
+        showNoMatches();
+        return;
+    }
+    ReplaceSelection();
+}
+
+void frmSifta::ReplaceSelection()
+{
+    TextEx* document = mControls.txtDocument;
+    mUndoText.remember(document->Text());
+    if (document->SelLength() > 0) {
+        const QString replacement = replaceWithText();
+        const int length = static_cast<int>(replacement.size());
+        document->setSelText(replacement);
+        document->setSelStart(document->SelStart() - length);
+        document->setSelLength(length);
+        document->setFocus();
+    }
+}
+
+void frmSifta::cmdReplaceAll_Click()
+{
+    AddPatternToHistory();
+    const QString replacement = replaceWithText();
+    applySearchOptions(mExpression, mControls.cboPattern->currentText(),
+                       mControls.chkIgnoreCase->checkState() == Qt::Checked);
+
+    TextEx* document = mControls.txtDocument;
+    mUndoText.remember(document->Text());
+    const RegExpResult<QString> result = mExpression.Replace(document->Text(), replacement);
+    if (!result) {
+        mMessages.show(regExpErrorText(result.error()));
+        return;
+    }
+    document->setText(result.value());
+}
+
+void frmSifta::cmdUndo_Click()
+{
+    TextEx* document = mControls.txtDocument;
+    if (const std::optional<QString> previous = mUndoText.swap(document->Text()))
+        document->setText(*previous);
+}

@@ -1,0 +1,34 @@
+#include "LineBreaks.h"
+
+QString lineBreakOf(const QString& text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text.at(i) == QLatin1Char('\n'))
+            return QStringLiteral("\n");
+        if (text.at(i) == QLatin1Char('\r')) {
+            if (i + 1 < text.size() && text.at(i + 1) == QLatin1Char('\n'))
+                return QStringLiteral("\r\n");
+            return QStringLiteral("\r");
+        }
+    }
+    return QStringLiteral("\r\n");
+}
+
+QString withLineBreaks(const QString& text, const QString& lineBreak)
+{
+    QString result;
+    result.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c == QLatin1Char('\r')) {
+            if (i + 1 < text.size() && text.at(i + 1) == QLatin1Char('\n'))
+                ++i;
+            result += lineBreak;
+        } else if (c == QLatin1Char('\n')) {
+            result += lineBreak;
+        } else {
+            result += c;
+        }
+    }
+    return result;
+}

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QString>
+
+/// The line-break convention of a text: its first line break (CR LF, LF or CR), or CR LF
+/// when it has none.
+QString lineBreakOf(const QString& text);
+
+/// text with every line break (CR LF, lone CR, lone LF) written as lineBreak.
+QString withLineBreaks(const QString& text, const QString& lineBreak);
