@@ -15,6 +15,11 @@ const QString kSection = QStringLiteral("Settings");
 const QString kLocationKey = QStringLiteral("SaveToINI");
 const QString kIniFileName = QStringLiteral("Settings.ini");
 
+QString userKey(const QString& sName)
+{
+    return kSection + u'/' + sName;
+}
+
 } // namespace
 
 QString CSettings::defaultProgramFolder()
@@ -74,9 +79,10 @@ QString CSettings::GetSetting(const QString& sName, const QVariant& vDefault) co
 
 void CSettings::SaveSetting(const QString& sName, const QVariant& vValue)
 {
+    // A null text would delete the key in the INI file; an empty value is stored as such.
     const QString text = valueToText(vValue);
     if (mSaveToINI)
-        INIWriteSetting(sName, text);
+        INIWriteSetting(sName, text.isNull() ? QStringLiteral("") : text);
     else
         mUserStore->setValue(userKey(sName), text);
 }
@@ -119,13 +125,9 @@ bool CSettings::reportIniFailure(const IniResult& result, const QString& operati
     if (result.ok())
         return true;
     if (result.status != IniStatus::Unwritable) {
-        mMessages.show(QStringLiteral("Error: %1. %2").arg(static_cast<int>(result.status)).arg(result.description),
-                       MessageButtons::Ok, MessageIcon::None, operation);
+        const QString number = QString::number(static_cast<int>(result.status));
+        mMessages.show(QStringLiteral("Error: %1. %2").arg(number, result.description), MessageButtons::Ok,
+                       MessageIcon::None, operation);
     }
     return false;
-}
-
-QString CSettings::userKey(const QString& sName) const
-{
-    return kSection + u'/' + sName;
 }

@@ -65,7 +65,6 @@ private:
     bool INIWriteSetting(const QString& sKey, const QString& sValue);
     bool INIDeleteSection();
     bool reportIniFailure(const IniResult& result, const QString& operation) const;
-    QString userKey(const QString& sName) const;
 
     IMessageBox& mMessages;
     bool mSaveToINI = false;

@@ -249,6 +249,8 @@ void tst_CSettings::saveSettingConversions_data()
         QTest::addRow("%s: true as -1", name) << place << QVariant(true) << u"-1"_s;
         QTest::addRow("%s: false as 0", name) << place << QVariant(false) << u"0"_s;
         QTest::addRow("%s: text unchanged", name) << place << QVariant(u"True"_s) << u"True"_s;
+        // An empty text is a value of its own, not a request to delete the key.
+        QTest::addRow("%s: empty text", name) << place << QVariant(QString()) << QString();
     }
 }
 
