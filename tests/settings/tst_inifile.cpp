@@ -165,22 +165,26 @@ void tst_IniFile::removeSection()
     QCOMPARE(IniText::removeSection(contents, kSection), expected);
 }
 
-// Whatever a damaged file holds, a key that is set must come back exactly, a second write
-// of it must not add a line, and removing the section must remove the key with it.
+// Whatever a damaged file holds and whatever a value looks like, a key that is set must
+// come back exactly, a second write of it must not add a line, and removing the section must
+// remove the key with it.
 void tst_IniFile::anyBytesSurviveAWrite()
 {
     const QList<QByteArray> pieces = {"[Settings]", "[Other]", "[", "]", "Key", "key", "=", "\"", " ", "\t",
                                       "\r",         "\n",      ";", "\xEF\xBB\xBF", "\xFF", "\xC3", "\x00"_ba, "x"};
+    const QString valueCharacters = u"\" \t=;[]x\u00e9"_s;
     QRandomGenerator random(4711);
     for (int round = 0; round < 2000; ++round) {
         QByteArray contents;
-        const int count = random.bounded(30);
-        for (int i = 0; i < count; ++i)
+        for (int i = random.bounded(30); i > 0; --i)
             contents += pieces[random.bounded(pieces.size())];
-        const QByteArray context = contents.toPercentEncoding();
+        QString value;
+        for (int i = random.bounded(6); i > 0; --i)
+            value += valueCharacters[random.bounded(valueCharacters.size())];
+        const QByteArray context = contents.toPercentEncoding() + " value [" + value.toUtf8() + ']';
 
-        const QByteArray written = IniText::setValue(contents, kSection, u"Key", u" \"v\" ");
-        QVERIFY2(IniText::findValue(written, kSection, u"Key") == u" \"v\" "_s, context.constData());
+        const QByteArray written = IniText::setValue(contents, kSection, u"Key", value);
+        QVERIFY2(IniText::findValue(written, kSection, u"Key") == value, context.constData());
         const QByteArray rewritten = IniText::setValue(written, kSection, u"KEY", u"w");
         QVERIFY2(IniText::findValue(rewritten, kSection, u"Key") == u"w"_s, context.constData());
         QVERIFY2(rewritten.count('\n') == written.count('\n'), context.constData());
