@@ -89,6 +89,7 @@ private slots:
     void lineBreakInIniValueIsReportedAndLosesNothing();
     void unreadableIniFileIsReportedAndLeftAlone();
     void unwritableFolderDropsWritesSilently();
+    void userAreaIsTheNativeStoreOfSifta();
 };
 
 void tst_CSettings::initTestCase()
@@ -430,6 +431,23 @@ void tst_CSettings::unwritableFolderDropsWritesSilently()
     settings.reset();
     QVERIFY(mMessages.shown.isEmpty());
     QVERIFY(!userValue(u"Pattern"_s).isValid());
+}
+
+// In test mode the native per-user store lies below the test's own configuration folder.
+void tst_CSettings::userAreaIsTheNativeStoreOfSifta()
+{
+    const QString configFolder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    QVERIFY(configFolder.contains(u".qttest"));
+    const QString fileName = CSettings::defaultUserStore()->fileName();
+    QCOMPARE(fileName, configFolder + u"/Sifta/Sifta.conf"_s);
+
+    auto settings = std::make_unique<CSettings>(mMessages, unwritableFolder());
+    settings->SaveSetting(u"Pattern"_s, u"a+"_s);
+    settings.reset();
+    QSettings stored(fileName, QSettings::IniFormat);
+    QCOMPARE(stored.value(u"Settings/Pattern"_s).toString(), u"a+"_s);
+    QCOMPARE(stored.value(u"Settings/SaveToINI"_s).toString(), u"0"_s);
+    QVERIFY(QFile::remove(fileName));
 }
 
 QTEST_GUILESS_MAIN(tst_CSettings)
