@@ -71,8 +71,6 @@ frmHelp::frmHelp(std::unique_ptr<ILinkOpener> opener, QWidget* parent)
     setFixedSize(kClientWidth, layout->totalHeightForWidth(kClientWidth));
 }
 
-frmHelp::~frmHelp() = default;
-
 frmHelp* frmHelp::showAbout(const QWidget* placeNear)
 {
     if (!gAboutWindow) {

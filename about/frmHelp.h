@@ -19,7 +19,6 @@ class frmHelp : public QWidget {
 
 public:
     explicit frmHelp(std::unique_ptr<ILinkOpener> opener, QWidget* parent = nullptr);
-    ~frmHelp() override;
 
     /// Shows the one about window and returns it. The first call, and the first after the
     /// window was closed, creates it centred on `placeNear` when given; while it is open it

@@ -118,8 +118,7 @@ std::optional<FileError> replaceSafely(const QByteArray& name, QByteArrayView by
     if (old) {
         // Keeping the owner needs the right to give files away; without it the new file
         // belongs to the writer, which is no reason to fail the save.
-        if (::fchown(fd.get(), old->st_uid, old->st_gid) != 0) {
-        }
+        [[maybe_unused]] const int ownerKept = ::fchown(fd.get(), old->st_uid, old->st_gid);
         // The creation mode went through the umask; this gives the old bits exactly.
         if (::fchmod(fd.get(), mode) != 0)
             error = errno;

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCursor>
 #include <QLabel>
+#include <QPointer>
 #include <QTest>
 #include <QTimer>
 #include <QUrl>
@@ -40,8 +41,6 @@ private slots:
     void init();
     void cleanup();
 
-    void quotedTexts_data();
-    void quotedTexts();
     void describedTextsEndWithTheirLeadIns();
     void versionLine();
     void linksAreWebAddresses();
@@ -91,49 +90,6 @@ void TestFrmHelp::moveOver(int index)
 void TestFrmHelp::tick()
 {
     QVERIFY(QMetaObject::invokeMethod(mWindow->findChild<QTimer*>("tmrURL"), "timeout"));
-}
-
-void TestFrmHelp::quotedTexts_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("text");
-
-    QTest::newRow("Label7") << "Label7"
-        << "Enter the text to search in the Search Text box. Use the File menu to open "
-           "existing files or save to a file, or drag and drop a file into the Search Text to "
-           "replace the search text with the file's contents. You will be prompted to save if "
-           "the current text has not been saved. To enter a tab character, press Ctrl-Tab.";
-    QTest::newRow("Label8 ends with a blank") << "Label8"
-        << "Enter the text to search for in the Regular Expression field. Click Find Next to "
-           "find the next match or Find Previous to find the previous one. Searching starts at "
-           "the current cursor location in the Search Text. If the beginning or end of the text "
-           "is reached, the search wraps around. The number of matches will be listed above "
-           "the Find button. ";
-    QTest::newRow("Label4") << "Label4"
-        << "Click Replace to replace the selected text in the Search Text box with the text in "
-           "the Replace With box. Use Ctrl-Enter to add a new line to the Replace text, or "
-           "Ctrl-Tab to add a tab character. Click Replace All to replace all matches with the "
-           "replace text. When using Replace All, the Replace text may contain special syntax. "
-           "See the Replace All Syntax at the bottom of the Regular Expression Syntax "
-           "documentation pane (Options menu | Show Syntax). If the regular expression uses "
-           "submatches, they will be shown in the Sub-Matches list.";
-    QTest::newRow("Label9") << "Label9"
-        << "Regular expressions are case-sensitive unless the Ignore Case checkbox is selected.";
-    QTest::newRow("Label10") << "Label10"
-        << "The Format menu allows word-wrap mode to be enabled or disabled. Also the font can "
-           "be toggled between Lucida Sans (proportional) and Lucida Console (fixed width) to "
-           "line up columns of text.";
-    QTest::newRow("Label11") << "Label11"
-        << "The current options are saved to an INI file in the program directory by default. "
-           "The Options menu allows saving to the registry or not saving settings.";
-}
-
-void TestFrmHelp::quotedTexts()
-{
-    QFETCH(QString, name);
-    QFETCH(QString, text);
-    QVERIFY(label(name));
-    QCOMPARE(label(name)->text(), text);
 }
 
 void TestFrmHelp::describedTextsEndWithTheirLeadIns()

@@ -24,8 +24,8 @@ private slots:
     void chosenName_data();
     void chosenName();
     void requestCarriesTheCallersChoices();
-    void cancelLeavesReadOnlyAlone();
-    void confirmedOpenReportsReadOnly();
+    void readOnlyAnswer_data();
+    void readOnlyAnswer();
 };
 
 void TestCommonDialog::completeFilter_data()
@@ -149,28 +149,35 @@ void TestCommonDialog::requestCarriesTheCallersChoices()
     QCOMPARE(dialog.requests.constFirst(), expected);
 }
 
-void TestCommonDialog::cancelLeavesReadOnlyAlone()
+void TestCommonDialog::readOnlyAnswer_data()
 {
-    ScriptedFileDialog dialog;
-    dialog.cancel();
-    bool readOnly = true;
+    QTest::addColumn<bool>("confirmed");
+    QTest::addColumn<bool>("checked");
+    QTest::addColumn<bool>("before");
+    QTest::addColumn<bool>("after");
 
-    QCOMPARE(CommonDialog::ShowOpen(dialog, {}, {}, kTextFilter, OFN_FILEMUSTEXIST, readOnly),
-             QString());
-    QVERIFY(readOnly);
+    QTest::newRow("confirmed with the box checked") << true << true << false << true;
+    QTest::newRow("confirmed with the box clear") << true << false << true << false;
+    QTest::newRow("cancel leaves the caller's value") << false << false << true << true;
 }
 
-void TestCommonDialog::confirmedOpenReportsReadOnly()
+void TestCommonDialog::readOnlyAnswer()
 {
-    ScriptedFileDialog dialog;
-    dialog.choose("/tmp/notes.txt", 1, true);
-    dialog.choose("/tmp/notes.txt", 1, false);
-    bool readOnly = false;
+    QFETCH(bool, confirmed);
+    QFETCH(bool, checked);
+    QFETCH(bool, before);
+    QFETCH(bool, after);
 
-    CommonDialog::ShowOpen(dialog, {}, {}, kTextFilter, OFN_FILEMUSTEXIST, readOnly);
-    QVERIFY(readOnly);
-    CommonDialog::ShowOpen(dialog, {}, {}, kTextFilter, OFN_FILEMUSTEXIST, readOnly);
-    QVERIFY(!readOnly);
+    ScriptedFileDialog dialog;
+    if (confirmed)
+        dialog.choose("/tmp/notes.txt", 1, checked);
+    bool readOnly = before;
+
+    const QString path =
+        CommonDialog::ShowOpen(dialog, {}, {}, kTextFilter, OFN_FILEMUSTEXIST, readOnly);
+
+    QCOMPARE(path.isEmpty(), !confirmed);
+    QCOMPARE(readOnly, after);
 }
 
 QTEST_GUILESS_MAIN(TestCommonDialog)

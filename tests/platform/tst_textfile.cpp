@@ -65,15 +65,14 @@ class TestTextFile : public QObject {
 private slots:
     void roundTripKeepsEveryByte_data();
     void roundTripKeepsEveryByte();
-    void readingAMissingFileCreatesNothing();
-    void readingAFolderIsAnError();
+    void failedReadCreatesNothing_data();
+    void failedReadCreatesNothing();
     void failedWriteReportsTheSystemError_data();
     void failedWriteReportsTheSystemError();
     void failedWriteKeepsTheOldFile();
     void replacingKeepsPermissions_data();
     void replacingKeepsPermissions();
     void newFileGetsTheDefaultPermissions();
-    void shorterTextReplacesTheWholeOldFile();
     void writingThroughALinkKeepsTheLink();
     void characterOutsideTheCodePageIsSavedAsUtf8_data();
     void characterOutsideTheCodePageIsSavedAsUtf8();
@@ -121,24 +120,32 @@ void TestTextFile::roundTripKeepsEveryByte()
     QCOMPARE(contentOf(path), bytes);
 }
 
-void TestTextFile::readingAMissingFileCreatesNothing()
+void TestTextFile::failedReadCreatesNothing_data()
 {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("missing.txt");
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<int>("number");
 
-    const Tools::TextFileRead read = Tools::ReadTextFile(path);
-
-    QVERIFY(!read.ok());
-    QCOMPARE(read.error->number, ENOENT);
-    QVERIFY(!QFile::exists(path));
+    QTest::newRow("missing file") << "missing.txt" << ENOENT;
+    QTest::newRow("folder") << "folder" << EISDIR;
+    QTest::newRow("folder part is a regular file") << "file.txt/inner.txt" << ENOTDIR;
 }
 
-void TestTextFile::readingAFolderIsAnError()
+void TestTextFile::failedReadCreatesNothing()
 {
+    QFETCH(QString, path);
+    QFETCH(int, number);
+
     QTemporaryDir dir;
-    const Tools::TextFileRead read = Tools::ReadTextFile(dir.path());
+    QVERIFY(store(dir.filePath("file.txt"), "old"));
+    QVERIFY(QDir(dir.path()).mkdir("folder"));
+    const QStringList before = QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden);
+
+    const Tools::TextFileRead read = Tools::ReadTextFile(dir.filePath(path));
+
     QVERIFY(!read.ok());
-    QCOMPARE(read.error->number, EISDIR);
+    QCOMPARE(read.error->number, number);
+    QVERIFY(read.content.text.isEmpty());
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden), before);
 }
 
 void TestTextFile::failedWriteReportsTheSystemError_data()
@@ -200,6 +207,7 @@ void TestTextFile::replacingKeepsPermissions_data()
     QTest::newRow("group readable") << 0640u;
     QTest::newRow("executable script") << 0755u;
     QTest::newRow("read-only") << 0444u;
+    QTest::newRow("group writable, beyond the umask") << 0664u;
 }
 
 void TestTextFile::replacingKeepsPermissions()
@@ -208,11 +216,14 @@ void TestTextFile::replacingKeepsPermissions()
 
     QTemporaryDir dir;
     const QString path = dir.filePath("notes.txt");
-    QVERIFY(store(path, "old"));
+    QVERIFY(store(path, "a much longer old content"));
     QCOMPARE(::chmod(QFile::encodeName(path).constData(), mode), 0);
 
-    QVERIFY(Tools::WriteTextFile(path, "new", {}).ok());
+    const mode_t mask = ::umask(022);
+    const bool ok = Tools::WriteTextFile(path, "new", {}).ok();
+    ::umask(mask);
 
+    QVERIFY(ok);
     QCOMPARE(contentOf(path), QByteArray("new"));
     QCOMPARE(uint(modeOf(path)), mode);
 }
@@ -228,17 +239,6 @@ void TestTextFile::newFileGetsTheDefaultPermissions()
 
     QVERIFY(ok);
     QCOMPARE(uint(modeOf(path)), 0644u);
-}
-
-void TestTextFile::shorterTextReplacesTheWholeOldFile()
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath("notes.txt");
-    QVERIFY(store(path, "a much longer old content"));
-
-    QVERIFY(Tools::WriteTextFile(path, "new", {}).ok());
-
-    QCOMPARE(contentOf(path), QByteArray("new"));
 }
 
 void TestTextFile::writingThroughALinkKeepsTheLink()
