@@ -78,8 +78,14 @@ std::optional<FileError> writeInPlace(const QByteArray& name, QByteArrayView byt
     return std::nullopt;
 }
 
-/// Creates a new, hidden file beside `name` with `mode`; the descriptor and its name.
-std::pair<int, QByteArray> createSibling(const QByteArray& name, mode_t mode)
+struct Sibling {
+    int fd;
+    QByteArray name;
+    int error;
+};
+
+/// Creates a new, hidden file beside `name` with `mode`.
+Sibling createSibling(const QByteArray& name, mode_t mode)
 {
     const qsizetype slash = name.lastIndexOf('/');
     const QByteArray folder = name.left(slash + 1);
@@ -89,8 +95,10 @@ std::pair<int, QByteArray> createSibling(const QByteArray& name, mode_t mode)
         const QByteArray candidate = folder + '.' + base + '.'
             + QByteArray::number(QRandomGenerator::global()->generate(), 36) + ".tmp";
         const int fd = ::open(candidate.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
-        if (fd >= 0 || errno != EEXIST)
-            return {fd, candidate};
+        if (fd >= 0)
+            return {fd, candidate, 0};
+        if (errno != EEXIST)
+            return {fd, candidate, errno};
     }
 }
 
@@ -109,10 +117,10 @@ std::optional<FileError> replaceSafely(const QByteArray& name, QByteArrayView by
                                        const struct stat* old)
 {
     const mode_t mode = old ? (old->st_mode & 07777) : 0666;
-    auto [created, temporary] = createSibling(name, mode);
-    Descriptor fd(created);
-    if (!fd.valid())
-        return lastError();
+    const Sibling temporary = createSibling(name, mode);
+    if (temporary.error)
+        return FileError::fromErrno(temporary.error);
+    Descriptor fd(temporary.fd);
 
     int error = 0;
     if (old) {
@@ -129,10 +137,10 @@ std::optional<FileError> replaceSafely(const QByteArray& name, QByteArrayView by
         error = errno;
     if (const int closeError = fd.close(); !error)
         error = closeError;
-    if (!error && ::rename(temporary.constData(), name.constData()) != 0)
+    if (!error && ::rename(temporary.name.constData(), name.constData()) != 0)
         error = errno;
     if (error) {
-        ::unlink(temporary.constData());
+        ::unlink(temporary.name.constData());
         return FileError::fromErrno(error);
     }
     syncFolder(name);
@@ -172,6 +180,8 @@ std::variant<QByteArray, FileError> read(const QString& path)
 
 std::optional<FileError> write(const QString& path, QByteArrayView bytes, Target target)
 {
+    if (path.isEmpty())
+        return FileError::fromErrno(ENOENT);
     QString resolved = path;
     const QFileInfo info(path);
     if (info.isSymLink() && !info.canonicalFilePath().isEmpty())

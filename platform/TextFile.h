@@ -24,10 +24,11 @@ struct TextFileRead {
 struct TextFileWrite {
     /// Set when nothing was written; the file at the path is then as it was.
     std::optional<FileError> error;
-    /// The encoding the file now has: the requested one, or UTF-8 (see below).
+    /// After a successful write, the encoding the file now has: the requested one, or
+    /// UTF-8 (see below). The document keeps it for its next save.
     TextFormat format;
     /// Set to the requested encoding when the text held a character that encoding cannot
-    /// store and the file was written as UTF-8 instead.
+    /// store, so the text was encoded as UTF-8 instead.
     std::optional<TextEncoding> replacedEncoding;
 
     bool ok() const { return !error; }
