@@ -423,13 +423,17 @@ private:
 
     QString literal(char16_t c) const
     {
-        if (mIgnoreCase && c >= 128 && CaseFolding::nextEquivalent(c) != c) {
-            CodeSet set;
-            set.add(c);
-            set.closeUnderCase();
-            return set.toPcre();
-        }
         QString out;
+        // PCRE2_CASELESS folds ASCII letters; the other case forms are spelled out.
+        if (mIgnoreCase && c >= 128 && CaseFolding::nextEquivalent(c) != c) {
+            out += u'[';
+            char16_t e = c;
+            do {
+                appendEscaped(out, e);
+                e = CaseFolding::nextEquivalent(e);
+            } while (e != c);
+            return out + u']';
+        }
         appendEscaped(out, c);
         return out;
     }
