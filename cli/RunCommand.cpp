@@ -2,7 +2,7 @@
 
 #include "JsonMatch.h"
 #include "RegExp.h"
-#include "PatternErrorText.h"
+#include "RegExpErrorText.h"
 
 namespace {
 
@@ -32,7 +32,7 @@ RegExp regExpFor(const CliRequest& request)
 
 int reportError(const RegExpError& error, std::FILE* err)
 {
-    writeLine(err, patternErrorText(error));
+    writeLine(err, regExpErrorText(error));
     return ExitError;
 }
 
