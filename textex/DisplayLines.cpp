@@ -6,13 +6,14 @@ DisplayLines::DisplayLines(const QsciScintillaBase& editor)
     : mEditor(editor)
     , mWrapping(editor.SendScintilla(QsciScintillaBase::SCI_GETWRAPMODE) != QsciScintillaBase::SC_WRAP_NONE)
 {
-    if (mWrapping) {
-        // The editor wraps lines lazily; making the last line visible has it wrap every
-        // line still pending, so the displayed-line numbers below are final. Lines already
-        // wrapped are not laid out again.
-        const long lastLine = editor.SendScintilla(QsciScintillaBase::SCI_GETLINECOUNT) - 1;
-        editor.SendScintilla(QsciScintillaBase::SCI_ENSUREVISIBLE, lastLine);
-    }
+    // The editor wraps lines lazily, in the background. Making the last line visible has
+    // it wrap every line still pending, so that the numbers below are exact; lines already
+    // wrapped are not laid out again. Laying out costs tens of microseconds a line, so a
+    // long text is not wrapped at once: its numbers count lines not yet wrapped as one
+    // until the background wrapping reaches them.
+    const long lines = editor.SendScintilla(QsciScintillaBase::SCI_GETLINECOUNT);
+    if (mWrapping && lines <= kLinesWrappedAtOnce)
+        editor.SendScintilla(QsciScintillaBase::SCI_ENSUREVISIBLE, lines - 1);
 }
 
 long DisplayLines::count() const

@@ -5,7 +5,8 @@ class QsciScintillaBase;
 /// The lines a QScintilla editor displays, in byte positions. Without wrapping they are
 /// the logical lines; with wrapping, a wrapped logical line counts as several, and no
 /// character lies between two displayed lines of one logical line (a position at a wrap
-/// point belongs to the later line).
+/// point belongs to the later line). Wrapped line numbers are exact for texts of up to
+/// kLinesWrappedAtOnce lines, and for longer ones once the editor has wrapped them.
 class DisplayLines {
 public:
     explicit DisplayLines(const QsciScintillaBase& editor);
@@ -18,6 +19,9 @@ public:
     long lineStart(long nLine) const;
     /// Byte position where the displayed line that holds nBytes ends, before any line break.
     long lineEnd(long nBytes) const;
+
+    /// Texts of up to this many logical lines are wrapped completely before an answer.
+    static constexpr long kLinesWrappedAtOnce = 5000;
 
 private:
     long subLineOf(long docLine, long nBytes) const;

@@ -44,8 +44,10 @@ ChangeBatch::~ChangeBatch()
     --mControl.mChangeDepth;
     const bool changed = mControl.mChangePending;
     mControl.mChangePending = mOuterPending;
-    if (changed)
+    if (changed) {
+        mControl.watchForNextChange();
         mControl.raiseChange();
+    }
 }
 
 void ChangeBatch::force()
@@ -61,15 +63,18 @@ TextEx::TextEx(QWidget* parent)
     Utf16Positions::enable(*mBox);
     mBox->SendScintilla(Sci::SCI_SETEOLMODE, Sci::SC_EOL_CRLF);
     mBox->SendScintilla(Sci::SCI_SETPASTECONVERTENDINGS, 0L);
-    mBox->SendScintilla(Sci::SCI_SETMODEVENTMASK, Sci::SC_MOD_INSERTTEXT | Sci::SC_MOD_DELETETEXT);
+    // Modification notices cost a scan from the start of the text in QScintilla, so they
+    // stay off; the save point tells of the first change after each watchForNextChange.
+    mBox->SendScintilla(Sci::SCI_SETMODEVENTMASK, 0L);
     mBox->SendScintilla(Sci::SCI_SETSCROLLWIDTH, 1L);
     mBox->SendScintilla(Sci::SCI_SETSCROLLWIDTHTRACKING, 1L);
     for (int margin = 0; margin < 5; ++margin)
         mBox->setMarginWidth(margin, 0);
     setFocusProxy(mBox);
 
-    connect(mBox, &QsciScintillaBase::SCN_MODIFIED, this,
-            [this](int, int modificationType) { onTextModified(modificationType); });
+    connect(mBox, &QsciScintillaBase::SCN_SAVEPOINTLEFT, this, &TextEx::onTextModified);
+    connect(mBox, &QsciScintillaBase::SCN_SAVEPOINTREACHED, this, &TextEx::onTextModified);
+    watchForNextChange();
     mFontConnection = connect(mFont.get(), &StdFont::Changed, this, &TextEx::applyFont);
 
     applyBoxMode();
@@ -103,12 +108,18 @@ void TextEx::setText(const QString& sValue)
     ChangeBatch batch(*this);
     batch.force();
     const QByteArray bytes = sValue.toUtf8();
-    // The old text is not kept for undo: writing Text starts a new history.
+    // The old text is not kept for undo: writing Text starts a new history. Wrapping is
+    // off while the text goes in, because the editor would otherwise lay out every line
+    // at once; switched back on, it wraps lazily.
+    const long wrapMode = mBox->SendScintilla(Sci::SCI_GETWRAPMODE);
+    mBox->SendScintilla(Sci::SCI_SETWRAPMODE, long(Sci::SC_WRAP_NONE));
     mBox->SendScintilla(Sci::SCI_SETUNDOCOLLECTION, 0L);
     mBox->SendScintilla(Sci::SCI_CLEARALL);
     mBox->SendScintilla(Sci::SCI_APPENDTEXT, static_cast<unsigned long>(bytes.size()), bytes.constData());
     mBox->SendScintilla(Sci::SCI_EMPTYUNDOBUFFER);
     mBox->SendScintilla(Sci::SCI_SETUNDOCOLLECTION, 1L);
+    mBox->SendScintilla(Sci::SCI_SETWRAPMODE, wrapMode);
+    watchForNextChange();
     mBox->SendScintilla(Sci::SCI_SETSCROLLWIDTH, 1L);
     mBox->SendScintilla(Sci::SCI_GOTOPOS, 0L);
     mTextCache = sValue;
@@ -121,16 +132,31 @@ int TextEx::TextLength() const
     return static_cast<int>(Utf16Positions(*mBox).length());
 }
 
-void TextEx::onTextModified(int modificationType)
+// The editor leaves (or, by undo, returns to) its save point: the text changed. Within a
+// change batch the batch raises Change when it ends. Outside one the editor is still in
+// the middle of the edit, so Change follows from the event loop.
+void TextEx::onTextModified()
 {
-    if (!(modificationType & (Sci::SC_MOD_INSERTTEXT | Sci::SC_MOD_DELETETEXT)))
+    if (mRearming)
         return;
     mTextCacheValid = false;
     mTextCache = QString();
-    if (mChangeDepth > 0)
+    if (mChangeDepth > 0) {
         mChangePending = true;
-    else
+        return;
+    }
+    QMetaObject::invokeMethod(this, [this] {
+        watchForNextChange();
         raiseChange();
+    }, Qt::QueuedConnection);
+}
+
+// Marks the current state as the save point, so that the next edit leaves it.
+void TextEx::watchForNextChange()
+{
+    mRearming = true;
+    mBox->SendScintilla(Sci::SCI_SETSAVEPOINT);
+    mRearming = false;
 }
 
 void TextEx::raiseChange()

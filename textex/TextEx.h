@@ -154,7 +154,8 @@ private:
 
     /// Replaces the selection with sValue as one undoable edit, the caret after it.
     void replaceSelection(const QString& sValue);
-    void onTextModified(int modificationType);
+    void onTextModified();
+    void watchForNextChange();
     void raiseChange();
 
     TextExBox* mBox = nullptr;
@@ -174,4 +175,5 @@ private:
     mutable bool mTextCacheValid = false;
     int mChangeDepth = 0;
     bool mChangePending = false;
+    bool mRearming = false;
 };
