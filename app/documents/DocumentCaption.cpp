@@ -1,0 +1,9 @@
+#include "DocumentCaption.h"
+
+#include "Tools.h"
+
+QString documentCaption(const QString& sFileName, bool bDirty)
+{
+    const QString marker = bDirty ? QStringLiteral("*") : QString();
+    return marker + Tools::GetFileName(sFileName) + QStringLiteral(" - Siftwell");
+}

@@ -1,0 +1,154 @@
+#include "DocumentCommands.h"
+
+#include "CommonDialog.h"
+#include "FileDialog.h"
+#include "MessageBox.h"
+#include "Tools.h"
+
+#include <QMimeData>
+#include <QUrl>
+
+namespace {
+
+const QString kOpenFilter = QStringLiteral("Text Files (*.txt)|*.txt|All Files|*.*|");
+const QString kSaveFilter = QStringLiteral("Text (*.txt)|*.txt|All Files|*.*|");
+
+QString firstLocalFile(const QMimeData& data)
+{
+    const QList<QUrl> urls = data.urls();
+    for (const QUrl& url : urls) {
+        if (url.isLocalFile())
+            return url.toLocalFile();
+    }
+    return {};
+}
+
+} // namespace
+
+DocumentCommands::DocumentCommands(IDocumentWindow& window, IMessageBox& messages, IFileDialog& dialogs)
+    : mWindow(window), mMessages(messages), mDialogs(dialogs)
+{
+}
+
+int DocumentCommands::QuerySaveChanges()
+{
+    if (!mWindow.Dirty())
+        return GoOn;
+    const QString question = QStringLiteral("The text in the '") + mWindow.fileName()
+        + QStringLiteral("' file has changed.\r\nDo you want to save the changes?");
+    switch (mMessages.show(question, MessageButtons::YesNoCancel, MessageIcon::Question)) {
+    case MessageAnswer::Yes:
+        Save();
+        return GoOn;
+    case MessageAnswer::No:
+        return GoOn;
+    default:
+        return Cancelled;
+    }
+}
+
+void DocumentCommands::New()
+{
+    if (QuerySaveChanges() == Cancelled)
+        return;
+    replaceWithUnnamed(QString());
+}
+
+void DocumentCommands::Open()
+{
+    if (QuerySaveChanges() == Cancelled)
+        return;
+    bool readOnly = false;
+    const QString path = CommonDialog::ShowOpen(mDialogs, QString(), QString(), kOpenFilter,
+                                                OFN_FILEMUSTEXIST | OFN_EXPLORER | OFN_ENABLESIZING, readOnly);
+    if (path.isEmpty())
+        return;
+    Load(path);
+}
+
+bool DocumentCommands::Load(const QString& sFile)
+{
+    const Tools::TextFileRead read = Tools::ReadTextFile(sFile);
+    if (!read.ok()) {
+        showError(*read.error);
+        return false;
+    }
+    mWindow.setDocumentText(read.content.text);
+    mFormat = read.content.format;
+    mWindow.setFileName(sFile);
+    mWindow.setDirty(false);
+    mWindow.RefreshCaption();
+    return true;
+}
+
+void DocumentCommands::Save()
+{
+    if (mWindow.fileName() == kUntitled) {
+        SaveAs();
+        return;
+    }
+    // The file must still be there: a file deleted or moved away since it was opened is
+    // an error, not a new file.
+    if (write(mWindow.fileName(), FileBytes::Target::ExistingOnly))
+        mWindow.setDirty(false);
+}
+
+void DocumentCommands::SaveAs()
+{
+    const QString path = CommonDialog::ShowSave(mDialogs, QString(), QString(), kSaveFilter,
+                                                OFN_PATHMUSTEXIST | OFN_EXPLORER);
+    if (path.isEmpty())
+        return;
+    if (Tools::FileExists(path)
+        && mMessages.show(QStringLiteral("Overwrite existing file?"), MessageButtons::OkCancel,
+                          MessageIcon::Question)
+            != MessageAnswer::Ok)
+        return;
+    if (!write(path, FileBytes::Target::NewOrExisting))
+        return;
+    mWindow.setFileName(path);
+    mWindow.setDirty(false);
+    mWindow.RefreshCaption();
+}
+
+void DocumentCommands::Drop(const QMimeData& Data)
+{
+    if (QuerySaveChanges() == Cancelled)
+        return;
+    const QString file = firstLocalFile(Data);
+    if (!file.isEmpty()) {
+        if (Tools::FileExists(file))
+            Load(file);
+        return;
+    }
+    if (Data.hasText())
+        replaceWithUnnamed(Data.text());
+}
+
+bool DocumentCommands::write(const QString& sFile, FileBytes::Target target)
+{
+    const Tools::TextFileWrite written = Tools::WriteTextFile(sFile, mWindow.documentText(), mFormat, target);
+    if (!written.ok()) {
+        showError(*written.error);
+        return false;
+    }
+    mFormat = written.format;
+    if (written.replacedEncoding)
+        mMessages.show(Tools::ReplacedEncodingMessage(sFile, *written.replacedEncoding),
+                       MessageButtons::Ok, MessageIcon::Information);
+    return true;
+}
+
+void DocumentCommands::showError(const FileError& error)
+{
+    mMessages.show(error.message(), MessageButtons::Ok, MessageIcon::Exclamation);
+}
+
+void DocumentCommands::replaceWithUnnamed(const QString& sText)
+{
+    mWindow.setFileName(kUntitled);
+    mWindow.setDocumentText(sText);
+    mFormat = TextFormat{};
+    mWindow.setDirty(false);
+    mWindow.RefreshCaption();
+}

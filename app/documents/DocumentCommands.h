@@ -1,0 +1,62 @@
+#pragma once
+
+#include "DocumentWindow.h"
+#include "FileError.h"
+#include "TextCodec.h"
+#include "TextFile.h"
+
+#include <QString>
+
+class IFileDialog;
+class IMessageBox;
+class QMimeData;
+
+/// The File commands on the document of a window: the save prompt, New, Open, Save,
+/// Save As, loading a file and taking a drop. Files are read and written whole; the
+/// document keeps the encoding its file was read in, and Save writes it back in that
+/// encoding. Every file error is shown as the system's description and number with the
+/// exclamation icon, and stops the command before it changes the document's state.
+class DocumentCommands {
+public:
+    /// What `QuerySaveChanges` returns.
+    enum SaveAnswer : int { GoOn = 1, Cancelled = 2 };
+
+    /// `window`, `messages` and `dialogs` must outlive the commands.
+    DocumentCommands(IDocumentWindow& window, IMessageBox& messages, IFileDialog& dialogs);
+
+    /// Offers to save a changed document. `Cancelled` when the user cancelled, so the
+    /// caller gives up what it was about to do; `GoOn` otherwise, whatever became of
+    /// a save the user asked for.
+    int QuerySaveChanges();
+
+    void New();
+    void Open();
+    /// Writes the document over its file, which must still exist; an unnamed document
+    /// goes to Save As.
+    void Save();
+    void SaveAs();
+    /// Takes files or text dropped on the document: the first local file of a file list
+    /// is loaded when it names an existing file; plain text becomes a new unnamed,
+    /// unchanged document.
+    void Drop(const QMimeData& Data);
+
+    /// Loads `sFile` as the document, as Open does once its dialog has confirmed the path.
+    /// False, after the error message, when the file could not be read.
+    bool Load(const QString& sFile);
+
+    /// The encoding the next save writes in.
+    TextFormat format() const { return mFormat; }
+
+private:
+    /// Writes the document to `sFile`; false, after the error message, when nothing was
+    /// written.
+    bool write(const QString& sFile, FileBytes::Target target);
+    void showError(const FileError& error);
+    /// Makes the document a new unnamed one holding `sText`.
+    void replaceWithUnnamed(const QString& sText);
+
+    IDocumentWindow& mWindow;
+    IMessageBox& mMessages;
+    IFileDialog& mDialogs;
+    TextFormat mFormat;
+};

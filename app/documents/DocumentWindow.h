@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+/// The marker file name of a document that has no file yet.
+inline const QString kUntitled = QStringLiteral("Untitled");
+
+/// The window that holds the document, as the document commands see it: the text of
+/// the Search Text box and the window's document state.
+class IDocumentWindow {
+public:
+    virtual ~IDocumentWindow() = default;
+
+    virtual QString documentText() const = 0;
+    /// Replaces the whole text; like any change of the text, this marks the document changed.
+    virtual void setDocumentText(const QString& sText) = 0;
+
+    /// Full path of the document's file, or `kUntitled`.
+    virtual QString fileName() const = 0;
+    virtual void setFileName(const QString& sFileName) = 0;
+
+    /// The changed flag; setting the other value refreshes the caption.
+    virtual bool Dirty() const = 0;
+    virtual void setDirty(bool bValue) = 0;
+    virtual void RefreshCaption() = 0;
+};

@@ -1,0 +1,76 @@
+#include "RememberedOptions.h"
+
+#include "CSettings.h"
+#include "ReplaceEscape.h"
+#include "SettingText.h"
+
+#include <QSettings>
+
+namespace {
+
+const QString kPattern = QStringLiteral("Pattern");
+
+bool readBoolean(const CSettings& settings, const QString& sName, bool bDefault)
+{
+    return textToBoolean(settings.GetSetting(sName, bDefault)).value_or(bDefault);
+}
+
+} // namespace
+
+RememberedOptions readRememberedOptions(const CSettings& settings)
+{
+    RememberedOptions options;
+    options.pattern = settings.GetSetting(kPattern, QString());
+    for (int i = 0;; ++i) {
+        const QString entry = settings.GetSetting(kPattern + QString::number(i), QString());
+        if (entry.isEmpty())
+            break;
+        options.history.append(entry);
+    }
+    options.replaceWith = ReplaceEscape::decode(settings.GetSetting(QStringLiteral("Replace"), QString()));
+
+    const std::optional<int> ignoreCase = textToInteger(settings.GetSetting(QStringLiteral("IgnoreCase"), 0));
+    if (ignoreCase && *ignoreCase >= 0 && *ignoreCase <= 2)
+        options.ignoreCase = *ignoreCase;
+
+    options.wordWrap = readBoolean(settings, QStringLiteral("WordWrap"), options.wordWrap);
+    options.proportionalFont = readBoolean(settings, QStringLiteral("ProportionalFont"), options.proportionalFont);
+    options.showSyntax = readBoolean(settings, QStringLiteral("ShowSyntax"), options.showSyntax);
+    return options;
+}
+
+void writeRememberedOptions(CSettings& settings, const RememberedOptions& options)
+{
+    settings.SaveSetting(kPattern, options.pattern);
+    for (qsizetype i = 0; i < options.history.size(); ++i)
+        settings.SaveSetting(kPattern + QString::number(i), options.history[i]);
+    settings.SaveSetting(QStringLiteral("Replace"), ReplaceEscape::encode(options.replaceWith));
+    settings.SaveSetting(QStringLiteral("IgnoreCase"), options.ignoreCase);
+    settings.SaveSetting(QStringLiteral("WordWrap"), options.wordWrap);
+    settings.SaveSetting(QStringLiteral("ProportionalFont"), options.proportionalFont);
+    settings.SaveSetting(QStringLiteral("ShowSyntax"), options.showSyntax);
+}
+
+Qt::CheckState ignoreCaseState(int nValue)
+{
+    switch (nValue) {
+    case 1:
+        return Qt::Checked;
+    case 2:
+        return Qt::PartiallyChecked;
+    default:
+        return Qt::Unchecked;
+    }
+}
+
+int ignoreCaseValue(Qt::CheckState state)
+{
+    switch (state) {
+    case Qt::Checked:
+        return 1;
+    case Qt::PartiallyChecked:
+        return 2;
+    default:
+        return 0;
+    }
+}

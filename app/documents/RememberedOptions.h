@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <Qt>
+
+class CSettings;
+
+/// The options the main window remembers between runs, with their first-run values.
+struct RememberedOptions {
+    /// The text of the pattern box.
+    QString pattern;
+    /// The pattern box's list, most recent first.
+    QStringList history;
+    /// The Replace With text.
+    QString replaceWith;
+    /// The Ignore Case box as a stored number: 0 cleared, 1 ticked, 2 greyed.
+    int ignoreCase = 0;
+    bool wordWrap = true;
+    bool proportionalFont = false;
+    bool showSyntax = true;
+
+    friend bool operator==(const RememberedOptions&, const RememberedOptions&) = default;
+};
+
+/// Reads the options from `settings`. The history is read from "Pattern0" on and ends
+/// at the first key that gives an empty value. A stored value that cannot be read as
+/// what its option holds (a boolean, or 0, 1 or 2 for Ignore Case) keeps the first-run
+/// value.
+RememberedOptions readRememberedOptions(const CSettings& settings);
+
+/// Writes the options to `settings` in the order "Pattern", "Pattern0" ... "PatternN",
+/// "Replace", "IgnoreCase", "WordWrap", "ProportionalFont", "ShowSyntax". The Replace
+/// With text is stored escaped (ReplaceEscape), the patterns as they are.
+void writeRememberedOptions(CSettings& settings, const RememberedOptions& options);
+
+/// The check state of the Ignore Case box for a stored number, and back.
+Qt::CheckState ignoreCaseState(int nValue);
+int ignoreCaseValue(Qt::CheckState state);
