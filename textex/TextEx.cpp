@@ -77,13 +77,18 @@ TextEx::TextEx(QWidget* parent)
     watchForNextChange();
     mFontConnection = connect(mFont.get(), &StdFont::Changed, this, &TextEx::applyFont);
 
+    setOLEDropMode(0);
     applyBoxMode();
     applyFont();
     applyTabWidth();
     UpdateScrollBars();
 }
 
-TextEx::~TextEx() = default;
+// The editor goes first, while the members its events use still exist.
+TextEx::~TextEx()
+{
+    delete mBox;
+}
 
 QsciScintilla* TextEx::hwnd() const
 {

@@ -74,6 +74,7 @@ private slots:
     void enterInsertsTheChosenLineBreak();
     void keyPressHandlerControlsTheCharacter_data();
     void keyPressHandlerControlsTheCharacter();
+    void clickAndKeyUpReachTheContainer();
     void dropRaisesOLEDragDropOnly_data();
     void dropRaisesOLEDragDropOnly();
     void wrappedLineCountsAsSeveral();
@@ -333,12 +334,19 @@ void TstTextEx::typingRaisesOneChangePerKeystroke_data()
     QTest::addColumn<int>("selStart");
     QTest::addColumn<int>("selLength");
     QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
     QTest::addColumn<QString>("text");
 
-    QTest::newRow("letter at the caret") << 3 << 0 << int(Qt::Key_X) << QStringLiteral("abcx\r\ndef");
-    QTest::newRow("letter over a selection") << 1 << 4 << int(Qt::Key_X) << QStringLiteral("axdef");
-    QTest::newRow("backspace over CR LF") << 5 << 0 << int(Qt::Key_Backspace) << QStringLiteral("abcdef");
-    QTest::newRow("delete at the end changes nothing") << 8 << 0 << int(Qt::Key_Delete) << QStringLiteral("abc\r\ndef");
+    const int none = Qt::NoModifier;
+    QTest::newRow("letter at the caret") << 3 << 0 << int(Qt::Key_X) << none << QStringLiteral("abcx\r\ndef");
+    QTest::newRow("letter over a selection") << 1 << 4 << int(Qt::Key_X) << none << QStringLiteral("axdef");
+    QTest::newRow("backspace over CR LF") << 5 << 0 << int(Qt::Key_Backspace) << none << QStringLiteral("abcdef");
+    QTest::newRow("delete at the end changes nothing")
+        << 8 << 0 << int(Qt::Key_Delete) << none << QStringLiteral("abc\r\ndef");
+    QTest::newRow("Tab moves the focus and types nothing")
+        << 1 << 0 << int(Qt::Key_Tab) << none << QStringLiteral("abc\r\ndef");
+    QTest::newRow("Ctrl+Tab types a tab")
+        << 1 << 0 << int(Qt::Key_Tab) << int(Qt::ControlModifier) << QStringLiteral("a\tbc\r\ndef");
 }
 
 void TstTextEx::typingRaisesOneChangePerKeystroke()
@@ -346,6 +354,7 @@ void TstTextEx::typingRaisesOneChangePerKeystroke()
     QFETCH(int, selStart);
     QFETCH(int, selLength);
     QFETCH(int, key);
+    QFETCH(int, modifiers);
     QFETCH(QString, text);
 
     auto control = shownControl();
@@ -353,7 +362,7 @@ void TstTextEx::typingRaisesOneChangePerKeystroke()
     control->setSelStart(selStart);
     control->setSelLength(selLength);
     Recorder recorder(*control);
-    QTest::keyClick(control->hwnd(), Qt::Key(key));
+    QTest::keyClick(control->hwnd(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
     QCOMPARE(control->Text(), text);
     QCOMPARE(recorder.changes.count(), text == QStringLiteral("abc\r\ndef") ? 0 : 1);
 }
@@ -414,6 +423,22 @@ void TstTextEx::keyPressHandlerControlsTheCharacter()
     QCOMPARE(seen, QList<int>{int('a')});
     QCOMPARE(control->Text(), text);
     QCOMPARE(recorder.changes.count(), changes);
+}
+
+void TstTextEx::clickAndKeyUpReachTheContainer()
+{
+    auto control = shownControl();
+    control->setText(QStringLiteral("abc"));
+    QSignalSpy clicks(control.get(), &TextEx::Click);
+    QSignalSpy keyUps(control.get(), &TextEx::KeyUp);
+    QTest::mouseClick(control->hwnd()->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+    QCOMPARE(clicks.count(), 1);
+    QTest::keyClick(control->hwnd(), Qt::Key_End, Qt::ShiftModifier);
+    // End is released first, then Shift.
+    QCOMPARE(keyUps.count(), 2);
+    QCOMPARE(keyUps.at(0).at(0).toInt(), int(Qt::Key_End));
+    QCOMPARE(keyUps.at(0).at(1).toInt(), 1);
+    QCOMPARE(control->SelStart() + control->SelLength(), 3);
 }
 
 void TstTextEx::dropRaisesOLEDragDropOnly_data()
