@@ -127,8 +127,10 @@ void TextEx::setText(const QString& sValue)
     watchForNextChange();
     mBox->SendScintilla(Sci::SCI_SETSCROLLWIDTH, 1L);
     mBox->SendScintilla(Sci::SCI_GOTOPOS, 0L);
-    mTextCache = sValue;
-    mTextCacheValid = true;
+    // A lone surrogate cannot be stored in UTF-8 and becomes "?"; the text is then
+    // read back from the editor, so that Text always tells what the box holds.
+    mTextCacheValid = QStringView(sValue).isValidUtf16();
+    mTextCache = mTextCacheValid ? sValue : QString();
     emit PropertyChanged(QStringLiteral("Text"));
 }
 

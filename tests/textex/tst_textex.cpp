@@ -58,6 +58,7 @@ class TstTextEx : public QObject {
 private slots:
     void textIsKeptExactly_data();
     void textIsKeptExactly();
+    void loneSurrogateReadsBackAsStored();
     void lineQueries_data();
     void lineQueries();
     void selectionStartLine();
@@ -114,6 +115,15 @@ void TstTextEx::textIsKeptExactly()
     QCOMPARE(control.TextLength(), text.size());
     control.SetSel(0, -1);
     QCOMPARE(control.SelText(), text);
+}
+
+void TstTextEx::loneSurrogateReadsBackAsStored()
+{
+    TextEx control;
+    const QString text = QStringLiteral("a") + QChar(0xD800) + QStringLiteral("b");
+    control.setText(text);
+    QCOMPARE(control.Text(), QStringLiteral("a?b"));
+    QCOMPARE(control.TextLength(), 3);
 }
 
 void TstTextEx::lineQueries_data()
