@@ -100,7 +100,13 @@ void TextExBox::typeKey(QKeyEvent* e)
         e->accept();
         return;
     }
-    if (e->key() == Qt::Key_Tab && (e->modifiers() & Qt::ControlModifier)) {
+    if (e->key() == Qt::Key_Tab || e->key() == Qt::Key_Backtab) {
+        // Only Ctrl+Tab types a tab; a plain Tab that found no widget to move the focus
+        // to is left to the parent.
+        if (!(e->modifiers() & Qt::ControlModifier)) {
+            e->ignore();
+            return;
+        }
         mOwner.replaceSelection(QStringLiteral("\t"));
         e->accept();
         return;
