@@ -19,6 +19,8 @@
 #include <QSettings>
 #include <QSignalBlocker>
 
+#include <algorithm>
+
 frmSifta::frmSifta(IMessageBox& messages, CSettings& settings, QWidget* parent)
     : QMainWindow(parent), mMessages(messages), mSettings(settings), mGeometry(designGeometry())
 {
@@ -119,6 +121,30 @@ void frmSifta::Form_Resize()
                               pixelsToTwips(inner.height(), logicalDpiY()), isMinimized(),
                               !mControls.fraSyntax->isHidden());
     placeControls(mControls, mGeometry, logicalDpiX(), logicalDpiY());
+}
+
+// Tab and Shift+Tab visit the controls in the window's own order, across its frames.
+bool frmSifta::focusNextPrevChild(bool next)
+{
+    const QList<QWidget*>& order = mControls.tabOrder;
+    QWidget* focus = focusWidget();
+    const auto current = std::find_if(order.begin(), order.end(), [focus](QWidget* control) {
+        return control == focus || control->isAncestorOf(focus);
+    });
+    if (current == order.end())
+        return QMainWindow::focusNextPrevChild(next);
+
+    const qsizetype count = order.size();
+    qsizetype index = current - order.begin();
+    for (qsizetype step = 0; step < count; ++step) {
+        index = (index + (next ? 1 : count - 1)) % count;
+        QWidget* candidate = order.at(index);
+        if (candidate->isVisibleTo(this) && candidate->isEnabled()) {
+            candidate->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return true;
+        }
+    }
+    return true;
 }
 
 // Document state.

@@ -41,7 +41,8 @@ void frmSifta::mnuEditPaste_Click()
 {
     const QClipboard* clipboard = QGuiApplication::clipboard();
     const QMimeData* data = clipboard->mimeData();
-    if (!data || !data->hasText())
+    // Only plain text pastes: hasText() would also accept a file list as its URLs.
+    if (!data || !data->hasFormat(QStringLiteral("text/plain")))
         return;
     if (const std::unique_ptr<EditTarget> target = editTargetFor(activeControl()))
         target->setSelText(clipboard->text());

@@ -14,6 +14,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <Qsci/qsciscintilla.h>
+
 namespace {
 
 const QString kFixedFace = QStringLiteral("Lucida Console");
@@ -148,10 +150,9 @@ frmSiftaControls buildControls(QWidget* inner)
     c.lblSubMatches->setBuddy(c.txtSubMatches);
     c.Label3->setBuddy(c.cmdFindPrev);
 
-    const QList<QWidget*> tabOrder = {c.cboPattern,    c.txtReplace,   c.chkIgnoreCase, c.txtSubMatches,
-                                      c.cmdFind,       c.cmdReplace,   c.cmdReplaceAll, c.cmdUndo,
-                                      c.txtDocument,   c.txtSyntax,    c.cmdFindPrev};
-    for (qsizetype i = 1; i < tabOrder.size(); ++i)
-        QWidget::setTabOrder(tabOrder.at(i - 1), tabOrder.at(i));
+    // The Search Text box takes the focus in its inner editor.
+    c.tabOrder = {c.cboPattern, c.txtReplace,    c.chkIgnoreCase, c.txtSubMatches,
+                  c.cmdFind,    c.cmdReplace,    c.cmdReplaceAll, c.cmdUndo,
+                  c.txtDocument->hwnd(),         c.txtSyntax,     c.cmdFindPrev};
     return c;
 }

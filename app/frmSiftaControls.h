@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QList>
+
 class QCheckBox;
 class QComboBox;
 class QFrame;
@@ -33,6 +35,9 @@ struct frmSiftaControls {
     QFrame* fraSyntax = nullptr;
     QLabel* Label3 = nullptr;
     MultiLineBox* txtSyntax = nullptr;
+
+    /// The controls that take the focus, in the order Tab visits them.
+    QList<QWidget*> tabOrder;
 };
 
 /// Creates the controls inside `inner`, the window's area below the menu bar, with their
