@@ -88,6 +88,8 @@ private slots:
     void fontObjectIsShared();
     void scrollBarPolicies_data();
     void scrollBarPolicies();
+    void automaticBarsShowWhenNeeded_data();
+    void automaticBarsShowWhenNeeded();
     void loadsDefaultsFromEmptySet();
     void loadsTheWindowsStoredSet();
     void savesOnlyDifferencesFromDefaults();
@@ -673,6 +675,46 @@ void TstTextEx::scrollBarPolicies()
     control->setText(QStringLiteral("a\r\nb"));
     QCOMPARE(int(control->hwnd()->horizontalScrollBarPolicy()), horizontal);
     QCOMPARE(int(control->hwnd()->verticalScrollBarPolicy()), vertical);
+}
+
+void TstTextEx::automaticBarsShowWhenNeeded_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("width");
+    QTest::addColumn<bool>("horizontal");
+    QTest::addColumn<bool>("vertical");
+
+    const QString longLine(300, QLatin1Char('m'));
+    QString manyLines;
+    for (int line = 0; line < 100; ++line)
+        manyLines += QStringLiteral("line\r\n");
+    QTest::newRow("short text needs no bar") << QStringLiteral("a\r\nb") << 400 << false << false;
+    QTest::newRow("long line needs the horizontal bar") << longLine << 400 << true << false;
+    QTest::newRow("long line after character 5,000 too")
+        << QString(6000, QLatin1Char('\n')) + longLine << 400 << true << true;
+    QTest::newRow("widened box no longer needs it") << longLine << 4000 << false << false;
+    QTest::newRow("many lines need the vertical bar") << manyLines << 400 << false << true;
+}
+
+void TstTextEx::automaticBarsShowWhenNeeded()
+{
+    QFETCH(QString, text);
+    QFETCH(int, width);
+    QFETCH(bool, horizontal);
+    QFETCH(bool, vertical);
+
+    auto control = shownControl(3);
+    control->setScrollBarsAutomatic(true);
+    control->setText(text);
+    control->setSelStart(control->TextLength());
+    // The editor measures lines as it paints them, and the scroll area shows or hides
+    // its bars from the event loop after their ranges change.
+    control->hwnd()->viewport()->repaint();
+    QCoreApplication::processEvents();
+    control->resize(width, 300);
+    control->hwnd()->viewport()->repaint();
+    QTRY_COMPARE(control->hwnd()->horizontalScrollBar()->isVisible(), horizontal);
+    QTRY_COMPARE(control->hwnd()->verticalScrollBar()->isVisible(), vertical);
 }
 
 void TstTextEx::loadsDefaultsFromEmptySet()
