@@ -10,6 +10,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace {
 
 // The controls that keep their design place and size for the whole run, in twips.
@@ -33,7 +35,13 @@ struct Placer {
         const int top = twipsToPixels(r.top, dpiY);
         const int right = twipsToPixels(r.left + r.width, dpiX);
         const int bottom = twipsToPixels(r.top + r.height, dpiY);
-        widget->setGeometry(left, top, right - left, bottom - top);
+        int width = right - left;
+        // The design's label widths fit the captions in the original system font; a wider
+        // substitute face would cut them, so a one-line label grows to the right instead.
+        if (const auto* label = qobject_cast<const QLabel*>(widget);
+            label && !label->wordWrap() && (label->alignment() & Qt::AlignLeft))
+            width = std::max(width, label->sizeHint().width());
+        widget->setGeometry(left, top, width, bottom - top);
     }
 };
 

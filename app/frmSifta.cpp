@@ -120,7 +120,12 @@ void frmSifta::Form_Resize()
     mGeometry = ::Form_Resize(mGeometry, pixelsToTwips(inner.width(), logicalDpiX()),
                               pixelsToTwips(inner.height(), logicalDpiY()), isMinimized(),
                               !mControls.fraSyntax->isHidden());
-    placeControls(mControls, mGeometry, logicalDpiX(), logicalDpiY());
+    placeControls();
+}
+
+void frmSifta::placeControls()
+{
+    ::placeControls(mControls, mGeometry, logicalDpiX(), logicalDpiY());
 }
 
 // Tab and Shift+Tab visit the controls in the window's own order, across its frames.

@@ -46,6 +46,8 @@ private:
 
     // Layout.
     void Form_Resize();
+    /// Places the controls where mGeometry says; labels widen to captions the layout cannot foresee.
+    void placeControls();
     int pixelsY(double twips) const;
 
     // Search and replace.

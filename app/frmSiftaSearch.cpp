@@ -49,6 +49,7 @@ bool frmSifta::FindMatch(bool Backward)
     if (std::holds_alternative<NoMatch>(outcome)) {
         mControls.lblMatchNo->clear();
         mControls.lblSubMatches->setText(kSubMatchesLabelNoMatch);
+        placeControls();
         return false;
     }
 
@@ -59,6 +60,7 @@ bool frmSifta::FindMatch(bool Backward)
     mControls.lblMatchNo->setText(matchLabelText(found));
     mControls.txtSubMatches->setText(found.subMatchList);
     mControls.lblSubMatches->setText(subMatchesLabelText(found));
+    placeControls();
     return true;
 }
 

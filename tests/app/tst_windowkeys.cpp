@@ -305,6 +305,8 @@ void tst_WindowKeys::accessKeysOfLabels_data()
     QTest::addColumn<QString>("focus");
 
     QTest::newRow("Alt+S: pattern box") << int(Qt::Key_S) << "cboPattern";
+    QTest::newRow("Alt+E: pattern box, not the Edit menu") << int(Qt::Key_E) << "cboPattern";
+    QTest::newRow("Alt+F: Find Next, not the File menu") << int(Qt::Key_F) << "cmdFind";
     QTest::newRow("Alt+W: Replace With box") << int(Qt::Key_W) << "txtReplace";
     QTest::newRow("Alt+M: sub-match list") << int(Qt::Key_M) << "txtSubMatches";
     QTest::newRow("Alt+Y: Find Previous button") << int(Qt::Key_Y) << "cmdFindPrev";
