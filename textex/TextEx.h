@@ -24,6 +24,12 @@ class TextExBox;
 ///
 /// Lines are displayed lines: while long lines wrap (MultiLine with ScrollBars 0 or 2) a
 /// wrapped logical line counts as several lines; otherwise lines are the logical lines.
+/// A text of more than 5,000 lines is wrapped in the background, and until then its lines
+/// not yet wrapped count as one each.
+///
+/// Change is raised once for each keystroke, paste, drop, undo or write, after the scroll
+/// bars are brought up to date; an edit made directly on hwnd() outside the user's input
+/// raises it from the event loop.
 class TextEx : public QWidget {
     Q_OBJECT
 public:
@@ -32,7 +38,7 @@ public:
 
     // Text, selection and line queries.
 
-    /// The inner editor widget; it takes the focus and the user's input.
+    /// The inner editor widget, the same in every mode; it takes the focus and the user's input.
     QsciScintilla* hwnd() const;
 
     /// The whole text, cached until the text changes.
