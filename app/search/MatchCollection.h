@@ -4,7 +4,6 @@
 #include <QtGlobal>
 
 #include <memory>
-#include <vector>
 
 class MatchCollection;
 class Match;
@@ -46,12 +45,42 @@ private:
     qsizetype mMatch = 0;
 };
 
+/// A growing array of 32-bit offsets. It grows with realloc, which moves a large block by
+/// remapping its pages rather than copying them: a search with millions of matches would
+/// otherwise spend much of its time copying the array as it doubles.
+class OffsetBuffer {
+public:
+    OffsetBuffer() = default;
+    ~OffsetBuffer();
+    OffsetBuffer(const OffsetBuffer&) = delete;
+    OffsetBuffer& operator=(const OffsetBuffer&) = delete;
+
+    qsizetype size() const { return mSize; }
+    const qint32& operator[](qsizetype i) const { return mData[i]; }
+    /// Makes room for count more offsets at the end and returns where they go.
+    qint32* extend(qsizetype count)
+    {
+        if (mSize + count > mCapacity)
+            grow(count);
+        qint32* slot = mData + mSize;
+        mSize += count;
+        return slot;
+    }
+
+private:
+    void grow(qsizetype count);
+
+    qint32* mData = nullptr;
+    qsizetype mSize = 0;
+    qsizetype mCapacity = 0;
+};
+
 /// Offsets of every match and group, kept compactly, and the searched text (shared, not copied).
 struct MatchData {
     QString text;
     int groupCount = 0;
     /// Per match, (groupCount + 1) pairs of start and end; -1, -1 for a group that took no part.
-    std::vector<qint32> offsets;
+    OffsetBuffer offsets;
 
     qsizetype stride() const { return 2 * (qsizetype(groupCount) + 1); }
 };

@@ -187,17 +187,28 @@ RegExpError matchError(int rc)
     }
 }
 
-/// Runs the search over the whole text, calling onMatch(offsets) for each match in text order
-/// with (groupCount + 1) start/end pairs in original group numbers, -1 for an unset group;
+/// Copies the offsets of the match in ovector to out: (groupCount + 1) start/end pairs in the
+/// pattern's own group numbers, -1, -1 for a group that took no part.
+template <typename Offset>
+void copyOffsets(const CompiledPattern& compiled, const PCRE2_SIZE* ovector, Offset* out)
+{
+    const int groupCount = compiled.translated.groupCount;
+    for (int j = 0; j <= groupCount; ++j) {
+        const int group = compiled.pcreGroup(j);
+        const bool set = ovector[2 * group] != PCRE2_UNSET;
+        out[2 * j] = set ? Offset(ovector[2 * group]) : Offset(-1);
+        out[2 * j + 1] = set ? Offset(ovector[2 * group + 1]) : Offset(-1);
+    }
+}
+
+/// Runs the search over the whole text, calling onMatch(ovector) for each match in text order;
 /// onMatch returns false to stop. Returns the error that ended the search, if any.
-template <typename Offset, typename OnMatch>
+template <typename OnMatch>
 std::optional<RegExpError> forEachMatch(const CompiledPattern& compiled, const QString& text,
                                         bool global, const std::atomic_bool* cancel,
                                         OnMatch onMatch)
 {
     Matcher matcher(compiled, text);
-    const int groupCount = compiled.translated.groupCount;
-    std::vector<Offset> offsets(2 * (std::size_t(groupCount) + 1));
     PCRE2_SIZE offset = 0;
     while (offset <= matcher.length()) {
         if (cancel && cancel->load(std::memory_order_relaxed))
@@ -208,13 +219,7 @@ std::optional<RegExpError> forEachMatch(const CompiledPattern& compiled, const Q
         if (rc < 0)
             return matchError(rc);
         const PCRE2_SIZE* ovector = matcher.ovector();
-        for (int j = 0; j <= groupCount; ++j) {
-            const int group = compiled.pcreGroup(j);
-            const bool set = ovector[2 * group] != PCRE2_UNSET;
-            offsets[2 * j] = set ? Offset(ovector[2 * group]) : Offset(-1);
-            offsets[2 * j + 1] = set ? Offset(ovector[2 * group + 1]) : Offset(-1);
-        }
-        if (!onMatch(std::as_const(offsets)) || !global)
+        if (!onMatch(ovector) || !global)
             break;
         // The next search starts one code unit after an empty match, so a zero-length match
         // is found once and the search moves on.
@@ -304,9 +309,9 @@ RegExpResult<MatchCollection> RegExp::Execute(const QString& text,
     auto data = std::make_shared<MatchData>();
     data->text = text;
     data->groupCount = pattern.translated.groupCount;
-    const auto error = forEachMatch<qint32>(pattern, text, mGlobal, cancel,
-                                            [&](const std::vector<qint32>& offsets) {
-        data->offsets.insert(data->offsets.end(), offsets.begin(), offsets.end());
+    const qsizetype stride = data->stride();
+    const auto error = forEachMatch(pattern, text, mGlobal, cancel, [&](const PCRE2_SIZE* ovector) {
+        copyOffsets(pattern, ovector, data->offsets.extend(stride));
         return true;
     });
     if (error)
@@ -324,8 +329,9 @@ RegExpResult<QString> RegExp::Replace(const QString& text, const QString& replac
     QString result;
     qsizetype copied = 0; // text before this position is in result
     bool tooLong = false;
-    const auto error = forEachMatch<qsizetype>(pattern, text, mGlobal, cancel,
-                                               [&](const std::vector<qsizetype>& offsets) {
+    std::vector<qsizetype> offsets(2 * (std::size_t(pattern.translated.groupCount) + 1));
+    const auto error = forEachMatch(pattern, text, mGlobal, cancel, [&](const PCRE2_SIZE* ovector) {
+        copyOffsets(pattern, ovector, offsets.data());
         if (copied == 0 && result.isEmpty())
             result.reserve(text.size());
         const qsizetype added = offsets[0] - copied + expansion.expandedLength(text, offsets);
