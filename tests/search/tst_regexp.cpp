@@ -1,17 +1,11 @@
 #include "RegExp.h"
+#include "TestText.h"
 
 #include <QTest>
 
 #include <atomic>
 
 namespace {
-
-/// The whole literal, NUL characters included.
-template <std::size_t N>
-QString s(const char16_t (&text)[N])
-{
-    return QString::fromUtf16(text, N - 1);
-}
 
 /// "index:value(group,group)" per match, separated by blanks; "E<number>" for an error.
 QString describe(const RegExpResult<MatchCollection>& result)
@@ -180,6 +174,23 @@ void tst_RegExp::execute_data()
     QTest::newRow("caret sees text before the start offset") << s(u"^a") << "gm" << s(u"aa") << s(u"0:a");
     QTest::newRow("alternation of groups leaves one unset") << s(u"(a)|(b)") << "g" << s(u"b") << s(u"0:b(,b)");
     QTest::newRow("optional group unset") << s(u"a(b)\?c") << "g" << s(u"ac") << s(u"0:ac()");
+    QTest::newRow("class of everything") << s(u"[\\s\\S]+") << "g" << s(u"a\r\n\x00e9") << s(u"0:a\r\n\x00e9");
+    QTest::newRow("class of nothing") << s(u"[^\\s\\S]") << "g" << s(u"abc") << s(u"");
+    QTest::newRow("repeated negative lookahead") << s(u"(\?!a){2}b") << "g" << s(u"ab") << s(u"1:b");
+    QTest::newRow("empty group") << s(u"()") << "g" << s(u"ab") << s(u"0:() 1:() 2:()");
+    QTest::newRow("empty last alternative") << s(u"a|") << "g" << s(u"ba") << s(u"0: 1:a 2:");
+    QTest::newRow("nested groups numbered by opening parenthesis") << s(u"((a)(b))") << "g" << s(u"ab") << s(u"0:ab(ab,a,b)");
+    QTest::newRow("ASCII range skips KELVIN SIGN under Ignore Case") << s(u"[J-L]") << "gi" << s(u"\x212a") << s(u"");
+    QTest::newRow("KELVIN SIGN in a range does not match k") << s(u"[\x2100-\x2130]") << "gi" << s(u"k") << s(u"");
+    QTest::newRow("Cyrillic repeat under Ignore Case") << s(u"\x0436+") << "gi" << s(u"\x0436\x0416\x0436") << s(u"0:\x0436\x0416\x0436");
+    QTest::newRow("control letter in class") << s(u"[\\cA]") << "g" << s(u"\x0001") << s(u"0:\x0001");
+    QTest::newRow("case-insensitive reference to unset group") << s(u"(\?:(\x00e9)|x)\\1") << "gi" << s(u"x") << s(u"0:x()");
+    QTest::newRow("case-insensitive repeated reference") << s(u"(\x00e9)\\1+") << "gi" << s(u"\x00e9\x00c9\x00e9\x00c9") << s(u"0:\x00e9\x00c9\x00e9\x00c9(\x00e9)");
+    QTest::newRow("case-insensitive reference needs the whole group") << s(u"(\x00e9\x00e9)\\1") << "gi" << s(u"\x00e9\x00e9\x00c9") << s(u"");
+    QTest::newRow("case-insensitive reference of several letters") << s(u"(\x00e9" u"a\x0436)x\\1") << "gi" << s(u"\x00e9" u"a\x0436x\x00c9" u"A\x0416") << s(u"0:\x00e9" u"a\x0436x\x00c9" u"A\x0416(\x00e9" u"a\x0436)");
+    QTest::newRow("lazy star steps through empty matches") << s(u"a*\?") << "g" << s(u"aa") << s(u"0: 1: 2:");
+    QTest::newRow("lookahead sees text after the match") << s(u"\\w+(\?=!)") << "g" << s(u"hi! there!") << s(u"0:hi 4:there");
+    QTest::newRow("boundary at start offset sees text before") << s(u"\\bb") << "g" << s(u"ab b") << s(u"3:b");
 }
 
 void tst_RegExp::execute()

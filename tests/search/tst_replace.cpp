@@ -1,15 +1,7 @@
 #include "RegExp.h"
+#include "TestText.h"
 
 #include <QTest>
-
-namespace {
-
-QString s(const char16_t* text)
-{
-    return QString::fromUtf16(text);
-}
-
-} // namespace
 
 class tst_Replace : public QObject {
     Q_OBJECT
@@ -56,6 +48,13 @@ void tst_Replace::replace_data()
                                       << s(u"ete");
     QTest::newRow("surrogate pairs kept whole") << s(u"x") << "g" << s(u"\xd83d\xde00x\xd83d\xde00")
                                                 << s(u"y") << s(u"\xd83d\xde00y\xd83d\xde00");
+    QTest::newRow("case-insensitive back-reference") << s(u"(\\w)\\1") << "gi" << s(u"aAbB\x00e9\x00c9")
+                                                << s(u"$1") << s(u"ab\x00e9\x00c9");
+    QTest::newRow("case-insensitive back-reference beyond ASCII") << s(u"(\x00e9)\\1") << "gi"
+                                                             << s(u"\x00e9\x00c9") << s(u"$1") << s(u"\x00e9");
+    QTest::newRow("first match only, empty at start") << s(u"") << "" << s(u"abc") << s(u"-") << s(u"-abc");
+    QTest::newRow("text start without Multiline") << s(u"^") << "g" << s(u"a\nb") << s(u">") << s(u">a\nb");
+    QTest::newRow("text end without Multiline") << s(u"$") << "g" << s(u"a\r\n") << s(u"<") << s(u"a\r\n<");
     QTest::newRow("line breaks in the replacement") << s(u" ") << "g" << s(u"a b") << s(u"\r\n")
                                                     << s(u"a\r\nb");
 }
