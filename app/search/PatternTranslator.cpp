@@ -8,6 +8,7 @@
 #include <bit>
 #include <cstdint>
 #include <optional>
+#include <utility>
 
 namespace {
 
@@ -103,13 +104,13 @@ public:
                     appendEscaped(out, char16_t(c));
             return out;
         }
+        if (n == 0)
+            return QStringLiteral("[^\\x{0}-\\x{ffff}]");
         if (n == 0x10000)
             return QStringLiteral("[\\x{0}-\\x{ffff}]");
         // Large sets (negated classes, \S, \W) are written as their complement.
         const bool negate = n > 0x8000;
         QString out = negate ? QStringLiteral("[^") : QStringLiteral("[");
-        if (n == 0)
-            out = QStringLiteral("[^\\x{0}-\\x{ffff}");
         char32_t c = 0;
         while (c < 0x10000) {
             if (contains(char16_t(c)) == negate) {
@@ -403,16 +404,15 @@ private:
             opener = QStringLiteral("(");
             ++pos;
         }
-        QString outer;
-        std::swap(outer, mOut);
+        QString enclosing = std::exchange(mOut, QString());
         const bool parsed = parseDisjunction();
-        std::swap(outer, mOut);
+        const QString content = std::exchange(mOut, std::move(enclosing));
         if (!parsed)
             return false;
         if (atEnd())
             return fail(RegExpError::ExpectedParen, open);
         ++pos;
-        atom = opener % outer % u')';
+        atom = opener % content % u')';
         if (number > 0) {
             if (mClosed.size() <= std::size_t(number))
                 mClosed.resize(number + 1);

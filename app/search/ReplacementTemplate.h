@@ -25,9 +25,6 @@ public:
     /// Appends the expansion for one match to out.
     void expand(QString& out, const QString& subject, Offsets offsets) const;
 
-    /// True when the replacement uses no sequence at all.
-    bool isLiteral() const;
-
 private:
     enum class Kind { Literal, Group, Left, Right, Subject };
     struct Piece {
