@@ -16,25 +16,32 @@
 
 // Edit commands: they act on the focused control and exchange plain text with the clipboard.
 
-void frmSifta::mnuEditCopy_Click()
+namespace {
+
+/// Puts the target's selection on the clipboard, which holds nothing else afterwards.
+/// False, and the clipboard untouched, when there is no target or nothing is selected.
+bool copySelection(const EditTarget* target)
 {
-    const std::unique_ptr<EditTarget> target = editTargetFor(activeControl());
     if (!target || target->selLength() <= 0)
-        return;
+        return false;
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->clear();
     clipboard->setText(target->selText());
+    return true;
+}
+
+} // namespace
+
+void frmSifta::mnuEditCopy_Click()
+{
+    copySelection(editTargetFor(activeControl()).get());
 }
 
 void frmSifta::mnuEditCut_Click()
 {
     const std::unique_ptr<EditTarget> target = editTargetFor(activeControl());
-    if (!target || target->selLength() <= 0)
-        return;
-    QClipboard* clipboard = QGuiApplication::clipboard();
-    clipboard->clear();
-    clipboard->setText(target->selText());
-    target->setSelText(QString());
+    if (copySelection(target.get()))
+        target->setSelText(QString());
 }
 
 void frmSifta::mnuEditPaste_Click()

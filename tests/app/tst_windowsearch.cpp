@@ -19,6 +19,8 @@ private slots:
     void unsetGroupGivesEmptyLine();
     void history_data();
     void history();
+    void enterInPatternBoxAddsNoEntry();
+    void ignoreCaseTicked();
 
     void replaceClickedTwice();
     void emptyReplacementDeletesMatchAfterMatch();
@@ -180,6 +182,28 @@ void tst_WindowSearch::history()
     f->click("cmdFind");
     QCOMPARE(f->history(), after);
     QCOMPARE(f->pattern()->currentText(), pattern);
+}
+
+void tst_WindowSearch::enterInPatternBoxAddsNoEntry()
+{
+    f->pattern()->setFocus();
+    QTest::keyClicks(f->pattern(), QStringLiteral("abc"));
+    QTest::keyClick(f->pattern(), Qt::Key_Return);
+    QCOMPARE(f->pattern()->count(), 0);
+    QCOMPARE(f->pattern()->currentText(), QStringLiteral("abc"));
+}
+
+void tst_WindowSearch::ignoreCaseTicked()
+{
+    f->prepare(QStringLiteral("AB ab"), QStringLiteral("ab"));
+    f->ignoreCase()->setChecked(true);
+    f->click("cmdFind");
+    QCOMPARE(f->document()->SelStart(), 0);
+    QCOMPARE(f->label("lblMatchNo")->text(), QStringLiteral("Match 1 of 2"));
+    f->ignoreCase()->setChecked(false);
+    f->click("cmdFind");
+    QCOMPARE(f->document()->SelStart(), 3);
+    QCOMPARE(f->label("lblMatchNo")->text(), QStringLiteral("Match 1 of 1"));
 }
 
 void tst_WindowSearch::replaceClickedTwice()
