@@ -30,5 +30,12 @@ struct TranslatedPattern {
 
 /// Parses pattern in the VBScript/JScript (ECMAScript 3) syntax and returns the equivalent
 /// PCRE2 pattern, or the first error with its offset in the pattern.
+///
+/// Where the result deliberately differs from a JavaScript engine: a ']' first in a class is a
+/// member (so "[]" is unclosed); \s is the six ASCII white-space characters; '.' excludes only
+/// CR and LF; "^" and "$" treat CR, LF and CR LF as one line break each; PCRE-only syntax
+/// (lookbehind, named and atomic groups, \A, \p, POSIX classes, ...) is a syntax error.
+/// Known gap: a group inside a repeated group keeps its text from an earlier repetition, where
+/// the original flavour forgets it ("((a)|b)+" on "ab" gives group 2 "a", not empty).
 std::variant<TranslatedPattern, RegExpError> translatePattern(const QString& pattern,
                                                               bool ignoreCase, bool multiline);
