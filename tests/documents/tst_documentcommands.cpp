@@ -1,5 +1,6 @@
 #include "DocumentCommands.h"
 #include "FakeDocumentWindow.h"
+#include "FileSizeLimit.h"
 #include "RecordingMessageBox.h"
 #include "ScriptedFileDialog.h"
 
@@ -9,9 +10,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
-
-#include <csignal>
-#include <sys/resource.h>
 
 using namespace Qt::StringLiterals;
 
@@ -42,24 +40,6 @@ QMimeData* droppedFiles(const QStringList& paths)
     data->setUrls(urls);
     return data;
 }
-
-/// Stops this process from writing files larger than a few bytes, as a full disk stops
-/// a write part way, until it goes out of scope.
-class SmallFileLimit {
-public:
-    SmallFileLimit()
-    {
-        ::getrlimit(RLIMIT_FSIZE, &mSaved);
-        std::signal(SIGXFSZ, SIG_IGN);
-        rlimit lowered = mSaved;
-        lowered.rlim_cur = 8;
-        ::setrlimit(RLIMIT_FSIZE, &lowered);
-    }
-    ~SmallFileLimit() { ::setrlimit(RLIMIT_FSIZE, &mSaved); }
-
-private:
-    rlimit mSaved{};
-};
 
 } // namespace
 
@@ -332,7 +312,7 @@ void TestDocumentCommands::failedSaveKeepsTheOldFile()
     mWindow->type(u" and a great deal more than the disk can hold"_s);
 
     {
-        SmallFileLimit limit;
+        FileSizeLimit limit(8);
         mCommands->Save();
     }
 
