@@ -1,0 +1,71 @@
+#pragma once
+
+#include "MatchCollection.h"
+#include "MatchRunner.h"
+#include "PatternStatus.h"
+#include "RegExp.h"
+
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+#include <functional>
+
+class QThreadPool;
+
+/// Keeps the matches of the pattern in the text up to date while the user types: a short
+/// pause after the last change of the pattern, the case option or the text, the pattern is
+/// compiled and run over a snapshot of the text on a thread pool. A run that a newer change
+/// supersedes is cancelled and never lands. An edit of the text drops the shown matches at
+/// once, since their positions no longer fit it.
+///
+/// Switched off, nothing runs and no matches are shown; a pattern that does not compile is
+/// still reported, which costs no search.
+class LiveSearch : public QObject {
+    Q_OBJECT
+public:
+    /// text reads the current text; it is called only when a run starts. Runs go to pool,
+    /// which must outlive this object.
+    LiveSearch(std::function<QString()> text, QThreadPool& pool, QObject* parent = nullptr);
+
+    /// The pause after the last change before a run starts, in milliseconds.
+    void setPause(int msec) { mPause.setInterval(msec); }
+
+    bool isEnabled() const { return mEnabled; }
+    void setEnabled(bool bValue);
+
+    void setPattern(const QString& sPattern);
+    void setIgnoreCase(bool bValue);
+    /// The text changed: the matches shown so far are dropped.
+    void textChanged();
+
+    /// True while a change waits for its pause to end.
+    bool isPending() const { return mPause.isActive(); }
+    /// Starts what waits for the pause at once.
+    void runPending();
+
+    /// The matches of the last run that landed; empty while none applies to the text.
+    const MatchCollection& matches() const { return mMatches; }
+    const PatternStatus& status() const { return mStatus; }
+
+signals:
+    /// New matches landed, or the shown ones were dropped (then matches is empty).
+    void matchesChanged(const MatchCollection& matches);
+    void statusChanged(const PatternStatus& status);
+
+private:
+    void schedule();
+    void refresh();
+    void showMatches(const MatchCollection& matches);
+    void showStatus(const PatternStatus& status);
+
+    std::function<QString()> mText;
+    QTimer mPause;
+    MatchRunner mRunner;
+    RegExp mExpression;
+    QString mPattern;
+    bool mIgnoreCase = false;
+    bool mEnabled = true;
+    MatchCollection mMatches;
+    PatternStatus mStatus;
+};

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "HighlightRanges.h"
+#include "MatchCollection.h"
+
+#include <QObject>
+
+#include <vector>
+
+class QsciScintilla;
+class TextEx;
+class EmptyMatchMarkers;
+
+/// Draws matches in a TextEx: a box behind every match, a stronger one on the selected
+/// match, and a thin bar at every zero-length match. Only the lines on screen and a screen's
+/// height above and below are styled, again whenever the view scrolls, resizes or the
+/// selection moves, so a text with a million matches costs no more than a short one.
+///
+/// The matches must belong to the document's current text; drop them (setMatches with an
+/// empty collection) as soon as the text changes.
+class MatchHighlighter : public QObject {
+    Q_OBJECT
+public:
+    explicit MatchHighlighter(TextEx& document);
+    ~MatchHighlighter() override;
+
+    void setMatches(const MatchCollection& matches);
+
+    /// What is drawn now, in UTF-16 positions.
+    const std::vector<HighlightRange>& shownRanges() const { return mShown; }
+    /// The editor indicators used for matches and for the selected match.
+    int matchIndicator() const { return mMatchIndicator; }
+    int selectedIndicator() const { return mSelectedIndicator; }
+
+    /// Styles the visible part again when it, the selection or the matches changed since
+    /// the last time; the view calls it by itself after scrolling and painting.
+    void refresh();
+
+private:
+    struct Styled {
+        long fromByte = 0;
+        long toByte = 0;
+        int selStart = 0;
+        int selLength = 0;
+        quint64 matchesVersion = 0;
+
+        friend bool operator==(const Styled&, const Styled&) = default;
+    };
+
+    QsciScintilla& editor() const;
+    /// The byte range to style: the lines on screen and a screen's height around them, and
+    /// within a very long line no more than a fixed margin around what is on screen.
+    std::pair<long, long> styledByteRange() const;
+    void clearIndicators();
+
+    TextEx& mDocument;
+    EmptyMatchMarkers* mMarkers = nullptr;
+    int mMatchIndicator = -1;
+    int mSelectedIndicator = -1;
+    MatchCollection mMatches;
+    quint64 mMatchesVersion = 0;
+    Styled mStyled;
+    std::vector<HighlightRange> mShown;
+};

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "MatchCollection.h"
+#include "RegExp.h"
+#include "RegExpError.h"
+
+#include <QFuture>
+#include <QList>
+#include <QObject>
+#include <QString>
+
+#include <atomic>
+#include <memory>
+
+class QThreadPool;
+
+/// Runs a regular expression over a snapshot of a text on a thread pool, one run at a time
+/// that counts: starting a run cancels the one before it, and a run that was cancelled or
+/// superseded never reports. Results are the compact match collection of the component.
+class MatchRunner : public QObject {
+    Q_OBJECT
+public:
+    /// Runs go to pool, which must outlive the runner.
+    explicit MatchRunner(QThreadPool& pool, QObject* parent = nullptr);
+    /// Cancels the current run and waits for every run still on the pool.
+    ~MatchRunner() override;
+
+    /// Starts expression (copied; copies share the compiled form) over text (shared, not
+    /// copied). Returns the run's generation, which finished or failed will carry.
+    quint64 start(const RegExp& expression, const QString& text);
+    /// Cancels the current run; it will not report.
+    void cancel();
+    /// True from start until the current run has reported or been cancelled.
+    bool isRunning() const { return mRunning; }
+    /// The generation of the newest run.
+    quint64 generation() const { return mGeneration; }
+
+signals:
+    void finished(quint64 generation, const MatchCollection& matches);
+    /// The component failed on this text (e.g. its backtracking limit); never for a cancel.
+    void failed(quint64 generation, const RegExpError& error);
+
+private:
+    struct Run {
+        QFuture<void> future;
+        std::shared_ptr<std::atomic_bool> cancel;
+    };
+
+    void prune();
+
+    QThreadPool& mPool;
+    quint64 mGeneration = 0;
+    bool mRunning = false;
+    QList<Run> mRuns;
+};

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+/// What the pattern box tells about its pattern while the user types.
+struct PatternStatus {
+    enum class State {
+        None,    ///< nothing to tell: an empty pattern, or no count known
+        Valid,   ///< the pattern compiles and matchCount matches were counted
+        Invalid, ///< the pattern does not compile, or failed on this text
+    };
+
+    State state = State::None;
+    qsizetype matchCount = 0;
+    /// For Invalid: the text the message box of a search shows for the same error.
+    QString message;
+
+    /// "N matches" for Valid, the message for Invalid, empty for None.
+    QString toolTip() const;
+
+    friend bool operator==(const PatternStatus&, const PatternStatus&) = default;
+};

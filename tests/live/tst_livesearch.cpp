@@ -1,0 +1,180 @@
+#include "LiveSearch.h"
+#include "PatternStatus.h"
+
+#include <QSignalSpy>
+#include <QTest>
+#include <QThreadPool>
+
+namespace {
+
+/// A live search over a text the test holds, with a pause no test waits for: every test
+/// starts what waits with runPending.
+struct Fixture {
+    QString text;
+    QThreadPool pool;
+    LiveSearch live{[this] { return text; }, pool};
+    QSignalSpy matchesSpy{&live, &LiveSearch::matchesChanged};
+    QSignalSpy statusSpy{&live, &LiveSearch::statusChanged};
+
+    explicit Fixture(const QString& sText) : text(sText) { live.setPause(60 * 60 * 1000); }
+
+    /// Starts what waits and waits for its matches to land.
+    bool land()
+    {
+        live.runPending();
+        return matchesSpy.wait(10'000);
+    }
+};
+
+} // namespace
+
+class tst_LiveSearch : public QObject {
+    Q_OBJECT
+private slots:
+    void toolTips_data();
+    void toolTips();
+    void matchesLandAfterThePause();
+    void ignoreCaseRunsAgain();
+    void editWhileARunIsInFlight();
+    void newerPatternSupersedesARunInFlight();
+    void invalidPatternIsReportedWithoutARun();
+    void emptyPatternShowsNothing();
+    void switchedOffShowsNoMatchesButStillReportsErrors();
+    void backtrackingLimitIsReported();
+};
+
+void tst_LiveSearch::toolTips_data()
+{
+    QTest::addColumn<int>("state");
+    QTest::addColumn<qsizetype>("count");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("nothing to tell") << int(PatternStatus::State::None) << qsizetype(0) << QString() << QString();
+    QTest::newRow("no matches") << int(PatternStatus::State::Valid) << qsizetype(0) << QString() << "0 matches";
+    QTest::newRow("many matches, plain decimal")
+        << int(PatternStatus::State::Valid) << qsizetype(1234567) << QString() << "1234567 matches";
+    QTest::newRow("invalid: the message itself")
+        << int(PatternStatus::State::Invalid) << qsizetype(0) << "Expected ')' in regular expression"
+        << "Expected ')' in regular expression";
+}
+
+void tst_LiveSearch::toolTips()
+{
+    QFETCH(int, state);
+    QFETCH(qsizetype, count);
+    QFETCH(QString, message);
+    QFETCH(QString, expected);
+    const PatternStatus status{PatternStatus::State(state), count, message};
+    QCOMPARE(status.toolTip(), expected);
+}
+
+void tst_LiveSearch::matchesLandAfterThePause()
+{
+    Fixture f(QStringLiteral("one two three"));
+    f.live.setPattern(QStringLiteral("\\w+"));
+    QVERIFY(f.live.isPending());
+    QCOMPARE(f.matchesSpy.count(), 0);
+    QVERIFY(f.land());
+    QCOMPARE(f.live.matches().Count(), qsizetype(3));
+    QCOMPARE(f.live.status().state, PatternStatus::State::Valid);
+    QCOMPARE(f.live.status().toolTip(), QStringLiteral("3 matches"));
+}
+
+void tst_LiveSearch::ignoreCaseRunsAgain()
+{
+    Fixture f(QStringLiteral("Ab ab AB"));
+    f.live.setPattern(QStringLiteral("ab"));
+    QVERIFY(f.land());
+    QCOMPARE(f.live.matches().Count(), qsizetype(1));
+    f.live.setIgnoreCase(true);
+    QVERIFY(f.land());
+    QCOMPARE(f.live.matches().Count(), qsizetype(3));
+}
+
+void tst_LiveSearch::editWhileARunIsInFlight()
+{
+    Fixture f(QStringLiteral("aaa"));
+    f.live.setPattern(QStringLiteral("a"));
+    f.live.runPending();
+    // Before the run can report, the text changes: its three matches must never land.
+    f.text = QStringLiteral("a");
+    f.live.textChanged();
+    QVERIFY(f.land());
+    QCOMPARE(f.matchesSpy.count(), 1);
+    QCOMPARE(f.live.matches().Count(), qsizetype(1));
+    QCOMPARE(f.live.matches().Text(), QStringLiteral("a"));
+    QCOMPARE(f.live.status().matchCount, qsizetype(1));
+}
+
+void tst_LiveSearch::newerPatternSupersedesARunInFlight()
+{
+    Fixture f(QStringLiteral("abc abc"));
+    f.live.setPattern(QStringLiteral("a"));
+    f.live.runPending();
+    f.live.setPattern(QStringLiteral("abc|c"));
+    QVERIFY(f.land());
+    QCOMPARE(f.matchesSpy.count(), 1);
+    QCOMPARE(f.live.matches().Count(), qsizetype(2));
+}
+
+void tst_LiveSearch::invalidPatternIsReportedWithoutARun()
+{
+    Fixture f(QStringLiteral("abc"));
+    f.live.setPattern(QStringLiteral("a"));
+    QVERIFY(f.land());
+    f.live.setPattern(QStringLiteral("(a"));
+    f.live.runPending();
+    // Reported at once, and the matches of the last valid pattern are dropped with it.
+    QCOMPARE(f.live.status().state, PatternStatus::State::Invalid);
+    QCOMPARE(f.live.status().toolTip(), QStringLiteral("Expected ')' in regular expression"));
+    QCOMPARE(f.live.matches().Count(), qsizetype(0));
+    QCOMPARE(f.matchesSpy.count(), 2);
+}
+
+void tst_LiveSearch::emptyPatternShowsNothing()
+{
+    Fixture f(QStringLiteral("abc"));
+    f.live.setPattern(QStringLiteral("b"));
+    QVERIFY(f.land());
+    f.live.setPattern(QString());
+    f.live.runPending();
+    QCOMPARE(f.live.matches().Count(), qsizetype(0));
+    QCOMPARE(f.live.status().state, PatternStatus::State::None);
+}
+
+void tst_LiveSearch::switchedOffShowsNoMatchesButStillReportsErrors()
+{
+    Fixture f(QStringLiteral("abc"));
+    f.live.setPattern(QStringLiteral("b"));
+    QVERIFY(f.land());
+    f.live.setEnabled(false);
+    QCOMPARE(f.live.matches().Count(), qsizetype(0));
+    QCOMPARE(f.live.status().state, PatternStatus::State::None);
+
+    f.live.setPattern(QStringLiteral("c"));
+    f.live.runPending();
+    QCOMPARE(f.live.status().state, PatternStatus::State::None);
+    f.live.setPattern(QStringLiteral("[c"));
+    f.live.runPending();
+    QCOMPARE(f.live.status().toolTip(), QStringLiteral("Expected ']' in regular expression"));
+
+    f.live.setPattern(QStringLiteral("c"));
+    f.live.setEnabled(true);
+    QVERIFY(f.land());
+    QCOMPARE(f.live.matches().Count(), qsizetype(1));
+}
+
+void tst_LiveSearch::backtrackingLimitIsReported()
+{
+    Fixture f(QStringLiteral("a").repeated(40) + QStringLiteral("!"));
+    f.live.setPattern(QStringLiteral("(a+)+$"));
+    f.live.runPending();
+    QVERIFY(f.statusSpy.wait(60'000));
+    QCOMPARE(f.live.status().state, PatternStatus::State::Invalid);
+    QVERIFY(f.live.status().toolTip().startsWith(QStringLiteral("Error: ")));
+    QCOMPARE(f.live.matches().Count(), qsizetype(0));
+}
+
+QTEST_GUILESS_MAIN(tst_LiveSearch)
+#include "tst_livesearch.moc"
