@@ -20,7 +20,7 @@ QAction* KeyPreview::itemFor(const QKeyEvent* event) const
 {
     const QKeySequence pressed(QKeyCombination(event->modifiers() & ~Qt::KeypadModifier, Qt::Key(event->key())));
     for (QAction* item : mItems) {
-        if (!item->shortcut().isEmpty() && item->shortcut() == pressed)
+        if (item->shortcuts().contains(pressed))
             return item;
     }
     return nullptr;

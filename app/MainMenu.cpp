@@ -32,6 +32,16 @@ QAction* addCheckItem(QMenu* menu, const char* name, const QString& caption, boo
     return action;
 }
 
+void addAlternateKeys(QAction* action, QKeySequence::StandardKey command)
+{
+    QList<QKeySequence> keys = {action->shortcut()};
+    for (const QKeySequence& key : QKeySequence::keyBindings(command)) {
+        if (!keys.contains(key))
+            keys.append(key);
+    }
+    action->setShortcuts(keys);
+}
+
 void addSeparator(QMenu* menu, const char* name)
 {
     menu->addSeparator()->setObjectName(QLatin1String(name));
@@ -54,6 +64,11 @@ MainMenu buildMainMenu(QMenuBar* bar)
     m.mnuEditCut = addItem(edit, "mnuEditCut", QStringLiteral("Cu&t"), QKeySequence(Qt::CTRL | Qt::Key_X));
     m.mnuEditCopy = addItem(edit, "mnuEditCopy", QStringLiteral("&Copy"), QKeySequence(Qt::CTRL | Qt::Key_C));
     m.mnuEditPaste = addItem(edit, "mnuEditPaste", QStringLiteral("&Paste"), QKeySequence(Qt::CTRL | Qt::Key_V));
+    // The platform's other keys for these commands (Shift+Insert, ...) run them as well,
+    // so the text boxes never cut, copy or paste on their own.
+    addAlternateKeys(m.mnuEditCut, QKeySequence::Cut);
+    addAlternateKeys(m.mnuEditCopy, QKeySequence::Copy);
+    addAlternateKeys(m.mnuEditPaste, QKeySequence::Paste);
     addSeparator(edit, "mnuEditSep1");
     m.mnuEditSelectAll = addItem(edit, "mnuEditSelectAll", QStringLiteral("Select &All"),
                                  QKeySequence(Qt::CTRL | Qt::Key_A));

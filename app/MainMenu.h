@@ -23,6 +23,6 @@ struct MainMenu {
 };
 
 /// Fills `bar` with the File, Edit, Format, Options and Help menus, with their captions,
-/// shortcut keys and the check marks they have before any option is applied: word wrap
+/// shortcut keys (Cut, Copy and Paste also answer to the platform's other keys for them) and the check marks they have before any option is applied: word wrap
 /// on, proportional font off, syntax pane shown, settings in the INI file.
 MainMenu buildMainMenu(QMenuBar* bar);

@@ -225,22 +225,30 @@ void tst_WindowKeys::codeOneCharacterPreview()
 void tst_WindowKeys::shortcutGoesNoFurther_data()
 {
     QTest::addColumn<QString>("control");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("Ctrl+V in the Search Text box pastes once") << "txtDocument" << "xy";
-    QTest::newRow("Ctrl+V in the pattern box pastes once") << "cboPattern" << "xy";
-    QTest::newRow("Ctrl+V in the Replace With box pastes once") << "txtReplace" << "xy";
+    const int ctrl = Qt::ControlModifier;
+    QTest::newRow("Ctrl+V in the Search Text box pastes once") << "txtDocument" << int(Qt::Key_V) << ctrl << "x\r\ny";
+    QTest::newRow("Ctrl+V in the pattern box pastes once") << "cboPattern" << int(Qt::Key_V) << ctrl << "x\ny";
+    QTest::newRow("Ctrl+V in the Replace With box pastes once") << "txtReplace" << int(Qt::Key_V) << ctrl << "x\r\ny";
+    QTest::newRow("Shift+Insert in the Search Text box runs Paste") << "txtDocument" << int(Qt::Key_Insert)
+                                                                    << int(Qt::ShiftModifier) << "x\r\ny";
 }
 
 void tst_WindowKeys::shortcutGoesNoFurther()
 {
     QFETCH(QString, control);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
     QFETCH(QString, expected);
 
-    QGuiApplication::clipboard()->setText(QStringLiteral("xy"));
+    // The Paste command gives the Search Text box the document's line breaks.
+    QGuiApplication::clipboard()->setText(QStringLiteral("x\ny"));
     QWidget* target = focusTarget(control);
     target->setFocus();
-    QTest::keyClick(target, Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClick(target, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
 
     QString text;
     if (control == QLatin1String("txtDocument"))
