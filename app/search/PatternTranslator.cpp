@@ -190,6 +190,8 @@ std::optional<char16_t> controlEscape(char16_t letter)
 /// One parse of the pattern, emitting PCRE2 syntax as it goes.
 class Translator {
 public:
+    static constexpr int kMaxGroupDepth = 250;
+
     Translator(const QString& pattern, bool ignoreCase, bool multiline, int totalGroups)
         : p(pattern), mIgnoreCase(ignoreCase), mMultiline(multiline), mTotalGroups(totalGroups)
     {
@@ -404,8 +406,14 @@ private:
             opener = QStringLiteral("(");
             ++pos;
         }
+        // The parser recurses once per level of nesting, so a limit keeps a hostile pattern
+        // from overflowing the stack; PCRE2 refuses nesting this deep anyway.
+        if (mGroupDepth == kMaxGroupDepth)
+            return fail(RegExpError::PatternTooComplex, open);
         QString enclosing = std::exchange(mOut, QString());
+        ++mGroupDepth;
         const bool parsed = parseDisjunction();
+        --mGroupDepth;
         const QString content = std::exchange(mOut, std::move(enclosing));
         if (!parsed)
             return false;
@@ -692,6 +700,7 @@ private:
     const int mTotalGroups;
     int mGroups = 0;
     int mPcreGroups = 0;
+    int mGroupDepth = 0;
     std::vector<int> mGroupMap{0};
     std::vector<bool> mClosed;
     std::vector<CaselessBackReference> mBackReferences;
