@@ -1,0 +1,227 @@
+// Document files that are odd, damaged, huge or impossible to read or write: a read gives
+// the exact content or the system's error, a write gives the exact bytes or an error that
+// leaves the old file as it was, with no temporary file left behind.
+
+#include "ScratchMount.h"
+#include "TextFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cerrno>
+#include <cstring>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+namespace {
+
+QByteArray readBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+bool writeBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush();
+}
+
+/// A single line of `size` bytes: printable ASCII, or with `highBytes` every 97th byte is
+/// 0xE9, which makes the whole file invalid UTF-8.
+QByteArray singleLine(qsizetype size, bool highBytes)
+{
+    QByteArray line(size, Qt::Uninitialized);
+    for (qsizetype i = 0; i < size; ++i)
+        line[i] = (highBytes && i % 97 == 96) ? char(0xE9) : char('a' + i % 26);
+    return line;
+}
+
+/// A UNIX socket bound at `path`: a directory entry that no open() can read.
+bool bindSocket(const QString& path)
+{
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    if (fd < 0)
+        return false;
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray name = QFile::encodeName(path);
+    if (name.size() >= qsizetype(sizeof address.sun_path)) {
+        ::close(fd);
+        return false;
+    }
+    std::memcpy(address.sun_path, name.constData(), name.size());
+    const bool bound = ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+    ::close(fd);
+    return bound;
+}
+
+} // namespace
+
+class TestHostileFiles : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+
+    void oddContentSurvivesReadAndWrite_data();
+    void oddContentSurvivesReadAndWrite();
+    void unreadablePathGivesTheSystemError_data();
+    void unreadablePathGivesTheSystemError();
+    void folderGivenAsFileIsLeftAlone();
+    void fullDeviceGivesNoSpace();
+    void fullFileSystemKeepsTheOldFile();
+    void readOnlyFileSystemKeepsTheOldFile();
+
+private:
+    std::unique_ptr<QTemporaryDir> mDir;
+    /// The folder's entries, to show that a failed write left nothing behind.
+    QStringList entries(const QString& folder) const
+    {
+        return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    }
+};
+
+void TestHostileFiles::init()
+{
+    mDir = std::make_unique<QTemporaryDir>();
+    QVERIFY(mDir->isValid());
+}
+
+void TestHostileFiles::oddContentSurvivesReadAndWrite_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<TextEncoding>("encoding");
+    QTest::addColumn<qsizetype>("textLength");
+
+    QTest::newRow("NUL bytes") << QByteArray("\0a\0\0b\0", 6) << TextEncoding::Utf8 << qsizetype(6);
+    QTest::newRow("only NUL bytes") << QByteArray(4096, '\0') << TextEncoding::Utf8 << qsizetype(4096);
+    QTest::newRow("invalid UTF-8") << QByteArray("caf\xE9 \xC3\x28 \xFF\xFE") << TextEncoding::Windows1252 << qsizetype(10);
+    QTest::newRow("UTF-8 cut off inside a character") << QByteArray("abc\xE2\x82") << TextEncoding::Windows1252 << qsizetype(5);
+    QTest::newRow("encoded surrogate") << QByteArray("\xED\xA0\x80") << TextEncoding::Windows1252 << qsizetype(3);
+    QTest::newRow("lone byte-order mark") << QByteArray("\xEF\xBB\xBF") << TextEncoding::Utf8 << qsizetype(0);
+    QTest::newRow("two byte-order marks") << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF") << TextEncoding::Utf8 << qsizetype(1);
+    QTest::newRow("byte-order mark then invalid UTF-8") << QByteArray("\xEF\xBB\xBF\xFF") << TextEncoding::Windows1252 << qsizetype(4);
+    QTest::newRow("20 MB single line") << singleLine(20 << 20, false) << TextEncoding::Utf8 << qsizetype(20 << 20);
+    QTest::newRow("20 MB single line of invalid UTF-8") << singleLine(20 << 20, true) << TextEncoding::Windows1252
+                                                         << qsizetype(20 << 20);
+}
+
+void TestHostileFiles::oddContentSurvivesReadAndWrite()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(TextEncoding, encoding);
+    QFETCH(qsizetype, textLength);
+
+    const QString path = mDir->filePath(QStringLiteral("document.txt"));
+    QVERIFY(writeBytes(path, bytes));
+    const Tools::TextFileRead read = Tools::ReadTextFile(path);
+    QVERIFY(read.ok());
+    QCOMPARE(read.content.format.encoding, encoding);
+    QCOMPARE(read.content.text.size(), textLength);
+
+    const QString copy = mDir->filePath(QStringLiteral("copy.txt"));
+    const Tools::TextFileWrite written = Tools::WriteTextFile(copy, read.content.text, read.content.format);
+    QVERIFY(written.ok());
+    QVERIFY(!written.replacedEncoding);
+    QVERIFY(readBytes(copy) == bytes);
+}
+
+void TestHostileFiles::unreadablePathGivesTheSystemError_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<int>("number");
+
+    QTest::newRow("folder given as a file") << "folder" << EISDIR;
+    QTest::newRow("file used as a folder") << "file.txt/inner.txt" << ENOTDIR;
+    QTest::newRow("socket") << "socket" << ENXIO;
+    // Opening succeeds, reading fails: the first page of the process is never mapped.
+    QTest::newRow("read fails after open") << "/proc/self/mem" << EIO;
+}
+
+void TestHostileFiles::unreadablePathGivesTheSystemError()
+{
+    QFETCH(QString, path);
+    QFETCH(int, number);
+
+    QVERIFY(QDir(mDir->path()).mkdir(QStringLiteral("folder")));
+    QVERIFY(writeBytes(mDir->filePath(QStringLiteral("file.txt")), "text"));
+    QVERIFY(bindSocket(mDir->filePath(QStringLiteral("socket"))));
+    const QStringList before = entries(mDir->path());
+
+    const Tools::TextFileRead read = Tools::ReadTextFile(QDir(mDir->path()).filePath(path));
+    QVERIFY(!read.ok());
+    QCOMPARE(read.error->number, number);
+    QVERIFY(!read.error->description.isEmpty());
+    QVERIFY(read.content.text.isEmpty());
+    QCOMPARE(entries(mDir->path()), before);
+}
+
+void TestHostileFiles::folderGivenAsFileIsLeftAlone()
+{
+    const QString folder = mDir->filePath(QStringLiteral("notes"));
+    QVERIFY(QDir(mDir->path()).mkdir(QStringLiteral("notes")));
+    QVERIFY(writeBytes(QDir(folder).filePath(QStringLiteral("inside.txt")), "kept"));
+
+    const Tools::TextFileWrite written = Tools::WriteTextFile(folder, QStringLiteral("new text"), TextFormat{});
+    QVERIFY(!written.ok());
+    QCOMPARE(written.error->number, EISDIR);
+    QVERIFY(QFileInfo(folder).isDir());
+    QCOMPARE(readBytes(QDir(folder).filePath(QStringLiteral("inside.txt"))), QByteArray("kept"));
+    QCOMPARE(entries(mDir->path()), QStringList{QStringLiteral("notes")});
+}
+
+void TestHostileFiles::fullDeviceGivesNoSpace()
+{
+    const Tools::TextFileWrite written = Tools::WriteTextFile(QStringLiteral("/dev/full"), QStringLiteral("text"), TextFormat{});
+    QVERIFY(!written.ok());
+    QCOMPARE(written.error->number, ENOSPC);
+    QVERIFY(!written.error->message().isEmpty());
+}
+
+void TestHostileFiles::fullFileSystemKeepsTheOldFile()
+{
+    const QString folder = mDir->filePath(QStringLiteral("small"));
+    QVERIFY(QDir(mDir->path()).mkdir(QStringLiteral("small")));
+    ScratchMount mount(folder, "64k");
+    if (!mount.mounted())
+        QSKIP(qPrintable(mount.error()));
+
+    const QString path = QDir(folder).filePath(QStringLiteral("document.txt"));
+    const QByteArray old(16 * 1024, 'o');
+    QVERIFY(writeBytes(path, old));
+
+    const QString larger(256 * 1024, u'n');
+    const Tools::TextFileWrite written = Tools::WriteTextFile(path, larger, TextFormat{});
+    QVERIFY(!written.ok());
+    QCOMPARE(written.error->number, ENOSPC);
+    QVERIFY(readBytes(path) == old);
+    QCOMPARE(entries(folder), QStringList{QStringLiteral("document.txt")});
+}
+
+void TestHostileFiles::readOnlyFileSystemKeepsTheOldFile()
+{
+    const QString folder = mDir->filePath(QStringLiteral("locked"));
+    QVERIFY(QDir(mDir->path()).mkdir(QStringLiteral("locked")));
+    ScratchMount mount(folder, "64k");
+    if (!mount.mounted())
+        QSKIP(qPrintable(mount.error()));
+
+    const QString path = QDir(folder).filePath(QStringLiteral("document.txt"));
+    QVERIFY(writeBytes(path, "old text"));
+    if (!mount.makeReadOnly())
+        QSKIP(qPrintable(mount.error()));
+
+    const Tools::TextFileWrite written = Tools::WriteTextFile(path, QStringLiteral("new text"), TextFormat{});
+    QVERIFY(!written.ok());
+    QCOMPARE(written.error->number, EROFS);
+    QCOMPARE(readBytes(path), QByteArray("old text"));
+    QCOMPARE(entries(folder), QStringList{QStringLiteral("document.txt")});
+}
+
+QTEST_GUILESS_MAIN(TestHostileFiles)
+#include "tst_hostilefiles.moc"
