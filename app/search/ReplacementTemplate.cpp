@@ -65,6 +65,12 @@ ReplacementTemplate::ReplacementTemplate(const QString& replacement, int groupCo
     flushLiteral(n);
 }
 
+bool ReplacementTemplate::isLiteral() const
+{
+    return mPieces.empty() || (mPieces.size() == 1 && mPieces.front().kind == Kind::Literal
+                               && mPieces.front().length == mReplacement.size());
+}
+
 template <typename Visit>
 void ReplacementTemplate::forEachPart(const QString& subject, Offsets offsets, Visit visit) const
 {

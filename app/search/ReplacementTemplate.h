@@ -25,6 +25,9 @@ public:
     /// Appends the expansion for one match to out.
     void expand(QString& out, const QString& subject, Offsets offsets) const;
 
+    /// True when the replacement uses no sequence at all: every match becomes the same text.
+    bool isLiteral() const;
+
 private:
     enum class Kind { Literal, Group, Left, Right, Subject };
     struct Piece {

@@ -64,6 +64,8 @@ void tst_ReplacementTemplate::expand()
     expansion.expand(out, subject, offsets);
     QCOMPARE(out, u'=' + expected);
     QCOMPARE(expansion.expandedLength(subject, offsets), expected.size());
+    // In these rows a replacement expands to itself exactly when it holds no sequence.
+    QCOMPARE(expansion.isLiteral(), expected == replacement);
 }
 
 QTEST_GUILESS_MAIN(tst_ReplacementTemplate)
