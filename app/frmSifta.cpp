@@ -2,6 +2,7 @@
 
 #include "CSettings.h"
 #include "ControlPlacement.h"
+#include "DocumentCaption.h"
 #include "EditTargets.h"
 #include "FontFaces.h"
 #include "KeyPreview.h"
@@ -11,7 +12,6 @@
 #include <QAction>
 #include <QComboBox>
 #include <QEvent>
-#include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QMenuBar>
@@ -164,8 +164,7 @@ void frmSifta::setDirty(bool bValue)
 
 void frmSifta::RefreshCaption()
 {
-    const QString marker = mDirty ? QStringLiteral("*") : QString();
-    setWindowTitle(marker + QFileInfo(mFileName).fileName() + QStringLiteral(" - Siftwell"));
+    setWindowTitle(documentCaption(mFileName, mDirty));
 }
 
 // Keyboard and caret status.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DocumentWindow.h"
 #include "FormLayout.h"
 #include "MainMenu.h"
 #include "RegExp.h"
@@ -95,6 +96,6 @@ private:
 
     RegExp mExpression;
     UndoText mUndoText;
-    QString mFileName = QStringLiteral("Untitled");
+    QString mFileName = kUntitled;
     bool mDirty = false;
 };

@@ -20,6 +20,7 @@ private slots:
     void statusLine();
     void statusLineCountsWrappedLines();
     void clickUpdatesStatusLine();
+    void keyboardMoveShowsAtRelease();
     void typingMarksDirtyOnce();
     void dirtySetterComparesAndRefreshesCaption();
     void ctrlASelectsAll_data();
@@ -122,6 +123,18 @@ void tst_WindowKeys::clickUpdatesStatusLine()
     QTest::mouseClick(editor->viewport(), Qt::LeftButton, {}, QPoint(1, lineHeight + lineHeight / 2));
     QCOMPARE(f->document()->SelStart(), 4);
     QCOMPARE(f->label("lblCursor")->text(), QStringLiteral("Line: 2    Col: 1    Len: 6"));
+}
+
+void tst_WindowKeys::keyboardMoveShowsAtRelease()
+{
+    f->document()->setText(QStringLiteral("abc"));
+    QsciScintilla* editor = f->document()->hwnd();
+    editor->setFocus();
+    QTest::keyPress(editor, Qt::Key_Right);
+    QTest::keyPress(editor, Qt::Key_Right);
+    QCOMPARE(f->label("lblCursor")->text(), QStringLiteral("Line: 1    Col: 1    Len: 3"));
+    QTest::keyRelease(editor, Qt::Key_Right);
+    QCOMPARE(f->label("lblCursor")->text(), QStringLiteral("Line: 1    Col: 3    Len: 3"));
 }
 
 void tst_WindowKeys::typingMarksDirtyOnce()

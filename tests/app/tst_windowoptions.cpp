@@ -26,7 +26,6 @@ private slots:
     void wordWrapTwice();
     void proportionalFontOnlyOnTheDocument();
     void showSyntaxChangesHeightAndBack();
-    void settingShowSyntaxToItsValueChangesNothing();
     void saveToINIWithUnwritableFolder();
     void saveToINIWithWritableFolder();
     void saveToRegistryTwice();
@@ -248,15 +247,6 @@ void tst_WindowOptions::showSyntaxChangesHeightAndBack()
     QTRY_COMPARE(f->window->height(), height);
     QTRY_COMPARE(controls->geometry(), controlsAt);
     QCOMPARE(pane->geometry().top(), pixels(6120));
-}
-
-void tst_WindowOptions::settingShowSyntaxToItsValueChangesNothing()
-{
-    const int height = f->window->height();
-    f->item("mnuOptionsShowSyntax")->setChecked(true);
-    f->window->setWordWrap(true);
-    QCOMPARE(f->window->height(), height);
-    QVERIFY(f->child<QFrame>("fraSyntax")->isVisible());
 }
 
 void tst_WindowOptions::saveToINIWithUnwritableFolder()
