@@ -14,8 +14,6 @@ private slots:
     void init();
     void cleanup();
 
-    void controls_data();
-    void controls();
     void fonts();
     void menuItems_data();
     void menuItems();
@@ -44,49 +42,6 @@ void tst_WindowOptions::init()
 void tst_WindowOptions::cleanup()
 {
     f.reset();
-}
-
-void tst_WindowOptions::controls_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<QString>("tooltip");
-
-    QTest::newRow("lblSearchText") << "lblSearchText" << "&Search Text" << "";
-    QTest::newRow("Label1") << "Label1" << "Regular &Expression" << "";
-    QTest::newRow("Label2") << "Label2" << "Replace &With" << "*";
-    QTest::newRow("lblSubMatches") << "lblSubMatches" << "Sub-&Matches" << "";
-    QTest::newRow("Label3") << "Label3" << "Regular Expression S&yntax" << "";
-    QTest::newRow("Label4") << "Label4" << "Use <Ctrl>-Enter for new line and <Ctrl>-Tab for tab character." << "";
-    QTest::newRow("chkIgnoreCase") << "chkIgnoreCase" << "&Ignore Case"
-                                   << "Regular Expression will match regardless of capitalization.";
-    QTest::newRow("cmdFind") << "cmdFind" << "&Find Next" << "";
-    QTest::newRow("cmdFindPrev") << "cmdFindPrev" << "Find &Previous" << "";
-    QTest::newRow("cmdReplace") << "cmdReplace" << "&Replace"
-                                << "Replace the currently selected text with the Replace With text";
-    QTest::newRow("cmdReplaceAll") << "cmdReplaceAll" << "Replace &All"
-                                   << "Replace all matches to the Regular Expression with the Replace With text.";
-    QTest::newRow("cmdUndo") << "cmdUndo" << "&Undo" << "";
-}
-
-void tst_WindowOptions::controls()
-{
-    QFETCH(QString, name);
-    QFETCH(QString, caption);
-    QFETCH(QString, tooltip);
-
-    QWidget* widget = f->window->findChild<QWidget*>(name);
-    QVERIFY(widget);
-    QString text;
-    if (auto* label = qobject_cast<QLabel*>(widget))
-        text = label->text();
-    else if (auto* button = qobject_cast<QAbstractButton*>(widget))
-        text = button->text();
-    QCOMPARE(text, caption);
-    if (tooltip == QLatin1String("*"))
-        QVERIFY(widget->toolTip().contains(QStringLiteral("Replace All Syntax")));
-    else
-        QCOMPARE(widget->toolTip(), tooltip);
 }
 
 void tst_WindowOptions::fonts()
