@@ -27,6 +27,7 @@ private slots:
     void handMadeSelectionIsReplaced();
     void replaceWithNothingSelectedAndNoMatch();
     void replaceWhenNextMatchIsEmpty();
+    void replaceWithInvalidPattern();
     void dollarOneLiteralInReplaceExpandedInReplaceAll();
     void multiLineReplacement_data();
     void multiLineReplacement();
@@ -271,6 +272,15 @@ void tst_WindowSearch::replaceWhenNextMatchIsEmpty()
     f->click("cmdReplace");
     QCOMPARE(f->messages.texts(), QStringList{QStringLiteral("No matches found")});
     QCOMPARE(f->document()->Text(), QStringLiteral("ab"));
+}
+
+void tst_WindowSearch::replaceWithInvalidPattern()
+{
+    f->prepare(QStringLiteral("abc"), QStringLiteral("a)"));
+    f->click("cmdReplace");
+    QCOMPARE(f->messages.texts(), (QStringList{QStringLiteral("Syntax error in regular expression"),
+                                               QStringLiteral("No matches found")}));
+    QCOMPARE(f->document()->Text(), QStringLiteral("abc"));
 }
 
 void tst_WindowSearch::dollarOneLiteralInReplaceExpandedInReplaceAll()
