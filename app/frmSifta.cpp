@@ -13,11 +13,14 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSettings>
 #include <QSignalBlocker>
+
+#include <Qsci/qsciscintilla.h>
 
 #include <algorithm>
 
@@ -34,6 +37,7 @@ frmSifta::frmSifta(IMessageBox& messages, CSettings& settings, QWidget* parent)
     setCentralWidget(inner);
     mControls = buildControls(inner);
     inner->installEventFilter(this);
+    mControls.txtDocument->hwnd()->installEventFilter(this);
 
     mExpression.setGlobal(true);
     mExpression.setMultiline(true);
@@ -104,6 +108,15 @@ bool frmSifta::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == centralWidget() && event->type() == QEvent::Resize)
         Form_Resize();
+    if (watched == mControls.txtDocument->hwnd() && event->type() == QEvent::KeyPress) {
+        // Ctrl+Enter types a line break as Enter does, as the hint under Replace With says.
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+        if (enter && (key->modifiers() & ~Qt::KeypadModifier) == Qt::ControlModifier) {
+            mControls.txtDocument->setSelText(mControls.txtDocument->NewLineSequence());
+            return true;
+        }
+    }
     return QMainWindow::eventFilter(watched, event);
 }
 
