@@ -20,6 +20,7 @@ private slots:
     void designPlacementInPixels_data();
     void designPlacementInPixels();
     void startState();
+    void smallWindowLaysOutForTheMinimum();
 
     void wordWrapTwice();
     void proportionalFontOnlyOnTheDocument();
@@ -128,6 +129,17 @@ void tst_WindowOptions::designPlacementInPixels()
     const QRect expected(pixels(twips.x()), pixels(twips.y()), pixels(twips.x() + twips.width()) - pixels(twips.x()),
                          pixels(twips.y() + twips.height()) - pixels(twips.y()));
     QCOMPARE(widget->geometry(), expected);
+}
+
+void tst_WindowOptions::smallWindowLaysOutForTheMinimum()
+{
+    const int menuHeight = f->window->height() - f->window->centralWidget()->height();
+    f->window->resize(pixels(6000), pixels(5000) + menuHeight);
+    QTRY_COMPARE(f->window->centralWidget()->size(), QSize(pixels(6000), pixels(5000)));
+    // Laid out for 7005 by 7365 twips: the right and bottom parts are cut off.
+    QCOMPARE(f->child<QFrame>("fraSyntax")->geometry().top(), pixels(4350));
+    QCOMPARE(f->child<QFrame>("fraControls")->geometry().top(), pixels(1815));
+    QCOMPARE(f->document()->width(), pixels(6765));
 }
 
 void tst_WindowOptions::startState()
