@@ -35,7 +35,8 @@ struct TranslatedPattern {
 /// member (so "[]" is unclosed); \s is the six ASCII white-space characters; '.' excludes only
 /// CR and LF; "^" and "$" treat CR, LF and CR LF as one line break each; PCRE-only syntax
 /// (lookbehind, named and atomic groups, \A, \p, POSIX classes, ...) is a syntax error.
-/// Known gap: a group inside a repeated group keeps its text from an earlier repetition, where
-/// the original flavour forgets it ("((a)|b)+" on "ab" gives group 2 "a", not empty).
+/// As in JScript, and unlike JavaScript engines today, a group inside a repeated group keeps
+/// its text from an earlier repetition ("((a)|b)+" on "ab" gives group 2 "a"). A reference to
+/// a group that has not closed yet where it stands (forward, or inside the group) matches empty.
 std::variant<TranslatedPattern, RegExpError> translatePattern(const QString& pattern,
                                                               bool ignoreCase, bool multiline);
