@@ -4,6 +4,7 @@
 
 #include <array>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -25,8 +26,7 @@ struct FoldTables {
 
     FoldTables()
     {
-        std::array<int, 0x10000> lastWithCanonical;
-        lastWithCanonical.fill(-1);
+        std::vector<int> lastWithCanonical(0x10000, -1);
         for (int c = 0; c < 0x10000; ++c) {
             const char16_t k = computeCanonical(char16_t(c));
             canonical[c] = k;
