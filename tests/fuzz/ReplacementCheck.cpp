@@ -54,10 +54,10 @@ QString replacement(QByteArrayView data)
     if (expanded.size() != expansion.expandedLength(subject, offsets))
         return QStringLiteral("expandedLength %1 differs from the %2 code units expanded")
             .arg(expansion.expandedLength(subject, offsets)).arg(expanded.size());
-    if (expansion.isLiteral() && expanded != replacementText)
-        return QStringLiteral("a replacement without sequences expanded to something else");
-    if (!replacementText.contains(u'$') && !expansion.isLiteral())
-        return QStringLiteral("a replacement without a dollar sign is not literal");
+    if (!replacementText.contains(u'$') && expanded != replacementText)
+        return QStringLiteral("a replacement without a dollar sign expanded to something else");
+    if (replacementText == QStringLiteral("$$") && expanded != QStringLiteral("$"))
+        return QStringLiteral("$$ did not expand to one dollar sign");
     return {};
 }
 
