@@ -46,8 +46,8 @@ private:
 };
 
 /// A growing array of 32-bit offsets. It grows with realloc, which moves a large block by
-/// remapping its pages rather than copying them: a search with millions of matches would
-/// otherwise spend much of its time copying the array as it doubles.
+/// remapping its pages rather than copying them, so a search with millions of matches does not
+/// copy the array each time it doubles (std::vector must).
 class OffsetBuffer {
 public:
     OffsetBuffer() = default;
