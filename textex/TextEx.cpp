@@ -2,6 +2,7 @@
 
 #include "ChangeBatch.h"
 #include "DisplayLines.h"
+#include "EditorAccessibility.h"
 #include "PropertyValues.h"
 #include "TextExBox.h"
 #include "Utf16Positions.h"
@@ -59,6 +60,7 @@ TextEx::TextEx(QWidget* parent)
     : QWidget(parent)
     , mFont(std::make_shared<StdFont>())
 {
+    installEditorAccessibility();
     mBox = new TextExBox(*this);
     Utf16Positions::enable(*mBox);
     mBox->SendScintilla(Sci::SCI_SETEOLMODE, Sci::SC_EOL_CRLF);
