@@ -7,6 +7,7 @@
 
 #include <Qsci/qsciscintilla.h>
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QProgressDialog>
@@ -60,6 +61,7 @@ private slots:
     void droppedMatchesLeaveNoIndicator();
     void feedbackShowsStatus_data();
     void feedbackShowsStatus();
+    void editorAccessibleIsPlainWhileNoToolRuns();
     void busyRunnerReturnsTheResult();
     void busyRunnerCancelDropsTheResult();
 };
@@ -169,6 +171,18 @@ void tst_LiveWidgets::feedbackShowsStatus()
     QCOMPARE(box.toolTip(), toolTip);
     QCOMPARE(box.lineEdit()->palette().color(QPalette::Base), tinted ? PatternFeedback::invalidTint() : designBase);
     QCOMPARE(box.geometry(), designGeometry);
+}
+
+void tst_LiveWidgets::editorAccessibleIsPlainWhileNoToolRuns()
+{
+    // QScintilla's own interface counted every character before the caret at each repaint,
+    // which made typing deep in a large text slow.
+    Document doc(QStringLiteral("text"));
+    QVERIFY(!QAccessible::isActive());
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(doc.text->hwnd());
+    QVERIFY(accessible);
+    QCOMPARE(accessible->role(), QAccessible::EditableText);
+    QCOMPARE(accessible->textInterface(), nullptr);
 }
 
 void tst_LiveWidgets::busyRunnerReturnsTheResult()
