@@ -6,6 +6,7 @@
 #include "EditTargets.h"
 #include "FontFaces.h"
 #include "KeyPreview.h"
+#include "QtFileDialog.h"
 #include "StatusLine.h"
 #include "TextEx.h"
 
@@ -16,6 +17,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPushButton>
 #include <QSettings>
 #include <QSignalBlocker>
@@ -24,8 +26,10 @@
 
 #include <algorithm>
 
-frmSifta::frmSifta(IMessageBox& messages, CSettings& settings, QWidget* parent)
-    : QMainWindow(parent), mMessages(messages), mSettings(settings), mGeometry(designGeometry())
+frmSifta::frmSifta(IMessageBox& messages, CSettings& settings, IFileDialog* dialogs, QWidget* parent)
+    : QMainWindow(parent), mMessages(messages), mSettings(settings), mGeometry(designGeometry()),
+      mOwnFileDialog(dialogs ? nullptr : std::make_unique<QtFileDialog>(this)),
+      mDocumentCommands(*this, messages, dialogs ? *dialogs : *mOwnFileDialog)
 {
     setObjectName(QStringLiteral("frmSifta"));
     setWindowTitle(QStringLiteral("Siftwell"));
@@ -52,11 +56,7 @@ frmSifta::frmSifta(IMessageBox& messages, CSettings& settings, QWidget* parent)
            pixelsY(kDesignInnerHeight) + menuBar()->sizeHint().height());
     Form_Resize();
 
-    setWordWrap(true);
-    setProportionalFont(false);
-    markSettingsLocation(mSettings.SaveToINI());
-    mControls.lblMatchNo->clear();
-    setDirty(false);
+    Form_Load();
     mControls.cboPattern->setFocus();
 }
 
@@ -74,6 +74,7 @@ void frmSifta::connectCommands()
     connect(c.txtDocument, &TextEx::Change, this, &frmSifta::txtDocument_Change);
     connect(c.txtDocument, &TextEx::Click, this, &frmSifta::txtDocument_Click);
     connect(c.txtDocument, &TextEx::KeyUp, this, &frmSifta::txtDocument_KeyUp);
+    connect(c.txtDocument, &TextEx::OLEDragDrop, this, &frmSifta::txtDocument_OLEDragDrop);
 
     const auto command = [this](QAction* item, void (frmSifta::*handler)()) {
         connect(item, &QAction::triggered, this, [this, item, handler] {
@@ -86,6 +87,11 @@ void frmSifta::connectCommands()
             (this->*handler)();
         });
     };
+    command(mMenu.mnuFileNew, &frmSifta::mnuFileNew_Click);
+    command(mMenu.mnuFileOpen, &frmSifta::mnuFileOpen_Click);
+    command(mMenu.mnuFileSave, &frmSifta::mnuFileSave_Click);
+    command(mMenu.mnuFileSaveAs, &frmSifta::mnuFileSaveAs_Click);
+    command(mMenu.mnuFileExit, &frmSifta::mnuFileExit_Click);
     command(mMenu.mnuEditCut, &frmSifta::mnuEditCut_Click);
     command(mMenu.mnuEditCopy, &frmSifta::mnuEditCopy_Click);
     command(mMenu.mnuEditPaste, &frmSifta::mnuEditPaste_Click);
@@ -95,6 +101,7 @@ void frmSifta::connectCommands()
     command(mMenu.mnuOptionsShowSyntax, &frmSifta::mnuOptionsShowSyntax_Click);
     command(mMenu.mnuOptionsSaveToINI, &frmSifta::mnuOptionsSaveToINI_Click);
     command(mMenu.mnuOptionsSaveToRegistry, &frmSifta::mnuOptionsSaveToRegistry_Click);
+    command(mMenu.mnuHelpAbout, &frmSifta::mnuHelpAbout_Click);
 }
 
 // Layout.

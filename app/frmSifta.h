@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DocumentCommands.h"
 #include "DocumentWindow.h"
 #include "FormLayout.h"
 #include "MainMenu.h"
@@ -9,26 +10,40 @@
 
 #include <QMainWindow>
 
+#include <memory>
+
 class CSettings;
+class IFileDialog;
 class IMessageBox;
 class KeyPreview;
+class QMimeData;
+class QtFileDialog;
 
 /// The main window: the Search Text, the pattern and replacement boxes, the five search
 /// and replace buttons, the syntax pane and the menus. Message boxes go through
-/// `messages` and the settings location through `settings`; both must outlive the window.
-class frmSifta : public QMainWindow {
+/// `messages`, the remembered options and the settings location through `settings`, and
+/// the open and save dialogs through `dialogs` (the real ones when none is given); all
+/// must outlive the window. The window reads the options when it is created and writes
+/// them when it closes.
+class frmSifta : public QMainWindow, private IDocumentWindow {
     Q_OBJECT
 
 public:
-    frmSifta(IMessageBox& messages, CSettings& settings, QWidget* parent = nullptr);
+    frmSifta(IMessageBox& messages, CSettings& settings, IFileDialog* dialogs = nullptr,
+             QWidget* parent = nullptr);
     ~frmSifta() override;
 
     /// True while the document has changes that are not saved. Setting the other value
     /// refreshes the caption; setting the same value does nothing.
-    bool Dirty() const { return mDirty; }
-    void setDirty(bool bValue);
+    bool Dirty() const override { return mDirty; }
+    void setDirty(bool bValue) override;
     /// Sets the caption: "*" while Dirty, the document's file name, " - Siftwell".
-    void RefreshCaption();
+    void RefreshCaption() override;
+    /// Offers to save a changed document: 2 when the user cancelled, 1 otherwise.
+    int QuerySaveChanges();
+    /// Loads `sFile` as the document, as File, Open does once the file is chosen; a file
+    /// that cannot be read is reported and leaves the document as it was.
+    void LoadDocument(const QString& sFile);
 
     /// Long lines of the Search Text wrap (true) or scroll sideways (false).
     bool WordWrap() const;
@@ -40,9 +55,30 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
     bool focusNextPrevChild(bool next) override;
 
 private:
+    // Start-up and closing.
+    void Form_Load();
+    void Form_Unload(int& Cancel);
+    void SaveOptions();
+
+    // The document as the File commands see it.
+    QString documentText() const override;
+    void setDocumentText(const QString& sText) override;
+    QString fileName() const override;
+    void setFileName(const QString& sFileName) override;
+
+    // File and Help commands.
+    void mnuFileNew_Click();
+    void mnuFileOpen_Click();
+    void mnuFileSave_Click();
+    void mnuFileSaveAs_Click();
+    void mnuFileExit_Click();
+    void txtDocument_OLEDragDrop(const QMimeData* Data);
+    void mnuHelpAbout_Click();
+
     void connectCommands();
 
     // Layout.
@@ -98,4 +134,6 @@ private:
     UndoText mUndoText;
     QString mFileName = kUntitled;
     bool mDirty = false;
+    std::unique_ptr<QtFileDialog> mOwnFileDialog;
+    DocumentCommands mDocumentCommands;
 };

@@ -1,8 +1,10 @@
 #include "CSettings.h"
+#include "CommandLine.h"
 #include "QtMessageBox.h"
 #include "frmSifta.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QSettings>
 
 int main(int argc, char* argv[])
@@ -17,6 +19,10 @@ int main(int argc, char* argv[])
     {
         frmSifta window(messages, *gSettings);
         window.show();
+        // "sifta FILE" starts with FILE loaded as File, Open would load it.
+        const QString file = commandLineFile(QApplication::arguments(), QDir::currentPath());
+        if (!file.isEmpty())
+            window.LoadDocument(file);
         result = QApplication::exec();
     }
     // Releasing the store writes which place holds the settings.

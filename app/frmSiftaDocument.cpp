@@ -1,0 +1,154 @@
+// The main window's document and its life: start-up and closing with the remembered
+// options, the File commands and Help, About.
+
+#include "frmSifta.h"
+
+#include "CSettings.h"
+#include "MultiLineBox.h"
+#include "RememberedOptions.h"
+#include "TextEx.h"
+#include "frmHelp.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QLabel>
+#include <QSettings>
+
+// Start-up and closing.
+
+void frmSifta::Form_Load()
+{
+    mFileName = kUntitled;
+
+    const RememberedOptions options = readRememberedOptions(mSettings);
+    QComboBox* pattern = mControls.cboPattern;
+    {
+        const QSignalBlocker blocker(pattern);
+        pattern->addItems(options.history);
+        // Adding the first entry puts it in the edit field; the stored pattern goes there.
+        pattern->setEditText(options.pattern);
+    }
+    mControls.txtReplace->setText(options.replaceWith);
+    mControls.chkIgnoreCase->setCheckState(ignoreCaseState(options.ignoreCase));
+    setWordWrap(options.wordWrap);
+    setProportionalFont(options.proportionalFont);
+    markSettingsLocation(mSettings.SaveToINI());
+    setShowSyntax(options.showSyntax);
+    mControls.lblMatchNo->clear();
+    // Applying word wrap can switch the inner box of the Search Text and so mark the
+    // document changed; the new document starts unchanged.
+    setDirty(false);
+}
+
+void frmSifta::Form_Unload(int& Cancel)
+{
+    if (QuerySaveChanges() == DocumentCommands::Cancelled) {
+        Cancel = 1;
+        return;
+    }
+    SaveOptions();
+}
+
+void frmSifta::closeEvent(QCloseEvent* event)
+{
+    int Cancel = 0;
+    Form_Unload(Cancel);
+    if (Cancel != 0)
+        event->ignore();
+    else
+        event->accept();
+}
+
+void frmSifta::SaveOptions()
+{
+    RememberedOptions options;
+    const QComboBox* pattern = mControls.cboPattern;
+    options.pattern = pattern->currentText();
+    for (int i = 0; i < pattern->count(); ++i)
+        options.history.append(pattern->itemText(i));
+    options.replaceWith = mControls.txtReplace->text();
+    options.ignoreCase = ignoreCaseValue(mControls.chkIgnoreCase->checkState());
+    options.wordWrap = WordWrap();
+    options.proportionalFont = ProportionalFont();
+    options.showSyntax = mMenu.mnuOptionsShowSyntax->isChecked();
+    writeRememberedOptions(mSettings, options);
+}
+
+// Document state.
+
+int frmSifta::QuerySaveChanges()
+{
+    return mDocumentCommands.QuerySaveChanges();
+}
+
+void frmSifta::LoadDocument(const QString& sFile)
+{
+    mDocumentCommands.Load(sFile);
+}
+
+QString frmSifta::documentText() const
+{
+    return mControls.txtDocument->Text();
+}
+
+void frmSifta::setDocumentText(const QString& sText)
+{
+    mControls.txtDocument->setText(sText);
+}
+
+QString frmSifta::fileName() const
+{
+    return mFileName;
+}
+
+void frmSifta::setFileName(const QString& sFileName)
+{
+    mFileName = sFileName;
+}
+
+// File commands.
+
+void frmSifta::mnuFileNew_Click()
+{
+    mDocumentCommands.New();
+}
+
+void frmSifta::mnuFileOpen_Click()
+{
+    mDocumentCommands.Open();
+}
+
+void frmSifta::mnuFileSave_Click()
+{
+    mDocumentCommands.Save();
+}
+
+void frmSifta::mnuFileSaveAs_Click()
+{
+    mDocumentCommands.SaveAs();
+}
+
+void frmSifta::mnuFileExit_Click()
+{
+    if (!close())
+        return;
+    // The program ends at once: the about window, which has no owner, closes too, and
+    // with the last window gone the event loop ends.
+    QApplication::closeAllWindows();
+}
+
+void frmSifta::txtDocument_OLEDragDrop(const QMimeData* Data)
+{
+    if (Data)
+        mDocumentCommands.Drop(*Data);
+}
+
+// Help.
+
+void frmSifta::mnuHelpAbout_Click()
+{
+    frmHelp::showAbout(this);
+}
