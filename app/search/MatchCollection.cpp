@@ -54,35 +54,46 @@ const QString& MatchCollection::Text() const
     return mData->text;
 }
 
-Match::Match(std::shared_ptr<const MatchData> data, qsizetype match)
+MatchView::MatchView(std::shared_ptr<const MatchData> data, qsizetype match)
     : mData(std::move(data)), mMatch(match)
 {
 }
 
+qsizetype MatchView::start(int group) const
+{
+    return mData->offsets[mMatch * mData->stride() + 2 * group];
+}
+
+qsizetype MatchView::length(int group) const
+{
+    const qint32* pair = &mData->offsets[mMatch * mData->stride() + 2 * group];
+    return pair[0] < 0 ? 0 : pair[1] - pair[0];
+}
+
+QString MatchView::text(int group) const
+{
+    const qsizetype begin = start(group);
+    return begin < 0 ? QString() : mData->text.mid(begin, length(group));
+}
+
 qsizetype Match::FirstIndex() const
 {
-    return mData->offsets[mMatch * mData->stride()];
+    return start(0);
 }
 
 qsizetype Match::Length() const
 {
-    const qint32* pair = &mData->offsets[mMatch * mData->stride()];
-    return pair[1] - pair[0];
+    return length(0);
 }
 
 QString Match::Value() const
 {
-    return mData->text.mid(FirstIndex(), Length());
+    return text(0);
 }
 
 SubMatches Match::SubMatches() const
 {
     return ::SubMatches(mData, mMatch);
-}
-
-SubMatches::SubMatches(std::shared_ptr<const MatchData> data, qsizetype match)
-    : mData(std::move(data)), mMatch(match)
-{
 }
 
 int SubMatches::Count() const
@@ -93,18 +104,17 @@ int SubMatches::Count() const
 qsizetype SubMatches::FirstIndex(int j) const
 {
     Q_ASSERT(j >= 0 && j < Count());
-    return mData->offsets[mMatch * mData->stride() + 2 * (j + 1)];
+    return start(j + 1);
 }
 
 qsizetype SubMatches::Length(int j) const
 {
     Q_ASSERT(j >= 0 && j < Count());
-    const qint32* pair = &mData->offsets[mMatch * mData->stride() + 2 * (j + 1)];
-    return pair[0] < 0 ? 0 : pair[1] - pair[0];
+    return length(j + 1);
 }
 
 QString SubMatches::Item(int j) const
 {
-    const qsizetype start = FirstIndex(j);
-    return start < 0 ? QString() : mData->text.mid(start, Length(j));
+    Q_ASSERT(j >= 0 && j < Count());
+    return text(j + 1);
 }

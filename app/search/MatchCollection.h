@@ -9,8 +9,23 @@ class MatchCollection;
 class Match;
 struct MatchData;
 
+/// What Match and SubMatches look at: one match of a collection, kept alive by shared ownership.
+class MatchView {
+protected:
+    MatchView(std::shared_ptr<const MatchData> data, qsizetype match);
+    /// Start of group (0 is the whole match), -1 when it took no part.
+    qsizetype start(int group) const;
+    /// Length of group, 0 when it took no part.
+    qsizetype length(int group) const;
+    /// Text of group, empty when it took no part.
+    QString text(int group) const;
+
+    std::shared_ptr<const MatchData> mData;
+    qsizetype mMatch = 0;
+};
+
 /// The texts captured by the groups of one match: a cheap view into its collection.
-class SubMatches {
+class SubMatches : private MatchView {
 public:
     /// Number of capturing groups of the pattern (also for groups that took no part).
     int Count() const;
@@ -23,13 +38,11 @@ public:
 
 private:
     friend class Match;
-    SubMatches(std::shared_ptr<const MatchData> data, qsizetype match);
-    std::shared_ptr<const MatchData> mData;
-    qsizetype mMatch = 0;
+    using MatchView::MatchView;
 };
 
 /// One match: a cheap view into its collection; Value() builds the text only when asked.
-class Match {
+class Match : private MatchView {
 public:
     /// Start in UTF-16 code units of the searched text.
     qsizetype FirstIndex() const;
@@ -40,9 +53,7 @@ public:
 
 private:
     friend class MatchCollection;
-    Match(std::shared_ptr<const MatchData> data, qsizetype match);
-    std::shared_ptr<const MatchData> mData;
-    qsizetype mMatch = 0;
+    using MatchView::MatchView;
 };
 
 /// A growing array of 32-bit offsets. It grows with realloc, which moves a large block by
