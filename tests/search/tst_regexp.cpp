@@ -50,6 +50,7 @@ private slots:
     void patternErrors_data();
     void patternErrors();
     void errorDescriptions();
+    void repeatCountBeyondEngineLimit();
     void capturesKeptFromEarlierRepetition();
     void matchPositionsStayInText();
     void runawayPatterns_data();
@@ -310,6 +311,18 @@ void tst_RegExp::errorDescriptions()
     for (int number : numbers)
         descriptions.insert(RegExpError::describe(number));
     QCOMPARE(descriptions.size(), numbers.size());
+}
+
+void tst_RegExp::repeatCountBeyondEngineLimit()
+{
+    // Valid in the flavour, but PCRE2 caps repeat counts at 65535.
+    const RegExp fits = make(u"a{65535}"_qs, u"g"_qs);
+    QVERIFY(!fits.Compile());
+    const RegExp tooMany = make(u"a{70000}"_qs, u"g"_qs);
+    const std::optional<RegExpError> error = tooMany.Compile();
+    QVERIFY(error);
+    QCOMPARE(error->Number, RegExpError::PatternTooComplex);
+    QVERIFY(error->Description.startsWith(RegExpError::describe(RegExpError::PatternTooComplex)));
 }
 
 void tst_RegExp::capturesKeptFromEarlierRepetition()
