@@ -38,8 +38,7 @@ int DocumentCommands::QuerySaveChanges()
         + QStringLiteral("' file has changed.\r\nDo you want to save the changes?");
     switch (mMessages.show(question, MessageButtons::YesNoCancel, MessageIcon::Question)) {
     case MessageAnswer::Yes:
-        Save();
-        return GoOn;
+        return Save() == SaveOutcome::Failed ? Cancelled : GoOn;
     case MessageAnswer::No:
         return GoOn;
     default:
@@ -81,34 +80,35 @@ bool DocumentCommands::Load(const QString& sFile)
     return true;
 }
 
-void DocumentCommands::Save()
+DocumentCommands::SaveOutcome DocumentCommands::Save()
 {
-    if (mWindow.fileName() == kUntitled) {
-        SaveAs();
-        return;
-    }
+    if (mWindow.fileName() == kUntitled)
+        return SaveAs();
     // The file must still be there: a file deleted or moved away since it was opened is
     // an error, not a new file.
-    if (write(mWindow.fileName(), FileBytes::Target::ExistingOnly))
-        mWindow.setDirty(false);
+    if (!write(mWindow.fileName(), FileBytes::Target::ExistingOnly))
+        return SaveOutcome::Failed;
+    mWindow.setDirty(false);
+    return SaveOutcome::Saved;
 }
 
-void DocumentCommands::SaveAs()
+DocumentCommands::SaveOutcome DocumentCommands::SaveAs()
 {
     const QString path = CommonDialog::ShowSave(mDialogs, QString(), QString(), kSaveFilter,
                                                 OFN_PATHMUSTEXIST | OFN_EXPLORER);
     if (path.isEmpty())
-        return;
+        return SaveOutcome::Declined;
     if (Tools::FileExists(path)
         && mMessages.show(QStringLiteral("Overwrite existing file?"), MessageButtons::OkCancel,
                           MessageIcon::Question)
             != MessageAnswer::Ok)
-        return;
+        return SaveOutcome::Declined;
     if (!write(path, FileBytes::Target::NewOrExisting))
-        return;
+        return SaveOutcome::Failed;
     mWindow.setFileName(path);
     mWindow.setDirty(false);
     mWindow.RefreshCaption();
+    return SaveOutcome::Saved;
 }
 
 void DocumentCommands::Drop(const QMimeData& Data)

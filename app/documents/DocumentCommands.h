@@ -20,21 +20,25 @@ class DocumentCommands {
 public:
     /// What `QuerySaveChanges` returns.
     enum SaveAnswer : int { GoOn = 1, Cancelled = 2 };
+    /// How a Save or Save As ended: written, given up by the user in a dialog or prompt,
+    /// or stopped by a file error.
+    enum class SaveOutcome { Saved, Declined, Failed };
 
     /// `window`, `messages` and `dialogs` must outlive the commands.
     DocumentCommands(IDocumentWindow& window, IMessageBox& messages, IFileDialog& dialogs);
 
-    /// Offers to save a changed document. `Cancelled` when the user cancelled, so the
-    /// caller gives up what it was about to do; `GoOn` otherwise, whatever became of
-    /// a save the user asked for.
+    /// Offers to save a changed document. `Cancelled` when the user cancelled, or when
+    /// the save the user asked for failed with a file error, so the caller gives up what
+    /// it was about to do and the changes are not lost; `GoOn` otherwise, also when the
+    /// user declined the Save As dialog or the overwrite prompt.
     int QuerySaveChanges();
 
     void New();
     void Open();
     /// Writes the document over its file, which must still exist; an unnamed document
     /// goes to Save As.
-    void Save();
-    void SaveAs();
+    SaveOutcome Save();
+    SaveOutcome SaveAs();
     /// Takes files or text dropped on the document: the first local file of a file list
     /// is loaded when it names an existing file; plain text becomes a new unnamed,
     /// unchanged document.

@@ -47,6 +47,7 @@ private slots:
     void historyIsWrittenMostRecentFirst();
     void closing_data();
     void closing();
+    void closingAfterAFailedSaveKeepsTheWindow();
     void helpAboutShowsOneWindow();
     void exitCommand_data();
     void exitCommand();
@@ -188,6 +189,24 @@ void TestWindowStartup::closing_data()
     QTest::newRow("Cancel keeps the window and writes no option") << true << MessageAnswer::Cancel << false;
     QTest::newRow("No writes the options") << true << MessageAnswer::No << true;
     QTest::newRow("Yes then cancelled Save As writes the options") << true << MessageAnswer::Yes << true;
+}
+
+// The window used to close after a save that failed, and the unsaved text was gone.
+void TestWindowStartup::closingAfterAFailedSaveKeepsTheWindow()
+{
+    QVERIFY(f->openWindow());
+    QVERIFY(f->store(u"notes.txt"_s, "notes"));
+    f->window->LoadDocument(f->path(u"notes.txt"_s));
+    f->type(u"precious "_s);
+    QVERIFY(QFile::remove(f->path(u"notes.txt"_s)));
+    f->messages.answers = {MessageAnswer::Yes};
+
+    QVERIFY(!f->window->close());
+
+    QCOMPARE(f->messages.texts().last(), u"No such file or directory 2"_s);
+    QVERIFY(f->window->isVisible());
+    QVERIFY(f->document()->Text().startsWith(u"precious "_s));
+    QCOMPARE(stored(u"Pattern"_s), kMissing);
 }
 
 void TestWindowStartup::closing()

@@ -66,6 +66,8 @@ private slots:
     void promptOnlyForChangedDocument_data();
     void promptOnlyForChangedDocument();
     void promptYesOnUnnamedThenCancelledSaveAsGoesOn();
+    void promptYesWithFailingSaveKeepsTheChanges_data();
+    void promptYesWithFailingSaveKeepsTheChanges();
     void newDocument_data();
     void newDocument();
     void openShowsTheOpenDialog();
@@ -152,6 +154,39 @@ void TestDocumentCommands::promptYesOnUnnamedThenCancelledSaveAsGoesOn()
     QCOMPARE(mMessages->texts(), QStringList{kPrompt.arg(u"Untitled"_s)});
     QCOMPARE(mDialogs->requests.size(), 1);
     QVERIFY(mDialogs->requests.first().save);
+}
+
+void TestDocumentCommands::promptYesWithFailingSaveKeepsTheChanges_data()
+{
+    QTest::addColumn<bool>("named");
+    QTest::addColumn<QString>("error");
+
+    QTest::newRow("named file vanished") << true << u"No such file or directory 2"_s;
+    QTest::newRow("Save As onto a folder") << false << u"Is a directory 21"_s;
+}
+
+// Going on after a failed save would throw the only copy of the text away.
+void TestDocumentCommands::promptYesWithFailingSaveKeepsTheChanges()
+{
+    QFETCH(bool, named);
+    QFETCH(QString, error);
+
+    if (named) {
+        openNamed(u"notes.txt"_s, "old");
+        QVERIFY(QFile::remove(path(u"notes.txt"_s)));
+    } else {
+        QVERIFY(QDir(mDir->path()).mkdir(u"folder.txt"_s));
+        mDialogs->choose(path(u"folder.txt"_s));
+    }
+    mWindow->type(u"precious"_s);
+    mMessages->answers = {MessageAnswer::Yes};
+
+    mCommands->New();
+
+    QCOMPARE(mMessages->texts().size(), 2);
+    QCOMPARE(mMessages->texts().last(), error);
+    QVERIFY(mWindow->text.endsWith(u"precious"_s));
+    QCOMPARE(mWindow->dirty, true);
 }
 
 void TestDocumentCommands::newDocument_data()
