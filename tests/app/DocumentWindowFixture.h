@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CSettings.h"
+#include "FileContent.h"
 #include "MultiLineBox.h"
 #include "RecordingMessageBox.h"
 #include "ScriptedFileDialog.h"
@@ -11,7 +12,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -47,16 +47,8 @@ public:
 
     QString path(const QString& name) const { return mDir.filePath(name); }
 
-    bool store(const QString& name, const QByteArray& bytes) const
-    {
-        QFile file(path(name));
-        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-    }
-    QByteArray contentOf(const QString& name) const
-    {
-        QFile file(path(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-    }
+    bool store(const QString& name, const QByteArray& bytes) const { return FileContent::write(path(name), bytes); }
+    QByteArray contentOf(const QString& name) const { return FileContent::read(path(name)); }
 
     template <typename T>
     T* child(const char* name) const

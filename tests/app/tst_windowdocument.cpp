@@ -1,6 +1,7 @@
 #include "DocumentWindowFixture.h"
 
 #include <QDir>
+#include <QFile>
 #include <QDropEvent>
 #include <QMimeData>
 #include <QUrl>

@@ -1,6 +1,7 @@
 #include "DocumentWindowFixture.h"
 #include "frmHelp.h"
 
+#include <QFile>
 #include <QFrame>
 #include <QLabel>
 #include <QPointer>

@@ -1,5 +1,6 @@
 #include "DocumentCommands.h"
 #include "FakeDocumentWindow.h"
+#include "FileContent.h"
 #include "FileSizeLimit.h"
 #include "RecordingMessageBox.h"
 #include "ScriptedFileDialog.h"
@@ -18,18 +19,6 @@ namespace {
 const QString kPrompt = u"The text in the '%1' file has changed.\r\nDo you want to save the changes?"_s;
 const QStringList kOpenFilters{u"Text Files (*.txt)"_s, u"All Files (*)"_s};
 const QStringList kSaveFilters{u"Text (*.txt)"_s, u"All Files (*)"_s};
-
-QByteArray contentOf(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-bool store(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
 QMimeData* droppedFiles(const QStringList& paths)
 {
@@ -56,7 +45,7 @@ class TestDocumentCommands : public QObject {
     /// A named document holding `text`, loaded from a file that holds it too.
     void openNamed(const QString& name, const QByteArray& bytes)
     {
-        QVERIFY(store(path(name), bytes));
+        QVERIFY(FileContent::write(path(name), bytes));
         QVERIFY(mCommands->Load(path(name)));
     }
 
@@ -141,7 +130,7 @@ void TestDocumentCommands::promptOnlyForChangedDocument()
         QCOMPARE(box.icon, MessageIcon::Question);
         QCOMPARE(box.title, u"Sifta"_s);
     }
-    QCOMPARE(contentOf(path(u"notes.txt"_s)), file);
+    QCOMPARE(FileContent::read(path(u"notes.txt"_s)), file);
 }
 
 void TestDocumentCommands::promptYesOnUnnamedThenCancelledSaveAsGoesOn()
@@ -237,7 +226,7 @@ void TestDocumentCommands::openShowsTheOpenDialog()
 
 void TestDocumentCommands::openLoadsTheChosenFile()
 {
-    QVERIFY(store(path(u"notes.txt"_s), "first line\r\nsecond"));
+    QVERIFY(FileContent::write(path(u"notes.txt"_s), "first line\r\nsecond"));
     mWindow->type(u"typed"_s);
     mMessages->answers = {MessageAnswer::No};
     mDialogs->choose(path(u"notes.txt"_s));
@@ -254,7 +243,7 @@ void TestDocumentCommands::openLoadsTheChosenFile()
 
 void TestDocumentCommands::openKeepsAnExistingNameWithoutExtension()
 {
-    QVERIFY(store(path(u"README"_s), "read me"));
+    QVERIFY(FileContent::write(path(u"README"_s), "read me"));
     mDialogs->choose(path(u"README"_s), 1);
 
     mCommands->Open();
@@ -315,7 +304,7 @@ void TestDocumentCommands::saveWritesTheNamedFile()
 
     mCommands->Save();
 
-    QCOMPARE(contentOf(path(u"notes.txt"_s)), "short"_ba);
+    QCOMPARE(FileContent::read(path(u"notes.txt"_s)), "short"_ba);
     QCOMPARE(mWindow->dirty, false);
     QCOMPARE(mWindow->caption, u"notes.txt - Siftwell"_s);
     QCOMPARE(mDialogs->requests.size(), 0);
@@ -337,7 +326,7 @@ void TestDocumentCommands::saveOfVanishedFileIsAnError()
 
     mDialogs->choose(path(u"notes.txt"_s));
     mCommands->SaveAs();
-    QCOMPARE(contentOf(path(u"notes.txt"_s)), "old new"_ba);
+    QCOMPARE(FileContent::read(path(u"notes.txt"_s)), "old new"_ba);
     QCOMPARE(mWindow->dirty, false);
 }
 
@@ -352,7 +341,7 @@ void TestDocumentCommands::failedSaveKeepsTheOldFile()
     }
 
     QCOMPARE(mMessages->texts(), QStringList{u"File too large 27"_s});
-    QCOMPARE(contentOf(path(u"notes.txt"_s)), "the old content"_ba);
+    QCOMPARE(FileContent::read(path(u"notes.txt"_s)), "the old content"_ba);
     QCOMPARE(QDir(mDir->path()).entryList(QDir::Files | QDir::Hidden), QStringList{u"notes.txt"_s});
     QCOMPARE(mWindow->dirty, true);
 }
@@ -386,7 +375,7 @@ void TestDocumentCommands::saveAsAddsTheFilterExtension()
     mCommands->SaveAs();
 
     QCOMPARE(mWindow->name, path(saved));
-    QCOMPARE(contentOf(path(saved)), "text"_ba);
+    QCOMPARE(FileContent::read(path(saved)), "text"_ba);
     QCOMPARE(mWindow->caption, saved + u" - Siftwell"_s);
 }
 
@@ -404,7 +393,7 @@ void TestDocumentCommands::saveAsOverwrite()
     QFETCH(MessageAnswer, answer);
     QFETCH(QByteArray, file);
 
-    QVERIFY(store(path(u"other.txt"_s), "existing"));
+    QVERIFY(FileContent::write(path(u"other.txt"_s), "existing"));
     mWindow->type(u"mine"_s);
     mDialogs->choose(path(u"other.txt"_s));
     mMessages->answers = {answer};
@@ -416,7 +405,7 @@ void TestDocumentCommands::saveAsOverwrite()
     QCOMPARE(box.text, u"Overwrite existing file?"_s);
     QCOMPARE(box.buttons, MessageButtons::OkCancel);
     QCOMPARE(box.icon, MessageIcon::Question);
-    QCOMPARE(contentOf(path(u"other.txt"_s)), file);
+    QCOMPARE(FileContent::read(path(u"other.txt"_s)), file);
     const bool saved = answer == MessageAnswer::Ok;
     QCOMPARE(mWindow->name, saved ? path(u"other.txt"_s) : u"Untitled"_s);
     QCOMPARE(mWindow->dirty, !saved);
@@ -444,8 +433,8 @@ void TestDocumentCommands::saveAsOfUnchangedDocumentRenamesIt()
     mCommands->SaveAs();
 
     QCOMPARE(mWindow->caption, u"copy.txt - Siftwell"_s);
-    QCOMPARE(contentOf(path(u"copy.txt"_s)), "text"_ba);
-    QCOMPARE(contentOf(path(u"notes.txt"_s)), "text"_ba);
+    QCOMPARE(FileContent::read(path(u"copy.txt"_s)), "text"_ba);
+    QCOMPARE(FileContent::read(path(u"notes.txt"_s)), "text"_ba);
 }
 
 void TestDocumentCommands::openAndSaveKeepEveryByte_data()
@@ -479,11 +468,11 @@ void TestDocumentCommands::openAndSaveKeepEveryByte()
     openNamed(u"file.bin"_s, bytes);
     mWindow->setDirty(true);
     mCommands->Save();
-    QCOMPARE(contentOf(path(u"file.bin"_s)), bytes);
+    QCOMPARE(FileContent::read(path(u"file.bin"_s)), bytes);
 
     mWindow->type(added);
     mCommands->Save();
-    QCOMPARE(contentOf(path(u"file.bin"_s)), bytes + addedBytes);
+    QCOMPARE(FileContent::read(path(u"file.bin"_s)), bytes + addedBytes);
     QCOMPARE(mMessages->shown.size(), 0);
 }
 
@@ -494,7 +483,7 @@ void TestDocumentCommands::characterOutsideTheCodePageIsSavedAsUtf8()
 
     mCommands->Save();
 
-    QCOMPARE(contentOf(path(u"latin.txt"_s)), "caf\xc3\xa9 \xe2\x9c\x93"_ba);
+    QCOMPARE(FileContent::read(path(u"latin.txt"_s)), "caf\xc3\xa9 \xe2\x9c\x93"_ba);
     QCOMPARE(mMessages->shown.size(), 1);
     QCOMPARE(mMessages->shown.first().text,
              Tools::ReplacedEncodingMessage(path(u"latin.txt"_s), TextEncoding::Windows1252));
@@ -519,8 +508,8 @@ void TestDocumentCommands::dropFiles()
     QFETCH(QStringList, dropped);
     QFETCH(QString, loaded);
 
-    QVERIFY(store(path(u"a.txt"_s), "file a"));
-    QVERIFY(store(path(u"b.txt"_s), "file b"));
+    QVERIFY(FileContent::write(path(u"a.txt"_s), "file a"));
+    QVERIFY(FileContent::write(path(u"b.txt"_s), "file b"));
     QVERIFY(QDir(mDir->path()).mkdir(u"folder"_s));
     mWindow->type(u"typed"_s);
     mMessages->answers = {MessageAnswer::No};
@@ -562,7 +551,7 @@ void TestDocumentCommands::dropText()
 
 void TestDocumentCommands::dropCancelledInPromptLooksAtNothing()
 {
-    QVERIFY(store(path(u"a.txt"_s), "file a"));
+    QVERIFY(FileContent::write(path(u"a.txt"_s), "file a"));
     mWindow->type(u"typed"_s);
     mMessages->answers = {MessageAnswer::Cancel};
     const std::unique_ptr<QMimeData> data(droppedFiles({path(u"a.txt"_s)}));
