@@ -16,6 +16,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QSettings>
+#include <QSignalBlocker>
 
 // Start-up and closing.
 

@@ -64,7 +64,6 @@ private slots:
     void openKeepsAnExistingNameWithoutExtension();
     void openOfMissingFileCreatesNothing();
     void openCancelledInPromptShowsNoDialog();
-    void saveOfUnnamedDocumentIsSaveAs();
     void saveWritesTheNamedFile();
     void saveOfVanishedFileIsAnError();
     void failedSaveKeepsTheOldFile();
@@ -80,7 +79,6 @@ private slots:
     void characterOutsideTheCodePageIsSavedAsUtf8();
     void dropFiles_data();
     void dropFiles();
-    void dropText();
     void dropCancelledInPromptLooksAtNothing();
 };
 
@@ -280,20 +278,6 @@ void TestDocumentCommands::openCancelledInPromptShowsNoDialog()
     mCommands->Open();
     QCOMPARE(mDialogs->requests.size(), 0);
     QCOMPARE(mWindow->text, u"kept"_s);
-}
-
-void TestDocumentCommands::saveOfUnnamedDocumentIsSaveAs()
-{
-    mWindow->type(u"draft"_s);
-    mDialogs->cancel();
-
-    mCommands->Save();
-
-    QCOMPARE(mDialogs->requests.size(), 1);
-    QVERIFY(mDialogs->requests.first().save);
-    QCOMPARE(mWindow->name, u"Untitled"_s);
-    QCOMPARE(mWindow->dirty, true);
-    QCOMPARE(mMessages->shown.size(), 0);
 }
 
 void TestDocumentCommands::saveWritesTheNamedFile()
@@ -531,22 +515,6 @@ void TestDocumentCommands::dropFiles()
         QCOMPARE(mWindow->name, path(loaded));
         QCOMPARE(mWindow->caption, loaded + u" - Siftwell"_s);
     }
-}
-
-void TestDocumentCommands::dropText()
-{
-    openNamed(u"notes.txt"_s, "old");
-    QMimeData data;
-    data.setText(u"dropped\ntext"_s);
-
-    mCommands->Drop(data);
-
-    QCOMPARE(mMessages->shown.size(), 0);
-    QCOMPARE(mWindow->text, u"dropped\ntext"_s);
-    QCOMPARE(mWindow->name, u"Untitled"_s);
-    QCOMPARE(mWindow->dirty, false);
-    QCOMPARE(mWindow->caption, u"Untitled - Siftwell"_s);
-    QCOMPARE(mCommands->format(), TextFormat{});
 }
 
 void TestDocumentCommands::dropCancelledInPromptLooksAtNothing()
