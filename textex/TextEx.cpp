@@ -121,8 +121,12 @@ void TextEx::setText(const QString& sValue)
     const long wrapMode = mBox->SendScintilla(Sci::SCI_GETWRAPMODE);
     mBox->SendScintilla(Sci::SCI_SETWRAPMODE, long(Sci::SC_WRAP_NONE));
     mBox->SendScintilla(Sci::SCI_SETUNDOCOLLECTION, 0L);
+    // The UTF-16 line index is built in one pass once the text is in: keeping it up to
+    // date line by line while a large text goes in takes far longer.
+    mBox->SendScintilla(Sci::SCI_RELEASELINECHARACTERINDEX, long(Sci::SC_LINECHARACTERINDEX_UTF16));
     mBox->SendScintilla(Sci::SCI_CLEARALL);
     mBox->SendScintilla(Sci::SCI_APPENDTEXT, static_cast<unsigned long>(bytes.size()), bytes.constData());
+    mBox->SendScintilla(Sci::SCI_ALLOCATELINECHARACTERINDEX, long(Sci::SC_LINECHARACTERINDEX_UTF16));
     mBox->SendScintilla(Sci::SCI_EMPTYUNDOBUFFER);
     mBox->SendScintilla(Sci::SCI_SETUNDOCOLLECTION, 1L);
     mBox->SendScintilla(Sci::SCI_SETWRAPMODE, wrapMode);
