@@ -190,7 +190,7 @@ std::optional<char16_t> controlEscape(char16_t letter)
 /// One parse of the pattern, emitting PCRE2 syntax as it goes.
 class Translator {
 public:
-    static constexpr int kMaxGroupDepth = 250;
+    static constexpr int kMaxGroupDepth = 100;
 
     Translator(const QString& pattern, bool ignoreCase, bool multiline, int totalGroups)
         : p(pattern), mIgnoreCase(ignoreCase), mMultiline(multiline), mTotalGroups(totalGroups)
@@ -406,8 +406,8 @@ private:
             opener = QStringLiteral("(");
             ++pos;
         }
-        // The parser recurses once per level of nesting, so a limit keeps a hostile pattern
-        // from overflowing the stack; PCRE2 refuses nesting this deep anyway.
+        // The parser recurses once per level of nesting, with character sets of 8 KB on the
+        // stack, so a limit far beyond real patterns keeps a hostile one from overflowing it.
         if (mGroupDepth == kMaxGroupDepth)
             return fail(RegExpError::PatternTooComplex, open);
         QString enclosing = std::exchange(mOut, QString());
