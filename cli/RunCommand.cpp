@@ -8,7 +8,9 @@ namespace {
 
 void writeBytes(std::FILE* stream, QByteArrayView bytes)
 {
-    std::fwrite(bytes.data(), 1, std::size_t(bytes.size()), stream);
+    // An empty view may have no data pointer, which fwrite must not be given.
+    if (!bytes.isEmpty())
+        std::fwrite(bytes.data(), 1, std::size_t(bytes.size()), stream);
 }
 
 void writeLine(std::FILE* stream, const QString& text)
