@@ -2,13 +2,13 @@
 
 #include "IniFile.h"
 
+#include <QSettings>
 #include <QString>
 #include <QVariant>
 
 #include <memory>
 
 class IMessageBox;
-class QSettings;
 
 /// The store of the program's remembered options: named text values kept either in
 /// Settings.ini in the program's folder or in the per-user settings area ("registry"),
