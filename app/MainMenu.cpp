@@ -77,6 +77,8 @@ MainMenu buildMainMenu(QMenuBar* bar)
     m.mnuFormatWordWrap = addCheckItem(format, "mnuFormatWordWrap", QStringLiteral("&Wordwrap"), true);
     m.mnuFormatProportionalFont =
         addCheckItem(format, "mnuFormatProportionalFont", QStringLiteral("&Proportional Font"), false);
+    m.mnuFormatHighlightMatches =
+        addCheckItem(format, "mnuFormatHighlightMatches", QStringLiteral("&Highlight Matches"), true);
 
     QMenu* options = addMenu(bar, "mnuOptions", QStringLiteral("&Options"));
     m.mnuOptionsShowSyntax = addCheckItem(options, "mnuOptionsShowSyntax", QStringLiteral("&Show Syntax"), true);

@@ -16,6 +16,7 @@ struct MainMenu {
     QAction* mnuEditSelectAll = nullptr;
     QAction* mnuFormatWordWrap = nullptr;
     QAction* mnuFormatProportionalFont = nullptr;
+    QAction* mnuFormatHighlightMatches = nullptr;
     QAction* mnuOptionsShowSyntax = nullptr;
     QAction* mnuOptionsSaveToINI = nullptr;
     QAction* mnuOptionsSaveToRegistry = nullptr;
@@ -24,5 +25,5 @@ struct MainMenu {
 
 /// Fills `bar` with the File, Edit, Format, Options and Help menus, with their captions,
 /// shortcut keys (Cut, Copy and Paste also answer to the platform's other keys for them) and the check marks they have before any option is applied: word wrap
-/// on, proportional font off, syntax pane shown, settings in the INI file.
+/// on, proportional font off, matches highlighted, syntax pane shown, settings in the INI file.
 MainMenu buildMainMenu(QMenuBar* bar);

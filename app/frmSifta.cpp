@@ -56,6 +56,7 @@ frmSifta::frmSifta(IMessageBox& messages, CSettings& settings, IFileDialog* dial
            pixelsY(kDesignInnerHeight) + menuBar()->sizeHint().height());
     Form_Resize();
 
+    connectLive();
     Form_Load();
     mControls.cboPattern->setFocus();
 }
@@ -98,6 +99,7 @@ void frmSifta::connectCommands()
     command(mMenu.mnuEditSelectAll, &frmSifta::mnuEditSelectAll_Click);
     command(mMenu.mnuFormatWordWrap, &frmSifta::mnuFormatWordWrap_Click);
     command(mMenu.mnuFormatProportionalFont, &frmSifta::mnuFormatProportionalFont_Click);
+    command(mMenu.mnuFormatHighlightMatches, &frmSifta::mnuFormatHighlightMatches_Click);
     command(mMenu.mnuOptionsShowSyntax, &frmSifta::mnuOptionsShowSyntax_Click);
     command(mMenu.mnuOptionsSaveToINI, &frmSifta::mnuOptionsSaveToINI_Click);
     command(mMenu.mnuOptionsSaveToRegistry, &frmSifta::mnuOptionsSaveToRegistry_Click);

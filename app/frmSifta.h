@@ -12,8 +12,12 @@
 
 #include <memory>
 
+class BusyRunner;
 class CSettings;
 class IFileDialog;
+class LiveSearch;
+class MatchHighlighter;
+class PatternFeedback;
 class IMessageBox;
 class KeyPreview;
 class QMimeData;
@@ -51,6 +55,9 @@ public:
     /// The Search Text shows "Lucida Sans" (true) or "Lucida Console" (false), keeping its size.
     bool ProportionalFont() const;
     void setProportionalFont(bool bValue);
+    /// Every match of the pattern is marked in the Search Text while the user types.
+    bool HighlightMatches() const;
+    void setHighlightMatches(bool bValue);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -99,6 +106,12 @@ private:
     QString replaceWithText() const;
     void showNoMatches();
 
+    // Live matching and long operations.
+    void connectLive();
+    /// Hands the pattern and the case option to the live matching.
+    void updateLiveSearch();
+    void mnuFormatHighlightMatches_Click();
+
     // Keyboard and caret status.
     void Form_KeyPress(int& KeyAscii);
     void UpdateCursorLabel();
@@ -134,6 +147,12 @@ private:
     UndoText mUndoText;
     QString mFileName = kUntitled;
     bool mDirty = false;
+    /// Set by FindMatch when the user cancelled the search; no message follows then.
+    bool mSearchCancelled = false;
+    LiveSearch* mLive = nullptr;
+    MatchHighlighter* mHighlighter = nullptr;
+    PatternFeedback* mPatternFeedback = nullptr;
+    BusyRunner* mBusy = nullptr;
     std::unique_ptr<QtFileDialog> mOwnFileDialog;
     DocumentCommands mDocumentCommands;
 };

@@ -4,6 +4,7 @@
 #include "frmSifta.h"
 
 #include "CSettings.h"
+#include "HighlightOption.h"
 #include "MultiLineBox.h"
 #include "RememberedOptions.h"
 #include "TextEx.h"
@@ -38,6 +39,7 @@ void frmSifta::Form_Load()
     setProportionalFont(options.proportionalFont);
     markSettingsLocation(mSettings.SaveToINI());
     setShowSyntax(options.showSyntax);
+    setHighlightMatches(readHighlightMatches(mSettings));
     mControls.lblMatchNo->clear();
     // Applying word wrap can switch the inner box of the Search Text and so mark the
     // document changed; the new document starts unchanged.
@@ -76,6 +78,7 @@ void frmSifta::SaveOptions()
     options.proportionalFont = ProportionalFont();
     options.showSyntax = mMenu.mnuOptionsShowSyntax->isChecked();
     writeRememberedOptions(mSettings, options);
+    writeHighlightMatches(mSettings, HighlightMatches());
 }
 
 // Document state.

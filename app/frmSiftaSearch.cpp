@@ -2,6 +2,7 @@
 
 #include "frmSifta.h"
 
+#include "BusyRunner.h"
 #include "LineBreaks.h"
 #include "MessageBox.h"
 #include "MultiLineBox.h"
@@ -22,13 +23,13 @@ void frmSifta::showNoMatches()
 
 void frmSifta::cmdFind_Click()
 {
-    if (!FindMatch(false))
+    if (!FindMatch(false) && !mSearchCancelled)
         showNoMatches();
 }
 
 void frmSifta::cmdFindPrev_Click()
 {
-    if (!FindMatch(true))
+    if (!FindMatch(true) && !mSearchCancelled)
         showNoMatches();
 }
 
@@ -37,10 +38,22 @@ bool frmSifta::FindMatch(bool Backward)
     AddPatternToHistory();
 
     TextEx* document = mControls.txtDocument;
-    const SearchOutcome outcome =
-        findMatch(mExpression, mControls.cboPattern->currentText(),
-                  mControls.chkIgnoreCase->checkState() == Qt::Checked, document->Text(),
-                  document->SelStart(), document->SelLength(), Backward);
+    const QString pattern = mControls.cboPattern->currentText();
+    const bool ignoreCase = mControls.chkIgnoreCase->checkState() == Qt::Checked;
+    applySearchOptions(mExpression, pattern, ignoreCase);
+    // Compiled here, so that the copy that searches on another thread shares the compiled
+    // form and the next search with the same pattern does not compile it again.
+    (void)mExpression.Compile();
+    const std::optional<SearchOutcome> searched = mBusy->run<SearchOutcome>(
+        QStringLiteral("Searching..."),
+        [expression = mExpression, pattern, ignoreCase, text = document->Text(), selStart = document->SelStart(),
+         selLength = document->SelLength(), Backward](const std::atomic_bool& cancel) mutable {
+            return findMatch(expression, pattern, ignoreCase, text, selStart, selLength, Backward, &cancel);
+        });
+    mSearchCancelled = !searched;
+    if (mSearchCancelled)
+        return false;
+    const SearchOutcome& outcome = *searched;
 
     if (const auto* error = std::get_if<RegExpError>(&outcome)) {
         mMessages.show(regExpErrorText(*error));
@@ -91,8 +104,8 @@ QString frmSifta::replaceWithText() const
 void frmSifta::cmdReplace_Click()
 {
     TextEx* document = mControls.txtDocument;
-    if (document->SelLength() == 0)
-        FindMatch(false);
+    if (document->SelLength() == 0 && !FindMatch(false) && mSearchCancelled)
+        return;
     if (document->SelLength() < 1) {
         showNoMatches();
         return;
@@ -122,13 +135,21 @@ void frmSifta::cmdReplaceAll_Click()
                        mControls.chkIgnoreCase->checkState() == Qt::Checked);
 
     TextEx* document = mControls.txtDocument;
-    mUndoText.remember(document->Text());
-    const RegExpResult<QString> result = mExpression.Replace(document->Text(), replacement);
-    if (!result) {
-        mMessages.show(regExpErrorText(result.error()));
+    const QString text = document->Text();
+    (void)mExpression.Compile();
+    const std::optional<RegExpResult<QString>> result = mBusy->run<RegExpResult<QString>>(
+        QStringLiteral("Replacing..."), [expression = mExpression, text, replacement](const std::atomic_bool& cancel) {
+            return expression.Replace(text, replacement, &cancel);
+        });
+    // A cancel leaves the text and the saved text as they were.
+    if (!result)
+        return;
+    mUndoText.remember(text);
+    if (!*result) {
+        mMessages.show(regExpErrorText(result->error()));
         return;
     }
-    document->setText(result.value());
+    document->setText(result->value());
 }
 
 void frmSifta::cmdUndo_Click()

@@ -23,6 +23,7 @@ class QThreadPool;
 /// still reported, which costs no search.
 class LiveSearch : public QObject {
     Q_OBJECT
+    Q_PROPERTY(bool busy READ isBusy)
 public:
     /// text reads the current text; it is called only when a run starts. Runs go to pool,
     /// which must outlive this object.
@@ -41,8 +42,10 @@ public:
 
     /// True while a change waits for its pause to end.
     bool isPending() const { return mPause.isActive(); }
+    /// True while a change waits for its pause or a run has not landed yet.
+    bool isBusy() const { return isPending() || mRunner.isRunning(); }
     /// Starts what waits for the pause at once.
-    void runPending();
+    Q_INVOKABLE void runPending();
 
     /// The matches of the last run that landed; empty while none applies to the text.
     const MatchCollection& matches() const { return mMatches; }

@@ -36,11 +36,11 @@ void applySearchOptions(RegExp& expression, const QString& pattern, bool ignoreC
 }
 
 SearchOutcome findMatch(RegExp& expression, const QString& pattern, bool ignoreCase, const QString& text,
-                        qsizetype selStart, qsizetype selLength, bool backward)
+                        qsizetype selStart, qsizetype selLength, bool backward, const std::atomic_bool* cancel)
 {
     const qsizetype start = searchStart(selStart, selLength, text.size(), backward);
     applySearchOptions(expression, pattern, ignoreCase);
-    const RegExpResult<MatchCollection> result = expression.Execute(text);
+    const RegExpResult<MatchCollection> result = expression.Execute(text, cancel);
     if (!result)
         return result.error();
     const MatchCollection& matches = result.value();

@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <atomic>
 #include <variant>
 
 /// Where a search starts: after the selection when searching forward, at its start when
@@ -35,8 +36,10 @@ using SearchOutcome = std::variant<FoundMatch, NoMatch, RegExpError>;
 
 /// Runs expression (with the given pattern and case option) over the whole text and picks
 /// the match that follows (or precedes, when backward) the selection, wrapping around.
+/// A raised cancel flag ends the search with RegExpError::Cancelled.
 SearchOutcome findMatch(RegExp& expression, const QString& pattern, bool ignoreCase, const QString& text,
-                        qsizetype selStart, qsizetype selLength, bool backward);
+                        qsizetype selStart, qsizetype selLength, bool backward,
+                        const std::atomic_bool* cancel = nullptr);
 
 /// "Match x of y", the numbers in plain decimal.
 QString matchLabelText(const FoundMatch& found);

@@ -1,0 +1,56 @@
+// Live matching in the main window: the matches of the pattern marked in the Search Text
+// while the user types, and the pattern box telling whether its pattern is valid.
+
+#include "frmSifta.h"
+
+#include "BusyRunner.h"
+#include "LiveSearch.h"
+#include "MatchHighlighter.h"
+#include "PatternFeedback.h"
+#include "TextEx.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QThreadPool>
+
+void frmSifta::connectLive()
+{
+    TextEx* document = mControls.txtDocument;
+    QThreadPool& pool = *QThreadPool::globalInstance();
+    mLive = new LiveSearch([document] { return document->Text(); }, pool, this);
+    mLive->setObjectName(QStringLiteral("liveSearch"));
+    mHighlighter = new MatchHighlighter(*document);
+    mPatternFeedback = new PatternFeedback(*mControls.cboPattern);
+    mBusy = new BusyRunner(*this, pool);
+
+    connect(mLive, &LiveSearch::matchesChanged, mHighlighter, &MatchHighlighter::setMatches);
+    connect(mLive, &LiveSearch::statusChanged, mPatternFeedback, &PatternFeedback::show);
+    connect(mControls.cboPattern, &QComboBox::editTextChanged, this, &frmSifta::updateLiveSearch);
+    connect(mControls.chkIgnoreCase, &QCheckBox::stateChanged, this, &frmSifta::updateLiveSearch);
+    connect(document, &TextEx::Change, mLive, &LiveSearch::textChanged);
+}
+
+void frmSifta::updateLiveSearch()
+{
+    mLive->setPattern(mControls.cboPattern->currentText());
+    mLive->setIgnoreCase(mControls.chkIgnoreCase->checkState() == Qt::Checked);
+}
+
+bool frmSifta::HighlightMatches() const
+{
+    return mMenu.mnuFormatHighlightMatches->isChecked();
+}
+
+void frmSifta::setHighlightMatches(bool bValue)
+{
+    // The pattern box may have been filled with its signals blocked (at start-up).
+    updateLiveSearch();
+    mLive->setEnabled(bValue);
+    mMenu.mnuFormatHighlightMatches->setChecked(bValue);
+}
+
+void frmSifta::mnuFormatHighlightMatches_Click()
+{
+    setHighlightMatches(!HighlightMatches());
+}
