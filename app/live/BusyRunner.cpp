@@ -54,16 +54,16 @@ bool BusyRunner::waitFor(const QFuture<void>& future, const QString& sLabel, std
     QTimer dialogTimer;
     dialogTimer.setSingleShot(true);
     connect(&dialogTimer, &QTimer::timeout, &loop, showDialog);
-    if (!future.isFinished()) {
-        if (mCursorDelay <= 0)
-            showCursor();
-        else
-            cursorTimer.start(mCursorDelay);
-        if (mDialogDelay <= 0)
-            showDialog();
-        else
-            dialogTimer.start(mDialogDelay);
-    }
+    // A delay of 0 shows the pointer or the dialog at once, even for work that has
+    // already ended, so that its Cancel can be pressed.
+    if (mCursorDelay <= 0)
+        showCursor();
+    else if (!future.isFinished())
+        cursorTimer.start(mCursorDelay);
+    if (mDialogDelay <= 0)
+        showDialog();
+    else if (!future.isFinished())
+        dialogTimer.start(mDialogDelay);
 
     while (!future.isFinished())
         loop.exec(dialog ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents);

@@ -25,7 +25,8 @@ public:
     /// the runner.
     BusyRunner(QWidget& window, QThreadPool& pool);
 
-    /// When the busy pointer and the progress dialog appear, in milliseconds after the start.
+    /// When the busy pointer and the progress dialog appear, in milliseconds after the
+    /// start; 0 shows them at once, also for work that ends at once.
     void setDelays(int cursorMsec, int dialogMsec);
 
     /// Runs work on the pool and returns its result, or nothing when the user pressed

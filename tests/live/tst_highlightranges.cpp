@@ -71,8 +71,8 @@ void tst_HighlightRanges::ranges_data()
         << "x*" << QStringLiteral("axxb") << qsizetype(0) << qsizetype(4) << qsizetype(1) << qsizetype(2)
         << std::vector<HighlightRange>{{0, 0, E}, {1, 2, S}, {3, 0, E}, {4, 0, E}};
     QTest::newRow("a zero-length selection never marks a zero-length match")
-        << "^" << QStringLiteral("a\r\nb") << qsizetype(0) << qsizetype(4) << qsizetype(3) << qsizetype(0)
-        << std::vector<HighlightRange>{{0, 0, E}, {3, 0, E}};
+        << "\\b" << QStringLiteral("a b") << qsizetype(0) << qsizetype(3) << qsizetype(2) << qsizetype(0)
+        << std::vector<HighlightRange>{{0, 0, E}, {1, 0, E}, {2, 0, E}, {3, 0, E}};
     QTest::newRow("no matches") << "z" << words << qsizetype(0) << qsizetype(8) << qsizetype(0) << qsizetype(0)
                                 << std::vector<HighlightRange>{};
     QTest::newRow("an empty range in the middle of a match")
