@@ -48,10 +48,10 @@ MatchHighlighter::MatchHighlighter(TextEx& document) : QObject(&document), mDocu
     mSelectedIndicator = defineIndicator(view, kSelectedColor, 60, 255, false);
     mMarkers = new EmptyMatchMarkers(view);
     connect(&view, &QsciScintillaBase::SCN_UPDATEUI, this, [this](int) {
-        refresh();
+        scheduleRefresh();
         mMarkers->update();
     });
-    connect(&view, &QsciScintillaBase::SCN_PAINTED, this, &MatchHighlighter::refresh);
+    connect(&view, &QsciScintillaBase::SCN_PAINTED, this, &MatchHighlighter::scheduleRefresh);
 }
 
 MatchHighlighter::~MatchHighlighter() = default;
@@ -87,6 +87,20 @@ std::pair<long, long> MatchHighlighter::styledByteRange() const
     from = characterStart(view, std::max(from, topLeft - kLongLineMargin));
     to = characterStart(view, std::min(to, bottomRight + kLongLineMargin));
     return {from, to};
+}
+
+void MatchHighlighter::scheduleRefresh()
+{
+    if (mRefreshQueued)
+        return;
+    mRefreshQueued = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            mRefreshQueued = false;
+            refresh();
+        },
+        Qt::QueuedConnection);
 }
 
 void MatchHighlighter::refresh()
@@ -125,12 +139,22 @@ void MatchHighlighter::clearIndicators()
     if (mShown.empty())
         return;
     QsciScintilla& view = editor();
-    // The styled range may have moved with edits since; clearing the whole text is as
-    // cheap for the editor, which keeps indicators as runs.
+    // The marks move with edits, so they are found where they are now: the editor keeps an
+    // indicator as runs, and only the marked runs are cleared. Clearing the whole text at
+    // once would have the editor wrap every line of it again.
     const long length = view.SendScintilla(Sci::SCI_GETLENGTH);
     for (const int indicator : {mMatchIndicator, mSelectedIndicator}) {
-        view.SendScintilla(Sci::SCI_SETINDICATORCURRENT, static_cast<unsigned long>(indicator));
-        view.SendScintilla(Sci::SCI_INDICATORCLEARRANGE, 0UL, length);
+        const auto number = static_cast<unsigned long>(indicator);
+        view.SendScintilla(Sci::SCI_SETINDICATORCURRENT, number);
+        long position = 0;
+        while (position < length) {
+            const long end = view.SendScintilla(Sci::SCI_INDICATOREND, number, position);
+            if (end <= position)
+                break;
+            if (view.SendScintilla(Sci::SCI_INDICATORVALUEAT, number, position) != 0)
+                view.SendScintilla(Sci::SCI_INDICATORCLEARRANGE, static_cast<unsigned long>(position), end - position);
+            position = end;
+        }
     }
     mShown.clear();
     mMarkers->setRanges(mShown);

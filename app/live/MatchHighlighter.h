@@ -33,10 +33,15 @@ public:
     int selectedIndicator() const { return mSelectedIndicator; }
 
     /// Styles the visible part again when it, the selection or the matches changed since
-    /// the last time; the view calls it by itself after scrolling and painting.
+    /// the last time; the view has it done by itself after scrolling and painting.
     void refresh();
 
 private:
+    /// Has refresh run from the event loop. The editor reports scrolling and painting while
+    /// it paints, and a mark changed during a paint would have it wrap every line below
+    /// the first one on screen again.
+    void scheduleRefresh();
+
     struct Styled {
         long fromByte = 0;
         long toByte = 0;
@@ -59,6 +64,7 @@ private:
     int mSelectedIndicator = -1;
     MatchCollection mMatches;
     quint64 mMatchesVersion = 0;
+    bool mRefreshQueued = false;
     Styled mStyled;
     std::vector<HighlightRange> mShown;
 };
