@@ -13,9 +13,13 @@
 namespace {
 
 // Line anchors: CR, LF and CR LF are each one line break, and neither anchor ever matches
-// between the CR and the LF of a pair. PCRE2's lookbehind sees the text before the start
-// offset, so these hold at every start position.
-constexpr auto kLineStart = u"(?<![^\\n\\r])(?!(?<=\\r)\\n)";
+// between the CR and the LF of a pair. The line start is PCRE2's own multiline '^' under the
+// CR/LF/CR LF newline convention, which matches after any CR or LF (also at the very end with
+// PCRE2_ALT_CIRCUMFLEX); the lookahead rules out the position inside a pair. Being PCRE2's
+// anchor, it lets the engine move straight from one line start to the next instead of trying
+// every position. PCRE2's lookbehind sees the text before the start offset, so both anchors
+// hold at every start position.
+constexpr auto kLineStart = u"^(?!(?<=\\r)\\n)";
 constexpr auto kLineEnd = u"(?![^\\n\\r])(?!(?<=\\r)\\n)";
 constexpr auto kTextStart = u"^";
 constexpr auto kTextEnd = u"\\z";
@@ -209,6 +213,8 @@ public:
         if (mPcreGroups != mGroups)
             result.groupMap = mGroupMap;
         result.caseless = mIgnoreCase;
+        result.lineStart = mLineStart;
+        result.lookahead = mLookahead;
         result.backReferences = mBackReferences;
         return result;
     }
@@ -328,6 +334,8 @@ private:
         case '^':
             ++pos;
             mOut += mMultiline ? kLineStart : kTextStart;
+            if (mMultiline)
+                mLineStart = true;
             return rejectQuantifier();
         case '$':
             ++pos;
@@ -396,6 +404,8 @@ private:
                 return fail(RegExpError::SyntaxError, open); // lookbehind, named, atomic, flags...
             opener = QStringView(u"(?") % QChar(kind);
             isLookahead = kind != ':';
+            if (kind == '=')
+                mLookahead = true;
             pos += 3;
         } else {
             const char16_t next = at(pos + 1);
@@ -701,6 +711,8 @@ private:
     int mGroups = 0;
     int mPcreGroups = 0;
     int mGroupDepth = 0;
+    bool mLineStart = false;
+    bool mLookahead = false;
     std::vector<int> mGroupMap{0};
     std::vector<bool> mClosed;
     std::vector<CaselessBackReference> mBackReferences;

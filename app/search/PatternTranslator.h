@@ -24,6 +24,13 @@ struct TranslatedPattern {
     std::vector<int> groupMap;
     /// Compile with PCRE2_CASELESS (folds ASCII letters; everything else is spelled out).
     bool caseless = false;
+    /// The pattern holds the multiline line-start anchor, PCRE2's '^': compile with
+    /// PCRE2_MULTILINE, PCRE2_ALT_CIRCUMFLEX and the newline convention PCRE2_NEWLINE_ANYCRLF.
+    /// The anchor's own lookahead spells out CR and LF, so PCRE2 never skips the position
+    /// between the CR and the LF of a pair when it moves on after a failed start.
+    bool lineStart = false;
+    /// The pattern holds a positive lookahead.
+    bool lookahead = false;
     /// Callout n (1-based) belongs to entry (n - 1) / 2; odd numbers guard, even ones check.
     std::vector<CaselessBackReference> backReferences;
 };

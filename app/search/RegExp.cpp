@@ -29,6 +29,9 @@ struct MatchDataDeleter {
 struct MatchContextDeleter {
     void operator()(pcre2_match_context* context) const { pcre2_match_context_free(context); }
 };
+struct CompileContextDeleter {
+    void operator()(pcre2_compile_context* context) const { pcre2_compile_context_free(context); }
+};
 struct JitStackDeleter {
     void operator()(pcre2_jit_stack* stack) const { pcre2_jit_stack_free(stack); }
 };
@@ -39,6 +42,27 @@ QString pcreMessage(int errorCode)
     const int length = pcre2_get_error_message(errorCode, buffer, std::size(buffer));
     return length < 0 ? QString::number(errorCode)
                       : QString::fromUtf16(reinterpret_cast<const char16_t*>(buffer), length);
+}
+
+/// Whether the compiled pattern may carry a wrong start-of-match hint. Some PCRE2 versions
+/// (10.42 among them) take the first character of a leading lookahead as the first code unit
+/// of every match even when the code unit every match requires is that same character, taken
+/// at the start of the match; the engine then looks for the required one only after the start
+/// and misses the match ((?=ab)x?a on "ab", or (?=ab)^a under Multiline).
+bool mayHaveWrongStartHint(const pcre2_code* code)
+{
+    uint32_t firstType = 0;
+    uint32_t lastType = 0;
+    pcre2_pattern_info(code, PCRE2_INFO_FIRSTCODETYPE, &firstType);
+    pcre2_pattern_info(code, PCRE2_INFO_LASTCODETYPE, &lastType);
+    if (firstType != 1 || lastType != 1)
+        return false;
+    uint32_t first = 0;
+    uint32_t last = 0;
+    pcre2_pattern_info(code, PCRE2_INFO_FIRSTCODEUNIT, &first);
+    pcre2_pattern_info(code, PCRE2_INFO_LASTCODEUNIT, &last);
+    auto fold = [](uint32_t c) { return c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c; };
+    return fold(first) == fold(last);
 }
 
 } // namespace
@@ -71,11 +95,31 @@ std::shared_ptr<const CompiledPattern> compilePattern(const QString& pattern, bo
     uint32_t options = PCRE2_MATCH_UNSET_BACKREF;
     if (compiled->translated.caseless)
         options |= PCRE2_CASELESS;
+    std::unique_ptr<pcre2_compile_context, CompileContextDeleter> context;
+    if (compiled->translated.lineStart) {
+        // Only for patterns with the line-start anchor: under this convention PCRE2 moves on
+        // over a whole CR LF after a failed start unless the pattern spells out CR or LF,
+        // which the anchor does.
+        options |= PCRE2_MULTILINE | PCRE2_ALT_CIRCUMFLEX;
+        context.reset(pcre2_compile_context_create(nullptr));
+        Q_CHECK_PTR(context.get());
+        pcre2_set_newline(context.get(), PCRE2_NEWLINE_ANYCRLF);
+    }
     int errorCode = 0;
     PCRE2_SIZE errorOffset = 0;
-    compiled->code.reset(pcre2_compile(reinterpret_cast<PCRE2_SPTR>(source.utf16()),
-                                       PCRE2_SIZE(source.size()), options, &errorCode,
-                                       &errorOffset, nullptr));
+    auto compile = [&] {
+        compiled->code.reset(pcre2_compile(reinterpret_cast<PCRE2_SPTR>(source.utf16()),
+                                           PCRE2_SIZE(source.size()), options, &errorCode,
+                                           &errorOffset, context.get()));
+    };
+    compile();
+    if (compiled->code && compiled->translated.lookahead
+        && mayHaveWrongStartHint(compiled->code.get())) {
+        // Without the start-of-match optimizations every position is tried, which is slower
+        // but right; only patterns with a lookahead get here.
+        options |= PCRE2_NO_START_OPTIMIZE;
+        compile();
+    }
     if (!compiled->code) {
         // The translator accepts only this flavour's syntax, so what PCRE2 still rejects is a
         // limit of the engine, such as a repeat count above 65535.
@@ -121,7 +165,7 @@ int caselessBackReferenceCallout(pcre2_callout_block* block, void* data)
 /// One search over one text: the match data, match context and JIT stack it needs.
 class Matcher {
 public:
-    Matcher(const CompiledPattern& compiled, const QString& text)
+    Matcher(const CompiledPattern& compiled, const QString& text, bool useJit)
         : mCompiled(compiled),
           mSubject(reinterpret_cast<PCRE2_SPTR>(text.utf16())),
           mLength(PCRE2_SIZE(text.size())),
@@ -133,7 +177,7 @@ public:
         pcre2_set_match_limit(mContext.get(), kMatchLimit);
         pcre2_set_depth_limit(mContext.get(), kDepthLimit);
         pcre2_set_heap_limit(mContext.get(), kHeapLimitKiB);
-        if (compiled.jit) {
+        if (compiled.jit && useJit) {
             mJitStack.reset(pcre2_jit_stack_create(kJitStackStart, kJitStackMax, nullptr));
             if (mJitStack)
                 pcre2_jit_stack_assign(mContext.get(), nullptr, mJitStack.get());
@@ -148,7 +192,7 @@ public:
     int match(PCRE2_SIZE offset)
     {
         const pcre2_code* code = mCompiled.code.get();
-        if (mCompiled.jit && mJitStack) {
+        if (mJitStack) {
             const int rc = pcre2_jit_match(code, mSubject, mLength, offset, 0, mData.get(),
                                            mContext.get());
             if (rc != PCRE2_ERROR_JIT_STACKLIMIT)
@@ -205,10 +249,10 @@ void copyOffsets(const CompiledPattern& compiled, const PCRE2_SIZE* ovector, Off
 /// onMatch returns false to stop. Returns the error that ended the search, if any.
 template <typename OnMatch>
 std::optional<RegExpError> forEachMatch(const CompiledPattern& compiled, const QString& text,
-                                        bool global, const std::atomic_bool* cancel,
-                                        OnMatch onMatch)
+                                        bool global, bool useJit,
+                                        const std::atomic_bool* cancel, OnMatch onMatch)
 {
-    Matcher matcher(compiled, text);
+    Matcher matcher(compiled, text, useJit);
     PCRE2_SIZE offset = 0;
     while (offset <= matcher.length()) {
         if (cancel && cancel->load(std::memory_order_relaxed))
@@ -278,6 +322,10 @@ void RegExp::setMaxResultLength(qsizetype length) { mMaxResultLength = length; }
 
 int RegExp::compileCount() const { return mCompileCount; }
 
+bool RegExp::jitEnabled() const { return mJitEnabled; }
+
+void RegExp::setJitEnabled(bool enabled) { mJitEnabled = enabled; }
+
 const CompiledPattern& RegExp::compiled() const
 {
     if (!mCompiled) {
@@ -310,7 +358,7 @@ RegExpResult<MatchCollection> RegExp::Execute(const QString& text,
     data->text = text;
     data->groupCount = pattern.translated.groupCount;
     const qsizetype stride = data->stride();
-    const auto error = forEachMatch(pattern, text, mGlobal, cancel, [&](const PCRE2_SIZE* ovector) {
+    const auto error = forEachMatch(pattern, text, mGlobal, mJitEnabled, cancel, [&](const PCRE2_SIZE* ovector) {
         copyOffsets(pattern, ovector, data->offsets.extend(stride));
         return true;
     });
@@ -330,7 +378,7 @@ RegExpResult<QString> RegExp::Replace(const QString& text, const QString& replac
     qsizetype copied = 0; // text before this position is in result
     bool tooLong = false;
     std::vector<qsizetype> offsets(2 * (std::size_t(pattern.translated.groupCount) + 1));
-    const auto error = forEachMatch(pattern, text, mGlobal, cancel, [&](const PCRE2_SIZE* ovector) {
+    const auto error = forEachMatch(pattern, text, mGlobal, mJitEnabled, cancel, [&](const PCRE2_SIZE* ovector) {
         copyOffsets(pattern, ovector, offsets.data());
         if (copied == 0 && result.isEmpty())
             result.reserve(text.size());

@@ -50,6 +50,10 @@ public:
     int GroupCount() const;
     /// How many times this object has compiled a pattern (a diagnostic for tests).
     int compileCount() const;
+    /// Whether matching may use PCRE2's JIT; when off, every match runs in the interpreter,
+    /// as a match does when the JIT stack runs out (a diagnostic for tests). On by default.
+    bool jitEnabled() const;
+    void setJitEnabled(bool enabled);
 
     /// Every match of the pattern in text (only the first unless Global), in text order.
     /// The cancel flag is checked between matches; a cancelled run returns
@@ -71,6 +75,7 @@ private:
     bool mIgnoreCase = false;
     bool mGlobal = false;
     bool mMultiline = false;
+    bool mJitEnabled = true;
     qsizetype mMaxResultLength = INT32_MAX;
     mutable std::shared_ptr<const CompiledPattern> mCompiled;
     mutable int mCompileCount = 0;
