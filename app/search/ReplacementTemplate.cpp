@@ -1,5 +1,7 @@
 #include "ReplacementTemplate.h"
 
+#include <cstring>
+
 namespace {
 
 bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
@@ -109,4 +111,15 @@ qsizetype ReplacementTemplate::expandedLength(const QString& subject, Offsets of
 void ReplacementTemplate::expand(QString& out, const QString& subject, Offsets offsets) const
 {
     forEachPart(subject, offsets, [&](QStringView part) { out += part; });
+}
+
+char16_t* ReplacementTemplate::expandTo(char16_t* out, const QString& subject, Offsets offsets) const
+{
+    forEachPart(subject, offsets, [&](QStringView part) {
+        if (part.isEmpty())
+            return;
+        std::memcpy(out, part.utf16(), std::size_t(part.size()) * sizeof(char16_t));
+        out += part.size();
+    });
+    return out;
 }

@@ -24,6 +24,9 @@ public:
     qsizetype expandedLength(const QString& subject, Offsets offsets) const;
     /// Appends the expansion for one match to out.
     void expand(QString& out, const QString& subject, Offsets offsets) const;
+    /// Writes the expansion for one match at out, which has room for expandedLength() code
+    /// units, and returns the end of what it wrote.
+    char16_t* expandTo(char16_t* out, const QString& subject, Offsets offsets) const;
 
     /// True when the replacement uses no sequence at all: every match becomes the same text.
     bool isLiteral() const;

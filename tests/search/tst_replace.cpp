@@ -9,6 +9,7 @@ class tst_Replace : public QObject {
 private slots:
     void replace_data();
     void replace();
+    void resultGrowsPastTheTextLength();
     void noMatchGivesTextBack();
     void resultLengthGuard();
 };
@@ -57,6 +58,15 @@ void tst_Replace::replace_data()
     QTest::newRow("text end without Multiline") << s(u"$") << "g" << s(u"a\r\n") << s(u"<") << s(u"a\r\n<");
     QTest::newRow("line breaks in the replacement") << s(u" ") << "g" << s(u"a b") << s(u"\r\n")
                                                     << s(u"a\r\nb");
+    QTest::newRow("line starts on CR text") << s(u"^") << "gm" << s(u"a\rb\r") << s(u">") << s(u">a\r>b\r>");
+    QTest::newRow("lines holding a word") << s(u"^.*river.*$") << "gm" << s(u"a river\r\nno\rriver b\nx")
+                                          << s(u"#") << s(u"#\r\nno\r#\nx");
+    QTest::newRow("replacements longer than the text") << s(u"a") << "g" << s(u"xaax") << s(u"0123456789")
+                                                       << s(u"x01234567890123456789x");
+    QTest::newRow("replacement longer than the text at the start") << s(u"^") << "" << s(u"a")
+                                                                   << s(u"0123456789") << s(u"0123456789a");
+    QTest::newRow("match removed at the end") << s(u"b$") << "g" << s(u"aab") << s(u"") << s(u"aa");
+    QTest::newRow("whole text removed") << s(u"[\\s\\S]+") << "g" << s(u"abc") << s(u"") << s(u"");
 }
 
 void tst_Replace::replace()
@@ -73,6 +83,26 @@ void tst_Replace::replace()
     const auto result = re.Replace(text, replacement);
     QVERIFY2(result, result ? "" : qPrintable(result.error().Description));
     QCOMPARE(result.value(), expected);
+    re.setJitEnabled(false);
+    const auto interpreted = re.Replace(text, replacement);
+    QVERIFY(interpreted);
+    QCOMPARE(interpreted.value(), expected);
+}
+
+void tst_Replace::resultGrowsPastTheTextLength()
+{
+    // Every code unit becomes three, so the room reserved for a result as long as the text
+    // must grow several times while the matches are replaced.
+    const QString text = QString(5000, u'a') + u'\n' + QString(5000, u'b');
+    RegExp re(u"[ab]"_qs);
+    re.setGlobal(true);
+    const auto result = re.Replace(text, u"<$&>"_qs);
+    QVERIFY(result);
+    QCOMPARE(result->size(), 3 * text.size() - 2);
+    QCOMPARE(result->left(6), u"<a><a>"_qs);
+    QCOMPARE(result->mid(3 * 5000, 4), u"\n<b>"_qs);
+    QCOMPARE(result->right(3), u"<b>"_qs);
+    QCOMPARE(result->count(u'<'), text.size() - 1);
 }
 
 void tst_Replace::noMatchGivesTextBack()

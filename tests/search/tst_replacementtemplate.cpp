@@ -64,6 +64,10 @@ void tst_ReplacementTemplate::expand()
     expansion.expand(out, subject, offsets);
     QCOMPARE(out, u'=' + expected);
     QCOMPARE(expansion.expandedLength(subject, offsets), expected.size());
+    QString written(expected.size() + 1, u'#');
+    char16_t* const begin = reinterpret_cast<char16_t*>(written.data());
+    QCOMPARE(expansion.expandTo(begin, subject, offsets) - begin, expected.size());
+    QCOMPARE(written, expected + u'#'); // nothing written past the expansion
     // In these rows a replacement expands to itself exactly when it holds no sequence.
     QCOMPARE(expansion.isLiteral(), expected == replacement);
 }
