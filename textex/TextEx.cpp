@@ -62,6 +62,11 @@ TextEx::TextEx(QWidget* parent)
 {
     installEditorAccessibility();
     mBox = new TextExBox(*this);
+    // The text is never styled: a document without style bytes spares a second buffer the
+    // size of the text, and the time to fill it when a large text goes in.
+    const long document = mBox->SendScintilla(Sci::SCI_CREATEDOCUMENT, 0UL, long(Sci::SC_DOCUMENTOPTION_STYLES_NONE));
+    mBox->SendScintilla(Sci::SCI_SETDOCPOINTER, 0UL, document);
+    mBox->SendScintilla(Sci::SCI_RELEASEDOCUMENT, 0UL, document);
     Utf16Positions::enable(*mBox);
     mBox->SendScintilla(Sci::SCI_SETEOLMODE, Sci::SC_EOL_CRLF);
     mBox->SendScintilla(Sci::SCI_SETPASTECONVERTENDINGS, 0L);
