@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test bench clean
+.PHONY: all deps configure build run test bench clean test-asan fuzz install
 
 all: build
 
@@ -32,5 +32,43 @@ test: build
 bench: build
 	./bench/run-all $(BUILD_DIR)
 
+# Every test under AddressSanitizer and UndefinedBehaviorSanitizer; any report fails its test.
+# A debug build, so that assertions hold too; -O1, line tables only and no benchmarks keep it
+# short. Leak checking is on.
+ASAN_DIR ?= build-asan
+SANITIZE_FLAGS = -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer
+
+test-asan: deps
+	cmake -S . -B $(ASAN_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DSIFTA_BUILD_BENCHMARKS=OFF \
+		-DCMAKE_CXX_FLAGS="-O1 $(SANITIZE_FLAGS)" -DCMAKE_CXX_FLAGS_DEBUG="-g1"
+	cmake --build $(ASAN_DIR) -j $(JOBS)
+	QT_QPA_PLATFORM=offscreen \
+	ASAN_OPTIONS="halt_on_error=1:detect_leaks=1" \
+	UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1" \
+		ctest --test-dir $(ASAN_DIR) --output-on-failure -j $(JOBS)
+
+# libFuzzer targets built with clang, each run for FUZZ_SECONDS one after the other:
+#   make fuzz FUZZ_SECONDS=600 FUZZ_TARGETS="codec ini"
+FUZZ_DIR ?= build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZ_TARGETS ?= codec ini replacement pattern
+
+fuzz: deps
+	cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DSIFTA_FUZZ=ON -DSIFTA_BUILD_BENCHMARKS=OFF \
+		-DCMAKE_CXX_COMPILER=clang++ \
+		-DCMAKE_CXX_FLAGS="-O1 -g $(SANITIZE_FLAGS) -fsanitize=fuzzer-no-link"
+	cmake --build $(FUZZ_DIR) -j $(JOBS) --target $(addprefix fuzz_,$(FUZZ_TARGETS))
+	./tests/fuzz/run-fuzzers $(FUZZ_DIR) $(FUZZ_SECONDS) $(FUZZ_TARGETS)
+
+# Installs under PREFIX, staged under DESTDIR when given:
+#   make install DESTDIR=/tmp/stage PREFIX=/usr
+# Unlike the other targets it installs no packages, so it needs no root rights of its own.
+PREFIX ?= /usr/local
+
+install:
+	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DCMAKE_INSTALL_PREFIX=$(PREFIX)
+	cmake --build $(BUILD_DIR) -j $(JOBS)
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD_DIR)
+
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(FUZZ_DIR)
