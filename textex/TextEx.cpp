@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QFontMetricsF>
 #include <QResizeEvent>
+#include <QStringEncoder>
 
 #include <cmath>
 #include <limits>
@@ -119,7 +120,13 @@ void TextEx::setText(const QString& sValue)
 {
     ChangeBatch batch(*this);
     batch.force();
-    const QByteArray bytes = sValue.toUtf8();
+    // The encoder notes a lone surrogate while it converts, which spares a second pass
+    // over the text; only then is it converted again, with "?" for the surrogate.
+    QStringEncoder encoder(QStringConverter::Utf8);
+    QByteArray bytes = encoder.encode(sValue);
+    const bool validUtf16 = !encoder.hasError();
+    if (!validUtf16)
+        bytes = sValue.toUtf8();
     // The old text is not kept for undo: writing Text starts a new history. Wrapping is
     // off while the text goes in, because the editor would otherwise lay out every line
     // at once; switched back on, it wraps lazily.
@@ -140,7 +147,7 @@ void TextEx::setText(const QString& sValue)
     mBox->SendScintilla(Sci::SCI_GOTOPOS, 0L);
     // A lone surrogate cannot be stored in UTF-8 and becomes "?"; the text is then
     // read back from the editor, so that Text always tells what the box holds.
-    mTextCacheValid = QStringView(sValue).isValidUtf16();
+    mTextCacheValid = validUtf16;
     mTextCache = mTextCacheValid ? sValue : QString();
     emit PropertyChanged(QStringLiteral("Text"));
 }
