@@ -7,10 +7,17 @@
 #define PCRE2_CODE_UNIT_WIDTH 16
 #include <pcre2.h>
 
+#include <QList>
 #include <QStringView>
 
 #include <algorithm>
+#include <array>
+#include <bit>
 #include <cstring>
+
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 #ifdef Q_OS_LINUX
 #include <sys/mman.h>
@@ -72,6 +79,113 @@ bool mayHaveWrongStartHint(const pcre2_code* code)
     return fold(first) == fold(last);
 }
 
+/// A pattern that is nothing but plain text alternatives ("apple|river|stone"), searched
+/// without PCRE2: a vector scan for places where the first code units of some alternative
+/// could stand (each of the first kPrefix code units one that some alternative has there),
+/// then a comparison of the alternatives at those places. The result is PCRE2's: the earliest
+/// place where one of them occurs, and there the first in pattern order.
+class LiteralAlternatives {
+public:
+    /// The alternatives of pattern, or nothing when the pattern is anything else or this
+    /// search would not pay: Ignore Case, an alternative shorter than kPrefix code units, or
+    /// more than kMaxCodeUnits different code units at one of those places.
+    static std::optional<LiteralAlternatives> of(const QString& pattern, bool ignoreCase)
+    {
+#ifndef __SSE2__
+        return std::nullopt; // without the vector scan PCRE2 is faster
+#endif
+        if (ignoreCase || !pattern.contains(u'|'))
+            return std::nullopt;
+        LiteralAlternatives result;
+        for (QStringView alternative : QStringView(pattern).split(u'|')) {
+            if (alternative.size() < kPrefix)
+                return std::nullopt;
+            for (QChar c : alternative)
+                if (QStringView(u"\\^$.?*+()[]{}").contains(c))
+                    return std::nullopt;
+            for (qsizetype i = 0; i < kPrefix; ++i)
+                if (!addDistinct(result.mCodeUnits[i], alternative[i].unicode()))
+                    return std::nullopt;
+            result.mAlternatives.push_back(alternative.toString());
+        }
+        return result;
+    }
+
+    /// The first match at or after from: its start and end, or false when there is none.
+    bool find(const char16_t* text, qsizetype length, qsizetype from, qsizetype& start,
+              qsizetype& end) const
+    {
+        qsizetype p = from;
+#ifdef __SSE2__
+        __m128i codeUnits[kPrefix][kMaxCodeUnits];
+        for (qsizetype i = 0; i < kPrefix; ++i)
+            for (std::size_t k = 0; k < mCodeUnits[i].size(); ++k)
+                codeUnits[i][k] = _mm_set1_epi16(short(mCodeUnits[i][k]));
+        // Eight places a round.
+        for (; p + 8 + kPrefix - 1 <= length; p += 8) {
+            __m128i possible = _mm_set1_epi16(-1);
+            for (qsizetype i = 0; i < kPrefix; ++i) {
+                const __m128i units = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + p + i));
+                __m128i found = _mm_cmpeq_epi16(units, codeUnits[i][0]);
+                for (std::size_t k = 1; k < mCodeUnits[i].size(); ++k)
+                    found = _mm_or_si128(found, _mm_cmpeq_epi16(units, codeUnits[i][k]));
+                possible = _mm_and_si128(possible, found);
+            }
+            // One bit a place: the low one of its code unit's two bytes.
+            unsigned candidates = unsigned(_mm_movemask_epi8(possible)) & 0x5555u;
+            while (candidates != 0) {
+                const qsizetype at = p + std::countr_zero(candidates) / 2;
+                if (matchAt(text, length, at, end)) {
+                    start = at;
+                    return true;
+                }
+                candidates &= candidates - 1;
+            }
+        }
+#endif
+        for (; p + kPrefix <= length; ++p) {
+            if (matchAt(text, length, p, end)) {
+                start = p;
+                return true;
+            }
+        }
+        return false;
+    }
+
+private:
+    static constexpr qsizetype kPrefix = 3;
+    static constexpr std::size_t kMaxCodeUnits = 8;
+
+    static bool addDistinct(std::vector<char16_t>& set, char16_t c)
+    {
+        if (std::find(set.begin(), set.end(), c) == set.end()) {
+            if (set.size() == kMaxCodeUnits)
+                return false;
+            set.push_back(c);
+        }
+        return true;
+    }
+
+    /// Whether an alternative starts at p, the first in pattern order; end is where it ends.
+    bool matchAt(const char16_t* text, qsizetype length, qsizetype p, qsizetype& end) const
+    {
+        for (const QString& alternative : mAlternatives) {
+            const qsizetype n = alternative.size();
+            const char16_t* units = reinterpret_cast<const char16_t*>(alternative.utf16());
+            if (n <= length - p && text[p] == units[0]
+                && std::memcmp(text + p, units, std::size_t(n) * sizeof(char16_t)) == 0) {
+                end = p + n;
+                return true;
+            }
+        }
+        return false;
+    }
+
+    std::vector<QString> mAlternatives;
+    /// The distinct code units the alternatives have at each of the first kPrefix places.
+    std::array<std::vector<char16_t>, kPrefix> mCodeUnits;
+};
+
 } // namespace
 
 /// The translated and compiled form of one pattern with its options; immutable once built.
@@ -80,6 +194,8 @@ struct CompiledPattern {
     TranslatedPattern translated;
     std::unique_ptr<pcre2_code, CodeDeleter> code;
     bool jit = false;
+    /// Set when the pattern is plain text alternatives, which are searched without PCRE2.
+    std::optional<LiteralAlternatives> literals;
 
     /// The PCRE2 group number of original group j (0 is the whole match).
     int pcreGroup(int j) const { return translated.groupMap.empty() ? j : translated.groupMap[j]; }
@@ -136,6 +252,7 @@ std::shared_ptr<const CompiledPattern> compilePattern(const QString& pattern, bo
         return compiled;
     }
     compiled->jit = pcre2_jit_compile(compiled->code.get(), PCRE2_JIT_COMPLETE) == 0;
+    compiled->literals = LiteralAlternatives::of(pattern, ignoreCase);
     return compiled;
 }
 
@@ -259,6 +376,23 @@ std::optional<RegExpError> forEachMatch(const CompiledPattern& compiled, const Q
                                         bool global, bool useJit,
                                         const std::atomic_bool* cancel, OnMatch onMatch)
 {
+    if (compiled.literals) {
+        const auto* subject = reinterpret_cast<const char16_t*>(text.utf16());
+        qsizetype from = 0;
+        qsizetype start = 0;
+        qsizetype end = 0;
+        for (;;) {
+            if (cancel && cancel->load(std::memory_order_relaxed))
+                return RegExpError::make(RegExpError::Cancelled);
+            if (!compiled.literals->find(subject, text.size(), from, start, end))
+                break;
+            const PCRE2_SIZE ovector[2] = {PCRE2_SIZE(start), PCRE2_SIZE(end)};
+            if (!onMatch(ovector) || !global)
+                break;
+            from = end; // never empty: no alternative is
+        }
+        return std::nullopt;
+    }
     Matcher matcher(compiled, text, useJit);
     PCRE2_SIZE offset = 0;
     while (offset <= matcher.length()) {

@@ -59,6 +59,7 @@ private slots:
     void cancelFlag();
     void compilesOnlyWhenPatternOrOptionsChange();
     void copiesSearchIndependently();
+    void plainAlternativesAgreeWithGroupedOnes();
 };
 
 void tst_RegExp::execute_data()
@@ -219,6 +220,20 @@ void tst_RegExp::execute_data()
     QTest::newRow("line starts with a case-insensitive back-reference")
         << s(u"^(\x00e9)\\1") << "gim" << s(u"\x00e9\x00c9\r\n\x00c9\x00e9x\r\x00e9\x00e9")
         << s(u"0:\x00e9\x00c9(\x00e9) 4:\x00c9\x00e9(\x00c9) 8:\x00e9\x00e9(\x00e9)");
+    QTest::newRow("plain alternatives: the earliest place wins") << s(u"stone|apple") << "g" << s(u"an apple, a stone")
+                                                               << s(u"3:apple 12:stone");
+    QTest::newRow("plain alternatives: the first in order wins at one place") << s(u"abc|abcd") << "g" << s(u"abcdabc")
+                                                                              << s(u"0:abc 4:abc");
+    QTest::newRow("plain alternatives: a longer one first") << s(u"abcd|abc") << "g" << s(u"abcdabc") << s(u"0:abcd 4:abc");
+    QTest::newRow("plain alternatives: overlapping occurrences") << s(u"aba|bab") << "g" << s(u"abababab")
+                                                                 << s(u"0:aba 3:bab");
+    QTest::newRow("plain alternatives at the very end") << s(u"xyz|uvw") << "g" << s(u"0123456789uvw") << s(u"10:uvw");
+    QTest::newRow("plain alternatives beyond ASCII") << s(u"\x00e9t\x00e9|\x0436\x0416\x0436") << "g"
+                                                     << s(u"\x0436\x0416\x0436 \x00c9t\x00e9 \x00e9t\x00e9")
+                                                     << s(u"0:\x0436\x0416\x0436 8:\x00e9t\x00e9");
+    QTest::newRow("plain alternatives are case-sensitive") << s(u"the|and") << "g" << s(u"The AND the") << s(u"8:the");
+    QTest::newRow("plain alternatives under Ignore Case") << s(u"the|and") << "gi" << s(u"The AND") << s(u"0:The 4:AND");
+    QTest::newRow("plain alternatives with line breaks") << s(u"a\r\nb|a\nb") << "g" << s(u"a\nb a\r\nb") << s(u"0:a\nb 4:a\r\nb");
     QTest::newRow("whole lines holding a word") << s(u"^.*river.*$") << "gm" << s(u"a river\r\nno\rriver b\nx")
                                                 << s(u"0:a river 12:river b");
 }
@@ -485,6 +500,28 @@ void tst_RegExp::copiesSearchIndependently()
     QCOMPARE(first.Execute(u"abba"_qs)->Count(), 1);
     QCOMPARE(second.Execute(u"abba"_qs)->Count(), 2);
     QCOMPARE(first.Pattern(), u"b+"_qs);
+}
+
+void tst_RegExp::plainAlternativesAgreeWithGroupedOnes()
+{
+    // Plain text alternatives are searched apart from the engine; inside a group they are
+    // not. Both must find the same matches on texts of every length around the eight places
+    // the search looks at in one step.
+    const QString alternatives = u"abc|bca|cab|aab|ab\x00e9\x00e9|\x00e9ab"_qs;
+    const RegExp plain = make(alternatives, u"g"_qs);
+    const RegExp grouped = make(u"(?:"_qs + alternatives + u')', u"g"_qs);
+    const QString alphabet = u"abc\x00e9"_qs;
+    quint32 state = 1;
+    for (int length = 0; length < 40; ++length) {
+        for (int round = 0; round < 20; ++round) {
+            QString text;
+            for (int i = 0; i < length; ++i) {
+                state = state * 1103515245u + 12345u;
+                text += alphabet.at((state >> 16) % alphabet.size());
+            }
+            QCOMPARE(describe(plain.Execute(text)), describe(grouped.Execute(text)));
+        }
+    }
 }
 
 QTEST_GUILESS_MAIN(tst_RegExp)

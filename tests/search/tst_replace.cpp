@@ -65,6 +65,8 @@ void tst_Replace::replace_data()
                                                        << s(u"x01234567890123456789x");
     QTest::newRow("replacement longer than the text at the start") << s(u"^") << "" << s(u"a")
                                                                    << s(u"0123456789") << s(u"0123456789a");
+    QTest::newRow("plain alternatives") << s(u"apple|river|stone") << "g" << s(u"a river, a stone and an apple")
+                                        << s(u"#") << s(u"a #, a # and an #");
     QTest::newRow("match removed at the end") << s(u"b$") << "g" << s(u"aab") << s(u"") << s(u"aa");
     QTest::newRow("whole text removed") << s(u"[\\s\\S]+") << "g" << s(u"abc") << s(u"") << s(u"");
 }
