@@ -3,6 +3,7 @@
 
 #include "frmSifta.h"
 
+#include "BusyPointer.h"
 #include "CSettings.h"
 #include "HighlightOption.h"
 #include "MultiLineBox.h"
@@ -100,6 +101,7 @@ QString frmSifta::documentText() const
 
 void frmSifta::setDocumentText(const QString& sText)
 {
+    const BusyPointer busy(sText.size() >= kLargeTextLength);
     mControls.txtDocument->setText(sText);
 }
 

@@ -2,6 +2,7 @@
 
 #include "frmSifta.h"
 
+#include "BusyPointer.h"
 #include "BusyRunner.h"
 #include "LineBreaks.h"
 #include "MessageBox.h"
@@ -149,12 +150,15 @@ void frmSifta::cmdReplaceAll_Click()
         mMessages.show(regExpErrorText(result->error()));
         return;
     }
+    const BusyPointer busy(result->value().size() >= kLargeTextLength);
     document->setText(result->value());
 }
 
 void frmSifta::cmdUndo_Click()
 {
     TextEx* document = mControls.txtDocument;
-    if (const std::optional<QString> previous = mUndoText.swap(document->Text()))
+    if (const std::optional<QString> previous = mUndoText.swap(document->Text())) {
+        const BusyPointer busy(previous->size() >= kLargeTextLength);
         document->setText(*previous);
+    }
 }

@@ -1,3 +1,4 @@
+#include "BusyPointer.h"
 #include "BusyRunner.h"
 #include "MatchHighlighter.h"
 #include "PatternFeedback.h"
@@ -8,6 +9,7 @@
 #include <Qsci/qsciscintilla.h>
 
 #include <QAccessible>
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QProgressDialog>
@@ -62,6 +64,7 @@ private slots:
     void feedbackShowsStatus_data();
     void feedbackShowsStatus();
     void editorAccessibleIsPlainWhileNoToolRuns();
+    void busyPointerOnlyForLargeWork();
     void busyRunnerReturnsTheResult();
     void busyRunnerCancelDropsTheResult();
 };
@@ -183,6 +186,18 @@ void tst_LiveWidgets::editorAccessibleIsPlainWhileNoToolRuns()
     QVERIFY(accessible);
     QCOMPARE(accessible->role(), QAccessible::EditableText);
     QCOMPARE(accessible->textInterface(), nullptr);
+}
+
+void tst_LiveWidgets::busyPointerOnlyForLargeWork()
+{
+    {
+        const BusyPointer busy(true);
+        QVERIFY(QApplication::overrideCursor());
+        QCOMPARE(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    }
+    QCOMPARE(QApplication::overrideCursor(), nullptr);
+    const BusyPointer idle(false);
+    QCOMPARE(QApplication::overrideCursor(), nullptr);
 }
 
 void tst_LiveWidgets::busyRunnerReturnsTheResult()
