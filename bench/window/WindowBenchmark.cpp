@@ -1,0 +1,323 @@
+// Drives the real main window on the offscreen platform over a large text and prints each
+// figure beside its bare counterpart from the same run: the component alone on the same
+// QString, the file read and decoded alone, the text put into the box alone.
+//
+// Usage: sifta-bench-window figures FILE [check]   timings and ratios
+//        sifta-bench-window memory FILE [check]    peak memory of load, search, replace and undo
+// With "check", each ratio is judged against its bound (the bounds are for the 100 MB text).
+//
+// Word wrap is off for the figures: after each change of the whole text the editor wraps
+// every line again in the background, a slice at a time between events (tens of seconds
+// for 2 million lines), and on a machine with few cores that work would compete with the
+// step being measured. One figure repeats Find Next with word wrap on, after the editor
+// has finished wrapping.
+
+#include "CSettings.h"
+#include "MessageBox.h"
+#include "MultiLineBox.h"
+#include "RegExp.h"
+#include "TextEx.h"
+#include "TextFile.h"
+#include "frmSifta.h"
+
+#include <Qsci/qsciscintilla.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QPushButton>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sys/resource.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <limits>
+#include <memory>
+
+namespace {
+
+class SilentMessageBox final : public IMessageBox {
+public:
+    MessageAnswer show(const QString& text, MessageButtons, MessageIcon, const QString&) override
+    {
+        std::fprintf(stderr, "message: %s\n", qPrintable(text));
+        return MessageAnswer::Ok;
+    }
+};
+
+struct Pattern {
+    const char* name;
+    QString pattern;
+    QString replacement;
+};
+
+const Pattern kPatterns[] = {
+    {"literal", QStringLiteral("river"), QStringLiteral("stream")},
+    {"word", QStringLiteral("\\w+"), QStringLiteral("#")},
+    {"two groups", QStringLiteral("(\\w+) (river)"), QStringLiteral("$2 $1")},
+};
+
+double elapsedMs(const QElapsedTimer& timer)
+{
+    return double(timer.nsecsElapsed()) / 1e6;
+}
+
+/// The best of repeats runs of work, in milliseconds; setup runs before each, untimed.
+double best(int repeats, const std::function<void()>& work, const std::function<void()>& setup = {})
+{
+    double fastest = std::numeric_limits<double>::max();
+    for (int i = 0; i < repeats; ++i) {
+        if (setup)
+            setup();
+        QElapsedTimer timer;
+        timer.start();
+        work();
+        fastest = std::min(fastest, elapsedMs(timer));
+    }
+    return fastest;
+}
+
+RegExp expressionFor(const QString& pattern)
+{
+    RegExp expression(pattern);
+    expression.setGlobal(true);
+    expression.setMultiline(true);
+    return expression;
+}
+
+long peakMegabytes()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss / 1024;
+}
+
+/// The real main window with a settings store in a temporary folder.
+class Window {
+public:
+    Window()
+    {
+        auto userStore = std::make_unique<QSettings>(mDir.filePath(QStringLiteral("user.ini")), QSettings::IniFormat);
+        mSettings = std::make_unique<CSettings>(mMessages, mDir.path(), std::move(userStore));
+        mWindow = std::make_unique<frmSifta>(mMessages, *mSettings);
+        mWindow->show();
+        settle();
+    }
+
+    TextEx* document() const { return mWindow->findChild<TextEx*>(QStringLiteral("txtDocument")); }
+    QComboBox* pattern() const { return mWindow->findChild<QComboBox*>(QStringLiteral("cboPattern")); }
+    void click(const char* name) const
+    {
+        mWindow->findChild<QPushButton*>(QLatin1String(name))->click();
+        QCoreApplication::processEvents();
+    }
+    void trigger(const char* name) const { mWindow->findChild<QAction*>(QLatin1String(name))->trigger(); }
+    void setReplacement(const QString& text) const
+    {
+        mWindow->findChild<MultiLineBox*>(QStringLiteral("txtReplace"))->setText(text);
+    }
+
+    /// Runs the event loop until nothing is left to do: the live matching of the last
+    /// change has landed, so that it does not run beside the next timed step.
+    void settle() const
+    {
+        QCoreApplication::processEvents();
+        QObject* live = mWindow->findChild<QObject*>(QStringLiteral("liveSearch"));
+        if (!live)
+            return;
+        QMetaObject::invokeMethod(live, "runPending");
+        while (live->property("busy").toBool())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        QCoreApplication::processEvents();
+    }
+
+    /// Runs the event loop until the editor's idle work (wrapping the text) is done: until
+    /// several passes in a row find nothing that takes time.
+    void waitForEditor() const
+    {
+        for (int quiet = 0; quiet < 5;) {
+            QElapsedTimer pass;
+            pass.start();
+            QCoreApplication::processEvents();
+            quiet = pass.nsecsElapsed() < 1'000'000 ? quiet + 1 : 0;
+        }
+    }
+
+    /// Opens sFile as File, Open does once the file is chosen.
+    void open(const QString& sFile) const { mWindow->LoadDocument(sFile); }
+
+    /// Types one character into the Search Text and lets the window handle it, with the
+    /// calls it queues; with repaint, the editor repaints as well. The editor's own idle
+    /// work (wrapping a long text a slice at a time on a timer) is left to the event loop,
+    /// as it is while the user types.
+    void typeCharacter(bool repaint) const
+    {
+        QTest::keyClick(static_cast<QWidget*>(document()->hwnd()), Qt::Key_X);
+        if (repaint)
+            QCoreApplication::sendPostedEvents();
+        else
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
+    }
+
+private:
+    QTemporaryDir mDir;
+    SilentMessageBox mMessages;
+    std::unique_ptr<CSettings> mSettings;
+    std::unique_ptr<frmSifta> mWindow;
+};
+
+bool gCheck = false;
+
+const char* verdict(double ratio, double bound)
+{
+    if (!gCheck)
+        return "";
+    return ratio <= bound ? "ok" : "OUT OF BOUND";
+}
+
+void report(const char* what, double window, double bare, double bound)
+{
+    const double ratio = window / bare;
+    // Figures below 10 ms get three decimals, so that their ratio can be read from them.
+    const int decimals = std::max(window, bare) < 10.0 ? 3 : 1;
+    std::printf("%-48s %10.*f %10.*f %7.2f %6.1f  %s\n", what, decimals, window, decimals, bare, ratio, bound,
+                verdict(ratio, bound));
+    std::fflush(stdout);
+}
+
+int figures(const QString& file)
+{
+    std::printf("%-48s %10s %10s %7s %6s\n", "figure (ms, best of several)", "window", "bare", "ratio", "bound");
+
+    QString text;
+    const double bareOpen = best(3, [&] { text = Tools::ReadTextFile(file).content.text; });
+    Window window;
+    window.trigger("mnuFormatWordWrap");
+    const double windowOpen = best(3, [&] { window.open(file); }, [&] {
+        window.document()->setText(QString());
+        window.settle();
+    });
+    report("open the file", windowOpen, bareOpen, 3.0);
+    window.settle();
+
+    for (const Pattern& p : kPatterns) {
+        const RegExp expression = expressionFor(p.pattern);
+        qsizetype count = 0;
+        const double bareCount = best(3, [&] { count = expression.Execute(text)->Count(); });
+        window.pattern()->setEditText(p.pattern);
+        window.click("cmdFind");
+        window.settle();
+        const double find = best(5, [&] { window.click("cmdFind"); });
+        report(qPrintable(QStringLiteral("Find Next, %1 (%2 matches)").arg(QLatin1String(p.name)).arg(count)), find,
+               bareCount, 1.5);
+    }
+
+    for (const Pattern& p : kPatterns) {
+        const RegExp expression = expressionFor(p.pattern);
+        const double bareReplace = best(2, [&] { (void)expression.Replace(text, p.replacement); });
+        window.pattern()->setEditText(p.pattern);
+        window.setReplacement(p.replacement);
+        // The search text is the one that was read, so that both Replace figures start from
+        // the same QString.
+        double replaceAll = std::numeric_limits<double>::max();
+        double undo = std::numeric_limits<double>::max();
+        for (int run = 0; run < 2; ++run) {
+            window.document()->setText(text);
+            window.settle();
+            replaceAll = std::min(replaceAll, best(1, [&] { window.click("cmdReplaceAll"); }));
+            window.settle();
+            // Undo puts the text that was read back into the box.
+            undo = std::min(undo, best(1, [&] { window.click("cmdUndo"); }));
+            window.settle();
+        }
+        const double bareSetText = best(2, [&] { window.document()->setText(text); }, [&] {
+            window.document()->setText(QString());
+            window.settle();
+        });
+        window.settle();
+        report(qPrintable(QStringLiteral("Replace All, %1").arg(QLatin1String(p.name))), replaceAll, bareReplace, 3.0);
+        report(qPrintable(QStringLiteral("Undo after it, %1").arg(QLatin1String(p.name))), undo, bareSetText, 1.5);
+    }
+
+    // Typing deep inside the text: the handlers of the change and the status line must not
+    // depend on the text's size. With the repaint, the comparison is a text of one screen,
+    // which paints as much as the large one.
+    const auto typeAt = [&](const QString& sText, bool repaint) {
+        window.document()->setText(sText);
+        window.settle();
+        window.document()->setSelStart(int(sText.size() / 2));
+        QCoreApplication::processEvents();
+        return best(20, [&] { window.typeCharacter(repaint); });
+    };
+    const QString screen = text.left(text.indexOf(QStringLiteral("\n"), 4000) + 1);
+    report("type a character (vs. in an empty text)", typeAt(text, false), typeAt(QString(), false), 2.0);
+    report("  with the repaint (vs. in one screen of text)", typeAt(text, true), typeAt(screen, true), 2.0);
+
+    window.trigger("mnuFormatWordWrap");
+    window.document()->setText(text);
+    window.settle();
+    window.waitForEditor();
+    const RegExp literal = expressionFor(kPatterns[0].pattern);
+    const double bareLiteral = best(3, [&] { (void)literal.Execute(text)->Count(); });
+    window.pattern()->setEditText(kPatterns[0].pattern);
+    window.click("cmdFind");
+    window.settle();
+    report("Find Next, literal, word wrap on", best(5, [&] { window.click("cmdFind"); }), bareLiteral, 1.5);
+    return 0;
+}
+
+int memory(const QString& file)
+{
+    const double size = double(QFileInfo(file).size()) / (1024.0 * 1024.0);
+    Window window;
+    window.trigger("mnuFormatWordWrap");
+    const long before = peakMegabytes();
+    window.open(file);
+    window.settle();
+    for (const Pattern& p : kPatterns) {
+        window.pattern()->setEditText(p.pattern);
+        window.click("cmdFind");
+        window.settle();
+    }
+    window.pattern()->setEditText(kPatterns[0].pattern);
+    window.setReplacement(kPatterns[0].replacement);
+    window.click("cmdReplaceAll");
+    window.settle();
+    window.click("cmdUndo");
+    window.settle();
+    const long peak = peakMegabytes();
+    std::printf("%-48s %10ld %10.0f %7.2f %6.1f  %s\n", "peak memory (MB; bare = file size)", peak, size,
+                double(peak) / size, 8.0, verdict(double(peak) / size, 8.0));
+    std::printf("%-48s %10ld\n", "  of which before loading (MB)", before);
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QStandardPaths::setTestModeEnabled(true);
+    QApplication app(argc, argv);
+    if (argc < 3 || argc > 4) {
+        std::fprintf(stderr, "usage: sifta-bench-window figures|memory FILE [check]\n");
+        return 2;
+    }
+    gCheck = argc == 4 && QLatin1String(argv[3]) == QLatin1String("check");
+    const QString mode = QString::fromLocal8Bit(argv[1]);
+    const QString file = QString::fromLocal8Bit(argv[2]);
+    if (mode == QLatin1String("figures"))
+        return figures(file);
+    if (mode == QLatin1String("memory"))
+        return memory(file);
+    std::fprintf(stderr, "unknown mode %s\n", argv[1]);
+    return 2;
+}
