@@ -12,19 +12,27 @@ qsizetype chooseMatch(const MatchCollection& matches, qsizetype start, bool back
 {
     const qsizetype count = matches.Count();
     Q_ASSERT(count > 0);
-    if (backward) {
-        for (qsizetype i = count - 1; i >= 0; --i) {
-            const Match match = matches.Item(i);
-            if (match.FirstIndex() + match.Length() - 1 < start)
-                return i;
+    // Matches come in text order and never overlap, so both their starts and their ends
+    // only grow: the match is found by halving, also among millions of matches.
+    const auto firstWhere = [&](auto&& reached) {
+        qsizetype low = 0;
+        qsizetype high = count;
+        while (low < high) {
+            const qsizetype middle = low + (high - low) / 2;
+            if (reached(matches.Item(middle)))
+                high = middle;
+            else
+                low = middle + 1;
         }
-        return count - 1;
+        return low;
+    };
+    if (backward) {
+        const qsizetype after =
+            firstWhere([start](const Match& match) { return match.FirstIndex() + match.Length() - 1 >= start; });
+        return after > 0 ? after - 1 : count - 1;
     }
-    for (qsizetype i = 0; i < count; ++i) {
-        if (matches.Item(i).FirstIndex() >= start)
-            return i;
-    }
-    return 0;
+    const qsizetype found = firstWhere([start](const Match& match) { return match.FirstIndex() >= start; });
+    return found < count ? found : 0;
 }
 
 void applySearchOptions(RegExp& expression, const QString& pattern, bool ignoreCase)

@@ -20,6 +20,8 @@ private slots:
     void lineBreakOf();
     void withLineBreaks_data();
     void withLineBreaks();
+    void chooseMatchFollowsTheOneByOneRule_data();
+    void chooseMatchFollowsTheOneByOneRule();
 };
 
 void tst_SearchEngine::patternHandedOverOnlyWhenChanged()
@@ -119,6 +121,51 @@ void tst_SearchEngine::withLineBreaks()
     QFETCH(QString, lineBreak);
     QFETCH(QString, expected);
     QCOMPARE(::withLineBreaks(text, lineBreak), expected);
+}
+
+void tst_SearchEngine::chooseMatchFollowsTheOneByOneRule_data()
+{
+    QTest::addColumn<QString>("pattern");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("words") << "\\w+" << "ab cd  ef g";
+    QTest::newRow("zero-length matches only") << "\\b" << "ab cd";
+    QTest::newRow("zero-length and longer matches") << "x*" << "axxbxc";
+    QTest::newRow("line starts") << "^" << "a\r\nb\r\n\r\nc";
+    QTest::newRow("one match") << "c" << "abcde";
+}
+
+// The match is chosen by halving; it must be the one that the rule picks when it looks at
+// the matches one by one: forward the first that starts at or after the start, backward
+// the last that ends before it, else the first or the last.
+void tst_SearchEngine::chooseMatchFollowsTheOneByOneRule()
+{
+    QFETCH(QString, pattern);
+    QFETCH(QString, text);
+    RegExp expression(pattern);
+    expression.setGlobal(true);
+    expression.setMultiline(true);
+    const MatchCollection matches = expression.Execute(text).value();
+    const qsizetype count = matches.Count();
+    QVERIFY(count > 0);
+    for (qsizetype start = 0; start <= text.size(); ++start) {
+        qsizetype forward = 0;
+        for (qsizetype i = 0; i < count; ++i) {
+            if (matches.Item(i).FirstIndex() >= start) {
+                forward = i;
+                break;
+            }
+        }
+        qsizetype backward = count - 1;
+        for (qsizetype i = count - 1; i >= 0; --i) {
+            if (matches.Item(i).FirstIndex() + matches.Item(i).Length() - 1 < start) {
+                backward = i;
+                break;
+            }
+        }
+        QCOMPARE(chooseMatch(matches, start, false), forward);
+        QCOMPARE(chooseMatch(matches, start, true), backward);
+    }
 }
 
 QTEST_GUILESS_MAIN(tst_SearchEngine)
