@@ -217,6 +217,11 @@ int figures(const QString& file)
         const double find = best(5, [&] { window.click("cmdFind"); });
         report(qPrintable(QStringLiteral("Find Next, %1 (%2 matches)").arg(QLatin1String(p.name)).arg(count)), find,
                bareCount, 1.5);
+        // From the middle of the text the window picks a match among millions.
+        const double fromMiddle = best(3, [&] { window.click("cmdFind"); },
+                                       [&] { window.document()->setSelStart(int(text.size() / 2)); });
+        report(qPrintable(QStringLiteral("  from the middle of the text, %1").arg(QLatin1String(p.name))), fromMiddle,
+               bareCount, 1.5);
     }
 
     for (const Pattern& p : kPatterns) {
