@@ -12,6 +12,7 @@
 #include <QResizeEvent>
 #include <QStringEncoder>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -29,6 +30,36 @@ QVariant ambientFontValue(const QFont& ambient)
     StdFont font;
     font.assignQFont(ambient);
     return font.toVariant();
+}
+
+/// Appends text to the editor as UTF-8 a slice at a time, so that the UTF-8 copy of a
+/// large text never exists whole beside the editor's own. Returns false when the text
+/// holds a lone surrogate, which cannot be stored in UTF-8 and goes in as "?".
+bool appendAsUtf8(QsciScintillaBase& editor, QStringView text)
+{
+    constexpr qsizetype kSliceLength = qsizetype(1) << 22;
+    // Room for a mostly ASCII text at once, instead of growing step by step.
+    editor.SendScintilla(Sci::SCI_ALLOCATE, static_cast<unsigned long>(text.size()));
+    bool valid = true;
+    qsizetype from = 0;
+    while (from < text.size()) {
+        qsizetype to = std::min(from + kSliceLength, text.size());
+        // A slice never ends between the CR and the LF of a pair, nor inside a surrogate pair.
+        while (to < text.size() && (text[to - 1] == u'\r' || text[to - 1].isHighSurrogate()))
+            ++to;
+        const QStringView slice = text.sliced(from, to - from);
+        // The encoder notes a lone surrogate while it converts, which spares a second pass;
+        // only such a slice is converted again, with "?" for the surrogate.
+        QStringEncoder encoder(QStringConverter::Utf8);
+        QByteArray bytes = encoder.encode(slice);
+        if (encoder.hasError()) {
+            valid = false;
+            bytes = slice.toUtf8();
+        }
+        editor.SendScintilla(Sci::SCI_APPENDTEXT, static_cast<unsigned long>(bytes.size()), bytes.constData());
+        from = to;
+    }
+    return valid;
 }
 
 } // namespace
@@ -120,13 +151,6 @@ void TextEx::setText(const QString& sValue)
 {
     ChangeBatch batch(*this);
     batch.force();
-    // The encoder notes a lone surrogate while it converts, which spares a second pass
-    // over the text; only then is it converted again, with "?" for the surrogate.
-    QStringEncoder encoder(QStringConverter::Utf8);
-    QByteArray bytes = encoder.encode(sValue);
-    const bool validUtf16 = !encoder.hasError();
-    if (!validUtf16)
-        bytes = sValue.toUtf8();
     // The old text is not kept for undo: writing Text starts a new history. Wrapping is
     // off while the text goes in, because the editor would otherwise lay out every line
     // at once; switched back on, it wraps lazily.
@@ -137,7 +161,7 @@ void TextEx::setText(const QString& sValue)
     // date line by line while a large text goes in takes far longer.
     mBox->SendScintilla(Sci::SCI_RELEASELINECHARACTERINDEX, long(Sci::SC_LINECHARACTERINDEX_UTF16));
     mBox->SendScintilla(Sci::SCI_CLEARALL);
-    mBox->SendScintilla(Sci::SCI_APPENDTEXT, static_cast<unsigned long>(bytes.size()), bytes.constData());
+    const bool validUtf16 = appendAsUtf8(*mBox, sValue);
     mBox->SendScintilla(Sci::SCI_ALLOCATELINECHARACTERINDEX, long(Sci::SC_LINECHARACTERINDEX_UTF16));
     mBox->SendScintilla(Sci::SCI_EMPTYUNDOBUFFER);
     mBox->SendScintilla(Sci::SCI_SETUNDOCOLLECTION, 1L);

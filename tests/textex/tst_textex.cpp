@@ -59,6 +59,8 @@ private slots:
     void textIsKeptExactly_data();
     void textIsKeptExactly();
     void loneSurrogateReadsBackAsStored();
+    void largeTextKeepsPairsWhole_data();
+    void largeTextKeepsPairsWhole();
     void lineQueries_data();
     void lineQueries();
     void selectionStartLine();
@@ -126,6 +128,33 @@ void TstTextEx::loneSurrogateReadsBackAsStored()
     control.setText(text);
     QCOMPARE(control.Text(), QStringLiteral("a?b"));
     QCOMPARE(control.TextLength(), 3);
+}
+
+void TstTextEx::largeTextKeepsPairsWhole_data()
+{
+    QTest::addColumn<QString>("pair");
+    QTest::addColumn<int>("breaks");
+
+    // A large text goes into the editor in slices of 4 Mi code units; these pairs straddle
+    // the first slice's end.
+    QTest::newRow("CR LF stays one line break") << QStringLiteral("\r\n") << 1;
+    QTest::newRow("surrogate pair stays one character") << QStringLiteral("\U0001F600") << 0;
+}
+
+void TstTextEx::largeTextKeepsPairsWhole()
+{
+    QFETCH(QString, pair);
+    QFETCH(int, breaks);
+    const QString filler = QString(QString(99, u'a') + u'\n').repeated(50'000).left((qsizetype(1) << 22) - 1);
+    const QString text = filler + pair + QStringLiteral("bc");
+    TextEx control;
+    control.setMultiLine(true);
+    control.setScrollBars(3);
+    control.setText(text);
+    QCOMPARE(control.TextLength(), int(text.size()));
+    QCOMPARE(control.LineCount(), int(filler.count(u'\n')) + 1 + breaks);
+    control.SetSel(int(text.size()) - 4, int(text.size()));
+    QCOMPARE(control.SelText(), text.right(4));
 }
 
 void TstTextEx::lineQueries_data()
