@@ -5,6 +5,7 @@
 #include "BusyPointer.h"
 #include "BusyRunner.h"
 #include "LineBreaks.h"
+#include "LiveSearch.h"
 #include "MessageBox.h"
 #include "MultiLineBox.h"
 #include "PatternHistory.h"
@@ -138,10 +139,14 @@ void frmSifta::cmdReplaceAll_Click()
     TextEx* document = mControls.txtDocument;
     const QString text = document->Text();
     (void)mExpression.Compile();
+    // The marks would not fit the new text; live matching rests while Replace All runs,
+    // so that it neither holds its matches nor searches beside it.
+    mLive->setEnabled(false);
     const std::optional<RegExpResult<QString>> result = mBusy->run<RegExpResult<QString>>(
         QStringLiteral("Replacing..."), [expression = mExpression, text, replacement](const std::atomic_bool& cancel) {
             return expression.Replace(text, replacement, &cancel);
         });
+    mLive->setEnabled(HighlightMatches());
     // A cancel leaves the text and the saved text as they were.
     if (!result)
         return;

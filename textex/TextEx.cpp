@@ -38,8 +38,9 @@ QVariant ambientFontValue(const QFont& ambient)
 bool appendAsUtf8(QsciScintillaBase& editor, QStringView text)
 {
     constexpr qsizetype kSliceLength = qsizetype(1) << 22;
-    // Room for a mostly ASCII text at once, instead of growing step by step.
-    editor.SendScintilla(Sci::SCI_ALLOCATE, static_cast<unsigned long>(text.size()));
+    // Room for a mostly ASCII text at once, with an eighth more for other characters:
+    // growing the editor's buffer copies it, and for a while both copies are held.
+    editor.SendScintilla(Sci::SCI_ALLOCATE, static_cast<unsigned long>(text.size() + text.size() / 8));
     bool valid = true;
     qsizetype from = 0;
     while (from < text.size()) {

@@ -21,6 +21,7 @@ EmptyMatchMarkers::EmptyMatchMarkers(QsciScintilla& editor) : QWidget(editor.vie
     setFocusPolicy(Qt::NoFocus);
     setGeometry(editor.viewport()->rect());
     editor.viewport()->installEventFilter(this);
+    raise();
     show();
 }
 

@@ -204,6 +204,9 @@ void tst_WindowLive::cancelledReplaceAllChangesNothing()
     QCOMPARE(f.document()->Text(), QStringLiteral("0ne tw0"));
     QVERIFY(!f.window->Dirty());
     QCOMPARE(f.messages.shown.size(), 0);
+    // Live matching, resting while Replace All ran, marks the text again.
+    QVERIFY(f.landed());
+    QVERIFY(f.marked(1));
     // The saved text is still the one from before the first Replace All.
     f.click("cmdUndo");
     QCOMPARE(f.document()->Text(), QStringLiteral("one two"));
