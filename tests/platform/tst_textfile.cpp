@@ -1,3 +1,5 @@
+#include "FileContent.h"
+#include "FileSizeLimit.h"
 #include "TextFile.h"
 
 #include <QDir>
@@ -6,23 +8,9 @@
 #include <QTest>
 
 #include <cerrno>
-#include <csignal>
-#include <sys/resource.h>
 #include <sys/stat.h>
 
 namespace {
-
-QByteArray contentOf(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-bool store(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
 mode_t modeOf(const QString& path)
 {
@@ -38,24 +26,6 @@ QByteArray everyByteValue()
         bytes.append(char(value));
     return bytes;
 }
-
-/// Lowers the largest file size this process may write, the way a full disk stops a
-/// write part way, and restores it when it goes out of scope.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        ::getrlimit(RLIMIT_FSIZE, &mSaved);
-        std::signal(SIGXFSZ, SIG_IGN);
-        rlimit lowered = mSaved;
-        lowered.rlim_cur = bytes;
-        ::setrlimit(RLIMIT_FSIZE, &lowered);
-    }
-    ~FileSizeLimit() { ::setrlimit(RLIMIT_FSIZE, &mSaved); }
-
-private:
-    rlimit mSaved{};
-};
 
 } // namespace
 
@@ -105,7 +75,7 @@ void TestTextFile::roundTripKeepsEveryByte()
 
     QTemporaryDir dir;
     const QString path = dir.filePath("document");
-    QVERIFY(store(path, bytes));
+    QVERIFY(FileContent::write(path, bytes));
 
     const Tools::TextFileRead read = Tools::ReadTextFile(path);
     QVERIFY(read.ok());
@@ -117,7 +87,7 @@ void TestTextFile::roundTripKeepsEveryByte()
         Tools::WriteTextFile(path, read.content.text, read.content.format);
     QVERIFY(written.ok());
     QVERIFY(!written.replacedEncoding);
-    QCOMPARE(contentOf(path), bytes);
+    QCOMPARE(FileContent::read(path), bytes);
 }
 
 void TestTextFile::failedReadCreatesNothing_data()
@@ -136,7 +106,7 @@ void TestTextFile::failedReadCreatesNothing()
     QFETCH(int, number);
 
     QTemporaryDir dir;
-    QVERIFY(store(dir.filePath("file.txt"), "old"));
+    QVERIFY(FileContent::write(dir.filePath("file.txt"), "old"));
     QVERIFY(QDir(dir.path()).mkdir("folder"));
     const QStringList before = QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden);
 
@@ -168,7 +138,7 @@ void TestTextFile::failedWriteReportsTheSystemError()
     QFETCH(int, number);
 
     QTemporaryDir dir;
-    QVERIFY(store(dir.filePath("file.txt"), "old"));
+    QVERIFY(FileContent::write(dir.filePath("file.txt"), "old"));
     QVERIFY(QDir(dir.path()).mkdir("folder"));
     const QStringList before = QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden);
 
@@ -185,7 +155,7 @@ void TestTextFile::failedWriteKeepsTheOldFile()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("notes.txt");
-    QVERIFY(store(path, "the old content"));
+    QVERIFY(FileContent::write(path, "the old content"));
 
     Tools::TextFileWrite written;
     {
@@ -195,7 +165,7 @@ void TestTextFile::failedWriteKeepsTheOldFile()
 
     QVERIFY(!written.ok());
     QCOMPARE(written.error->number, EFBIG);
-    QCOMPARE(contentOf(path), QByteArray("the old content"));
+    QCOMPARE(FileContent::read(path), QByteArray("the old content"));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"notes.txt"});
 }
 
@@ -216,7 +186,7 @@ void TestTextFile::replacingKeepsPermissions()
 
     QTemporaryDir dir;
     const QString path = dir.filePath("notes.txt");
-    QVERIFY(store(path, "a much longer old content"));
+    QVERIFY(FileContent::write(path, "a much longer old content"));
     QCOMPARE(::chmod(QFile::encodeName(path).constData(), mode), 0);
 
     const mode_t mask = ::umask(022);
@@ -224,7 +194,7 @@ void TestTextFile::replacingKeepsPermissions()
     ::umask(mask);
 
     QVERIFY(ok);
-    QCOMPARE(contentOf(path), QByteArray("new"));
+    QCOMPARE(FileContent::read(path), QByteArray("new"));
     QCOMPARE(uint(modeOf(path)), mode);
 }
 
@@ -246,13 +216,13 @@ void TestTextFile::writingThroughALinkKeepsTheLink()
     QTemporaryDir dir;
     const QString target = dir.filePath("notes.txt");
     const QString link = dir.filePath("link.txt");
-    QVERIFY(store(target, "old"));
+    QVERIFY(FileContent::write(target, "old"));
     QVERIFY(QFile::link(target, link));
 
     QVERIFY(Tools::WriteTextFile(link, "new", {}).ok());
 
     QVERIFY(QFileInfo(link).isSymLink());
-    QCOMPARE(contentOf(target), QByteArray("new"));
+    QCOMPARE(FileContent::read(target), QByteArray("new"));
 }
 
 void TestTextFile::characterOutsideTheCodePageIsSavedAsUtf8_data()
@@ -280,7 +250,7 @@ void TestTextFile::characterOutsideTheCodePageIsSavedAsUtf8()
     const Tools::TextFileWrite written = Tools::WriteTextFile(path, text, codePage);
 
     QVERIFY(written.ok());
-    QCOMPARE(contentOf(path), bytes);
+    QCOMPARE(FileContent::read(path), bytes);
     QCOMPARE(written.replacedEncoding.has_value(), replaced);
     QCOMPARE(written.format.encoding,
              replaced ? TextEncoding::Utf8 : TextEncoding::Windows1252);
@@ -290,14 +260,14 @@ void TestTextFile::unencodableTextWritesNothing()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("notes.txt");
-    QVERIFY(store(path, "old"));
+    QVERIFY(FileContent::write(path, "old"));
 
     const Tools::TextFileWrite written =
         Tools::WriteTextFile(path, QString(QChar(0xD800)), {});
 
     QVERIFY(!written.ok());
     QCOMPARE(written.error->number, EILSEQ);
-    QCOMPARE(contentOf(path), QByteArray("old"));
+    QCOMPARE(FileContent::read(path), QByteArray("old"));
 }
 
 void TestTextFile::errorMessageIsDescriptionBlankNumber()
