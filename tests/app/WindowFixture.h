@@ -1,17 +1,10 @@
 #pragma once
 
 #include "CSettings.h"
-#include "MultiLineBox.h"
 #include "RecordingMessageBox.h"
-#include "TextEx.h"
-#include "frmSifta.h"
+#include "WindowControls.h"
 
-#include <QAction>
 #include <QApplication>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLabel>
-#include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -20,7 +13,7 @@
 
 /// A main window on the offscreen platform with recorded message boxes and a settings
 /// store in a temporary folder (its program folder and its per-user area both there).
-class WindowFixture {
+class WindowFixture : public WindowControls {
     // First, so that it is removed after the window and the store are gone.
     QTemporaryDir mDir;
 
@@ -37,28 +30,9 @@ public:
         mShown = QTest::qWaitForWindowActive(window.get());
     }
 
+    frmSifta* form() const override { return window.get(); }
     bool shown() const { return mShown; }
     QString folder() const { return mDir.path(); }
-
-    template <typename T>
-    T* child(const char* name) const
-    {
-        T* found = window->findChild<T*>(QLatin1String(name));
-        Q_ASSERT_X(found, "WindowFixture::child", name);
-        return found;
-    }
-
-    TextEx* document() const { return child<TextEx>("txtDocument"); }
-    QComboBox* pattern() const { return child<QComboBox>("cboPattern"); }
-    MultiLineBox* replaceWith() const { return child<MultiLineBox>("txtReplace"); }
-    MultiLineBox* subMatches() const { return child<MultiLineBox>("txtSubMatches"); }
-    QCheckBox* ignoreCase() const { return child<QCheckBox>("chkIgnoreCase"); }
-    QLabel* label(const char* name) const { return child<QLabel>(name); }
-    QPushButton* button(const char* name) const { return child<QPushButton>(name); }
-    QAction* item(const char* name) const { return child<QAction>(name); }
-
-    void click(const char* name) const { button(name)->click(); }
-    void trigger(const char* name) const { item(name)->trigger(); }
 
     /// Puts text in the document, selects [start, start + length) and sets the pattern.
     void prepare(const QString& text, const QString& patternText, int start = 0, int length = 0) const
@@ -67,14 +41,6 @@ public:
         document()->setSelStart(start);
         document()->setSelLength(length);
         pattern()->setEditText(patternText);
-    }
-
-    QStringList history() const
-    {
-        QStringList list;
-        for (int i = 0; i < pattern()->count(); ++i)
-            list.append(pattern()->itemText(i));
-        return list;
     }
 
     RecordingMessageBox messages;
