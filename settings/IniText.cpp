@@ -85,7 +85,10 @@ QList<Line> parseLines(QByteArrayView contents)
 /// Bytes that are not valid UTF-8 give nothing: such a line is treated as missing.
 std::optional<QString> decodeStrict(QByteArrayView bytes)
 {
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    // A U+FEFF that starts a value or a key belongs to it; the file's byte-order mark is
+    // set aside before the lines are read.
+    QStringDecoder decoder(QStringDecoder::Utf8,
+                           QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
     QString text = decoder.decode(bytes);
     if (decoder.hasError())
         return std::nullopt;
