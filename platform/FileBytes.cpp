@@ -198,6 +198,10 @@ std::optional<FileError> write(const QString& path, QByteArrayView bytes, Target
         return FileError::fromErrno(EISDIR);
     if (!S_ISREG(old.st_mode))
         return writeInPlace(name, bytes);
+    // A file that nobody may write is read-only: the rename would replace it all the same
+    // (and root passes every access check), so it is refused here and stays as it is.
+    if ((old.st_mode & 0222) == 0)
+        return FileError::fromErrno(EACCES);
     return replaceSafely(name, bytes, &old);
 }
 

@@ -40,6 +40,8 @@ private slots:
     void failedWriteReportsTheSystemError_data();
     void failedWriteReportsTheSystemError();
     void failedWriteKeepsTheOldFile();
+    void readOnlyFileIsRefusedAndKept_data();
+    void readOnlyFileIsRefusedAndKept();
     void replacingKeepsPermissions_data();
     void replacingKeepsPermissions();
     void newFileGetsTheDefaultPermissions();
@@ -169,6 +171,33 @@ void TestTextFile::failedWriteKeepsTheOldFile()
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"notes.txt"});
 }
 
+void TestTextFile::readOnlyFileIsRefusedAndKept_data()
+{
+    QTest::addColumn<uint>("mode");
+
+    QTest::newRow("read-only for everyone") << 0444u;
+    QTest::newRow("no rights at all") << 0000u;
+}
+
+void TestTextFile::readOnlyFileIsRefusedAndKept()
+{
+    QFETCH(uint, mode);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath("notes.txt");
+    QVERIFY(FileContent::write(path, "the old content"));
+    QCOMPARE(::chmod(QFile::encodeName(path).constData(), mode), 0);
+
+    const auto result = Tools::WriteTextFile(path, "new", {});
+
+    QVERIFY(!result.ok());
+    QCOMPARE(result.error->number, EACCES);
+    QCOMPARE(result.error->message(), QStringLiteral("Permission denied 13"));
+    QCOMPARE(FileContent::read(path), QByteArray("the old content"));
+    QCOMPARE(uint(modeOf(path)), mode);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+}
+
 void TestTextFile::replacingKeepsPermissions_data()
 {
     QTest::addColumn<uint>("mode");
@@ -176,7 +205,6 @@ void TestTextFile::replacingKeepsPermissions_data()
     QTest::newRow("private file") << 0600u;
     QTest::newRow("group readable") << 0640u;
     QTest::newRow("executable script") << 0755u;
-    QTest::newRow("read-only") << 0444u;
     QTest::newRow("group writable, beyond the umask") << 0664u;
 }
 
