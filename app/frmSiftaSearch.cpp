@@ -150,11 +150,13 @@ void frmSifta::cmdReplaceAll_Click()
     // A cancel leaves the text and the saved text as they were.
     if (!result)
         return;
-    mUndoText.remember(text);
+    // A Replace All that fails changes nothing, not even the text kept for Undo, so Undo
+    // still takes back the replacement before it.
     if (!*result) {
         mMessages.show(regExpErrorText(result->error()));
         return;
     }
+    mUndoText.remember(text);
     const BusyPointer busy(result->value().size() >= kLargeTextLength);
     document->setText(result->value());
 }
