@@ -12,9 +12,12 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 
 #include <Qsci/qsciscintilla.h>
+
+#include <limits>
 
 namespace {
 
@@ -107,6 +110,9 @@ frmSiftaControls buildControls(QWidget* inner)
     // edit field completes nothing on its own.
     c.cboPattern->setInsertPolicy(QComboBox::NoInsert);
     c.cboPattern->setCompleter(nullptr);
+    // A pasted or remembered pattern stays whole: the edit field's own limit of 32,767
+    // characters would cut it silently, and the search would look for something else.
+    c.cboPattern->lineEdit()->setMaxLength(std::numeric_limits<int>::max());
     c.cboPattern->setFont(windowsFont(kFixedFace, kFixedPoints));
 
     c.Label2 = label(c.fraControls, "Label2", QStringLiteral("Replace &With"));
