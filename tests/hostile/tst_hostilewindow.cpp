@@ -1,0 +1,507 @@
+// Hostile input driven through the main window: files that cannot be read or written,
+// damaged and huge documents, replacements past the longest result, patterns far beyond
+// everyday sizes and a Settings.ini that is garbage or a folder. The user sees one clear
+// message at most, and the text in the box, the changed state, Undo and the files on disk
+// stay as they were.
+
+#include "DocumentWindowFixture.h"
+#include "RememberedOptions.h"
+#include "ScratchMount.h"
+
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QRandomGenerator>
+
+#include <unistd.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString kSavePrompt = u"The text in the '%1' file has changed.\r\nDo you want to save the changes?"_s;
+const QString kOverwrite = u"Overwrite existing file?"_s;
+const QString kTooLong = u"Error: The result of the replacement would be too long 5042"_s;
+const QString kTooComplex = u"Error: The regular expression is too large or too complex 5041"_s;
+const QString kNoMatches = u"No matches found"_s;
+
+/// How a document file is made impossible to write before Save.
+enum class Obstacle { ReadOnlyFile, FullFileSystem, ReadOnlyFileSystem };
+
+/// `words` 32-bit words of random bytes, the same for the same seed.
+QByteArray randomBytes(quint32 seed, qsizetype words)
+{
+    QList<quint32> numbers(words);
+    QRandomGenerator(seed).fillRange(numbers.data(), numbers.size());
+    return QByteArray(reinterpret_cast<const char*>(numbers.constData()), words * qsizetype(sizeof(quint32)));
+}
+
+/// A single line of 20 MB made of `piece` over and over.
+QByteArray twentyMegabyteLine(const QByteArray& piece)
+{
+    return piece.repeated((20 << 20) / piece.size() + 1).left(20 << 20);
+}
+
+QStringList entries(const QString& folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Obstacle)
+
+class TestHostileWindow : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<DocumentWindowFixture> f;
+
+    /// Opens `name`, holding `bytes`, from the fixture's folder and types `typed` after it.
+    void openAndEdit(const QString& name, const QByteArray& bytes, const QString& typed)
+    {
+        QVERIFY(f->store(name, bytes));
+        f->dialogs.choose(f->path(name));
+        f->trigger("mnuFileOpen");
+        QCOMPARE(f->caption(), QFileInfo(name).fileName() + u" - Siftwell"_s);
+        f->document()->setSelStart(f->document()->Text().size());
+        f->type(typed);
+    }
+
+    /// Ends the window and the settings store, which writes its last values.
+    void closeWindowAndSettings()
+    {
+        f->window.reset();
+        f->settings.reset();
+    }
+
+    /// A new settings store over the same folders, which reads whatever the test left
+    /// there as Settings.ini.
+    void reopenSettings()
+    {
+        f->settings.reset();
+        f->settings = std::make_unique<CSettings>(
+            f->messages, QFileInfo(f->path(u"user.ini"_s)).absolutePath(),
+            std::make_unique<QSettings>(f->path(u"user.ini"_s), QSettings::IniFormat));
+    }
+
+    /// Closes the window, declining to save the document.
+    void closeWindow()
+    {
+        f->messages.answers = {MessageAnswer::No};
+        QVERIFY(f->window->close());
+        f->window.reset();
+        f->messages.answers.clear();
+    }
+
+    /// Puts `text` on the clipboard and pastes it over the pattern box's text.
+    void pastePattern(const QString& text)
+    {
+        QApplication::clipboard()->setText(text);
+        QLineEdit* edit = f->pattern()->lineEdit();
+        edit->selectAll();
+        edit->paste();
+    }
+
+    RememberedOptions shownOptions() const
+    {
+        RememberedOptions options;
+        options.pattern = f->pattern()->currentText();
+        options.history = f->history();
+        options.replaceWith = f->replaceWith()->text();
+        options.ignoreCase = ignoreCaseValue(f->ignoreCase()->checkState());
+        options.wordWrap = f->window->WordWrap();
+        options.proportionalFont = f->window->ProportionalFont();
+        options.showSyntax = f->item("mnuOptionsShowSyntax")->isChecked();
+        return options;
+    }
+
+private slots:
+    void init();
+    void cleanup();
+
+    void failedSaveAsKeepsEverything_data();
+    void failedSaveAsKeepsEverything();
+    void failedSaveKeepsEverything_data();
+    void failedSaveKeepsEverything();
+    void failedOpenKeepsEverything_data();
+    void failedOpenKeepsEverything();
+
+    void oddFileOpensAndSavesBack_data();
+    void oddFileOpensAndSavesBack();
+
+    void replaceAllPastTheLongestResult_data();
+    void replaceAllPastTheLongestResult();
+
+    void hugePatternIsSearchedAndRemembered_data();
+    void hugePatternIsSearchedAndRemembered();
+    void deeplyNestedGroupsAreReported();
+
+    void garbageSettingsIniGivesDefaults();
+    void folderNamedSettingsIniIsLeftAlone();
+};
+
+void TestHostileWindow::init()
+{
+    f = std::make_unique<DocumentWindowFixture>();
+    QVERIFY(f->openWindow());
+}
+
+void TestHostileWindow::cleanup()
+{
+    f.reset();
+}
+
+void TestHostileWindow::failedSaveAsKeepsEverything_data()
+{
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<QStringList>("messages");
+
+    QTest::newRow("folder") << u"folder"_s << QStringList{u"Is a directory 21"_s};
+    QTest::newRow("file that nobody may write") << u"locked.txt"_s
+                                                << QStringList{kOverwrite, u"Permission denied 13"_s};
+    QTest::newRow("/dev/full") << u"/dev/full"_s << QStringList{kOverwrite, u"No space left on device 28"_s};
+    QTest::newRow("folder that does not exist") << u"missing/new.txt"_s
+                                                << QStringList{u"No such file or directory 2"_s};
+}
+
+void TestHostileWindow::failedSaveAsKeepsEverything()
+{
+    QFETCH(QString, target);
+    QFETCH(QStringList, messages);
+
+    const QByteArray mine = "mine\r\n\xE9t\xE9"_ba;
+    openAndEdit(u"mine.txt"_s, mine, u"!"_s);
+    const QString text = f->document()->Text();
+    QVERIFY(QDir(f->path(QString())).mkdir(u"folder"_s));
+    QVERIFY(f->store(u"folder/inside.txt"_s, "inside"));
+    QVERIFY(f->store(u"locked.txt"_s, "locked"));
+    QVERIFY(QFile::setPermissions(f->path(u"locked.txt"_s), QFileDevice::ReadOwner));
+    const QStringList before = entries(f->path(QString()));
+    // "All Files" adds no extension to a name that has none.
+    f->dialogs.choose(QDir(f->path(QString())).filePath(target), 2);
+    f->messages.answers = {MessageAnswer::Ok};
+
+    f->trigger("mnuFileSaveAs");
+
+    QCOMPARE(f->messages.texts(), messages);
+    QCOMPARE(f->messages.shown.last().icon, MessageIcon::Exclamation);
+    QCOMPARE(f->document()->Text(), text);
+    QCOMPARE(f->caption(), u"*mine.txt - Siftwell"_s);
+    QCOMPARE(f->contentOf(u"mine.txt"_s), mine);
+    QCOMPARE(f->contentOf(u"locked.txt"_s), "locked"_ba);
+    QCOMPARE(f->contentOf(u"folder/inside.txt"_s), "inside"_ba);
+    QCOMPARE(entries(f->path(QString())), before);
+
+    // The document still belongs to its own file, which the next Save writes.
+    f->trigger("mnuFileSave");
+    QCOMPARE(f->contentOf(u"mine.txt"_s), mine + "!");
+    QCOMPARE(f->caption(), u"mine.txt - Siftwell"_s);
+}
+
+void TestHostileWindow::failedSaveKeepsEverything_data()
+{
+    QTest::addColumn<Obstacle>("obstacle");
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("file made read-only after opening") << Obstacle::ReadOnlyFile << u"Permission denied 13"_s;
+    QTest::newRow("full file system") << Obstacle::FullFileSystem << u"No space left on device 28"_s;
+    QTest::newRow("read-only file system") << Obstacle::ReadOnlyFileSystem << u"Read-only file system 30"_s;
+}
+
+void TestHostileWindow::failedSaveKeepsEverything()
+{
+    QFETCH(Obstacle, obstacle);
+    QFETCH(QString, message);
+
+    QVERIFY(QDir(f->path(QString())).mkdir(u"small"_s));
+    std::unique_ptr<ScratchMount> mount;
+    if (obstacle != Obstacle::ReadOnlyFile) {
+        mount = std::make_unique<ScratchMount>(f->path(u"small"_s), "64k");
+        if (!mount->mounted())
+            QSKIP(qPrintable(mount->error()));
+    }
+    const QString name = u"small/document.txt"_s;
+    const QByteArray old = QByteArray(16 * 1024, 'o') + "\r\nend";
+    openAndEdit(name, old, u"!"_s);
+    if (obstacle == Obstacle::FullFileSystem) {
+        f->document()->setText(QString(256 * 1024, u'n'));
+        QCOMPARE(f->caption(), u"*document.txt - Siftwell"_s);
+    }
+    if (obstacle == Obstacle::ReadOnlyFileSystem && !mount->makeReadOnly())
+        QSKIP(qPrintable(mount->error()));
+    if (obstacle == Obstacle::ReadOnlyFile)
+        QVERIFY(QFile::setPermissions(f->path(name), QFileDevice::ReadOwner | QFileDevice::ReadGroup));
+    const QString text = f->document()->Text();
+
+    f->trigger("mnuFileSave");
+
+    QCOMPARE(f->messages.texts(), QStringList{message});
+    QCOMPARE(f->messages.shown.first().icon, MessageIcon::Exclamation);
+    QVERIFY(f->document()->Text() == text);
+    QCOMPARE(f->caption(), u"*document.txt - Siftwell"_s);
+    QVERIFY(f->contentOf(name) == old);
+    QCOMPARE(entries(f->path(u"small"_s)), QStringList{u"document.txt"_s});
+
+    // Closing asks to save; the save fails again, so the window stays open with the text.
+    f->messages.shown.clear();
+    f->messages.answers = {MessageAnswer::Yes};
+    QVERIFY(!f->window->close());
+    QCOMPARE(f->messages.texts(), (QStringList{kSavePrompt.arg(f->path(name)), message}));
+    QVERIFY(f->document()->Text() == text);
+    QVERIFY(f->contentOf(name) == old);
+}
+
+void TestHostileWindow::failedOpenKeepsEverything_data()
+{
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<bool>("needsNonRoot");
+
+    QTest::newRow("folder") << u"folder"_s << u"Is a directory 21"_s << false;
+    // Opening succeeds and reading fails: the first page of the process is never mapped.
+    QTest::newRow("file that fails while read") << u"/proc/self/mem"_s << u"Input/output error 5"_s << false;
+    QTest::newRow("file nobody may read") << u"secret.txt"_s << u"Permission denied 13"_s << true;
+    QTest::newRow("file deleted after it was chosen") << u"gone.txt"_s << u"No such file or directory 2"_s
+                                                      << false;
+}
+
+void TestHostileWindow::failedOpenKeepsEverything()
+{
+    QFETCH(QString, target);
+    QFETCH(QString, message);
+    QFETCH(bool, needsNonRoot);
+
+    if (needsNonRoot && ::geteuid() == 0)
+        QSKIP("root reads a file whatever its permissions");
+    openAndEdit(u"mine.txt"_s, "mine", u"!"_s);
+    QVERIFY(QDir(f->path(QString())).mkdir(u"folder"_s));
+    QVERIFY(f->store(u"secret.txt"_s, "secret"));
+    QVERIFY(QFile::setPermissions(f->path(u"secret.txt"_s), {}));
+    f->messages.answers = {MessageAnswer::No};
+    f->dialogs.choose(QDir(f->path(QString())).filePath(target), 2);
+
+    f->trigger("mnuFileOpen");
+
+    QCOMPARE(f->messages.texts(), (QStringList{kSavePrompt.arg(f->path(u"mine.txt"_s)), message}));
+    QCOMPARE(f->messages.shown.last().icon, MessageIcon::Exclamation);
+    QCOMPARE(f->document()->Text(), u"mine!"_s);
+    QCOMPARE(f->caption(), u"*mine.txt - Siftwell"_s);
+    QCOMPARE(f->contentOf(u"mine.txt"_s), "mine"_ba);
+
+    f->trigger("mnuFileSave");
+    QCOMPARE(f->contentOf(u"mine.txt"_s), "mine!"_ba);
+}
+
+void TestHostileWindow::oddFileOpensAndSavesBack_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<qsizetype>("textLength");
+
+    QTest::newRow("only NUL bytes") << QByteArray(4096, '\0') << qsizetype(4096);
+    QTest::newRow("NUL bytes between lines") << QByteArray("\0a\r\n\0\0b\n\0", 9) << qsizetype(9);
+    QTest::newRow("only a byte-order mark") << "\xEF\xBB\xBF"_ba << qsizetype(0);
+    QTest::newRow("invalid UTF-8 cut inside a character") << "abc\r\n\xE2\x82"_ba << qsizetype(7);
+    QTest::newRow("20 MB single line") << twentyMegabyteLine("abcdefghijklmnopqrstuvwxyz") << qsizetype(20 << 20);
+    // One byte in 27 is a lone 0xE9, which makes the whole file invalid UTF-8.
+    QTest::newRow("20 MB single line of invalid UTF-8")
+        << twentyMegabyteLine("abcdefghijklmnopqrstuvwxyz\xE9") << qsizetype(20 << 20);
+}
+
+void TestHostileWindow::oddFileOpensAndSavesBack()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(qsizetype, textLength);
+
+    QVERIFY(f->store(u"odd.txt"_s, bytes));
+    f->dialogs.choose(f->path(u"odd.txt"_s));
+    f->trigger("mnuFileOpen");
+
+    QCOMPARE(f->messages.texts(), QStringList());
+    QCOMPARE(f->caption(), u"odd.txt - Siftwell"_s);
+    QCOMPARE(f->document()->Text().size(), textLength);
+
+    f->dialogs.choose(f->path(u"copy.txt"_s));
+    f->trigger("mnuFileSaveAs");
+
+    QCOMPARE(f->messages.texts(), QStringList());
+    QCOMPARE(f->caption(), u"copy.txt - Siftwell"_s);
+    QVERIFY(f->contentOf(u"copy.txt"_s) == bytes);
+}
+
+void TestHostileWindow::replaceAllPastTheLongestResult_data()
+{
+    QTest::addColumn<bool>("replacedBefore");
+
+    QTest::newRow("first replacement") << false;
+    QTest::newRow("after a replacement") << true;
+}
+
+void TestHostileWindow::replaceAllPastTheLongestResult()
+{
+    QFETCH(bool, replacedBefore);
+
+    // Each "$_" inserts the whole text: 32,768 of them over 65,536 characters make one
+    // code unit more than a result may hold.
+    const QByteArray original = 'x' + QByteArray(65'535, 'a');
+    QVERIFY(f->store(u"long.txt"_s, original));
+    f->dialogs.choose(f->path(u"long.txt"_s));
+    f->trigger("mnuFileOpen");
+    QString before = QString::fromLatin1(original);
+    QString caption = u"long.txt - Siftwell"_s;
+    if (replacedBefore) {
+        f->pattern()->setEditText(u"x"_s);
+        f->replaceWith()->setText(u"y"_s);
+        f->click("cmdReplaceAll");
+        before[0] = u'y';
+        caption.prepend(u'*');
+    }
+    QCOMPARE(f->document()->Text(), before);
+    f->pattern()->setEditText(u"^"_s);
+    f->replaceWith()->setText(u"$_"_s.repeated(32'768));
+
+    f->click("cmdReplaceAll");
+
+    QCOMPARE(f->messages.texts(), QStringList{kTooLong});
+    QVERIFY(f->document()->Text() == before);
+    QCOMPARE(f->caption(), caption);
+    QCOMPARE(f->history().first(), u"^"_s);
+
+    // Undo still answers for the replacement before, or does nothing when there was none.
+    f->click("cmdUndo");
+    QVERIFY(f->document()->Text() == QString::fromLatin1(original));
+    QCOMPARE(f->caption(), caption);
+    QCOMPARE(f->messages.texts(), QStringList{kTooLong});
+}
+
+void TestHostileWindow::hugePatternIsSearchedAndRemembered_data()
+{
+    QTest::addColumn<QString>("pattern");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("findMessage");
+    QTest::addColumn<QString>("replaced");
+
+    const QString a100k = u"a"_s.repeated(100'000);
+    const QString tooLarge = u"Error: The regular expression is too large or too complex "
+                             u"(regular expression is too large) 5041"_s;
+    QTest::newRow("literal of 100,000 characters") << a100k << a100k << tooLarge << a100k;
+    QTest::newRow("literal of 100,000 characters over a shorter run")
+        << a100k << u"b"_s + u"a"_s.repeated(40'000) << tooLarge << u"b"_s + u"a"_s.repeated(40'000);
+    QTest::newRow("class of 100,000 characters") << u'[' + u"0123456789"_s.repeated(9'999) + u"xyzzyxyz]"_s
+                                                 << u"abc9y"_s << QString() << u"abc--"_s;
+}
+
+void TestHostileWindow::hugePatternIsSearchedAndRemembered()
+{
+    QFETCH(QString, pattern);
+    QFETCH(QString, text);
+    QFETCH(QString, findMessage);
+    QFETCH(QString, replaced);
+
+    f->document()->setText(text);
+    pastePattern(pattern);
+    QVERIFY(f->pattern()->currentText() == pattern);
+
+    f->click("cmdFind");
+    if (findMessage.isEmpty()) {
+        QCOMPARE(f->messages.texts(), QStringList());
+        QVERIFY(f->document()->SelLength() > 0);
+    } else {
+        QCOMPARE(f->messages.texts(), (QStringList{findMessage, kNoMatches}));
+    }
+
+    f->messages.shown.clear();
+    f->replaceWith()->setText(u"-"_s);
+    f->click("cmdReplaceAll");
+    QCOMPARE(f->messages.texts(), findMessage.isEmpty() ? QStringList() : QStringList{findMessage});
+    QVERIFY(f->document()->Text() == replaced);
+    QCOMPARE(f->history().size(), 1);
+    QVERIFY(f->history().first() == pattern);
+
+    closeWindow();
+    reopenSettings();
+    QVERIFY(f->openWindow());
+    QCOMPARE(f->history().size(), 1);
+    QVERIFY(f->history().first() == pattern);
+    QVERIFY(f->pattern()->currentText() == pattern);
+}
+
+void TestHostileWindow::deeplyNestedGroupsAreReported()
+{
+    const QString pattern = u"("_s.repeated(5'000) + u"a"_s + u")"_s.repeated(5'000);
+    f->document()->setText(u"aaa"_s);
+    pastePattern(pattern);
+
+    f->click("cmdFind");
+    f->click("cmdFindPrev");
+    f->click("cmdReplaceAll");
+    f->click("cmdReplace");
+
+    QCOMPARE(f->messages.texts(), (QStringList{kTooComplex, kNoMatches, kTooComplex, kNoMatches, kTooComplex,
+                                               kTooComplex, kNoMatches}));
+    QCOMPARE(f->document()->Text(), u"aaa"_s);
+    QVERIFY(f->history().first() == pattern);
+}
+
+void TestHostileWindow::garbageSettingsIniGivesDefaults()
+{
+    closeWindowAndSettings();
+    const QByteArray garbage = randomBytes(7, 2048);
+    const QString ini = f->path(u"Settings.ini"_s);
+    QVERIFY(FileContent::write(ini, garbage));
+    reopenSettings();
+
+    QVERIFY(f->openWindow());
+
+    QCOMPARE(f->messages.texts(), QStringList());
+    QVERIFY(shownOptions() == RememberedOptions{});
+    QVERIFY(f->item("mnuOptionsSaveToINI")->isChecked());
+
+    f->pattern()->setEditText(u"a+b"_s);
+    f->click("cmdFind");
+    closeWindow();
+    reopenSettings();
+    QVERIFY(f->openWindow());
+    QCOMPARE(f->history(), QStringList{u"a+b"_s});
+    QCOMPARE(f->pattern()->currentText(), u"a+b"_s);
+    QVERIFY(FileContent::read(ini).startsWith(garbage.left(64)));
+}
+
+void TestHostileWindow::folderNamedSettingsIniIsLeftAlone()
+{
+    closeWindowAndSettings();
+    const QString ini = f->path(u"Settings.ini"_s);
+    QVERIFY(QFile::remove(ini));
+    QVERIFY(QDir(f->path(QString())).mkdir(u"Settings.ini"_s));
+    QVERIFY(f->store(u"Settings.ini/inside.txt"_s, "inside"));
+    const auto expectAtMostOneMessageOnSettingsIni = [this] {
+        QVERIFY2(f->messages.shown.size() <= 1, qPrintable(f->messages.texts().join(u" | "_s)));
+        for (const QString& text : f->messages.texts())
+            QVERIFY2(text.contains(u"Settings.ini"_s), qPrintable(text));
+        f->messages.shown.clear();
+    };
+    reopenSettings();
+
+    QVERIFY(f->openWindow());
+
+    expectAtMostOneMessageOnSettingsIni();
+    QVERIFY(shownOptions() == RememberedOptions{});
+
+    // The options go to the per-user area instead and come back from there.
+    f->pattern()->setEditText(u"a+b"_s);
+    f->click("cmdFind");
+    QCOMPARE(f->messages.texts(), QStringList{kNoMatches});
+    f->messages.shown.clear();
+    closeWindow();
+    reopenSettings();
+    QVERIFY(f->openWindow());
+    expectAtMostOneMessageOnSettingsIni();
+    QCOMPARE(f->history(), QStringList{u"a+b"_s});
+    QVERIFY(QFileInfo(ini).isDir());
+    QCOMPARE(entries(ini), QStringList{u"inside.txt"_s});
+    QCOMPARE(f->contentOf(u"Settings.ini/inside.txt"_s), "inside"_ba);
+}
+
+QTEST_MAIN(TestHostileWindow)
+#include "tst_hostilewindow.moc"
