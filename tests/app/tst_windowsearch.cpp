@@ -33,6 +33,7 @@ private slots:
     void multiLineReplacement();
     void replaceAllWithoutMatch();
     void replaceAllWithInvalidPattern();
+    void failedReplaceAllKeepsEarlierUndo();
     void undoRightAfterStartUp();
     void undoTwiceRestoresReplacement();
 
@@ -338,6 +339,20 @@ void tst_WindowSearch::replaceAllWithInvalidPattern()
     QCOMPARE(f->messages.texts(), QStringList{QStringLiteral("Expected ']' in regular expression")});
     QCOMPARE(f->document()->Text(), QStringLiteral("abc"));
     QCOMPARE(f->history(), QStringList{QStringLiteral("[a")});
+}
+
+void tst_WindowSearch::failedReplaceAllKeepsEarlierUndo()
+{
+    f->prepare(QStringLiteral("aaa"), QStringLiteral("a"));
+    f->replaceWith()->setText(QStringLiteral("b"));
+    f->click("cmdReplaceAll");
+    QCOMPARE(f->document()->Text(), QStringLiteral("bbb"));
+
+    f->pattern()->setEditText(QStringLiteral("[b"));
+    f->click("cmdReplaceAll");
+    QCOMPARE(f->messages.texts(), QStringList{QStringLiteral("Expected ']' in regular expression")});
+    f->click("cmdUndo");
+    QCOMPARE(f->document()->Text(), QStringLiteral("aaa"));
 }
 
 void tst_WindowSearch::undoRightAfterStartUp()
