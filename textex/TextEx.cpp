@@ -6,11 +6,11 @@
 #include "PropertyValues.h"
 #include "TextExBox.h"
 #include "Utf16Positions.h"
+#include "Utf8Append.h"
 
 #include <QApplication>
 #include <QFontMetricsF>
 #include <QResizeEvent>
-#include <QStringEncoder>
 
 #include <algorithm>
 #include <cmath>
@@ -30,37 +30,6 @@ QVariant ambientFontValue(const QFont& ambient)
     StdFont font;
     font.assignQFont(ambient);
     return font.toVariant();
-}
-
-/// Appends text to the editor as UTF-8 a slice at a time, so that the UTF-8 copy of a
-/// large text never exists whole beside the editor's own. Returns false when the text
-/// holds a lone surrogate, which cannot be stored in UTF-8 and goes in as "?".
-bool appendAsUtf8(QsciScintillaBase& editor, QStringView text)
-{
-    constexpr qsizetype kSliceLength = qsizetype(1) << 22;
-    // Room for a mostly ASCII text at once, with an eighth more for other characters:
-    // growing the editor's buffer copies it, and for a while both copies are held.
-    editor.SendScintilla(Sci::SCI_ALLOCATE, static_cast<unsigned long>(text.size() + text.size() / 8));
-    bool valid = true;
-    qsizetype from = 0;
-    while (from < text.size()) {
-        qsizetype to = std::min(from + kSliceLength, text.size());
-        // A slice never ends between the CR and the LF of a pair, nor inside a surrogate pair.
-        while (to < text.size() && (text[to - 1] == u'\r' || text[to - 1].isHighSurrogate()))
-            ++to;
-        const QStringView slice = text.sliced(from, to - from);
-        // The encoder notes a lone surrogate while it converts, which spares a second pass;
-        // only such a slice is converted again, with "?" for the surrogate.
-        QStringEncoder encoder(QStringConverter::Utf8);
-        QByteArray bytes = encoder.encode(slice);
-        if (encoder.hasError()) {
-            valid = false;
-            bytes = slice.toUtf8();
-        }
-        editor.SendScintilla(Sci::SCI_APPENDTEXT, static_cast<unsigned long>(bytes.size()), bytes.constData());
-        from = to;
-    }
-    return valid;
 }
 
 } // namespace

@@ -58,6 +58,7 @@ class TstTextEx : public QObject {
 private slots:
     void textIsKeptExactly_data();
     void textIsKeptExactly();
+    void loneSurrogateReadsBackAsStored_data();
     void loneSurrogateReadsBackAsStored();
     void largeTextKeepsPairsWhole_data();
     void largeTextKeepsPairsWhole();
@@ -121,13 +122,24 @@ void TstTextEx::textIsKeptExactly()
     QCOMPARE(control.SelText(), text);
 }
 
+void TstTextEx::loneSurrogateReadsBackAsStored_data()
+{
+    QTest::addColumn<QString>("before");
+
+    QTest::newRow("short text") << QString();
+    // A large text is converted a slice of 4 Mi code units at a time, ahead of the editor
+    // taking in the slice before; the surrogate here is in the third slice.
+    QTest::newRow("third slice of a large text") << QString(QString(63, u'a') + u'\n').repeated(150'000);
+}
+
 void TstTextEx::loneSurrogateReadsBackAsStored()
 {
+    QFETCH(QString, before);
     TextEx control;
-    const QString text = QStringLiteral("a") + QChar(0xD800) + QStringLiteral("b");
+    const QString text = before + QStringLiteral("a") + QChar(0xD800) + QStringLiteral("b");
     control.setText(text);
-    QCOMPARE(control.Text(), QStringLiteral("a?b"));
-    QCOMPARE(control.TextLength(), 3);
+    QCOMPARE(control.Text(), before + QStringLiteral("a?b"));
+    QCOMPARE(control.TextLength(), int(text.size()));
 }
 
 void TstTextEx::largeTextKeepsPairsWhole_data()
