@@ -467,8 +467,7 @@ public:
 private:
     void grow(qsizetype needed)
     {
-        // The first reservation is the subject's length, the result's length when replacements
-        // do not change it; after that the room doubles, so long replacements grow it rarely.
+        // After the first reservation the room doubles, so long replacements grow it rarely.
         const qsizetype room = std::max(needed, 2 * mText.size());
         mText.reserve(room);
         mText.resize(room); // leaves the new code units unwritten
@@ -600,9 +599,11 @@ RegExpResult<QString> RegExp::Replace(const QString& text, const QString& replac
             tooLong = true;
             return false;
         }
+        // Room for the text and an eighth more, so that replacements that lengthen it a little
+        // never grow the result: growing a large one copies it while both copies are held.
         if (!reserved) {
             reserved = true;
-            result.reserve(std::max(text.size(), added));
+            result.reserve(std::max(text.size() + text.size() / 8, added));
         }
         result.append(QStringView(text).mid(copied, offsets[0] - copied));
         expansion.expandTo(result.extend(expanded), text, offsets);
