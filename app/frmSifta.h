@@ -74,6 +74,7 @@ private:
     // The document as the File commands see it.
     QString documentText() const override;
     void setDocumentText(const QString& sText) override;
+    bool runBusy(const QString& sLabel, const std::function<void()>& work) override;
     QString fileName() const override;
     void setFileName(const QString& sFileName) override;
 

@@ -4,6 +4,7 @@
 #include "frmSifta.h"
 
 #include "BusyPointer.h"
+#include "BusyRunner.h"
 #include "CSettings.h"
 #include "HighlightOption.h"
 #include "MultiLineBox.h"
@@ -103,6 +104,14 @@ void frmSifta::setDocumentText(const QString& sText)
 {
     const BusyPointer busy(sText.size() >= kLargeTextLength);
     mControls.txtDocument->setText(sText);
+}
+
+bool frmSifta::runBusy(const QString& sLabel, const std::function<void()>& work)
+{
+    return mBusy->run<bool>(sLabel, [&work](const std::atomic_bool&) {
+        work();
+        return true;
+    }).has_value();
 }
 
 QString frmSifta::fileName() const

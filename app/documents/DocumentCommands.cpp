@@ -67,7 +67,10 @@ void DocumentCommands::Open()
 
 bool DocumentCommands::Load(const QString& sFile)
 {
-    const Tools::TextFileRead read = Tools::ReadTextFile(sFile);
+    // Reading and decoding a large file takes a while; a cancel leaves everything as it was.
+    Tools::TextFileRead read;
+    if (!mWindow.runBusy(QStringLiteral("Opening..."), [&] { read = Tools::ReadTextFile(sFile); }))
+        return false;
     if (!read.ok()) {
         showError(*read.error);
         return false;

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <functional>
+
 /// The marker file name of a document that has no file yet.
 inline const QString kUntitled = QStringLiteral("Untitled");
 
@@ -23,4 +25,8 @@ public:
     virtual bool Dirty() const = 0;
     virtual void setDirty(bool bValue) = 0;
     virtual void RefreshCaption() = 0;
+
+    /// Runs work, a step that may take long, such as reading a large file, while the window
+    /// shows that it is busy; false when the user cancelled it, once it has ended.
+    virtual bool runBusy(const QString& sLabel, const std::function<void()>& work) = 0;
 };

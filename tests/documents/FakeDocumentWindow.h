@@ -38,6 +38,12 @@ public:
         captions.append(caption);
     }
 
+    bool runBusy(const QString&, const std::function<void()>& work) override
+    {
+        work();
+        return true;
+    }
+
     /// The user typing into the document.
     void type(const QString& sText)
     {

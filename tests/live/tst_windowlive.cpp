@@ -65,6 +65,7 @@ private slots:
     void invalidPatternButtonsKeepTheirMessages();
     void cancelledReplaceAllChangesNothing();
     void cancelledSearchChangesNothing();
+    void cancelledOpenChangesNothing();
 };
 
 void tst_WindowLive::highlightMatchesItem()
@@ -229,6 +230,30 @@ void tst_WindowLive::cancelledSearchChangesNothing()
     f.click("cmdReplace");
     QCOMPARE(f.document()->Text(), QStringLiteral("ab ab"));
     QCOMPARE(f.messages.shown.size(), 0);
+}
+
+void tst_WindowLive::cancelledOpenChangesNothing()
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("other.txt"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("text of the other file");
+    file.close();
+
+    LiveWindow f;
+    f.document()->setText(QStringLiteral("unsaved edits"));
+    const QString caption = f.window->windowTitle();
+    f.cancelNextOperation();
+    f.window->LoadDocument(path);
+    QCOMPARE(f.document()->Text(), QStringLiteral("unsaved edits"));
+    QVERIFY(f.window->Dirty());
+    QCOMPARE(f.window->windowTitle(), caption);
+    QCOMPARE(f.messages.shown.size(), 0);
+
+    f.window->LoadDocument(path);
+    QCOMPARE(f.document()->Text(), QStringLiteral("text of the other file"));
+    QVERIFY(!f.window->Dirty());
 }
 
 QTEST_MAIN(tst_WindowLive)
