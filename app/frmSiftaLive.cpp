@@ -18,7 +18,7 @@ void frmSifta::connectLive()
 {
     TextEx* document = mControls.txtDocument;
     QThreadPool& pool = *QThreadPool::globalInstance();
-    mLive = new LiveSearch([document] { return document->Text(); }, pool, this);
+    mLive = new LiveSearch([document] { return document->textReader(); }, pool, this);
     mLive->setObjectName(QStringLiteral("liveSearch"));
     mHighlighter = new MatchHighlighter(*document);
     mPatternFeedback = new PatternFeedback(*mControls.cboPattern);

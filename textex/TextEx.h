@@ -43,6 +43,11 @@ public:
 
     /// The whole text, cached until the text changes.
     QString Text() const;
+    /// Reads the whole text as it is now, on any thread, for work that must not hold up
+    /// this one: the reader holds the cached text, or else a copy of the editor's bytes,
+    /// which it decodes when called. A text that it decodes serves Text afterwards, as long
+    /// as the text has not changed since the reader was made.
+    std::function<QString()> textReader() const;
     /// Replaces the whole text: the caret goes to 0 with nothing selected, the undo
     /// history is cleared, and Change is raised once (also for an equal text).
     void setText(const QString& sValue);
@@ -177,8 +182,18 @@ private:
     int mOLEDropMode = 0;
     QString mNewLine = QStringLiteral("\r\n");
 
+    /// The cached text is dropped: the text changed.
+    void forgetText();
+
+    /// A text that a reader decodes off this thread; a change of the text drops it.
+    struct DecodedText {
+        QString text;
+        std::atomic_bool ready = false;
+    };
+
     mutable QString mTextCache;
     mutable bool mTextCacheValid = false;
+    mutable std::shared_ptr<DecodedText> mDecodedText;
     int mChangeDepth = 0;
     bool mChangePending = false;
     bool mRearming = false;

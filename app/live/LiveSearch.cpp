@@ -13,8 +13,8 @@ PatternStatus invalid(const RegExpError& error)
 
 } // namespace
 
-LiveSearch::LiveSearch(std::function<QString()> text, QThreadPool& pool, QObject* parent)
-    : QObject(parent), mText(std::move(text)), mRunner(pool)
+LiveSearch::LiveSearch(std::function<TextReader()> snapshot, QThreadPool& pool, QObject* parent)
+    : QObject(parent), mSnapshot(std::move(snapshot)), mRunner(pool)
 {
     mExpression.setGlobal(true);
     mExpression.setMultiline(true);
@@ -100,7 +100,7 @@ void LiveSearch::refresh()
         showStatus(PatternStatus());
         return;
     }
-    mRunner.start(mExpression, mText());
+    mRunner.start(mExpression, mSnapshot());
 }
 
 void LiveSearch::showMatches(const MatchCollection& matches)

@@ -25,9 +25,9 @@ class LiveSearch : public QObject {
     Q_OBJECT
     Q_PROPERTY(bool busy READ isBusy)
 public:
-    /// text reads the current text; it is called only when a run starts. Runs go to pool,
-    /// which must outlive this object.
-    LiveSearch(std::function<QString()> text, QThreadPool& pool, QObject* parent = nullptr);
+    /// snapshot takes the current text, as a reader that the run calls on its own thread;
+    /// it is called only when a run starts. Runs go to pool, which must outlive this object.
+    LiveSearch(std::function<TextReader()> snapshot, QThreadPool& pool, QObject* parent = nullptr);
 
     /// The pause after the last change before a run starts, in milliseconds.
     void setPause(int msec) { mPause.setInterval(msec); }
@@ -62,7 +62,7 @@ private:
     void showMatches(const MatchCollection& matches);
     void showStatus(const PatternStatus& status);
 
-    std::function<QString()> mText;
+    std::function<TextReader()> mSnapshot;
     QTimer mPause;
     MatchRunner mRunner;
     RegExp mExpression;

@@ -13,7 +13,7 @@ MatchRunner::~MatchRunner()
         run.future.waitForFinished();
 }
 
-quint64 MatchRunner::start(const RegExp& expression, const QString& text)
+quint64 MatchRunner::start(const RegExp& expression, TextReader read)
 {
     cancel();
     prune();
@@ -22,8 +22,8 @@ quint64 MatchRunner::start(const RegExp& expression, const QString& text)
     auto cancelFlag = std::make_shared<std::atomic_bool>(false);
     // The destructor waits for every run, so the runner outlives the call that posts to it;
     // a posted result that arrives after the runner is gone is discarded with it.
-    QFuture<void> future = QtConcurrent::run(&mPool, [this, expression, text, cancelFlag, generation] {
-        RegExpResult<MatchCollection> result = expression.Execute(text, cancelFlag.get());
+    QFuture<void> future = QtConcurrent::run(&mPool, [this, expression, read = std::move(read), cancelFlag, generation] {
+        RegExpResult<MatchCollection> result = expression.Execute(read(), cancelFlag.get());
         if (result.isCancelled())
             return;
         // A run cancelled or superseded while its result was on the way drops it.

@@ -10,9 +10,13 @@
 #include <QString>
 
 #include <atomic>
+#include <functional>
 #include <memory>
 
 class QThreadPool;
+
+/// Gives a text to search; called on the thread of the run, so that it may decode there.
+using TextReader = std::function<QString()>;
 
 /// Runs a regular expression over a snapshot of a text on a thread pool, one run at a time
 /// that counts: starting a run cancels the one before it, and a run that was cancelled or
@@ -25,9 +29,10 @@ public:
     /// Cancels the current run and waits for every run still on the pool.
     ~MatchRunner() override;
 
-    /// Starts expression (copied; copies share the compiled form) over text (shared, not
-    /// copied). Returns the run's generation, which finished or failed will carry.
-    quint64 start(const RegExp& expression, const QString& text);
+    /// Starts expression (copied; copies share the compiled form) over the text that read
+    /// gives on the run's thread. Returns the run's generation, which finished or failed
+    /// will carry.
+    quint64 start(const RegExp& expression, TextReader read);
     /// Cancels the current run; it will not report.
     void cancel();
     /// True from start until the current run has reported or been cancelled.

@@ -12,7 +12,7 @@ namespace {
 struct Fixture {
     QString text;
     QThreadPool pool;
-    LiveSearch live{[this] { return text; }, pool};
+    LiveSearch live{[this] { return TextReader([snapshot = text] { return snapshot; }); }, pool};
     QSignalSpy matchesSpy{&live, &LiveSearch::matchesChanged};
     QSignalSpy statusSpy{&live, &LiveSearch::statusChanged};
 

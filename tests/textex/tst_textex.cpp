@@ -8,6 +8,7 @@
 #include <QTest>
 
 #include <cmath>
+#include <future>
 #include <limits>
 
 namespace {
@@ -72,6 +73,8 @@ private slots:
     void selLengthWrites();
     void selTextWriteIsOneUndoableEdit();
     void textWriteRaisesOneChangeAndResets();
+    void textReaderIsASnapshot_data();
+    void textReaderIsASnapshot();
     void typingRaisesOneChangePerKeystroke_data();
     void typingRaisesOneChangePerKeystroke();
     void enterInsertsTheChosenLineBreak_data();
@@ -380,6 +383,41 @@ void TstTextEx::textWriteRaisesOneChangeAndResets()
     // The typing before the write is no longer in the undo history.
     QTest::keyClick(control->hwnd(), Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(control->Text(), QStringLiteral("new text"));
+}
+
+void TstTextEx::textReaderIsASnapshot_data()
+{
+    QTest::addColumn<QString>("typedBefore");
+    QTest::addColumn<QString>("typedAfter");
+    QTest::addColumn<QString>("read");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("text as written") << QString() << QString() << "abc" << "abc";
+    QTest::newRow("typed text, decoded by the reader") << "xy" << QString() << "abcxy" << "abcxy";
+    QTest::newRow("typing after the reader was made") << "xy" << "z" << "abcxy" << "abcxyz";
+    QTest::newRow("typing after a written text") << QString() << "z" << "abc" << "abcz";
+}
+
+void TstTextEx::textReaderIsASnapshot()
+{
+    QFETCH(QString, typedBefore);
+    QFETCH(QString, typedAfter);
+    QFETCH(QString, read);
+    QFETCH(QString, text);
+
+    auto control = shownControl();
+    control->setText(QStringLiteral("abc"));
+    control->setSelStart(3);
+    QTest::keyClicks(control->hwnd(), typedBefore);
+    QCoreApplication::processEvents();
+    const std::function<QString()> reader = control->textReader();
+    QTest::keyClicks(control->hwnd(), typedAfter);
+    QCoreApplication::processEvents();
+
+    // Readers run on another thread; the text they decode may serve Text afterwards.
+    QCOMPARE(std::async(std::launch::async, reader).get(), read);
+    QCOMPARE(control->Text(), text);
+    QCOMPARE(control->textReader()(), text);
 }
 
 void TstTextEx::typingRaisesOneChangePerKeystroke_data()
