@@ -114,13 +114,18 @@ QString TextEx::Text() const
         if (decoded && decoded->ready.load(std::memory_order_acquire)) {
             mTextCache = decoded->text;
         } else {
-            const long bytes = mBox->SendScintilla(Sci::SCI_GETLENGTH);
-            const auto* text = static_cast<const char*>(mBox->SendScintillaPtrResult(Sci::SCI_GETCHARACTERPOINTER));
-            mTextCache = QString::fromUtf8(text, bytes);
+            mTextCache = QString::fromUtf8(editorBytes());
         }
         mTextCacheValid = true;
     }
     return mTextCache;
+}
+
+// The editor's text as UTF-8, valid until the editor changes.
+QByteArrayView TextEx::editorBytes() const
+{
+    const long bytes = mBox->SendScintilla(Sci::SCI_GETLENGTH);
+    return {static_cast<const char*>(mBox->SendScintillaPtrResult(Sci::SCI_GETCHARACTERPOINTER)), bytes};
 }
 
 std::function<QString()> TextEx::textReader() const
@@ -128,11 +133,9 @@ std::function<QString()> TextEx::textReader() const
     if (mTextCacheValid)
         return [text = mTextCache] { return text; };
     // Copying the bytes takes a fraction of the time of decoding them, which the reader does.
-    const long bytes = mBox->SendScintilla(Sci::SCI_GETLENGTH);
-    const auto* text = static_cast<const char*>(mBox->SendScintillaPtrResult(Sci::SCI_GETCHARACTERPOINTER));
     auto decoded = std::make_shared<DecodedText>();
     mDecodedText = decoded;
-    return [utf8 = QByteArray(text, bytes), decoded] {
+    return [utf8 = editorBytes().toByteArray(), decoded] {
         decoded->text = QString::fromUtf8(utf8);
         decoded->ready.store(true, std::memory_order_release);
         return decoded->text;

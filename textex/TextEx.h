@@ -4,9 +4,12 @@
 #include "PropertyError.h"
 #include "StdFont.h"
 
+#include <QByteArrayView>
 #include <QString>
 #include <QWidget>
 
+#include <atomic>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -184,6 +187,7 @@ private:
 
     /// The cached text is dropped: the text changed.
     void forgetText();
+    QByteArrayView editorBytes() const;
 
     /// A text that a reader decodes off this thread; a change of the text drops it.
     struct DecodedText {

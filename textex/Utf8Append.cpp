@@ -49,8 +49,9 @@ bool appendAsUtf8(QsciScintillaBase& editor, QStringView text)
     // growing the editor's buffer copies it, and for a while both copies are held.
     editor.SendScintilla(Sci::SCI_ALLOCATE, static_cast<unsigned long>(text.size() + text.size() / 8));
     // A text of several slices is converted on a second thread, one slice ahead of the
-    // editor taking in the one before it; a shorter text is converted here.
-    const auto policy = text.size() > kSliceLength ? std::launch::async : std::launch::deferred;
+    // editor taking in the one before it; a shorter text is converted here, and so is a
+    // slice for which the system has no thread to spare.
+    const auto policy = text.size() > kSliceLength ? std::launch::async | std::launch::deferred : std::launch::deferred;
     qsizetype to = sliceEnd(text, 0);
     std::future<Utf8Slice> next = std::async(policy, encode, text.first(to));
     bool valid = true;
