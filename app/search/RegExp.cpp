@@ -21,6 +21,7 @@
 
 #ifdef Q_OS_LINUX
 #include <sys/mman.h>
+#include <unistd.h>
 #endif
 
 namespace {
@@ -416,16 +417,18 @@ std::optional<RegExpError> forEachMatch(const CompiledPattern& compiled, const Q
 /// Asks the kernel to back the block with huge pages where it covers whole ones, before
 /// anything is written there. A large result is a fresh mapping each time, and filling it
 /// page by page costs a fault for every 4 KB; with 2 MB pages that cost nearly vanishes.
-/// Only advice: without transparent huge pages nothing changes.
+/// The advice covers every page of the block, not only its whole huge pages: a mapping
+/// that is advised in part splits, and realloc can then no longer move it when the result
+/// grows, but copies it while both copies are held. Only advice: without transparent huge
+/// pages nothing changes.
 void adviseHugePages([[maybe_unused]] void* data, [[maybe_unused]] std::size_t bytes)
 {
 #ifdef Q_OS_LINUX
-    constexpr std::uintptr_t kHugePage = 2 * 1024 * 1024;
+    const auto page = static_cast<std::uintptr_t>(sysconf(_SC_PAGESIZE));
     const auto address = reinterpret_cast<std::uintptr_t>(data);
-    const std::uintptr_t begin = (address + kHugePage - 1) & ~(kHugePage - 1);
-    const std::uintptr_t end = (address + bytes) & ~(kHugePage - 1);
-    if (end > begin)
-        madvise(reinterpret_cast<void*>(begin), end - begin, MADV_HUGEPAGE);
+    const std::uintptr_t begin = address & ~(page - 1);
+    const std::uintptr_t end = (address + bytes + page - 1) & ~(page - 1);
+    madvise(reinterpret_cast<void*>(begin), end - begin, MADV_HUGEPAGE);
 #endif
 }
 
