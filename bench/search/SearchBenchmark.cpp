@@ -1,8 +1,9 @@
 // Counts every match and runs Replace All with the regular-expression component, for each
 // pattern of a pattern list on each of the given texts, as the window would (Global and
 // Multiline on). Usage: sifta-bench-search [benchmark flags] PATTERNS TEXT...
-// PATTERNS holds lines "name<TAB>flags<TAB>pattern" (flags "i" or "-"); each benchmark is
-// named count/NAME/TEXT or replace/NAME/TEXT; a count labels itself "matches=N".
+// PATTERNS holds lines "name<TAB>flags<TAB>pattern" (flags "i", "l" or "-"); each benchmark is
+// named count/NAME/TEXT or replace/NAME/TEXT; a count labels itself "matches=N". A pattern
+// with flag "l" also gets lengthen/NAME/TEXT, which writes every match twice.
 
 #include "RegExp.h"
 #include "RegExpError.h"
@@ -25,6 +26,7 @@ struct BenchPattern {
     QString name;
     bool ignoreCase = false;
     QString pattern;
+    bool lengthen = false;
 };
 
 struct BenchText {
@@ -45,7 +47,8 @@ std::vector<BenchPattern> readPatterns(const QString& path)
         const QStringList fields = line.split(QLatin1Char('\t'));
         if (fields.size() != 3)
             continue;
-        patterns.push_back({fields[0], fields[1].contains(QLatin1Char('i')), fields[2]});
+        patterns.push_back(
+            {fields[0], fields[1].contains(QLatin1Char('i')), fields[2], fields[1].contains(QLatin1Char('l'))});
     }
     return patterns;
 }
@@ -81,10 +84,9 @@ void countMatches(benchmark::State& state, const BenchPattern& pattern, const Be
     state.SetLabel("matches=" + std::to_string(count));
 }
 
-void replaceAll(benchmark::State& state, const BenchPattern& pattern, const BenchText& text)
+void replaceAll(benchmark::State& state, const BenchPattern& pattern, const BenchText& text, const QString& replacement)
 {
     const RegExp regExp = regExpFor(pattern);
-    const QString replacement = QStringLiteral("#");
     for (auto _ : state) {
         const RegExpResult<QString> replaced = regExp.Replace(text.text, replacement);
         if (!replaced) {
@@ -120,15 +122,22 @@ int main(int argc, char* argv[])
         texts.push_back({QFileInfo(file).completeBaseName(), TextCodec::decode(file.readAll()).text});
     }
 
+    const auto measure = [](benchmark::internal::Benchmark* benchmark) {
+        benchmark->Unit(benchmark::kMillisecond)->UseRealTime()->ComputeStatistics("min", minimum);
+    };
+    const auto suffix = [](const BenchPattern& pattern, const BenchText& text) {
+        return (pattern.name + QLatin1Char('/') + text.name).toStdString();
+    };
     for (const BenchText& text : texts) {
         for (const BenchPattern& pattern : patterns) {
-            const std::string suffix = (pattern.name + QLatin1Char('/') + text.name).toStdString();
-            for (auto [name, function] : {std::pair{"count/", &countMatches}, std::pair{"replace/", &replaceAll}}) {
-                benchmark::RegisterBenchmark((name + suffix).c_str(), function, pattern, text)
-                    ->Unit(benchmark::kMillisecond)
-                    ->UseRealTime()
-                    ->ComputeStatistics("min", minimum);
-            }
+            measure(benchmark::RegisterBenchmark(("count/" + suffix(pattern, text)).c_str(), &countMatches, pattern,
+                                                 text));
+            measure(benchmark::RegisterBenchmark(("replace/" + suffix(pattern, text)).c_str(), &replaceAll, pattern,
+                                                 text, QStringLiteral("#")));
+            // A result much longer than the text grows past the room first reserved for it.
+            if (pattern.lengthen)
+                measure(benchmark::RegisterBenchmark(("lengthen/" + suffix(pattern, text)).c_str(), &replaceAll,
+                                                     pattern, text, QStringLiteral("$&$&")));
         }
     }
     benchmark::RunSpecifiedBenchmarks();
