@@ -2,6 +2,7 @@
 // the exact content or the system's error, a write gives the exact bytes or an error that
 // leaves the old file as it was, with no temporary file left behind.
 
+#include "HostileBytes.h"
 #include "ScratchMount.h"
 #include "TextFile.h"
 
@@ -29,16 +30,6 @@ bool writeBytes(const QString& path, const QByteArray& bytes)
 {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush();
-}
-
-/// A single line of `size` bytes: printable ASCII, or with `highBytes` every 97th byte is
-/// 0xE9, which makes the whole file invalid UTF-8.
-QByteArray singleLine(qsizetype size, bool highBytes)
-{
-    QByteArray line(size, Qt::Uninitialized);
-    for (qsizetype i = 0; i < size; ++i)
-        line[i] = (highBytes && i % 97 == 96) ? char(0xE9) : char('a' + i % 26);
-    return line;
 }
 
 /// A UNIX socket bound at `path`: a directory entry that no open() can read.

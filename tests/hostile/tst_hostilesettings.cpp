@@ -2,13 +2,13 @@
 // values somewhere they can be read back, and never destroys what it found.
 
 #include "CSettings.h"
+#include "HostileBytes.h"
 #include "IniText.h"
 #include "RecordingMessageBox.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRandomGenerator>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -19,15 +19,6 @@ QByteArray readBytes(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-QByteArray randomBytes(quint32 seed, qsizetype size)
-{
-    QRandomGenerator generator(seed);
-    QByteArray bytes(size, Qt::Uninitialized);
-    for (char& byte : bytes)
-        byte = char(generator.bounded(256));
-    return bytes;
 }
 
 QList<QByteArray> lines(const QByteArray& bytes)

@@ -6,6 +6,7 @@
 
 #include "DocumentWindowFixture.h"
 #include "RememberedOptions.h"
+#include "HostileBytes.h"
 #include "ScratchMount.h"
 
 #include <QClipboard>
@@ -13,7 +14,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
-#include <QRandomGenerator>
 
 #include <unistd.h>
 
@@ -29,20 +29,6 @@ const QString kNoMatches = u"No matches found"_s;
 
 /// How a document file is made impossible to write before Save.
 enum class Obstacle { ReadOnlyFile, FullFileSystem, ReadOnlyFileSystem };
-
-/// `words` 32-bit words of random bytes, the same for the same seed.
-QByteArray randomBytes(quint32 seed, qsizetype words)
-{
-    QList<quint32> numbers(words);
-    QRandomGenerator(seed).fillRange(numbers.data(), numbers.size());
-    return QByteArray(reinterpret_cast<const char*>(numbers.constData()), words * qsizetype(sizeof(quint32)));
-}
-
-/// A single line of 20 MB made of `piece` over and over.
-QByteArray twentyMegabyteLine(const QByteArray& piece)
-{
-    return piece.repeated((20 << 20) / piece.size() + 1).left(20 << 20);
-}
 
 QStringList entries(const QString& folder)
 {
@@ -303,10 +289,8 @@ void TestHostileWindow::oddFileOpensAndSavesBack_data()
     QTest::newRow("NUL bytes between lines") << QByteArray("\0a\r\n\0\0b\n\0", 9) << qsizetype(9);
     QTest::newRow("only a byte-order mark") << "\xEF\xBB\xBF"_ba << qsizetype(0);
     QTest::newRow("invalid UTF-8 cut inside a character") << "abc\r\n\xE2\x82"_ba << qsizetype(7);
-    QTest::newRow("20 MB single line") << twentyMegabyteLine("abcdefghijklmnopqrstuvwxyz") << qsizetype(20 << 20);
-    // One byte in 27 is a lone 0xE9, which makes the whole file invalid UTF-8.
-    QTest::newRow("20 MB single line of invalid UTF-8")
-        << twentyMegabyteLine("abcdefghijklmnopqrstuvwxyz\xE9") << qsizetype(20 << 20);
+    QTest::newRow("20 MB single line") << singleLine(20 << 20, false) << qsizetype(20 << 20);
+    QTest::newRow("20 MB single line of invalid UTF-8") << singleLine(20 << 20, true) << qsizetype(20 << 20);
 }
 
 void TestHostileWindow::oddFileOpensAndSavesBack()
@@ -447,7 +431,7 @@ void TestHostileWindow::deeplyNestedGroupsAreReported()
 void TestHostileWindow::garbageSettingsIniGivesDefaults()
 {
     closeWindowAndSettings();
-    const QByteArray garbage = randomBytes(7, 2048);
+    const QByteArray garbage = randomBytes(7, 8192);
     const QString ini = f->path(u"Settings.ini"_s);
     QVERIFY(FileContent::write(ini, garbage));
     reopenSettings();
