@@ -1,4 +1,4 @@
-#include "DesktopLinkOpener.h"
+#include "about/DesktopLinkOpener.h"
 
 #include <QDesktopServices>
 #include <QUrl>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "LinkOpener.h"
+#include "about/LinkOpener.h"
 
 /// Opens addresses with the desktop's default handler (QDesktopServices).
 class DesktopLinkOpener final : public ILinkOpener {

@@ -1,9 +1,9 @@
-#include "frmHelp.h"
+#include "about/frmHelp.h"
 
-#include "DesktopLinkOpener.h"
-#include "HelpTexts.h"
-#include "MessageBox.h"
-#include "PointerPosition.h"
+#include "about/DesktopLinkOpener.h"
+#include "about/HelpTexts.h"
+#include "platform/MessageBox.h"
+#include "platform/PointerPosition.h"
 
 #include <QEvent>
 #include <QHBoxLayout>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "LinkOpener.h"
+#include "about/LinkOpener.h"
 
 #include <QWidget>
 

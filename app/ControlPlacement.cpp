@@ -1,8 +1,8 @@
-#include "ControlPlacement.h"
+#include "app/ControlPlacement.h"
 
-#include "MultiLineBox.h"
-#include "TextEx.h"
-#include "frmSiftaControls.h"
+#include "app/frmSiftaControls.h"
+#include "app/MultiLineBox.h"
+#include "textex/TextEx.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FormLayout.h"
+#include "app/FormLayout.h"
 
 struct frmSiftaControls;
 

@@ -1,7 +1,7 @@
-#include "EditTargets.h"
+#include "app/EditTargets.h"
 
-#include "LineBreaks.h"
-#include "TextEx.h"
+#include "search/LineBreaks.h"
+#include "textex/TextEx.h"
 
 #include <QComboBox>
 #include <QLineEdit>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Twips.h"
+#include "app/Twips.h"
 
 /// The places and sizes, in twips, of the main window's controls that the layout reads
 /// or moves. Each rectangle is relative to its container: the window's inner area for

@@ -1,4 +1,4 @@
-#include "KeyPreview.h"
+#include "app/KeyPreview.h"
 
 #include <QAction>
 #include <QApplication>

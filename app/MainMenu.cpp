@@ -1,4 +1,4 @@
-#include "MainMenu.h"
+#include "app/MainMenu.h"
 
 #include <QAction>
 #include <QKeySequence>

@@ -1,4 +1,4 @@
-#include "MultiLineBox.h"
+#include "app/MultiLineBox.h"
 
 #include <QKeyEvent>
 

@@ -1,4 +1,4 @@
-#include "StatusLine.h"
+#include "app/StatusLine.h"
 
 QString statusLineText(qint64 line, qint64 column, qint64 length, const QLocale& locale)
 {

@@ -1,4 +1,4 @@
-#include "SyntaxText.h"
+#include "app/SyntaxText.h"
 
 #include <QStringList>
 

@@ -1,14 +1,14 @@
-#include "frmSifta.h"
+#include "app/frmSifta.h"
 
-#include "CSettings.h"
-#include "ControlPlacement.h"
-#include "DocumentCaption.h"
-#include "EditTargets.h"
-#include "FontFaces.h"
-#include "KeyPreview.h"
-#include "QtFileDialog.h"
-#include "StatusLine.h"
-#include "TextEx.h"
+#include "app/ControlPlacement.h"
+#include "app/EditTargets.h"
+#include "app/KeyPreview.h"
+#include "app/StatusLine.h"
+#include "documents/DocumentCaption.h"
+#include "platform/QtFileDialog.h"
+#include "settings/CSettings.h"
+#include "textex/FontFaces.h"
+#include "textex/TextEx.h"
 
 #include <QAction>
 #include <QComboBox>

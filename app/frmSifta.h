@@ -1,12 +1,12 @@
 #pragma once
 
-#include "DocumentCommands.h"
-#include "DocumentWindow.h"
-#include "FormLayout.h"
-#include "MainMenu.h"
-#include "RegExp.h"
-#include "UndoText.h"
-#include "frmSiftaControls.h"
+#include "app/FormLayout.h"
+#include "app/frmSiftaControls.h"
+#include "app/MainMenu.h"
+#include "documents/DocumentCommands.h"
+#include "documents/DocumentWindow.h"
+#include "search/RegExp.h"
+#include "search/UndoText.h"
 
 #include <QMainWindow>
 

@@ -1,11 +1,11 @@
 // The Edit, Format and Options commands of the main window.
 
-#include "frmSifta.h"
+#include "app/frmSifta.h"
 
-#include "CSettings.h"
-#include "EditTargets.h"
-#include "MessageBox.h"
-#include "TextEx.h"
+#include "app/EditTargets.h"
+#include "platform/MessageBox.h"
+#include "settings/CSettings.h"
+#include "textex/TextEx.h"
 
 #include <QAction>
 #include <QClipboard>

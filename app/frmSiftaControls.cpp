@@ -1,12 +1,12 @@
-#include "frmSiftaControls.h"
+#include "app/frmSiftaControls.h"
 
-#include "FontFaces.h"
-#include "MultiLineBox.h"
-#include "PropertyBag.h"
-#include "StatusLine.h"
-#include "StdFont.h"
-#include "SyntaxText.h"
-#include "TextEx.h"
+#include "app/MultiLineBox.h"
+#include "app/StatusLine.h"
+#include "app/SyntaxText.h"
+#include "textex/FontFaces.h"
+#include "textex/PropertyBag.h"
+#include "textex/StdFont.h"
+#include "textex/TextEx.h"
 
 #include <QCheckBox>
 #include <QComboBox>

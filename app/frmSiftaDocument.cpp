@@ -1,16 +1,15 @@
 // The main window's document and its life: start-up and closing with the remembered
 // options, the File commands and Help, About.
 
-#include "frmSifta.h"
+#include "app/frmSifta.h"
 
-#include "BusyPointer.h"
-#include "BusyRunner.h"
-#include "CSettings.h"
-#include "HighlightOption.h"
-#include "MultiLineBox.h"
-#include "RememberedOptions.h"
-#include "TextEx.h"
-#include "frmHelp.h"
+#include "about/frmHelp.h"
+#include "app/MultiLineBox.h"
+#include "busy/BusyPointer.h"
+#include "busy/BusyRunner.h"
+#include "documents/RememberedOptions.h"
+#include "settings/CSettings.h"
+#include "textex/TextEx.h"
 
 #include <QAction>
 #include <QApplication>
@@ -41,7 +40,7 @@ void frmSifta::Form_Load()
     setProportionalFont(options.proportionalFont);
     markSettingsLocation(mSettings.SaveToINI());
     setShowSyntax(options.showSyntax);
-    setHighlightMatches(readHighlightMatches(mSettings));
+    setHighlightMatches(options.highlightMatches);
     mControls.lblMatchNo->clear();
     // Applying word wrap can switch the inner box of the Search Text and so mark the
     // document changed; the new document starts unchanged.
@@ -79,8 +78,8 @@ void frmSifta::SaveOptions()
     options.wordWrap = WordWrap();
     options.proportionalFont = ProportionalFont();
     options.showSyntax = mMenu.mnuOptionsShowSyntax->isChecked();
+    options.highlightMatches = HighlightMatches();
     writeRememberedOptions(mSettings, options);
-    writeHighlightMatches(mSettings, HighlightMatches());
 }
 
 // Document state.

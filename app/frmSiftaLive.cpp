@@ -1,13 +1,13 @@
 // Live matching in the main window: the matches of the pattern marked in the Search Text
 // while the user types, and the pattern box telling whether its pattern is valid.
 
-#include "frmSifta.h"
+#include "app/frmSifta.h"
 
-#include "BusyRunner.h"
-#include "LiveSearch.h"
-#include "MatchHighlighter.h"
-#include "PatternFeedback.h"
-#include "TextEx.h"
+#include "busy/BusyRunner.h"
+#include "live/LiveSearch.h"
+#include "live/MatchHighlighter.h"
+#include "live/PatternFeedback.h"
+#include "textex/TextEx.h"
 
 #include <QAction>
 #include <QCheckBox>

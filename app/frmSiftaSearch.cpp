@@ -1,17 +1,17 @@
 // The five search and replace buttons of the main window.
 
-#include "frmSifta.h"
+#include "app/frmSifta.h"
 
-#include "BusyPointer.h"
-#include "BusyRunner.h"
-#include "LineBreaks.h"
-#include "LiveSearch.h"
-#include "MessageBox.h"
-#include "MultiLineBox.h"
-#include "PatternHistory.h"
-#include "RegExpErrorText.h"
-#include "SearchEngine.h"
-#include "TextEx.h"
+#include "app/MultiLineBox.h"
+#include "busy/BusyPointer.h"
+#include "busy/BusyRunner.h"
+#include "live/LiveSearch.h"
+#include "platform/MessageBox.h"
+#include "search/LineBreaks.h"
+#include "search/PatternHistory.h"
+#include "search/RegExpErrorText.h"
+#include "search/SearchEngine.h"
+#include "textex/TextEx.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,7 +1,7 @@
-#include "CSettings.h"
-#include "CommandLine.h"
-#include "QtMessageBox.h"
-#include "frmSifta.h"
+#include "app/frmSifta.h"
+#include "documents/CommandLine.h"
+#include "platform/QtMessageBox.h"
+#include "settings/CSettings.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,6 +1,6 @@
-#include "JsonMatch.h"
+#include "cli/JsonMatch.h"
 
-#include "MatchCollection.h"
+#include "search/MatchCollection.h"
 
 namespace {
 

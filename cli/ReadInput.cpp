@@ -1,4 +1,4 @@
-#include "ReadInput.h"
+#include "cli/ReadInput.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,8 +1,8 @@
-#include "RunCommand.h"
+#include "cli/RunCommand.h"
 
-#include "JsonMatch.h"
-#include "RegExp.h"
-#include "RegExpErrorText.h"
+#include "cli/JsonMatch.h"
+#include "search/RegExp.h"
+#include "search/RegExpErrorText.h"
 
 namespace {
 

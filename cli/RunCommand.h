@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CommandLine.h"
-#include "TextCodec.h"
+#include "cli/CliRequest.h"
+#include "platform/TextCodec.h"
 
 #include <cstdio>
 

@@ -1,10 +1,10 @@
 // sifta-cli: the search component on the command line, for scripts and for checking
 // patterns in bulk. Input bytes are decoded as the window decodes files.
 
-#include "CommandLine.h"
-#include "ReadInput.h"
-#include "RunCommand.h"
-#include "TextCodec.h"
+#include "cli/CliRequest.h"
+#include "cli/ReadInput.h"
+#include "cli/RunCommand.h"
+#include "platform/TextCodec.h"
 
 #include <cerrno>
 #include <cstdio>

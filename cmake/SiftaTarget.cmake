@@ -1,3 +1,8 @@
+# Every header of the project is included by its subsystem's folder: "textex/TextEx.h",
+# "settings/CSettings.h", and for the main window's parts under app/, "search/RegExp.h".
+add_library(sifta_headers INTERFACE)
+target_include_directories(sifta_headers INTERFACE ${PROJECT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/app)
+
 # Warnings for the project's own targets only, never for third-party headers.
 function(sifta_warnings target)
   target_compile_options(${target} PRIVATE -Wall -Wextra -pedantic)

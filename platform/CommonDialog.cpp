@@ -1,6 +1,6 @@
-#include "CommonDialog.h"
+#include "platform/CommonDialog.h"
 
-#include "Tools.h"
+#include "platform/Tools.h"
 
 namespace CommonDialog {
 

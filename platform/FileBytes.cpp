@@ -1,4 +1,4 @@
-#include "FileBytes.h"
+#include "platform/FileBytes.h"
 
 #include <QFile>
 #include <QFileInfo>

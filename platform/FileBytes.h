@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FileError.h"
+#include "platform/FileError.h"
 
 #include <QByteArray>
 #include <QByteArrayView>

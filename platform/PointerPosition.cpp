@@ -1,4 +1,4 @@
-#include "PointerPosition.h"
+#include "platform/PointerPosition.h"
 
 #include <QCursor>
 #include <QWidget>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "FileBytes.h"
-#include "FileError.h"
-#include "TextCodec.h"
+#include "platform/FileBytes.h"
+#include "platform/FileError.h"
+#include "platform/TextCodec.h"
 
 #include <QString>
 

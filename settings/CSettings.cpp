@@ -1,7 +1,7 @@
-#include "CSettings.h"
+#include "settings/CSettings.h"
 
-#include "MessageBox.h"
-#include "SettingText.h"
+#include "platform/MessageBox.h"
+#include "settings/SettingText.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "IniFile.h"
+#include "settings/IniFile.h"
 
 #include <QSettings>
 #include <QString>
@@ -72,7 +72,7 @@ private:
     std::unique_ptr<QSettings> mUserStore;
 };
 
-/// The program's one settings store. The main window creates it when it loads; main()
-/// resets it once the last window has closed, which writes the location key, while the
-/// message box it was given still exists.
+/// The program's one settings store. main() creates it before the main window, which is
+/// handed it, and resets it once the last window has closed, which writes the location
+/// key, while the message box it was given still exists.
 extern std::unique_ptr<CSettings> gSettings;

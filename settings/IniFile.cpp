@@ -1,6 +1,6 @@
-#include "IniFile.h"
+#include "settings/IniFile.h"
 
-#include "IniText.h"
+#include "settings/IniText.h"
 
 #include <QDir>
 #include <QFile>

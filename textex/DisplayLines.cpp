@@ -1,4 +1,4 @@
-#include "DisplayLines.h"
+#include "textex/DisplayLines.h"
 
 #include <Qsci/qsciscintillabase.h>
 

@@ -1,4 +1,4 @@
-#include "EditorAccessibility.h"
+#include "textex/EditorAccessibility.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

@@ -1,4 +1,4 @@
-#include "FontFaces.h"
+#include "textex/FontFaces.h"
 
 #include <QStringList>
 

@@ -1,4 +1,4 @@
-#include "PropertyBag.h"
+#include "textex/PropertyBag.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "PropertyValues.h"
+#include "textex/PropertyValues.h"
 
 #include <QLocale>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PropertyError.h"
+#include "textex/PropertyError.h"
 
 #include <QString>
 #include <QVariant>

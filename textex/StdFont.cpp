@@ -1,6 +1,6 @@
-#include "StdFont.h"
+#include "textex/StdFont.h"
 
-#include "FontFaces.h"
+#include "textex/FontFaces.h"
 
 StdFont::StdFont(QObject* parent)
     : QObject(parent)

@@ -1,12 +1,12 @@
-#include "TextEx.h"
+#include "textex/TextEx.h"
 
-#include "ChangeBatch.h"
-#include "DisplayLines.h"
-#include "EditorAccessibility.h"
-#include "PropertyValues.h"
-#include "TextExBox.h"
-#include "Utf16Positions.h"
-#include "Utf8Append.h"
+#include "textex/ChangeBatch.h"
+#include "textex/DisplayLines.h"
+#include "textex/EditorAccessibility.h"
+#include "textex/PropertyValues.h"
+#include "textex/TextExBox.h"
+#include "textex/Utf16Positions.h"
+#include "textex/Utf8Append.h"
 
 #include <QApplication>
 #include <QFontMetricsF>

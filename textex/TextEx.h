@@ -1,8 +1,8 @@
 #pragma once
 
-#include "PropertyBag.h"
-#include "PropertyError.h"
-#include "StdFont.h"
+#include "textex/PropertyBag.h"
+#include "textex/PropertyError.h"
+#include "textex/StdFont.h"
 
 #include <QByteArrayView>
 #include <QString>

@@ -1,7 +1,7 @@
-#include "TextExBox.h"
+#include "textex/TextExBox.h"
 
-#include "ChangeBatch.h"
-#include "TextEx.h"
+#include "textex/ChangeBatch.h"
+#include "textex/TextEx.h"
 
 #include <QApplication>
 #include <QClipboard>

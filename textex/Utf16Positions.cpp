@@ -1,4 +1,4 @@
-#include "Utf16Positions.h"
+#include "textex/Utf16Positions.h"
 
 #include <Qsci/qsciscintillabase.h>
 

@@ -1,4 +1,4 @@
-#include "Utf8Append.h"
+#include "textex/Utf8Append.h"
 
 #include <Qsci/qsciscintillabase.h>
 

@@ -1,4 +1,4 @@
-#include "CommandLine.h"
+#include "documents/CommandLine.h"
 
 #include <QDir>
 

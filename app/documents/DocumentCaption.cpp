@@ -1,6 +1,6 @@
-#include "DocumentCaption.h"
+#include "documents/DocumentCaption.h"
 
-#include "Tools.h"
+#include "platform/Tools.h"
 
 QString documentCaption(const QString& sFileName, bool bDirty)
 {

@@ -1,9 +1,9 @@
-#include "DocumentCommands.h"
+#include "documents/DocumentCommands.h"
 
-#include "CommonDialog.h"
-#include "FileDialog.h"
-#include "MessageBox.h"
-#include "Tools.h"
+#include "platform/CommonDialog.h"
+#include "platform/FileDialog.h"
+#include "platform/MessageBox.h"
+#include "platform/Tools.h"
 
 #include <QMimeData>
 #include <QUrl>

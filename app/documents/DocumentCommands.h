@@ -1,9 +1,9 @@
 #pragma once
 
-#include "DocumentWindow.h"
-#include "FileError.h"
-#include "TextCodec.h"
-#include "TextFile.h"
+#include "documents/DocumentWindow.h"
+#include "platform/FileError.h"
+#include "platform/TextCodec.h"
+#include "platform/TextFile.h"
 
 #include <QString>
 

@@ -1,10 +1,8 @@
-#include "RememberedOptions.h"
+#include "documents/RememberedOptions.h"
 
-#include "CSettings.h"
-#include "ReplaceEscape.h"
-#include "SettingText.h"
-
-#include <QSettings>
+#include "documents/ReplaceEscape.h"
+#include "settings/CSettings.h"
+#include "settings/SettingText.h"
 
 namespace {
 
@@ -36,6 +34,7 @@ RememberedOptions readRememberedOptions(const CSettings& settings)
     options.wordWrap = readBoolean(settings, QStringLiteral("WordWrap"), options.wordWrap);
     options.proportionalFont = readBoolean(settings, QStringLiteral("ProportionalFont"), options.proportionalFont);
     options.showSyntax = readBoolean(settings, QStringLiteral("ShowSyntax"), options.showSyntax);
+    options.highlightMatches = readBoolean(settings, QStringLiteral("HighlightMatches"), options.highlightMatches);
     return options;
 }
 
@@ -49,6 +48,7 @@ void writeRememberedOptions(CSettings& settings, const RememberedOptions& option
     settings.SaveSetting(QStringLiteral("WordWrap"), options.wordWrap);
     settings.SaveSetting(QStringLiteral("ProportionalFont"), options.proportionalFont);
     settings.SaveSetting(QStringLiteral("ShowSyntax"), options.showSyntax);
+    settings.SaveSetting(QStringLiteral("HighlightMatches"), options.highlightMatches);
 }
 
 Qt::CheckState ignoreCaseState(int nValue)

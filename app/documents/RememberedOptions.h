@@ -20,6 +20,8 @@ struct RememberedOptions {
     bool wordWrap = true;
     bool proportionalFont = false;
     bool showSyntax = true;
+    /// Format, Highlight Matches.
+    bool highlightMatches = true;
 
     friend bool operator==(const RememberedOptions&, const RememberedOptions&) = default;
 };
@@ -31,7 +33,8 @@ struct RememberedOptions {
 RememberedOptions readRememberedOptions(const CSettings& settings);
 
 /// Writes the options to `settings` in the order "Pattern", "Pattern0" ... "PatternN",
-/// "Replace", "IgnoreCase", "WordWrap", "ProportionalFont", "ShowSyntax". The Replace
+/// "Replace", "IgnoreCase", "WordWrap", "ProportionalFont", "ShowSyntax",
+/// "HighlightMatches". The Replace
 /// With text is stored escaped (ReplaceEscape), the patterns as they are.
 void writeRememberedOptions(CSettings& settings, const RememberedOptions& options);
 

@@ -1,4 +1,4 @@
-#include "ReplaceEscape.h"
+#include "documents/ReplaceEscape.h"
 
 namespace ReplaceEscape {
 

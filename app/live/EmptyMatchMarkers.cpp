@@ -1,6 +1,6 @@
-#include "EmptyMatchMarkers.h"
+#include "live/EmptyMatchMarkers.h"
 
-#include "Utf16Positions.h"
+#include "textex/Utf16Positions.h"
 
 #include <Qsci/qsciscintilla.h>
 

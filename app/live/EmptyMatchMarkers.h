@@ -1,6 +1,6 @@
 #pragma once
 
-#include "HighlightRanges.h"
+#include "live/HighlightRanges.h"
 
 #include <QWidget>
 

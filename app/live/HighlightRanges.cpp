@@ -1,4 +1,4 @@
-#include "HighlightRanges.h"
+#include "live/HighlightRanges.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "MatchCollection.h"
+#include "search/MatchCollection.h"
 
 #include <QtGlobal>
 

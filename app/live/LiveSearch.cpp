@@ -1,6 +1,6 @@
-#include "LiveSearch.h"
+#include "live/LiveSearch.h"
 
-#include "RegExpErrorText.h"
+#include "search/RegExpErrorText.h"
 
 namespace {
 

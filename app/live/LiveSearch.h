@@ -1,9 +1,9 @@
 #pragma once
 
-#include "MatchCollection.h"
-#include "MatchRunner.h"
-#include "PatternStatus.h"
-#include "RegExp.h"
+#include "live/MatchRunner.h"
+#include "live/PatternStatus.h"
+#include "search/MatchCollection.h"
+#include "search/RegExp.h"
 
 #include <QObject>
 #include <QString>

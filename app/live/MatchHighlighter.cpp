@@ -1,8 +1,8 @@
-#include "MatchHighlighter.h"
+#include "live/MatchHighlighter.h"
 
-#include "EmptyMatchMarkers.h"
-#include "TextEx.h"
-#include "Utf16Positions.h"
+#include "live/EmptyMatchMarkers.h"
+#include "textex/TextEx.h"
+#include "textex/Utf16Positions.h"
 
 #include <Qsci/qsciscintilla.h>
 

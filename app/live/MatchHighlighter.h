@@ -1,7 +1,7 @@
 #pragma once
 
-#include "HighlightRanges.h"
-#include "MatchCollection.h"
+#include "live/HighlightRanges.h"
+#include "search/MatchCollection.h"
 
 #include <QObject>
 

@@ -1,4 +1,4 @@
-#include "MatchRunner.h"
+#include "live/MatchRunner.h"
 
 #include <QMetaObject>
 #include <QThreadPool>

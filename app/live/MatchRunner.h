@@ -1,8 +1,8 @@
 #pragma once
 
-#include "MatchCollection.h"
-#include "RegExp.h"
-#include "RegExpError.h"
+#include "search/MatchCollection.h"
+#include "search/RegExp.h"
+#include "search/RegExpError.h"
 
 #include <QFuture>
 #include <QList>

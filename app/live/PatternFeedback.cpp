@@ -1,4 +1,4 @@
-#include "PatternFeedback.h"
+#include "live/PatternFeedback.h"
 
 #include <QComboBox>
 #include <QLineEdit>

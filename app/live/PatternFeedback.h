@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PatternStatus.h"
+#include "live/PatternStatus.h"
 
 #include <QObject>
 #include <QPalette>

@@ -1,4 +1,4 @@
-#include "PatternStatus.h"
+#include "live/PatternStatus.h"
 
 QString PatternStatus::toolTip() const
 {

@@ -1,4 +1,4 @@
-#include "CaseFolding.h"
+#include "search/CaseFolding.h"
 
 #include <QChar>
 

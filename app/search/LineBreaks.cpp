@@ -1,4 +1,4 @@
-#include "LineBreaks.h"
+#include "search/LineBreaks.h"
 
 QString lineBreakOf(const QString& text)
 {

@@ -1,8 +1,5 @@
-#include "MatchCollection.h"
+#include "search/MatchCollection.h"
 
-#include <algorithm>
-#include <cstdlib>
-#include <new>
 
 namespace {
 
@@ -13,21 +10,6 @@ const std::shared_ptr<const MatchData>& emptyData()
 }
 
 } // namespace
-
-OffsetBuffer::~OffsetBuffer()
-{
-    std::free(mData);
-}
-
-void OffsetBuffer::grow(qsizetype count)
-{
-    const qsizetype capacity = std::max({qsizetype(1024), 2 * mCapacity, mSize + count});
-    auto* grown = static_cast<qint32*>(std::realloc(mData, std::size_t(capacity) * sizeof(qint32)));
-    if (!grown)
-        throw std::bad_alloc();
-    mData = grown;
-    mCapacity = capacity;
-}
 
 MatchCollection::MatchCollection() : mData(emptyData()) {}
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "search/GrowingBuffers.h"
+
 #include <QString>
 #include <QtGlobal>
 
@@ -54,36 +56,6 @@ public:
 private:
     friend class MatchCollection;
     using MatchView::MatchView;
-};
-
-/// A growing array of 32-bit offsets. It grows with realloc, which moves a large block by
-/// remapping its pages rather than copying them, so a search with millions of matches does not
-/// copy the array each time it doubles (std::vector must).
-class OffsetBuffer {
-public:
-    OffsetBuffer() = default;
-    ~OffsetBuffer();
-    OffsetBuffer(const OffsetBuffer&) = delete;
-    OffsetBuffer& operator=(const OffsetBuffer&) = delete;
-
-    qsizetype size() const { return mSize; }
-    const qint32& operator[](qsizetype i) const { return mData[i]; }
-    /// Makes room for count more offsets at the end and returns where they go.
-    qint32* extend(qsizetype count)
-    {
-        if (mSize + count > mCapacity)
-            grow(count);
-        qint32* slot = mData + mSize;
-        mSize += count;
-        return slot;
-    }
-
-private:
-    void grow(qsizetype count);
-
-    qint32* mData = nullptr;
-    qsizetype mSize = 0;
-    qsizetype mCapacity = 0;
 };
 
 /// Offsets of every match and group, kept compactly, and the searched text (shared, not copied).

@@ -1,4 +1,4 @@
-#include "PatternHistory.h"
+#include "search/PatternHistory.h"
 
 QStringList addPatternToHistory(QStringList history, const QString& pattern)
 {

@@ -1,6 +1,6 @@
-#include "PatternTranslator.h"
+#include "search/PatternTranslator.h"
 
-#include "CaseFolding.h"
+#include "search/CaseFolding.h"
 
 #include <QStringBuilder>
 

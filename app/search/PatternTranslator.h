@@ -1,6 +1,6 @@
 #pragma once
 
-#include "RegExpError.h"
+#include "search/RegExpError.h"
 
 #include <QString>
 

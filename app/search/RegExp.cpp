@@ -1,8 +1,10 @@
-#include "RegExp.h"
+#include "search/RegExp.h"
 
-#include "CaseFolding.h"
-#include "PatternTranslator.h"
-#include "ReplacementTemplate.h"
+#include "search/CaseFolding.h"
+#include "search/GrowingBuffers.h"
+#include "search/LiteralAlternatives.h"
+#include "search/PatternTranslator.h"
+#include "search/ReplacementTemplate.h"
 
 #define PCRE2_CODE_UNIT_WIDTH 16
 #include <pcre2.h>
@@ -11,18 +13,6 @@
 #include <QStringView>
 
 #include <algorithm>
-#include <array>
-#include <bit>
-#include <cstring>
-
-#ifdef __SSE2__
-#include <emmintrin.h>
-#endif
-
-#ifdef Q_OS_LINUX
-#include <sys/mman.h>
-#include <unistd.h>
-#endif
 
 namespace {
 
@@ -79,113 +69,6 @@ bool mayHaveWrongStartHint(const pcre2_code* code)
     auto fold = [](uint32_t c) { return c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c; };
     return fold(first) == fold(last);
 }
-
-/// A pattern that is nothing but plain text alternatives ("apple|river|stone"), searched
-/// without PCRE2: a vector scan for places where the first code units of some alternative
-/// could stand (each of the first kPrefix code units one that some alternative has there),
-/// then a comparison of the alternatives at those places. The result is PCRE2's: the earliest
-/// place where one of them occurs, and there the first in pattern order.
-class LiteralAlternatives {
-public:
-    /// The alternatives of pattern, or nothing when the pattern is anything else or this
-    /// search would not pay: Ignore Case, an alternative shorter than kPrefix code units, or
-    /// more than kMaxCodeUnits different code units at one of those places.
-    static std::optional<LiteralAlternatives> of(const QString& pattern, bool ignoreCase)
-    {
-#ifndef __SSE2__
-        return std::nullopt; // without the vector scan PCRE2 is faster
-#endif
-        if (ignoreCase || !pattern.contains(u'|'))
-            return std::nullopt;
-        LiteralAlternatives result;
-        for (QStringView alternative : QStringView(pattern).split(u'|')) {
-            if (alternative.size() < kPrefix)
-                return std::nullopt;
-            for (QChar c : alternative)
-                if (QStringView(u"\\^$.?*+()[]{}").contains(c))
-                    return std::nullopt;
-            for (qsizetype i = 0; i < kPrefix; ++i)
-                if (!addDistinct(result.mCodeUnits[i], alternative[i].unicode()))
-                    return std::nullopt;
-            result.mAlternatives.push_back(alternative.toString());
-        }
-        return result;
-    }
-
-    /// The first match at or after from: its start and end, or false when there is none.
-    bool find(const char16_t* text, qsizetype length, qsizetype from, qsizetype& start,
-              qsizetype& end) const
-    {
-        qsizetype p = from;
-#ifdef __SSE2__
-        __m128i codeUnits[kPrefix][kMaxCodeUnits];
-        for (qsizetype i = 0; i < kPrefix; ++i)
-            for (std::size_t k = 0; k < mCodeUnits[i].size(); ++k)
-                codeUnits[i][k] = _mm_set1_epi16(short(mCodeUnits[i][k]));
-        // Eight places a round.
-        for (; p + 8 + kPrefix - 1 <= length; p += 8) {
-            __m128i possible = _mm_set1_epi16(-1);
-            for (qsizetype i = 0; i < kPrefix; ++i) {
-                const __m128i units = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + p + i));
-                __m128i found = _mm_cmpeq_epi16(units, codeUnits[i][0]);
-                for (std::size_t k = 1; k < mCodeUnits[i].size(); ++k)
-                    found = _mm_or_si128(found, _mm_cmpeq_epi16(units, codeUnits[i][k]));
-                possible = _mm_and_si128(possible, found);
-            }
-            // One bit a place: the low one of its code unit's two bytes.
-            unsigned candidates = unsigned(_mm_movemask_epi8(possible)) & 0x5555u;
-            while (candidates != 0) {
-                const qsizetype at = p + std::countr_zero(candidates) / 2;
-                if (matchAt(text, length, at, end)) {
-                    start = at;
-                    return true;
-                }
-                candidates &= candidates - 1;
-            }
-        }
-#endif
-        for (; p + kPrefix <= length; ++p) {
-            if (matchAt(text, length, p, end)) {
-                start = p;
-                return true;
-            }
-        }
-        return false;
-    }
-
-private:
-    static constexpr qsizetype kPrefix = 3;
-    static constexpr std::size_t kMaxCodeUnits = 8;
-
-    static bool addDistinct(std::vector<char16_t>& set, char16_t c)
-    {
-        if (std::find(set.begin(), set.end(), c) == set.end()) {
-            if (set.size() == kMaxCodeUnits)
-                return false;
-            set.push_back(c);
-        }
-        return true;
-    }
-
-    /// Whether an alternative starts at p, the first in pattern order; end is where it ends.
-    bool matchAt(const char16_t* text, qsizetype length, qsizetype p, qsizetype& end) const
-    {
-        for (const QString& alternative : mAlternatives) {
-            const qsizetype n = alternative.size();
-            const char16_t* units = reinterpret_cast<const char16_t*>(alternative.utf16());
-            if (n <= length - p && text[p] == units[0]
-                && std::memcmp(text + p, units, std::size_t(n) * sizeof(char16_t)) == 0) {
-                end = p + n;
-                return true;
-            }
-        }
-        return false;
-    }
-
-    std::vector<QString> mAlternatives;
-    /// The distinct code units the alternatives have at each of the first kPrefix places.
-    std::array<std::vector<char16_t>, kPrefix> mCodeUnits;
-};
 
 } // namespace
 
@@ -413,79 +296,6 @@ std::optional<RegExpError> forEachMatch(const CompiledPattern& compiled, const Q
     }
     return std::nullopt;
 }
-
-/// Asks the kernel to back the block with huge pages where it covers whole ones, before
-/// anything is written there. A large result is a fresh mapping each time, and filling it
-/// page by page costs a fault for every 4 KB; with 2 MB pages that cost nearly vanishes.
-/// The advice covers every page of the block, not only its whole huge pages: a mapping
-/// that is advised in part splits, and realloc can then no longer move it when the result
-/// grows, but copies it while both copies are held. Only advice: without transparent huge
-/// pages nothing changes.
-void adviseHugePages([[maybe_unused]] void* data, [[maybe_unused]] std::size_t bytes)
-{
-#ifdef Q_OS_LINUX
-    const auto page = static_cast<std::uintptr_t>(sysconf(_SC_PAGESIZE));
-    const auto address = reinterpret_cast<std::uintptr_t>(data);
-    const std::uintptr_t begin = address & ~(page - 1);
-    const std::uintptr_t end = (address + bytes + page - 1) & ~(page - 1);
-    madvise(reinterpret_cast<void*>(begin), end - begin, MADV_HUGEPAGE);
-#endif
-}
-
-/// The text Replace builds, written in place: a QString whose size is the room reserved so
-/// far, of which the first size() code units are written.
-class ResultBuffer {
-public:
-    qsizetype size() const { return mUsed; }
-
-    /// Makes room for room code units in all, when there is less.
-    void reserve(qsizetype room)
-    {
-        if (room > mText.size())
-            grow(room);
-    }
-
-    /// Makes room for count more code units and returns where they go.
-    char16_t* extend(qsizetype count)
-    {
-        if (count > mText.size() - mUsed)
-            grow(mUsed + count);
-        char16_t* slot = mData + mUsed;
-        mUsed += count;
-        return slot;
-    }
-
-    void append(QStringView part)
-    {
-        if (!part.isEmpty())
-            std::memcpy(extend(part.size()), part.utf16(), std::size_t(part.size()) * sizeof(char16_t));
-    }
-
-    QString take()
-    {
-        mText.resize(mUsed);
-        return std::move(mText);
-    }
-
-private:
-    void grow(qsizetype needed)
-    {
-        // After the first reservation the room doubles, so long replacements grow it rarely.
-        const qsizetype room = std::max(needed, 2 * mText.size());
-        mText.reserve(room);
-        mText.resize(room); // leaves the new code units unwritten
-        mData = reinterpret_cast<char16_t*>(mText.data());
-        const std::size_t bytes = std::size_t(room) * sizeof(char16_t);
-        if (bytes >= kLargeBlock)
-            adviseHugePages(mData, bytes);
-    }
-
-    static constexpr std::size_t kLargeBlock = 4 * 1024 * 1024;
-
-    QString mText;
-    char16_t* mData = nullptr;
-    qsizetype mUsed = 0;
-};
 
 } // namespace
 

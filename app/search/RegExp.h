@@ -1,8 +1,8 @@
 #pragma once
 
-#include "MatchCollection.h"
-#include "RegExpError.h"
-#include "RegExpResult.h"
+#include "search/MatchCollection.h"
+#include "search/RegExpError.h"
+#include "search/RegExpResult.h"
 
 #include <QString>
 

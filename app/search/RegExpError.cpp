@@ -1,4 +1,4 @@
-#include "RegExpError.h"
+#include "search/RegExpError.h"
 
 QString RegExpError::describe(int number)
 {

@@ -1,4 +1,4 @@
-#include "RegExpErrorText.h"
+#include "search/RegExpErrorText.h"
 
 QString regExpErrorText(const RegExpError& error)
 {

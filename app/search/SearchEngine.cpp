@@ -1,4 +1,4 @@
-#include "SearchEngine.h"
+#include "search/SearchEngine.h"
 
 qsizetype searchStart(qsizetype selStart, qsizetype selLength, qsizetype textLength, bool backward)
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "RegExp.h"
+#include "search/RegExp.h"
 
 #include <QString>
 

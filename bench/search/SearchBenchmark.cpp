@@ -5,9 +5,9 @@
 // named count/NAME/TEXT or replace/NAME/TEXT; a count labels itself "matches=N". A pattern
 // with flag "l" also gets lengthen/NAME/TEXT, which writes every match twice.
 
-#include "RegExp.h"
-#include "RegExpError.h"
-#include "TextCodec.h"
+#include "platform/TextCodec.h"
+#include "search/RegExp.h"
+#include "search/RegExpError.h"
 
 #include <QFile>
 #include <QFileInfo>

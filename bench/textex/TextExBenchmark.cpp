@@ -2,7 +2,7 @@
 // selection, the line queries and typing, without and with word wrap.
 // Usage: sifta-bench-textex DATA_DIR [SIZE_MB...]   (sizes default to 10 and 100)
 
-#include "TextEx.h"
+#include "textex/TextEx.h"
 
 #include <Qsci/qsciscintilla.h>
 

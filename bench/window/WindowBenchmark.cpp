@@ -12,13 +12,13 @@
 // step being measured. One figure repeats Find Next with word wrap on, after the editor
 // has finished wrapping.
 
-#include "CSettings.h"
-#include "MessageBox.h"
-#include "MultiLineBox.h"
-#include "RegExp.h"
-#include "TextEx.h"
-#include "TextFile.h"
-#include "frmSifta.h"
+#include "app/frmSifta.h"
+#include "app/MultiLineBox.h"
+#include "platform/MessageBox.h"
+#include "platform/TextFile.h"
+#include "search/RegExp.h"
+#include "settings/CSettings.h"
+#include "textex/TextEx.h"
 
 #include <Qsci/qsciscintilla.h>
 

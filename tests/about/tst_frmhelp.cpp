@@ -1,4 +1,4 @@
-#include "frmHelp.h"
+#include "about/frmHelp.h"
 
 #include <QApplication>
 #include <QCursor>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "CSettings.h"
-#include "FileContent.h"
-#include "RecordingMessageBox.h"
-#include "ScriptedFileDialog.h"
+#include "settings/CSettings.h"
+#include "support/FileContent.h"
+#include "support/RecordingMessageBox.h"
+#include "support/ScriptedFileDialog.h"
 #include "WindowControls.h"
 
 #include <QApplication>

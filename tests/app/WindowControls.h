@@ -1,8 +1,8 @@
 #pragma once
 
-#include "MultiLineBox.h"
-#include "TextEx.h"
-#include "frmSifta.h"
+#include "app/frmSifta.h"
+#include "app/MultiLineBox.h"
+#include "textex/TextEx.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CSettings.h"
-#include "RecordingMessageBox.h"
+#include "settings/CSettings.h"
+#include "support/RecordingMessageBox.h"
 #include "WindowControls.h"
 
 #include <QApplication>

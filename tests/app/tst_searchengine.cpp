@@ -1,8 +1,8 @@
-#include "LineBreaks.h"
-#include "PatternHistory.h"
-#include "RegExpErrorText.h"
-#include "SearchEngine.h"
-#include "UndoText.h"
+#include "search/LineBreaks.h"
+#include "search/PatternHistory.h"
+#include "search/RegExpErrorText.h"
+#include "search/SearchEngine.h"
+#include "search/UndoText.h"
 
 #include <QTest>
 

@@ -1,7 +1,7 @@
 // The window's design, its layout in pixels, and the Format and Options commands.
 
-#include "FontFaces.h"
-#include "SyntaxText.h"
+#include "app/SyntaxText.h"
+#include "textex/FontFaces.h"
 #include "WindowFixture.h"
 
 #include <QFile>

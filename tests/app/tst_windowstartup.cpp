@@ -1,5 +1,5 @@
+#include "about/frmHelp.h"
 #include "DocumentWindowFixture.h"
-#include "frmHelp.h"
 
 #include <QFile>
 #include <QFrame>

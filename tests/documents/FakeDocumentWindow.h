@@ -1,7 +1,7 @@
 #pragma once
 
-#include "DocumentCaption.h"
-#include "DocumentWindow.h"
+#include "documents/DocumentCaption.h"
+#include "documents/DocumentWindow.h"
 
 #include <QStringList>
 

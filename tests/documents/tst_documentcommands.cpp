@@ -1,9 +1,9 @@
-#include "DocumentCommands.h"
+#include "documents/DocumentCommands.h"
 #include "FakeDocumentWindow.h"
-#include "FileContent.h"
-#include "FileSizeLimit.h"
-#include "RecordingMessageBox.h"
-#include "ScriptedFileDialog.h"
+#include "support/FileContent.h"
+#include "support/FileSizeLimit.h"
+#include "support/RecordingMessageBox.h"
+#include "support/ScriptedFileDialog.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "CSettings.h"
-#include "RecordingMessageBox.h"
-#include "RememberedOptions.h"
+#include "documents/RememberedOptions.h"
+#include "settings/CSettings.h"
+#include "support/RecordingMessageBox.h"
 
 #include <QDir>
 #include <QFile>
@@ -173,6 +173,7 @@ void TestRememberedOptions::writtenOptionsComeBack_data()
     changed.wordWrap = false;
     changed.proportionalFont = true;
     changed.showSyntax = false;
+    changed.highlightMatches = false;
 
     QTest::newRow("first-run values, INI file") << true << RememberedOptions{};
     QTest::newRow("every option changed, INI file") << true << changed;
@@ -204,7 +205,8 @@ void TestRememberedOptions::writtenKeysInOrder()
     lines.removeIf([](const QString& line) { return line.startsWith(u"SaveToINI="_s); });
     QCOMPARE(lines, (QStringList{u"[Settings]"_s, u"Pattern=b"_s, u"Pattern0=b"_s, u"Pattern1=a"_s,
                                  u"Replace=x\\r\\ny\\\\"_s, u"IgnoreCase=1"_s, u"WordWrap=-1"_s,
-                                 u"ProportionalFont=0"_s, u"ShowSyntax=-1"_s}));
+                                 u"ProportionalFont=0"_s, u"ShowSyntax=-1"_s,
+                                 u"HighlightMatches=-1"_s}));
 }
 
 void TestRememberedOptions::ignoreCaseStates_data()

@@ -1,7 +1,7 @@
 #include "FuzzChecks.h"
 #include "FuzzInput.h"
 
-#include "TextCodec.h"
+#include "platform/TextCodec.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "FuzzChecks.h"
 #include "FuzzInput.h"
 
-#include "IniText.h"
+#include "settings/IniText.h"
 
 #include <optional>
 

@@ -1,8 +1,8 @@
 #include "FuzzChecks.h"
 #include "FuzzInput.h"
 
-#include "RegExp.h"
-#include "ReplacementTemplate.h"
+#include "search/RegExp.h"
+#include "search/ReplacementTemplate.h"
 
 #include <algorithm>
 #include <atomic>

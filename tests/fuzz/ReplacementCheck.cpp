@@ -1,7 +1,7 @@
 #include "FuzzChecks.h"
 #include "FuzzInput.h"
 
-#include "ReplacementTemplate.h"
+#include "search/ReplacementTemplate.h"
 
 #include <vector>
 

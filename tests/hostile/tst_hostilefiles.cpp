@@ -2,9 +2,9 @@
 // the exact content or the system's error, a write gives the exact bytes or an error that
 // leaves the old file as it was, with no temporary file left behind.
 
-#include "HostileBytes.h"
+#include "platform/TextFile.h"
 #include "ScratchMount.h"
-#include "TextFile.h"
+#include "support/HostileBytes.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,10 +1,10 @@
 // A Settings.ini that is garbage or not a file at all: the store starts, keeps the user's
 // values somewhere they can be read back, and never destroys what it found.
 
-#include "CSettings.h"
-#include "HostileBytes.h"
-#include "IniText.h"
-#include "RecordingMessageBox.h"
+#include "settings/CSettings.h"
+#include "settings/IniText.h"
+#include "support/HostileBytes.h"
+#include "support/RecordingMessageBox.h"
 
 #include <QDir>
 #include <QFile>

@@ -4,10 +4,10 @@
 // message at most, and the text in the box, the changed state, Undo and the files on disk
 // stay as they were.
 
+#include "documents/RememberedOptions.h"
 #include "DocumentWindowFixture.h"
-#include "RememberedOptions.h"
-#include "HostileBytes.h"
 #include "ScratchMount.h"
+#include "support/HostileBytes.h"
 
 #include <QClipboard>
 #include <QDir>

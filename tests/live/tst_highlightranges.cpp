@@ -1,5 +1,5 @@
-#include "HighlightRanges.h"
-#include "RegExp.h"
+#include "live/HighlightRanges.h"
+#include "search/RegExp.h"
 
 #include <QTest>
 

@@ -1,5 +1,5 @@
-#include "LiveSearch.h"
-#include "PatternStatus.h"
+#include "live/LiveSearch.h"
+#include "live/PatternStatus.h"
 
 #include <QSignalSpy>
 #include <QTest>

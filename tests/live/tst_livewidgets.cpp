@@ -1,10 +1,8 @@
-#include "BusyPointer.h"
-#include "BusyRunner.h"
-#include "MatchHighlighter.h"
-#include "PatternFeedback.h"
-#include "RegExp.h"
-#include "TextEx.h"
-#include "Utf16Positions.h"
+#include "live/MatchHighlighter.h"
+#include "live/PatternFeedback.h"
+#include "search/RegExp.h"
+#include "textex/TextEx.h"
+#include "textex/Utf16Positions.h"
 
 #include <Qsci/qsciscintilla.h>
 
@@ -12,11 +10,9 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QProgressDialog>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
-#include <QThreadPool>
 
 namespace {
 
@@ -64,9 +60,6 @@ private slots:
     void feedbackShowsStatus_data();
     void feedbackShowsStatus();
     void editorAccessibleIsPlainWhileNoToolRuns();
-    void busyPointerOnlyForLargeWork();
-    void busyRunnerReturnsTheResult();
-    void busyRunnerCancelDropsTheResult();
 };
 
 void tst_LiveWidgets::highlighterDrawsMatchesAndTheSelectedOne()
@@ -186,57 +179,6 @@ void tst_LiveWidgets::editorAccessibleIsPlainWhileNoToolRuns()
     QVERIFY(accessible);
     QCOMPARE(accessible->role(), QAccessible::EditableText);
     QCOMPARE(accessible->textInterface(), nullptr);
-}
-
-void tst_LiveWidgets::busyPointerOnlyForLargeWork()
-{
-    {
-        const BusyPointer busy(true);
-        QVERIFY(QApplication::overrideCursor());
-        QCOMPARE(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
-    }
-    QCOMPARE(QApplication::overrideCursor(), nullptr);
-    const BusyPointer idle(false);
-    QCOMPARE(QApplication::overrideCursor(), nullptr);
-}
-
-void tst_LiveWidgets::busyRunnerReturnsTheResult()
-{
-    QWidget window;
-    QThreadPool pool;
-    BusyRunner runner(window, pool);
-    runner.setDelays(60 * 60 * 1000, 60 * 60 * 1000);
-    int shown = 0;
-    connect(&runner, &BusyRunner::progressShown, this, [&] { ++shown; });
-    const std::optional<int> result =
-        runner.run<int>(QStringLiteral("Counting"), [](const std::atomic_bool&) { return 42; });
-    QCOMPARE(result, std::optional<int>(42));
-    QCOMPARE(shown, 0);
-}
-
-void tst_LiveWidgets::busyRunnerCancelDropsTheResult()
-{
-    QWidget window;
-    window.show();
-    QThreadPool pool;
-    BusyRunner runner(window, pool);
-    runner.setDelays(0, 0);
-    QString label;
-    connect(&runner, &BusyRunner::progressShown, this, [&](QProgressDialog* dialog) {
-        label = dialog->labelText();
-        dialog->findChild<QPushButton*>()->click();
-    });
-    bool sawCancel = false;
-    const std::optional<int> result = runner.run<int>(QStringLiteral("Replacing"), [&](const std::atomic_bool& cancel) {
-        // Works until it is told to stop, as a long search does.
-        while (!cancel.load())
-            QThread::yieldCurrentThread();
-        sawCancel = true;
-        return 1;
-    });
-    QCOMPARE(result, std::nullopt);
-    QVERIFY(sawCancel);
-    QCOMPARE(label, QStringLiteral("Replacing"));
 }
 
 QTEST_MAIN(tst_LiveWidgets)

@@ -1,8 +1,8 @@
-#include "BusyRunner.h"
-#include "LiveSearch.h"
-#include "MatchHighlighter.h"
-#include "PatternFeedback.h"
-#include "Utf16Positions.h"
+#include "busy/BusyRunner.h"
+#include "live/LiveSearch.h"
+#include "live/MatchHighlighter.h"
+#include "live/PatternFeedback.h"
+#include "textex/Utf16Positions.h"
 #include "WindowFixture.h"
 
 #include <Qsci/qsciscintilla.h>

@@ -1,5 +1,5 @@
-#include "CommonDialog.h"
-#include "ScriptedFileDialog.h"
+#include "platform/CommonDialog.h"
+#include "support/ScriptedFileDialog.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,6 +1,6 @@
-#include "FileContent.h"
-#include "FileSizeLimit.h"
-#include "TextFile.h"
+#include "platform/TextFile.h"
+#include "support/FileContent.h"
+#include "support/FileSizeLimit.h"
 
 #include <QDir>
 #include <QFile>

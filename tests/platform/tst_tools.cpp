@@ -1,4 +1,4 @@
-#include "Tools.h"
+#include "platform/Tools.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "RegExp.h"
+#include "search/RegExp.h"
 #include "TestText.h"
 
 #include <QTest>

@@ -1,4 +1,4 @@
-#include "ReplacementTemplate.h"
+#include "search/ReplacementTemplate.h"
 
 #include <QTest>
 

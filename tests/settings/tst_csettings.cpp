@@ -1,5 +1,5 @@
-#include "CSettings.h"
-#include "RecordingMessageBox.h"
+#include "settings/CSettings.h"
+#include "support/RecordingMessageBox.h"
 
 #include <QDir>
 #include <QFile>

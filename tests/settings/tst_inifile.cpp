@@ -1,5 +1,5 @@
-#include "IniFile.h"
-#include "IniText.h"
+#include "settings/IniFile.h"
+#include "settings/IniText.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "SettingText.h"
+#include "settings/SettingText.h"
 
 #include <QTest>
 

@@ -1,4 +1,4 @@
-#include "TextEx.h"
+#include "textex/TextEx.h"
 
 #include <Qsci/qsciscintilla.h>
 

@@ -1,6 +1,6 @@
-#include "FontFaces.h"
-#include "PropertyBag.h"
-#include "PropertyValues.h"
+#include "textex/FontFaces.h"
+#include "textex/PropertyBag.h"
+#include "textex/PropertyValues.h"
 
 #include <QFontInfo>
 #include <QFontMetricsF>

@@ -1,4 +1,4 @@
-#include "BusyRunner.h"
+#include "busy/BusyRunner.h"
 
 #include <QApplication>
 #include <QEventLoop>

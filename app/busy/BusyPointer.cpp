@@ -1,4 +1,4 @@
-#include "BusyPointer.h"
+#include "busy/BusyPointer.h"
 
 #include <QApplication>
 
