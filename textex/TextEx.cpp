@@ -5,6 +5,7 @@
 #include "textex/EditorAccessibility.h"
 #include "textex/PropertyValues.h"
 #include "textex/TextExBox.h"
+#include "textex/TextMarks.h"
 #include "textex/Utf16Positions.h"
 #include "textex/Utf8Append.h"
 
@@ -84,6 +85,8 @@ TextEx::TextEx(QWidget* parent)
 
     connect(mBox, &QsciScintillaBase::SCN_SAVEPOINTLEFT, this, &TextEx::onTextModified);
     connect(mBox, &QsciScintillaBase::SCN_SAVEPOINTREACHED, this, &TextEx::onTextModified);
+    connect(mBox, &QsciScintillaBase::SCN_UPDATEUI, this, &TextEx::viewChanged);
+    connect(mBox, &QsciScintillaBase::SCN_PAINTED, this, &TextEx::viewChanged);
     watchForNextChange();
     mFontConnection = connect(mFont.get(), &StdFont::Changed, this, &TextEx::applyFont);
 
@@ -103,6 +106,30 @@ TextEx::~TextEx()
 QsciScintilla* TextEx::hwnd() const
 {
     return mBox;
+}
+
+// Marks ---------------------------------------------------------------------------------
+
+TextMarks& TextEx::marks() const
+{
+    if (!mMarks)
+        mMarks = new TextMarks(*mBox);
+    return *mMarks;
+}
+
+std::pair<qsizetype, qsizetype> TextEx::markableRange() const
+{
+    return marks().markableRange();
+}
+
+void TextEx::setMarks(const std::vector<TextMark>& marks)
+{
+    this->marks().setMarks(marks);
+}
+
+int TextEx::markIndicator(TextMarkStyle style) const
+{
+    return marks().indicator(style);
 }
 
 // Text ----------------------------------------------------------------------------------
@@ -202,6 +229,8 @@ void TextEx::forgetText()
     mTextCacheValid = false;
     mTextCache = QString();
     mDecodedText.reset();
+    if (mMarks)
+        mMarks->textChanged();
 }
 
 // Marks the current state as the save point, so that the next edit leaves it.

@@ -3,6 +3,7 @@
 #include "textex/PropertyBag.h"
 #include "textex/PropertyError.h"
 #include "textex/StdFont.h"
+#include "textex/TextMark.h"
 
 #include <QByteArrayView>
 #include <QString>
@@ -12,10 +13,13 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <utility>
+#include <vector>
 
 class QMimeData;
 class QsciScintilla;
 class TextExBox;
+class TextMarks;
 
 /// The Search Text box: a QScintilla editor that its container reads and moves by
 /// character positions.
@@ -126,6 +130,18 @@ public:
     int OLEDropMode() const { return mOLEDropMode; }
     void setOLEDropMode(int nValue);
 
+    // Marks over the text.
+
+    /// The part of the text worth marking now, from first to second in UTF-16 positions:
+    /// the lines on screen and a screen's height above and below them, and within a very
+    /// long line no more than a fixed margin around what is on screen.
+    std::pair<qsizetype, qsizetype> markableRange() const;
+    /// Draws marks over the text in place of the ones drawn before. Marks are in UTF-16
+    /// positions and move with edits of the text until they are replaced.
+    void setMarks(const std::vector<TextMark>& marks);
+    /// The editor indicator that draws marks of style, for tests that look at the editor.
+    int markIndicator(TextMarkStyle style) const;
+
     // Persisted properties.
 
     /// A new instance: one-line, automatic bars, no bars, the instance's objectName as its
@@ -150,6 +166,8 @@ signals:
     void OLEDragDrop(const QMimeData* Data);
     /// A persisted property was written through its setter.
     void PropertyChanged(const QString& PropertyName);
+    /// The view scrolled, resized or painted, so markableRange may have moved.
+    void viewChanged();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -172,7 +190,11 @@ private:
     void watchForNextChange();
     void raiseChange();
 
+    /// The marks, made when first used.
+    TextMarks& marks() const;
+
     TextExBox* mBox = nullptr;
+    mutable TextMarks* mMarks = nullptr;
     std::shared_ptr<StdFont> mFont;
     QMetaObject::Connection mFontConnection;
     int mScrollBars = 0;

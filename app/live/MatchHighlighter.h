@@ -7,13 +7,11 @@
 
 #include <vector>
 
-class QsciScintilla;
 class TextEx;
-class EmptyMatchMarkers;
 
 /// Draws matches in a TextEx: a box behind every match, a stronger one on the selected
 /// match, and a thin bar at every zero-length match. Only the lines on screen and a screen's
-/// height above and below are styled, again whenever the view scrolls, resizes or the
+/// height above and below are marked, again whenever the view scrolls, resizes or the
 /// selection moves, so a text with a million matches costs no more than a short one.
 ///
 /// The matches must belong to the document's current text; drop them (setMatches with an
@@ -29,10 +27,10 @@ public:
     /// What is drawn now, in UTF-16 positions.
     const std::vector<HighlightRange>& shownRanges() const { return mShown; }
     /// The editor indicators used for matches and for the selected match.
-    int matchIndicator() const { return mMatchIndicator; }
-    int selectedIndicator() const { return mSelectedIndicator; }
+    int matchIndicator() const;
+    int selectedIndicator() const;
 
-    /// Styles the visible part again when it, the selection or the matches changed since
+    /// Marks the visible part again when it, the selection or the matches changed since
     /// the last time; the view has it done by itself after scrolling and painting.
     void refresh();
 
@@ -43,8 +41,8 @@ private:
     void scheduleRefresh();
 
     struct Styled {
-        long fromByte = 0;
-        long toByte = 0;
+        qsizetype from = 0;
+        qsizetype to = 0;
         int selStart = 0;
         int selLength = 0;
         quint64 matchesVersion = 0;
@@ -52,16 +50,7 @@ private:
         friend bool operator==(const Styled&, const Styled&) = default;
     };
 
-    QsciScintilla& editor() const;
-    /// The byte range to style: the lines on screen and a screen's height around them, and
-    /// within a very long line no more than a fixed margin around what is on screen.
-    std::pair<long, long> styledByteRange() const;
-    void clearIndicators();
-
     TextEx& mDocument;
-    EmptyMatchMarkers* mMarkers = nullptr;
-    int mMatchIndicator = -1;
-    int mSelectedIndicator = -1;
     MatchCollection mMatches;
     quint64 mMatchesVersion = 0;
     bool mRefreshQueued = false;

@@ -1,4 +1,4 @@
-#include "live/EmptyMatchMarkers.h"
+#include "textex/EmptyMarkBars.h"
 
 #include "textex/Utf16Positions.h"
 
@@ -14,7 +14,7 @@ constexpr int kMarkerWidth = 2;
 
 } // namespace
 
-EmptyMatchMarkers::EmptyMatchMarkers(QsciScintilla& editor) : QWidget(editor.viewport()), mEditor(editor)
+EmptyMarkBars::EmptyMarkBars(QsciScintilla& editor) : QWidget(editor.viewport()), mEditor(editor)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_NoSystemBackground);
@@ -25,24 +25,20 @@ EmptyMatchMarkers::EmptyMatchMarkers(QsciScintilla& editor) : QWidget(editor.vie
     show();
 }
 
-void EmptyMatchMarkers::setRanges(const std::vector<HighlightRange>& ranges)
+void EmptyMarkBars::setPositions(std::vector<qsizetype> positions)
 {
-    mPositions.clear();
-    for (const HighlightRange& range : ranges) {
-        if (range.kind == HighlightKind::Empty)
-            mPositions.push_back(range.start);
-    }
+    mPositions = std::move(positions);
     update();
 }
 
-bool EmptyMatchMarkers::eventFilter(QObject* watched, QEvent* event)
+bool EmptyMarkBars::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == mEditor.viewport() && event->type() == QEvent::Resize)
         setGeometry(mEditor.viewport()->rect());
     return QWidget::eventFilter(watched, event);
 }
 
-void EmptyMatchMarkers::paintEvent(QPaintEvent*)
+void EmptyMarkBars::paintEvent(QPaintEvent*)
 {
     if (mPositions.empty())
         return;
