@@ -29,7 +29,8 @@
 frmSifta::frmSifta(IMessageBox& messages, CSettings& settings, IFileDialog* dialogs, QWidget* parent)
     : QMainWindow(parent), mMessages(messages), mSettings(settings), mGeometry(designGeometry()),
       mOwnFileDialog(dialogs ? nullptr : std::make_unique<QtFileDialog>(this)),
-      mDocumentCommands(*this, messages, dialogs ? *dialogs : *mOwnFileDialog)
+      mDocumentCommands(*this, messages, dialogs ? *dialogs : *mOwnFileDialog),
+      mSearchCommands(*this, messages)
 {
     setObjectName(QStringLiteral("frmSifta"));
     setWindowTitle(QStringLiteral("Siftwell"));
@@ -42,9 +43,6 @@ frmSifta::frmSifta(IMessageBox& messages, CSettings& settings, IFileDialog* dial
     mControls = buildControls(inner);
     inner->installEventFilter(this);
     mControls.txtDocument->hwnd()->installEventFilter(this);
-
-    mExpression.setGlobal(true);
-    mExpression.setMultiline(true);
 
     connectCommands();
     mKeyPreview = new KeyPreview(this,

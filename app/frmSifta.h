@@ -5,8 +5,8 @@
 #include "app/MainMenu.h"
 #include "documents/DocumentCommands.h"
 #include "documents/DocumentWindow.h"
-#include "search/RegExp.h"
-#include "search/UndoText.h"
+#include "search/SearchCommands.h"
+#include "search/SearchWindow.h"
 
 #include <QMainWindow>
 
@@ -29,7 +29,7 @@ class QtFileDialog;
 /// the open and save dialogs through `dialogs` (the real ones when none is given); all
 /// must outlive the window. The window reads the options when it is created and writes
 /// them when it closes.
-class frmSifta : public QMainWindow, private IDocumentWindow {
+class frmSifta : public QMainWindow, private IDocumentWindow, private ISearchWindow {
     Q_OBJECT
 
 public:
@@ -71,10 +71,10 @@ private:
     void Form_Unload(int& Cancel);
     void SaveOptions();
 
-    // The document as the File commands see it.
+    // The document as the File and search commands see it.
     QString documentText() const override;
     void setDocumentText(const QString& sText) override;
-    bool runBusy(const QString& sLabel, const std::function<void()>& work) override;
+    bool runBusy(const QString& sLabel, const std::function<void(const std::atomic_bool& cancel)>& work) override;
     QString fileName() const override;
     void setFileName(const QString& sFileName) override;
 
@@ -101,11 +101,23 @@ private:
     void cmdReplace_Click();
     void cmdReplaceAll_Click();
     void cmdUndo_Click();
-    bool FindMatch(bool Backward);
-    void AddPatternToHistory();
-    void ReplaceSelection();
-    QString replaceWithText() const;
-    void showNoMatches();
+
+    // The window as the search commands see it.
+    QString patternText() const override;
+    QStringList patternHistory() const override;
+    void setPatternHistory(const QStringList& history) override;
+    bool ignoreCase() const override;
+    QString replaceWithText() const override;
+    QString newLineSequence() const override;
+    qsizetype selStart() const override;
+    qsizetype selLength() const override;
+    void setSelection(qsizetype start, qsizetype length) override;
+    void replaceSelection(const QString& sText) override;
+    void focusDocument() override;
+    void showMatchLabels(const QString& sMatchNo, const QString& sSubMatches) override;
+    void setSubMatchList(const QString& sList) override;
+    std::optional<MatchCollection> liveMatches(const QString& pattern, bool ignoreCase) const override;
+    void pauseLiveSearch(bool paused) override;
 
     // Live matching and long operations.
     void connectLive();
@@ -144,16 +156,13 @@ private:
     FormGeometry mGeometry;
     KeyPreview* mKeyPreview = nullptr;
 
-    RegExp mExpression;
-    UndoText mUndoText;
     QString mFileName = kUntitled;
     bool mDirty = false;
-    /// Set by FindMatch when the user cancelled the search; no message follows then.
-    bool mSearchCancelled = false;
     LiveSearch* mLive = nullptr;
     MatchHighlighter* mHighlighter = nullptr;
     PatternFeedback* mPatternFeedback = nullptr;
     BusyRunner* mBusy = nullptr;
     std::unique_ptr<QtFileDialog> mOwnFileDialog;
     DocumentCommands mDocumentCommands;
+    SearchCommands mSearchCommands;
 };

@@ -105,10 +105,10 @@ void frmSifta::setDocumentText(const QString& sText)
     mControls.txtDocument->setText(sText);
 }
 
-bool frmSifta::runBusy(const QString& sLabel, const std::function<void()>& work)
+bool frmSifta::runBusy(const QString& sLabel, const std::function<void(const std::atomic_bool& cancel)>& work)
 {
-    return mBusy->run<bool>(sLabel, [&work](const std::atomic_bool&) {
-        work();
+    return mBusy->run<bool>(sLabel, [&work](const std::atomic_bool& cancel) {
+        work(cancel);
         return true;
     }).has_value();
 }

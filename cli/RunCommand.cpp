@@ -3,6 +3,7 @@
 #include "cli/JsonMatch.h"
 #include "search/RegExp.h"
 #include "search/RegExpErrorText.h"
+#include "search/SearchSetup.h"
 
 namespace {
 
@@ -25,10 +26,8 @@ QString codePointName(QChar c)
 
 RegExp regExpFor(const CliRequest& request)
 {
-    RegExp regExp(request.pattern);
-    regExp.setIgnoreCase(request.ignoreCase);
-    regExp.setGlobal(true);
-    regExp.setMultiline(true);
+    RegExp regExp;
+    prepareSearch(regExp, request.pattern, request.ignoreCase);
     return regExp;
 }
 

@@ -149,7 +149,7 @@ std::optional<FileError> replaceSafely(const QByteArray& name, QByteArrayView by
 
 } // namespace
 
-std::variant<QByteArray, FileError> read(const QString& path)
+Result<QByteArray, FileError> read(const QString& path)
 {
     Descriptor fd(::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC));
     if (!fd.valid())

@@ -1,13 +1,13 @@
 #pragma once
 
 #include "platform/FileError.h"
+#include "platform/Result.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
 
 #include <optional>
-#include <variant>
 
 /// Whole-file byte reads and writes that report the system's error number on failure.
 namespace FileBytes {
@@ -17,7 +17,7 @@ enum class Target { NewOrExisting, ExistingOnly };
 
 /// The whole content of the file `path`, or the error that stopped the read. A path
 /// that names no file is an error (ENOENT); nothing is ever created.
-std::variant<QByteArray, FileError> read(const QString& path);
+Result<QByteArray, FileError> read(const QString& path);
 
 /// Makes the file `path` hold exactly `bytes`. A regular file is replaced safely: the
 /// bytes go to a new file in the same folder, which takes the old file's permissions

@@ -6,29 +6,29 @@ namespace Tools {
 
 TextFileRead ReadTextFile(const QString& sFile)
 {
-    auto bytes = FileBytes::read(sFile);
-    if (auto* error = std::get_if<FileError>(&bytes))
-        return {*error, {}};
-    return {std::nullopt, TextCodec::decode(std::get<QByteArray>(bytes))};
+    const Result<QByteArray, FileError> bytes = FileBytes::read(sFile);
+    if (!bytes)
+        return bytes.error();
+    return TextCodec::decode(bytes.value());
 }
 
 TextFileWrite WriteTextFile(const QString& sFile, const QString& sText, TextFormat format,
                             FileBytes::Target target)
 {
-    TextFileWrite result{std::nullopt, format, std::nullopt};
+    TextFileWritten written{format, std::nullopt};
     EncodedText encoded = TextCodec::encode(sText, format);
     if (!encoded.ok() && format.encoding != TextEncoding::Utf8) {
-        result.replacedEncoding = format.encoding;
-        result.format = TextFormat{TextEncoding::Utf8, false};
-        encoded = TextCodec::encode(sText, result.format);
+        written.replacedEncoding = format.encoding;
+        written.format = TextFormat{TextEncoding::Utf8, false};
+        encoded = TextCodec::encode(sText, written.format);
     }
     if (!encoded.ok()) {
         // Only a lone surrogate, which no encoding can store, gets here.
-        result.error = FileError::fromErrno(EILSEQ);
-        return result;
+        return FileError::fromErrno(EILSEQ);
     }
-    result.error = FileBytes::write(sFile, encoded.bytes, target);
-    return result;
+    if (std::optional<FileError> error = FileBytes::write(sFile, encoded.bytes, target))
+        return *error;
+    return written;
 }
 
 QString ReplacedEncodingMessage(const QString& sFile, TextEncoding requested)

@@ -2,6 +2,7 @@
 
 #include "platform/FileBytes.h"
 #include "platform/FileError.h"
+#include "platform/Result.h"
 #include "platform/TextCodec.h"
 
 #include <QString>
@@ -12,27 +13,20 @@
 /// line-end translation, in the encoding the text was read in.
 namespace Tools {
 
-struct TextFileRead {
-    /// Set when the file could not be read; then `content` is empty.
-    std::optional<FileError> error;
-    /// The decoded text and the encoding to write it back in.
-    DecodedText content;
-
-    bool ok() const { return !error; }
-};
-
-struct TextFileWrite {
-    /// Set when nothing was written; the file at the path is then as it was.
-    std::optional<FileError> error;
-    /// After a successful write, the encoding the file now has: the requested one, or
-    /// UTF-8 (see below). The document keeps it for its next save.
+/// A file that was written.
+struct TextFileWritten {
+    /// The encoding the file now has: the requested one, or UTF-8 (see below). The
+    /// document keeps it for its next save.
     TextFormat format;
     /// Set to the requested encoding when the text held a character that encoding cannot
     /// store, so the text was encoded as UTF-8 instead.
     std::optional<TextEncoding> replacedEncoding;
-
-    bool ok() const { return !error; }
 };
+
+/// The decoded text and the encoding to write it back in, or the error that stopped the read.
+using TextFileRead = Result<DecodedText, FileError>;
+/// What was written, or the error that stopped the write; the file at the path is then as it was.
+using TextFileWrite = Result<TextFileWritten, FileError>;
 
 /// Reads the whole file `sFile` and decodes it. A path that names no file is an error
 /// like any other read error, and creates nothing.

@@ -68,15 +68,15 @@ void DocumentCommands::Open()
 bool DocumentCommands::Load(const QString& sFile)
 {
     // Reading and decoding a large file takes a while; a cancel leaves everything as it was.
-    Tools::TextFileRead read;
-    if (!mWindow.runBusy(QStringLiteral("Opening..."), [&] { read = Tools::ReadTextFile(sFile); }))
+    std::optional<Tools::TextFileRead> read;
+    if (!mWindow.runBusy(QStringLiteral("Opening..."), [&](const std::atomic_bool&) { read = Tools::ReadTextFile(sFile); }))
         return false;
-    if (!read.ok()) {
-        showError(*read.error);
+    if (!read->ok()) {
+        showError(read->error());
         return false;
     }
-    mWindow.setDocumentText(read.content.text);
-    mFormat = read.content.format;
+    mWindow.setDocumentText(read->value().text);
+    mFormat = read->value().format;
     mWindow.setFileName(sFile);
     mWindow.setDirty(false);
     mWindow.RefreshCaption();
@@ -132,12 +132,12 @@ bool DocumentCommands::write(const QString& sFile, FileBytes::Target target)
 {
     const Tools::TextFileWrite written = Tools::WriteTextFile(sFile, mWindow.documentText(), mFormat, target);
     if (!written.ok()) {
-        showError(*written.error);
+        showError(written.error());
         return false;
     }
-    mFormat = written.format;
-    if (written.replacedEncoding)
-        mMessages.show(Tools::ReplacedEncodingMessage(sFile, *written.replacedEncoding),
+    mFormat = written->format;
+    if (written->replacedEncoding)
+        mMessages.show(Tools::ReplacedEncodingMessage(sFile, *written->replacedEncoding),
                        MessageButtons::Ok, MessageIcon::Information);
     return true;
 }

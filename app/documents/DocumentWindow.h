@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <atomic>
 #include <functional>
 
 /// The marker file name of a document that has no file yet.
@@ -27,6 +28,7 @@ public:
     virtual void RefreshCaption() = 0;
 
     /// Runs work, a step that may take long, such as reading a large file, while the window
-    /// shows that it is busy; false when the user cancelled it, once it has ended.
-    virtual bool runBusy(const QString& sLabel, const std::function<void()>& work) = 0;
+    /// shows that it is busy; the flag is raised when the user cancels. False when the user
+    /// cancelled, once it has ended.
+    virtual bool runBusy(const QString& sLabel, const std::function<void(const std::atomic_bool& cancel)>& work) = 0;
 };

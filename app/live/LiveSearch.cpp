@@ -1,6 +1,7 @@
 #include "live/LiveSearch.h"
 
 #include "search/RegExpErrorText.h"
+#include "search/SearchSetup.h"
 
 namespace {
 
@@ -16,13 +17,11 @@ PatternStatus invalid(const RegExpError& error)
 LiveSearch::LiveSearch(std::function<TextReader()> snapshot, QThreadPool& pool, QObject* parent)
     : QObject(parent), mSnapshot(std::move(snapshot)), mRunner(pool)
 {
-    mExpression.setGlobal(true);
-    mExpression.setMultiline(true);
     mPause.setSingleShot(true);
     mPause.setInterval(kDefaultPauseMsec);
     connect(&mPause, &QTimer::timeout, this, &LiveSearch::refresh);
     connect(&mRunner, &MatchRunner::finished, this, [this](quint64, const MatchCollection& matches) {
-        showMatches(matches);
+        showMatches(matches, mRunSearch);
         showStatus({PatternStatus::State::Valid, matches.Count(), QString()});
     });
     connect(&mRunner, &MatchRunner::failed, this, [this](quint64, const RegExpError& error) {
@@ -89,8 +88,7 @@ void LiveSearch::refresh()
         showStatus(PatternStatus());
         return;
     }
-    mExpression.setPattern(mPattern);
-    mExpression.setIgnoreCase(mIgnoreCase);
+    prepareSearch(mExpression, mPattern, mIgnoreCase);
     if (const std::optional<RegExpError> error = mExpression.Compile()) {
         showMatches(MatchCollection());
         showStatus(invalid(*error));
@@ -100,14 +98,23 @@ void LiveSearch::refresh()
         showStatus(PatternStatus());
         return;
     }
+    mRunSearch = {mPattern, mIgnoreCase};
     mRunner.start(mExpression, mSnapshot());
 }
 
-void LiveSearch::showMatches(const MatchCollection& matches)
+std::optional<MatchCollection> LiveSearch::matchesFor(const QString& pattern, bool ignoreCase) const
+{
+    if (!mShownSearch || mShownSearch->pattern != pattern || mShownSearch->ignoreCase != ignoreCase)
+        return std::nullopt;
+    return mMatches;
+}
+
+void LiveSearch::showMatches(const MatchCollection& matches, const std::optional<Search>& search)
 {
     const bool shown = mMatches.Count() > 0 || matches.Count() > 0;
     // Assigned also when both are empty: a collection keeps its searched text alive.
     mMatches = matches;
+    mShownSearch = search;
     if (shown)
         emit matchesChanged(mMatches);
 }

@@ -10,6 +10,7 @@
 #include <QTimer>
 
 #include <functional>
+#include <optional>
 
 class QThreadPool;
 
@@ -49,6 +50,9 @@ public:
 
     /// The matches of the last run that landed; empty while none applies to the text.
     const MatchCollection& matches() const { return mMatches; }
+    /// The matches of the last run that landed when that run searched pattern with this
+    /// case option and the text has not changed since; nothing otherwise.
+    std::optional<MatchCollection> matchesFor(const QString& pattern, bool ignoreCase) const;
     const PatternStatus& status() const { return mStatus; }
 
 signals:
@@ -57,9 +61,16 @@ signals:
     void statusChanged(const PatternStatus& status);
 
 private:
+    /// What a run searched for.
+    struct Search {
+        QString pattern;
+        bool ignoreCase = false;
+    };
+
     void schedule();
     void refresh();
-    void showMatches(const MatchCollection& matches);
+    /// Shows matches, the result of a run that searched for search, or no matches at all.
+    void showMatches(const MatchCollection& matches, const std::optional<Search>& search = std::nullopt);
     void showStatus(const PatternStatus& status);
 
     std::function<TextReader()> mSnapshot;
@@ -70,5 +81,9 @@ private:
     bool mIgnoreCase = false;
     bool mEnabled = true;
     MatchCollection mMatches;
+    /// What the shown matches are the matches of; nothing while none are shown.
+    std::optional<Search> mShownSearch;
+    /// What the run in flight searches for.
+    Search mRunSearch;
     PatternStatus mStatus;
 };

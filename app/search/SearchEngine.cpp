@@ -35,25 +35,12 @@ qsizetype chooseMatch(const MatchCollection& matches, qsizetype start, bool back
     return found < count ? found : 0;
 }
 
-void applySearchOptions(RegExp& expression, const QString& pattern, bool ignoreCase)
+std::optional<FoundMatch> pickMatch(const MatchCollection& matches, qsizetype selStart, qsizetype selLength,
+                                    bool backward)
 {
-    if (expression.Pattern() != pattern)
-        expression.setPattern(pattern);
-    if (expression.IgnoreCase() != ignoreCase)
-        expression.setIgnoreCase(ignoreCase);
-}
-
-SearchOutcome findMatch(RegExp& expression, const QString& pattern, bool ignoreCase, const QString& text,
-                        qsizetype selStart, qsizetype selLength, bool backward, const std::atomic_bool* cancel)
-{
-    const qsizetype start = searchStart(selStart, selLength, text.size(), backward);
-    applySearchOptions(expression, pattern, ignoreCase);
-    const RegExpResult<MatchCollection> result = expression.Execute(text, cancel);
-    if (!result)
-        return result.error();
-    const MatchCollection& matches = result.value();
     if (matches.Count() < 1)
-        return NoMatch{};
+        return std::nullopt;
+    const qsizetype start = searchStart(selStart, selLength, matches.Text().size(), backward);
 
     FoundMatch found;
     found.index = chooseMatch(matches, start, backward);

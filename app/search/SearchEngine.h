@@ -1,11 +1,10 @@
 #pragma once
 
-#include "search/RegExp.h"
+#include "search/MatchCollection.h"
 
 #include <QString>
 
-#include <atomic>
-#include <variant>
+#include <optional>
 
 /// Where a search starts: after the selection when searching forward, at its start when
 /// searching backward, and at 0 when that lies at or beyond the end of the text.
@@ -15,10 +14,6 @@ qsizetype searchStart(qsizetype selStart, qsizetype selLength, qsizetype textLen
 /// first one that starts at or after start; backward, the last one that ends before start;
 /// when none qualifies, the first (forward) or the last (backward) match of the text.
 qsizetype chooseMatch(const MatchCollection& matches, qsizetype start, bool backward);
-
-/// Hands pattern and case option to expression, each only when it differs from what the
-/// expression holds, so an unchanged pattern is not compiled again.
-void applySearchOptions(RegExp& expression, const QString& pattern, bool ignoreCase);
 
 /// A match a search selected.
 struct FoundMatch {
@@ -30,16 +25,11 @@ struct FoundMatch {
     QString subMatchList;  ///< every group's text followed by CR LF; empty lines for groups that took no part
 };
 
-struct NoMatch {};
-
-using SearchOutcome = std::variant<FoundMatch, NoMatch, RegExpError>;
-
-/// Runs expression (with the given pattern and case option) over the whole text and picks
-/// the match that follows (or precedes, when backward) the selection, wrapping around.
-/// A raised cancel flag ends the search with RegExpError::Cancelled.
-SearchOutcome findMatch(RegExp& expression, const QString& pattern, bool ignoreCase, const QString& text,
-                        qsizetype selStart, qsizetype selLength, bool backward,
-                        const std::atomic_bool* cancel = nullptr);
+/// The match a search selects among matches, every match of the searched text: the one
+/// that follows (or precedes, when backward) the selection, wrapping around; nothing when
+/// the text has no match.
+std::optional<FoundMatch> pickMatch(const MatchCollection& matches, qsizetype selStart, qsizetype selLength,
+                                    bool backward);
 
 /// "Match x of y", the numbers in plain decimal.
 QString matchLabelText(const FoundMatch& found);

@@ -8,6 +8,7 @@
 #include "platform/TextCodec.h"
 #include "search/RegExp.h"
 #include "search/RegExpError.h"
+#include "search/SearchSetup.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -55,10 +56,8 @@ std::vector<BenchPattern> readPatterns(const QString& path)
 
 RegExp regExpFor(const BenchPattern& pattern)
 {
-    RegExp regExp(pattern.pattern);
-    regExp.setIgnoreCase(pattern.ignoreCase);
-    regExp.setGlobal(true);
-    regExp.setMultiline(true);
+    RegExp regExp;
+    prepareSearch(regExp, pattern.pattern, pattern.ignoreCase);
     return regExp;
 }
 

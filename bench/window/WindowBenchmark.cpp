@@ -17,6 +17,7 @@
 #include "platform/MessageBox.h"
 #include "platform/TextFile.h"
 #include "search/RegExp.h"
+#include "search/SearchSetup.h"
 #include "settings/CSettings.h"
 #include "textex/TextEx.h"
 
@@ -86,9 +87,8 @@ double best(int repeats, const std::function<void()>& work, const std::function<
 
 RegExp expressionFor(const QString& pattern)
 {
-    RegExp expression(pattern);
-    expression.setGlobal(true);
-    expression.setMultiline(true);
+    RegExp expression;
+    prepareSearch(expression, pattern, false);
     return expression;
 }
 
@@ -197,7 +197,7 @@ int figures(const QString& file)
     std::printf("%-56s %10s %10s %7s %6s\n", "figure (ms, best of several)", "window", "bare", "ratio", "bound");
 
     QString text;
-    const double bareOpen = best(3, [&] { text = Tools::ReadTextFile(file).content.text; });
+    const double bareOpen = best(3, [&] { text = Tools::ReadTextFile(file).value().text; });
     Window window;
     window.trigger("mnuFormatWordWrap");
     const double windowOpen = best(3, [&] { window.open(file); }, [&] {

@@ -1,7 +1,9 @@
 #include "search/LineBreaks.h"
 #include "search/PatternHistory.h"
+#include "search/RegExp.h"
 #include "search/RegExpErrorText.h"
 #include "search/SearchEngine.h"
+#include "search/SearchSetup.h"
 #include "search/UndoText.h"
 
 #include <QTest>
@@ -27,11 +29,15 @@ private slots:
 void tst_SearchEngine::patternHandedOverOnlyWhenChanged()
 {
     RegExp expression;
-    applySearchOptions(expression, QStringLiteral("ab"), true);
+    prepareSearch(expression, QStringLiteral("ab"), true);
     QCOMPARE(expression.Pattern(), QStringLiteral("ab"));
     QVERIFY(expression.IgnoreCase());
-    const SearchOutcome outcome = findMatch(expression, QStringLiteral("ab"), true, QStringLiteral("xAB"), 0, 0, false);
-    QCOMPARE(std::get<FoundMatch>(outcome).firstIndex, 1);
+    const std::optional<FoundMatch> found =
+        pickMatch(expression.Execute(QStringLiteral("xAB")).value(), 0, 0, false);
+    QCOMPARE(found->firstIndex, 1);
+    prepareSearch(expression, QStringLiteral("ab"), true);
+    (void)expression.Execute(QStringLiteral("xAB"));
+    QCOMPARE(expression.compileCount(), 1);
 }
 
 void tst_SearchEngine::otherErrorsShowDescriptionAndNumber()

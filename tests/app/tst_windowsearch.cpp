@@ -15,27 +15,18 @@ private slots:
     void findButtons();
     void zeroLengthMatchAtCaretIsFoundAgain();
     void noMatchKeepsSelectionAndSubMatches();
-    void invalidPatternShowsTwoMessages();
     void unsetGroupGivesEmptyLine();
     void history_data();
     void history();
     void enterInPatternBoxAddsNoEntry();
     void ignoreCaseTicked();
 
-    void replaceClickedTwice();
     void emptyReplacementDeletesMatchAfterMatch();
     void handMadeSelectionIsReplaced();
-    void replaceWithNothingSelectedAndNoMatch();
     void replaceWhenNextMatchIsEmpty();
-    void replaceWithInvalidPattern();
     void dollarOneLiteralInReplaceExpandedInReplaceAll();
     void multiLineReplacement_data();
     void multiLineReplacement();
-    void replaceAllWithoutMatch();
-    void replaceAllWithInvalidPattern();
-    void failedReplaceAllKeepsEarlierUndo();
-    void undoRightAfterStartUp();
-    void undoTwiceRestoresReplacement();
 
 private:
     std::unique_ptr<WindowFixture> f;
@@ -134,26 +125,6 @@ void tst_WindowSearch::noMatchKeepsSelectionAndSubMatches()
     QCOMPARE(f->document()->SelLength(), 2);
 }
 
-void tst_WindowSearch::invalidPatternShowsTwoMessages()
-{
-    f->prepare(QStringLiteral("a1"), QStringLiteral("(\\d)"));
-    f->click("cmdFind");
-    f->document()->setSelStart(0);
-    f->pattern()->setEditText(QStringLiteral("(a"));
-    f->click("cmdFindPrev");
-
-    QCOMPARE(f->messages.texts(), (QStringList{QStringLiteral("Expected ')' in regular expression"),
-                                               QStringLiteral("No matches found")}));
-    QCOMPARE(f->messages.shown.at(0).title, QStringLiteral("Sifta"));
-    QCOMPARE(f->messages.shown.at(0).icon, MessageIcon::None);
-    // The history is updated before the pattern fails; the labels keep the last result.
-    QCOMPARE(f->history(), (QStringList{QStringLiteral("(a"), QStringLiteral("(\\d)")}));
-    QCOMPARE(f->label("lblMatchNo")->text(), QStringLiteral("Match 1 of 1"));
-    QCOMPARE(f->label("lblSubMatches")->text(), QStringLiteral("Sub-Matches (1)"));
-    QCOMPARE(f->document()->SelStart(), 0);
-    QCOMPARE(f->document()->SelLength(), 0);
-}
-
 void tst_WindowSearch::unsetGroupGivesEmptyLine()
 {
     f->prepare(QStringLiteral("xa"), QStringLiteral("(a)|(b)"));
@@ -208,28 +179,6 @@ void tst_WindowSearch::ignoreCaseTicked()
     QCOMPARE(f->label("lblMatchNo")->text(), QStringLiteral("Match 1 of 1"));
 }
 
-void tst_WindowSearch::replaceClickedTwice()
-{
-    f->prepare(QStringLiteral("cat cat"), QStringLiteral("cat"));
-    f->replaceWith()->setText(QStringLiteral("dog"));
-    f->click("cmdReplace");
-    QCOMPARE(f->document()->Text(), QStringLiteral("dog cat"));
-    QCOMPARE(f->document()->SelStart(), 0);
-    QCOMPARE(f->document()->SelLength(), 3);
-
-    f->click("cmdReplace");
-    QCOMPARE(f->document()->Text(), QStringLiteral("dog cat"));
-    QCOMPARE(f->document()->SelLength(), 3);
-    QCOMPARE(f->messages.texts(), QStringList());
-
-    f->click("cmdFind");
-    QCOMPARE(f->document()->SelStart(), 4);
-
-    // The second click saved the text after the first replacement.
-    f->click("cmdUndo");
-    QCOMPARE(f->document()->Text(), QStringLiteral("dog cat"));
-}
-
 void tst_WindowSearch::emptyReplacementDeletesMatchAfterMatch()
 {
     f->prepare(QStringLiteral("a1b2c3"), QStringLiteral("\\d"));
@@ -255,17 +204,6 @@ void tst_WindowSearch::handMadeSelectionIsReplaced()
     QCOMPARE(f->messages.texts(), QStringList());
 }
 
-void tst_WindowSearch::replaceWithNothingSelectedAndNoMatch()
-{
-    f->prepare(QStringLiteral("abc"), QStringLiteral("z"));
-    f->click("cmdReplace");
-    QCOMPARE(f->messages.texts(), QStringList{QStringLiteral("No matches found")});
-    QCOMPARE(f->document()->Text(), QStringLiteral("abc"));
-    f->document()->setText(QStringLiteral("changed"));
-    f->click("cmdUndo"); // nothing was saved for undo
-    QCOMPARE(f->document()->Text(), QStringLiteral("changed"));
-}
-
 void tst_WindowSearch::replaceWhenNextMatchIsEmpty()
 {
     f->prepare(QStringLiteral("ab"), QStringLiteral("^"));
@@ -273,15 +211,6 @@ void tst_WindowSearch::replaceWhenNextMatchIsEmpty()
     f->click("cmdReplace");
     QCOMPARE(f->messages.texts(), QStringList{QStringLiteral("No matches found")});
     QCOMPARE(f->document()->Text(), QStringLiteral("ab"));
-}
-
-void tst_WindowSearch::replaceWithInvalidPattern()
-{
-    f->prepare(QStringLiteral("abc"), QStringLiteral("a)"));
-    f->click("cmdReplace");
-    QCOMPARE(f->messages.texts(), (QStringList{QStringLiteral("Syntax error in regular expression"),
-                                               QStringLiteral("No matches found")}));
-    QCOMPARE(f->document()->Text(), QStringLiteral("abc"));
 }
 
 void tst_WindowSearch::dollarOneLiteralInReplaceExpandedInReplaceAll()
@@ -321,57 +250,6 @@ void tst_WindowSearch::multiLineReplacement()
     QCOMPARE(f->document()->SelLength(), 2 + lineBreak.size());
     f->click("cmdReplaceAll");
     QCOMPARE(f->document()->Text(), expected);
-}
-
-void tst_WindowSearch::replaceAllWithoutMatch()
-{
-    f->prepare(QStringLiteral("abc"), QStringLiteral("z"), 1, 1);
-    f->click("cmdReplaceAll");
-    QCOMPARE(f->document()->Text(), QStringLiteral("abc"));
-    QCOMPARE(f->messages.texts(), QStringList());
-    QCOMPARE(f->history(), QStringList{QStringLiteral("z")});
-}
-
-void tst_WindowSearch::replaceAllWithInvalidPattern()
-{
-    f->prepare(QStringLiteral("abc"), QStringLiteral("[a"));
-    f->click("cmdReplaceAll");
-    QCOMPARE(f->messages.texts(), QStringList{QStringLiteral("Expected ']' in regular expression")});
-    QCOMPARE(f->document()->Text(), QStringLiteral("abc"));
-    QCOMPARE(f->history(), QStringList{QStringLiteral("[a")});
-}
-
-void tst_WindowSearch::failedReplaceAllKeepsEarlierUndo()
-{
-    f->prepare(QStringLiteral("aaa"), QStringLiteral("a"));
-    f->replaceWith()->setText(QStringLiteral("b"));
-    f->click("cmdReplaceAll");
-    QCOMPARE(f->document()->Text(), QStringLiteral("bbb"));
-
-    f->pattern()->setEditText(QStringLiteral("[b"));
-    f->click("cmdReplaceAll");
-    QCOMPARE(f->messages.texts(), QStringList{QStringLiteral("Expected ']' in regular expression")});
-    f->click("cmdUndo");
-    QCOMPARE(f->document()->Text(), QStringLiteral("aaa"));
-}
-
-void tst_WindowSearch::undoRightAfterStartUp()
-{
-    f->click("cmdUndo");
-    QCOMPARE(f->document()->Text(), QString());
-    QCOMPARE(f->messages.texts(), QStringList());
-}
-
-void tst_WindowSearch::undoTwiceRestoresReplacement()
-{
-    f->prepare(QStringLiteral("aaa"), QStringLiteral("a"));
-    f->replaceWith()->setText(QStringLiteral("b"));
-    f->click("cmdReplaceAll");
-    QCOMPARE(f->document()->Text(), QStringLiteral("bbb"));
-    f->click("cmdUndo");
-    QCOMPARE(f->document()->Text(), QStringLiteral("aaa"));
-    f->click("cmdUndo");
-    QCOMPARE(f->document()->Text(), QStringLiteral("bbb"));
 }
 
 QTEST_MAIN(tst_WindowSearch)

@@ -38,9 +38,10 @@ public:
         captions.append(caption);
     }
 
-    bool runBusy(const QString&, const std::function<void()>& work) override
+    bool runBusy(const QString&, const std::function<void(const std::atomic_bool&)>& work) override
     {
-        work();
+        const std::atomic_bool cancel = false;
+        work(cancel);
         return true;
     }
 

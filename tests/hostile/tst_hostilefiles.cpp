@@ -112,13 +112,13 @@ void TestHostileFiles::oddContentSurvivesReadAndWrite()
     QVERIFY(writeBytes(path, bytes));
     const Tools::TextFileRead read = Tools::ReadTextFile(path);
     QVERIFY(read.ok());
-    QCOMPARE(read.content.format.encoding, encoding);
-    QCOMPARE(read.content.text.size(), textLength);
+    QCOMPARE(read.value().format.encoding, encoding);
+    QCOMPARE(read.value().text.size(), textLength);
 
     const QString copy = mDir->filePath(QStringLiteral("copy.txt"));
-    const Tools::TextFileWrite written = Tools::WriteTextFile(copy, read.content.text, read.content.format);
+    const Tools::TextFileWrite written = Tools::WriteTextFile(copy, read.value().text, read.value().format);
     QVERIFY(written.ok());
-    QVERIFY(!written.replacedEncoding);
+    QVERIFY(!written->replacedEncoding);
     QVERIFY(readBytes(copy) == bytes);
 }
 
@@ -146,9 +146,8 @@ void TestHostileFiles::unreadablePathGivesTheSystemError()
 
     const Tools::TextFileRead read = Tools::ReadTextFile(QDir(mDir->path()).filePath(path));
     QVERIFY(!read.ok());
-    QCOMPARE(read.error->number, number);
-    QVERIFY(!read.error->description.isEmpty());
-    QVERIFY(read.content.text.isEmpty());
+    QCOMPARE(read.error().number, number);
+    QVERIFY(!read.error().description.isEmpty());
     QCOMPARE(entries(mDir->path()), before);
 }
 
@@ -160,7 +159,7 @@ void TestHostileFiles::folderGivenAsFileIsLeftAlone()
 
     const Tools::TextFileWrite written = Tools::WriteTextFile(folder, QStringLiteral("new text"), TextFormat{});
     QVERIFY(!written.ok());
-    QCOMPARE(written.error->number, EISDIR);
+    QCOMPARE(written.error().number, EISDIR);
     QVERIFY(QFileInfo(folder).isDir());
     QCOMPARE(readBytes(QDir(folder).filePath(QStringLiteral("inside.txt"))), QByteArray("kept"));
     QCOMPARE(entries(mDir->path()), QStringList{QStringLiteral("notes")});
@@ -170,8 +169,8 @@ void TestHostileFiles::fullDeviceGivesNoSpace()
 {
     const Tools::TextFileWrite written = Tools::WriteTextFile(QStringLiteral("/dev/full"), QStringLiteral("text"), TextFormat{});
     QVERIFY(!written.ok());
-    QCOMPARE(written.error->number, ENOSPC);
-    QVERIFY(!written.error->message().isEmpty());
+    QCOMPARE(written.error().number, ENOSPC);
+    QVERIFY(!written.error().message().isEmpty());
 }
 
 void TestHostileFiles::fullFileSystemKeepsTheOldFile()
@@ -189,7 +188,7 @@ void TestHostileFiles::fullFileSystemKeepsTheOldFile()
     const QString larger(256 * 1024, u'n');
     const Tools::TextFileWrite written = Tools::WriteTextFile(path, larger, TextFormat{});
     QVERIFY(!written.ok());
-    QCOMPARE(written.error->number, ENOSPC);
+    QCOMPARE(written.error().number, ENOSPC);
     QVERIFY(readBytes(path) == old);
     QCOMPARE(entries(folder), QStringList{QStringLiteral("document.txt")});
 }
@@ -209,7 +208,7 @@ void TestHostileFiles::readOnlyFileSystemKeepsTheOldFile()
 
     const Tools::TextFileWrite written = Tools::WriteTextFile(path, QStringLiteral("new text"), TextFormat{});
     QVERIFY(!written.ok());
-    QCOMPARE(written.error->number, EROFS);
+    QCOMPARE(written.error().number, EROFS);
     QCOMPARE(readBytes(path), QByteArray("old text"));
     QCOMPARE(entries(folder), QStringList{QStringLiteral("document.txt")});
 }

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "search/MatchCollection.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <atomic>
+#include <functional>
+#include <optional>
+
+/// The window that holds the search, as the search commands see it: the pattern, Ignore
+/// Case and Replace With boxes, the text and selection of the Search Text, the labels and
+/// the list that show the selected match, the live matches, and a way to run long work.
+/// Positions and lengths are UTF-16 code units of the text.
+class ISearchWindow {
+public:
+    virtual ~ISearchWindow() = default;
+
+    /// The text of the pattern box.
+    virtual QString patternText() const = 0;
+    /// The pattern box's list, most recent first.
+    virtual QStringList patternHistory() const = 0;
+    /// Replaces the pattern box's list; the box keeps its text.
+    virtual void setPatternHistory(const QStringList& history) = 0;
+    /// Ignore Case is ticked; a greyed box is not.
+    virtual bool ignoreCase() const = 0;
+    /// The Replace With text as typed.
+    virtual QString replaceWithText() const = 0;
+
+    virtual QString documentText() const = 0;
+    /// Replaces the whole text; like any change of the text, this marks the document changed.
+    virtual void setDocumentText(const QString& sText) = 0;
+    /// The line break Enter types in the document: "\r\n", "\n" or "\r".
+    virtual QString newLineSequence() const = 0;
+    virtual qsizetype selStart() const = 0;
+    virtual qsizetype selLength() const = 0;
+    /// Selects length code units from start, scrolled into view.
+    virtual void setSelection(qsizetype start, qsizetype length) = 0;
+    /// Replaces the selection with sText as one undoable edit.
+    virtual void replaceSelection(const QString& sText) = 0;
+    /// Gives the Search Text the focus.
+    virtual void focusDocument() = 0;
+
+    /// Shows sMatchNo ("Match x of y", or empty) and sSubMatches as the labels of a search.
+    virtual void showMatchLabels(const QString& sMatchNo, const QString& sSubMatches) = 0;
+    /// Shows the sub-match list: every group's text on a line of its own.
+    virtual void setSubMatchList(const QString& sList) = 0;
+
+    /// Every match of pattern with this case option, as the live matching found them in
+    /// the text it last searched, when it has them at hand; nothing otherwise.
+    virtual std::optional<MatchCollection> liveMatches(const QString& pattern, bool ignoreCase) const = 0;
+    /// Live matching rests (true) while a whole-text replacement runs, so that it neither
+    /// holds matches of the old text nor searches beside it.
+    virtual void pauseLiveSearch(bool paused) = 0;
+
+    /// Runs work, a step that may take long, while the window shows that it is busy; the
+    /// flag is raised when the user cancels. False when the user cancelled, once it has ended.
+    virtual bool runBusy(const QString& sLabel, const std::function<void(const std::atomic_bool& cancel)>& work) = 0;
+};

@@ -1,0 +1,92 @@
+#pragma once
+
+#include "search/SearchWindow.h"
+
+#include <algorithm>
+
+/// A search window without widgets that behaves like the main window: writing the text puts
+/// the caret at 0, replacing the selection leaves the caret after the new text, and a
+/// selection of 0 or fewer code units selects nothing.
+class FakeSearchWindow final : public ISearchWindow {
+public:
+    QString pattern;
+    QStringList history;
+    bool ignoreCaseTicked = false;
+    QString replaceWith;
+    QString text;
+    QString newLine = QStringLiteral("\r\n");
+    qsizetype start = 0;
+    qsizetype length = 0;
+    bool documentFocused = false;
+    QString matchNo;
+    QString subMatchesLabel = QStringLiteral("Sub-Matches");
+    QString subMatchList;
+
+    /// What the live matching offers, and for which pattern and case option.
+    std::optional<MatchCollection> live;
+    QString livePattern;
+    bool liveIgnoreCase = false;
+    bool livePaused = false;
+
+    /// The labels of every long step run so far.
+    QStringList busyLabels;
+    /// The user cancels the next long step.
+    bool cancelNext = false;
+
+    /// Puts text in the document, selects [from, from + count) and sets the pattern.
+    void prepare(const QString& sText, const QString& sPattern, qsizetype from = 0, qsizetype count = 0)
+    {
+        text = sText;
+        start = from;
+        length = count;
+        pattern = sPattern;
+    }
+
+    QString patternText() const override { return pattern; }
+    QStringList patternHistory() const override { return history; }
+    void setPatternHistory(const QStringList& sHistory) override { history = sHistory; }
+    bool ignoreCase() const override { return ignoreCaseTicked; }
+    QString replaceWithText() const override { return replaceWith; }
+    QString documentText() const override { return text; }
+    void setDocumentText(const QString& sText) override
+    {
+        text = sText;
+        start = 0;
+        length = 0;
+    }
+    QString newLineSequence() const override { return newLine; }
+    qsizetype selStart() const override { return start; }
+    qsizetype selLength() const override { return length; }
+    void setSelection(qsizetype from, qsizetype count) override
+    {
+        start = std::clamp(from, qsizetype(0), text.size());
+        length = count > 0 ? std::min(count, text.size() - start) : 0;
+    }
+    void replaceSelection(const QString& sText) override
+    {
+        text.replace(start, length, sText);
+        start += sText.size();
+        length = 0;
+    }
+    void focusDocument() override { documentFocused = true; }
+    void showMatchLabels(const QString& sMatchNo, const QString& sSubMatches) override
+    {
+        matchNo = sMatchNo;
+        subMatchesLabel = sSubMatches;
+    }
+    void setSubMatchList(const QString& sList) override { subMatchList = sList; }
+    std::optional<MatchCollection> liveMatches(const QString& sPattern, bool bIgnoreCase) const override
+    {
+        if (!live || sPattern != livePattern || bIgnoreCase != liveIgnoreCase)
+            return std::nullopt;
+        return live;
+    }
+    void pauseLiveSearch(bool paused) override { livePaused = paused; }
+    bool runBusy(const QString& sLabel, const std::function<void(const std::atomic_bool&)>& work) override
+    {
+        busyLabels.append(sLabel);
+        const std::atomic_bool cancel = std::exchange(cancelNext, false);
+        work(cancel);
+        return !cancel;
+    }
+};

@@ -1,0 +1,245 @@
+// The search and replace commands without a window: undo, cancel and failure rules, and
+// the reuse of the live matches.
+
+#include "FakeSearchWindow.h"
+#include "search/RegExp.h"
+#include "search/SearchCommands.h"
+#include "search/SearchSetup.h"
+#include "support/RecordingMessageBox.h"
+
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+class tst_SearchCommands : public QObject {
+    Q_OBJECT
+
+    FakeSearchWindow w;
+    RecordingMessageBox messages;
+    std::unique_ptr<SearchCommands> c;
+
+    void run(const QString& command)
+    {
+        if (command == u"Find Next")
+            c->FindNext();
+        else if (command == u"Find Previous")
+            c->FindPrevious();
+        else if (command == u"Replace")
+            c->Replace();
+        else if (command == u"Replace All")
+            c->ReplaceAll();
+        else
+            QFAIL("unknown command");
+    }
+
+private slots:
+    void init();
+
+    void invalidPatternShowsTwoMessages();
+    void replaceClickedTwice();
+    void replaceWithNothingSelectedAndNoMatch();
+    void replaceWithInvalidPattern();
+    void replaceAllWithoutMatch();
+    void replaceAllWithInvalidPattern();
+    void failedReplaceAllKeepsEarlierUndo();
+    void undoRightAfterStartUp();
+    void undoTwiceRestoresReplacement();
+    void cancelledCommandChangesNothing_data();
+    void cancelledCommandChangesNothing();
+    void liveMatchesServeOnlyTheirSearch_data();
+    void liveMatchesServeOnlyTheirSearch();
+};
+
+void tst_SearchCommands::init()
+{
+    w = FakeSearchWindow();
+    messages = RecordingMessageBox();
+    c = std::make_unique<SearchCommands>(w, messages);
+}
+
+void tst_SearchCommands::invalidPatternShowsTwoMessages()
+{
+    w.prepare(u"a1"_s, u"(\\d)"_s);
+    c->FindNext();
+    w.setSelection(0, 0);
+    w.pattern = u"(a"_s;
+    c->FindPrevious();
+
+    QCOMPARE(messages.texts(), (QStringList{u"Expected ')' in regular expression"_s, u"No matches found"_s}));
+    QCOMPARE(messages.shown.at(0).title, u"Sifta"_s);
+    QCOMPARE(messages.shown.at(0).icon, MessageIcon::None);
+    // The history is updated before the pattern fails; the labels keep the last result.
+    QCOMPARE(w.history, (QStringList{u"(a"_s, u"(\\d)"_s}));
+    QCOMPARE(w.matchNo, u"Match 1 of 1"_s);
+    QCOMPARE(w.subMatchesLabel, u"Sub-Matches (1)"_s);
+    QCOMPARE(w.start, 0);
+    QCOMPARE(w.length, 0);
+}
+
+void tst_SearchCommands::replaceClickedTwice()
+{
+    w.prepare(u"cat cat"_s, u"cat"_s);
+    w.replaceWith = u"dog"_s;
+    c->Replace();
+    QCOMPARE(w.text, u"dog cat"_s);
+    QCOMPARE(w.start, 0);
+    QCOMPARE(w.length, 3);
+
+    c->Replace();
+    QCOMPARE(w.text, u"dog cat"_s);
+    QCOMPARE(w.length, 3);
+    QCOMPARE(messages.texts(), QStringList());
+
+    c->FindNext();
+    QCOMPARE(w.start, 4);
+
+    // The second Replace saved the text after the first replacement.
+    c->Undo();
+    QCOMPARE(w.text, u"dog cat"_s);
+}
+
+void tst_SearchCommands::replaceWithNothingSelectedAndNoMatch()
+{
+    w.prepare(u"abc"_s, u"z"_s);
+    c->Replace();
+    QCOMPARE(messages.texts(), QStringList{u"No matches found"_s});
+    QCOMPARE(w.text, u"abc"_s);
+    w.text = u"changed"_s;
+    c->Undo(); // nothing was saved for undo
+    QCOMPARE(w.text, u"changed"_s);
+}
+
+void tst_SearchCommands::replaceWithInvalidPattern()
+{
+    w.prepare(u"abc"_s, u"a)"_s);
+    c->Replace();
+    QCOMPARE(messages.texts(), (QStringList{u"Syntax error in regular expression"_s, u"No matches found"_s}));
+    QCOMPARE(w.text, u"abc"_s);
+}
+
+void tst_SearchCommands::replaceAllWithoutMatch()
+{
+    w.prepare(u"abc"_s, u"z"_s, 1, 1);
+    c->ReplaceAll();
+    QCOMPARE(w.text, u"abc"_s);
+    QCOMPARE(messages.texts(), QStringList());
+    QCOMPARE(w.history, QStringList{u"z"_s});
+}
+
+void tst_SearchCommands::replaceAllWithInvalidPattern()
+{
+    w.prepare(u"abc"_s, u"[a"_s);
+    c->ReplaceAll();
+    QCOMPARE(messages.texts(), QStringList{u"Expected ']' in regular expression"_s});
+    QCOMPARE(w.text, u"abc"_s);
+    QCOMPARE(w.history, QStringList{u"[a"_s});
+}
+
+void tst_SearchCommands::failedReplaceAllKeepsEarlierUndo()
+{
+    w.prepare(u"aaa"_s, u"a"_s);
+    w.replaceWith = u"b"_s;
+    c->ReplaceAll();
+    QCOMPARE(w.text, u"bbb"_s);
+
+    w.pattern = u"[b"_s;
+    c->ReplaceAll();
+    QCOMPARE(messages.texts(), QStringList{u"Expected ']' in regular expression"_s});
+    c->Undo();
+    QCOMPARE(w.text, u"aaa"_s);
+}
+
+void tst_SearchCommands::undoRightAfterStartUp()
+{
+    c->Undo();
+    QCOMPARE(w.text, QString());
+    QCOMPARE(messages.texts(), QStringList());
+}
+
+void tst_SearchCommands::undoTwiceRestoresReplacement()
+{
+    w.prepare(u"aaa"_s, u"a"_s);
+    w.replaceWith = u"b"_s;
+    c->ReplaceAll();
+    QCOMPARE(w.text, u"bbb"_s);
+    c->Undo();
+    QCOMPARE(w.text, u"aaa"_s);
+    c->Undo();
+    QCOMPARE(w.text, u"bbb"_s);
+}
+
+void tst_SearchCommands::cancelledCommandChangesNothing_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("label");
+
+    QTest::newRow("Find Next") << u"Find Next"_s << u"Searching..."_s;
+    QTest::newRow("Find Previous") << u"Find Previous"_s << u"Searching..."_s;
+    QTest::newRow("Replace, searching first") << u"Replace"_s << u"Searching..."_s;
+    QTest::newRow("Replace All") << u"Replace All"_s << u"Replacing..."_s;
+}
+
+// A cancel leaves the text, the selection, the labels and the text kept for Undo as they
+// were, and shows no message.
+void tst_SearchCommands::cancelledCommandChangesNothing()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, label);
+
+    w.prepare(u"one two"_s, u"o"_s);
+    w.replaceWith = u"0"_s;
+    c->ReplaceAll();
+    QCOMPARE(w.text, u"0ne tw0"_s);
+    w.prepare(u"0ne tw0"_s, u"n"_s, 4);
+    w.matchNo = u"before"_s;
+    w.busyLabels.clear();
+
+    w.cancelNext = true;
+    run(command);
+    QCOMPARE(w.busyLabels, QStringList{label});
+    QCOMPARE(w.text, u"0ne tw0"_s);
+    QCOMPARE(w.start, 4);
+    QCOMPARE(w.length, 0);
+    QCOMPARE(w.matchNo, u"before"_s);
+    QCOMPARE(messages.texts(), QStringList());
+    QVERIFY(!w.livePaused);
+    c->Undo();
+    QCOMPARE(w.text, u"one two"_s);
+}
+
+void tst_SearchCommands::liveMatchesServeOnlyTheirSearch_data()
+{
+    QTest::addColumn<QString>("livePattern");
+    QTest::addColumn<bool>("liveIgnoreCase");
+    QTest::addColumn<QString>("liveText");
+    QTest::addColumn<bool>("searched");
+
+    QTest::newRow("same pattern, case option and text: no search") << u"b"_s << false << u"ab ab"_s << false;
+    QTest::newRow("another pattern") << u"a"_s << false << u"ab ab"_s << true;
+    QTest::newRow("another case option") << u"b"_s << true << u"ab ab"_s << true;
+    QTest::newRow("an edit not yet seen by the live matching") << u"b"_s << false << u"ab abb"_s << true;
+}
+
+void tst_SearchCommands::liveMatchesServeOnlyTheirSearch()
+{
+    QFETCH(QString, livePattern);
+    QFETCH(bool, liveIgnoreCase);
+    QFETCH(QString, liveText);
+    QFETCH(bool, searched);
+
+    RegExp expression;
+    prepareSearch(expression, livePattern, liveIgnoreCase);
+    w.live = expression.Execute(liveText).value();
+    w.livePattern = livePattern;
+    w.liveIgnoreCase = liveIgnoreCase;
+    w.prepare(u"ab ab"_s, u"b"_s, 2);
+
+    c->FindNext();
+    QCOMPARE(w.busyLabels, searched ? QStringList{u"Searching..."_s} : QStringList());
+    QCOMPARE(w.start, 4);
+    QCOMPARE(w.length, 1);
+    QCOMPARE(w.matchNo, u"Match 2 of 2"_s);
+}
+
+QTEST_GUILESS_MAIN(tst_SearchCommands)
+#include "tst_searchcommands.moc"
