@@ -88,6 +88,12 @@ MainMenu buildMainMenu(QMenuBar* bar)
     m.mnuOptionsSaveToRegistry =
         addCheckItem(options, "mnuOptionsSaveToRegistry", QStringLiteral("Save Settings to &Registry"), false);
 
+    QMenu* tools = addMenu(bar, "mnuTools", QStringLiteral("&Tools"));
+    m.mnuToolsReplaceAndFindNext = addItem(tools, "mnuToolsReplaceAndFindNext", QStringLiteral("Replace and Find &Next"),
+                                           QKeySequence(Qt::CTRL | Qt::Key_R));
+    m.mnuToolsUseSelectionAsPattern =
+        addItem(tools, "mnuToolsUseSelectionAsPattern", QStringLiteral("&Use Selection as Pattern"));
+
     QMenu* help = addMenu(bar, "mnuHelp", QStringLiteral("&Help"));
     m.mnuHelpAbout = addItem(help, "mnuHelpAbout", QStringLiteral("&About..."));
     return m;

@@ -20,10 +20,12 @@ struct MainMenu {
     QAction* mnuOptionsShowSyntax = nullptr;
     QAction* mnuOptionsSaveToINI = nullptr;
     QAction* mnuOptionsSaveToRegistry = nullptr;
+    QAction* mnuToolsReplaceAndFindNext = nullptr;
+    QAction* mnuToolsUseSelectionAsPattern = nullptr;
     QAction* mnuHelpAbout = nullptr;
 };
 
-/// Fills `bar` with the File, Edit, Format, Options and Help menus, with their captions,
+/// Fills `bar` with the File, Edit, Format, Options, Tools and Help menus, with their captions,
 /// shortcut keys (Cut, Copy and Paste also answer to the platform's other keys for them) and the check marks they have before any option is applied: word wrap
 /// on, proportional font off, matches highlighted, syntax pane shown, settings in the INI file.
 MainMenu buildMainMenu(QMenuBar* bar);

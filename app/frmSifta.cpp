@@ -47,7 +47,8 @@ frmSifta::frmSifta(IMessageBox& messages, CSettings& settings, IFileDialog* dial
     connectCommands();
     mKeyPreview = new KeyPreview(this,
                                  {mMenu.mnuFileNew, mMenu.mnuFileOpen, mMenu.mnuFileSave, mMenu.mnuEditCut,
-                                  mMenu.mnuEditCopy, mMenu.mnuEditPaste, mMenu.mnuEditSelectAll},
+                                  mMenu.mnuEditCopy, mMenu.mnuEditPaste, mMenu.mnuEditSelectAll,
+                                  mMenu.mnuToolsReplaceAndFindNext},
                                  [this](int& KeyAscii) { Form_KeyPress(KeyAscii); });
 
     resize(twipsToPixels(kDesignInnerWidth, logicalDpiX()),
@@ -101,6 +102,8 @@ void frmSifta::connectCommands()
     command(mMenu.mnuOptionsShowSyntax, &frmSifta::mnuOptionsShowSyntax_Click);
     command(mMenu.mnuOptionsSaveToINI, &frmSifta::mnuOptionsSaveToINI_Click);
     command(mMenu.mnuOptionsSaveToRegistry, &frmSifta::mnuOptionsSaveToRegistry_Click);
+    command(mMenu.mnuToolsReplaceAndFindNext, &frmSifta::mnuToolsReplaceAndFindNext_Click);
+    command(mMenu.mnuToolsUseSelectionAsPattern, &frmSifta::mnuToolsUseSelectionAsPattern_Click);
     command(mMenu.mnuHelpAbout, &frmSifta::mnuHelpAbout_Click);
 }
 

@@ -101,9 +101,12 @@ private:
     void cmdReplace_Click();
     void cmdReplaceAll_Click();
     void cmdUndo_Click();
+    void mnuToolsReplaceAndFindNext_Click();
+    void mnuToolsUseSelectionAsPattern_Click();
 
     // The window as the search commands see it.
     QString patternText() const override;
+    void setPatternText(const QString& sPattern) override;
     QStringList patternHistory() const override;
     void setPatternHistory(const QStringList& history) override;
     bool ignoreCase() const override;

@@ -1,5 +1,5 @@
-// The five search and replace buttons of the main window, and the window as the search
-// commands see it.
+// The search and replace buttons and menu items of the main window, and the window as the
+// search commands see it.
 
 #include "app/frmSifta.h"
 
@@ -37,9 +37,24 @@ void frmSifta::cmdUndo_Click()
     mSearchCommands.Undo();
 }
 
+void frmSifta::mnuToolsReplaceAndFindNext_Click()
+{
+    mSearchCommands.ReplaceAndFindNext();
+}
+
+void frmSifta::mnuToolsUseSelectionAsPattern_Click()
+{
+    mSearchCommands.UseSelectionAsPattern();
+}
+
 QString frmSifta::patternText() const
 {
     return mControls.cboPattern->currentText();
+}
+
+void frmSifta::setPatternText(const QString& sPattern)
+{
+    mControls.cboPattern->setEditText(sPattern);
 }
 
 QStringList frmSifta::patternHistory() const

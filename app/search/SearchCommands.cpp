@@ -2,6 +2,7 @@
 
 #include "platform/MessageBox.h"
 #include "search/LineBreaks.h"
+#include "search/PatternEscape.h"
 #include "search/PatternHistory.h"
 #include "search/RegExpErrorText.h"
 #include "search/SearchEngine.h"
@@ -36,18 +37,21 @@ SearchOutcome SearchCommands::FindMatch(bool Backward)
     AddPatternToHistory();
     const QString pattern = mWindow.patternText();
     const bool ignoreCase = mWindow.ignoreCase();
-    const QString text = mWindow.documentText();
     const qsizetype selStart = mWindow.selStart();
     const qsizetype selLength = mWindow.selLength();
+    return selectMatch(matchesIn(mWindow.documentText(), pattern, ignoreCase), selStart, selLength, Backward);
+}
 
-    const std::optional<RegExpResult<MatchCollection>> matches = matchesIn(text, pattern, ignoreCase);
+SearchOutcome SearchCommands::selectMatch(const std::optional<RegExpResult<MatchCollection>>& matches,
+                                          qsizetype selStart, qsizetype selLength, bool backward)
+{
     if (!matches)
         return SearchOutcome::Cancelled;
     if (!*matches) {
         mMessages.show(regExpErrorText(matches->error()));
         return SearchOutcome::Failed;
     }
-    const std::optional<FoundMatch> found = pickMatch(matches->value(), selStart, selLength, Backward);
+    const std::optional<FoundMatch> found = pickMatch(matches->value(), selStart, selLength, backward);
     if (!found) {
         mWindow.showMatchLabels(QString(), kSubMatchesLabelNoMatch);
         return SearchOutcome::NotFound;
@@ -147,4 +151,37 @@ void SearchCommands::Undo()
 {
     if (const std::optional<QString> previous = mUndoText.swap(mWindow.documentText()))
         mWindow.setDocumentText(*previous);
+}
+
+void SearchCommands::ReplaceAndFindNext()
+{
+    AddPatternToHistory();
+    const QString pattern = mWindow.patternText();
+    const bool ignoreCase = mWindow.ignoreCase();
+    const QString text = mWindow.documentText();
+    qsizetype selStart = mWindow.selStart();
+    qsizetype selLength = mWindow.selLength();
+    std::optional<RegExpResult<MatchCollection>> matches = matchesIn(text, pattern, ignoreCase);
+    if (matches && *matches) {
+        if (const std::optional<qsizetype> index = matchAtSelection(matches->value(), selStart, selLength)) {
+            const QString replacement = expandedReplacement(matches->value(), *index, replacementText());
+            mUndoText.remember(text);
+            mWindow.replaceSelection(replacement);
+            // The next search starts after the replacement, and one code unit later when an
+            // empty match became nothing, so that the same empty match is not found again.
+            selStart += replacement.size();
+            selLength = selLength == 0 && replacement.isEmpty() ? 1 : 0;
+            matches = matchesIn(mWindow.documentText(), pattern, ignoreCase);
+        }
+    }
+    const SearchOutcome outcome = selectMatch(matches, selStart, selLength, false);
+    if (outcome == SearchOutcome::NotFound || outcome == SearchOutcome::Failed)
+        showNoMatches();
+}
+
+void SearchCommands::UseSelectionAsPattern()
+{
+    const qsizetype length = mWindow.selLength();
+    if (length > 0)
+        mWindow.setPatternText(escapedPattern(QStringView(mWindow.documentText()).mid(mWindow.selStart(), length)));
 }

@@ -34,6 +34,12 @@ public:
     void ReplaceAll();
     /// Swaps the text with the one kept before the last replacement.
     void Undo();
+    /// Replaces the selected match with the Replace With text, expanded as Replace All
+    /// expands it, and selects the next match. A selection that is not a match of the
+    /// pattern is left as it is, and the next match is selected.
+    void ReplaceAndFindNext();
+    /// Puts the selected text in the pattern box, escaped so that it is matched literally.
+    void UseSelectionAsPattern();
 
     /// Puts the pattern at the top of the history, selects the match that follows (or,
     /// when Backward, precedes) the selection, and shows its number and sub-matches.
@@ -42,6 +48,10 @@ public:
     void AddPatternToHistory();
 
 private:
+    /// Selects the match that a search from the selection [selStart, selStart + selLength)
+    /// picks among matches, and shows it; nothing when the user cancelled the search.
+    SearchOutcome selectMatch(const std::optional<RegExpResult<MatchCollection>>& matches, qsizetype selStart,
+                              qsizetype selLength, bool backward);
     void ReplaceSelection();
     /// The Replace With text with its line breaks in the document's own convention.
     QString replacementText() const;

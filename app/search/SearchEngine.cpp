@@ -1,5 +1,9 @@
 #include "search/SearchEngine.h"
 
+#include "search/ReplacementTemplate.h"
+
+#include <vector>
+
 qsizetype searchStart(qsizetype selStart, qsizetype selLength, qsizetype textLength, bool backward)
 {
     qsizetype start = backward ? selStart : selStart + selLength;
@@ -33,6 +37,32 @@ qsizetype chooseMatch(const MatchCollection& matches, qsizetype start, bool back
     }
     const qsizetype found = firstWhere([start](const Match& match) { return match.FirstIndex() >= start; });
     return found < count ? found : 0;
+}
+
+std::optional<qsizetype> matchAtSelection(const MatchCollection& matches, qsizetype selStart, qsizetype selLength)
+{
+    if (matches.Count() < 1)
+        return std::nullopt;
+    const qsizetype index = chooseMatch(matches, selStart, false);
+    const Match match = matches.Item(index);
+    if (match.FirstIndex() != selStart || match.Length() != selLength)
+        return std::nullopt;
+    return index;
+}
+
+QString expandedReplacement(const MatchCollection& matches, qsizetype index, const QString& replacement)
+{
+    const Match match = matches.Item(index);
+    const SubMatches groups = match.SubMatches();
+    std::vector<qsizetype> offsets{match.FirstIndex(), match.FirstIndex() + match.Length()};
+    for (int j = 0; j < groups.Count(); ++j) {
+        const qsizetype start = groups.FirstIndex(j);
+        offsets.push_back(start);
+        offsets.push_back(start < 0 ? -1 : start + groups.Length(j));
+    }
+    QString expanded;
+    ReplacementTemplate(replacement, groups.Count()).expand(expanded, matches.Text(), offsets);
+    return expanded;
 }
 
 std::optional<FoundMatch> pickMatch(const MatchCollection& matches, qsizetype selStart, qsizetype selLength,

@@ -15,6 +15,14 @@ qsizetype searchStart(qsizetype selStart, qsizetype selLength, qsizetype textLen
 /// when none qualifies, the first (forward) or the last (backward) match of the text.
 qsizetype chooseMatch(const MatchCollection& matches, qsizetype start, bool backward);
 
+/// The index of the match that is exactly the selection [selStart, selStart + selLength),
+/// among every match of the searched text; nothing when the selection is no match.
+std::optional<qsizetype> matchAtSelection(const MatchCollection& matches, qsizetype selStart, qsizetype selLength);
+
+/// replacement expanded for match `index` of matches as Replace All expands it: $1..$99, $&,
+/// $`, $', $_, $+, $$.
+QString expandedReplacement(const MatchCollection& matches, qsizetype index, const QString& replacement);
+
 /// A match a search selected.
 struct FoundMatch {
     qsizetype index = 0; ///< 0-based position of the match among all matches

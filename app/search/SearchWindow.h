@@ -19,6 +19,7 @@ public:
 
     /// The text of the pattern box.
     virtual QString patternText() const = 0;
+    virtual void setPatternText(const QString& sPattern) = 0;
     /// The pattern box's list, most recent first.
     virtual QStringList patternHistory() const = 0;
     /// Replaces the pattern box's list; the box keeps its text.

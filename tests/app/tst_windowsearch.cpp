@@ -27,6 +27,8 @@ private slots:
     void dollarOneLiteralInReplaceExpandedInReplaceAll();
     void multiLineReplacement_data();
     void multiLineReplacement();
+    void replaceAndFindNextSkippingSomeMatches();
+    void useSelectionAsPattern();
 
 private:
     std::unique_ptr<WindowFixture> f;
@@ -250,6 +252,40 @@ void tst_WindowSearch::multiLineReplacement()
     QCOMPARE(f->document()->SelLength(), 2 + lineBreak.size());
     f->click("cmdReplaceAll");
     QCOMPARE(f->document()->Text(), expected);
+}
+
+// Ctrl+R replaces the selected match and selects the next one; Find Next skips one.
+void tst_WindowSearch::replaceAndFindNextSkippingSomeMatches()
+{
+    QCOMPARE(f->item("mnuToolsReplaceAndFindNext")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_R));
+    f->prepare(QStringLiteral("cat cat cat"), QStringLiteral("(c)at"));
+    f->replaceWith()->setText(QStringLiteral("$1og"));
+    f->click("cmdFind");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_R, Qt::ControlModifier);
+    QCOMPARE(f->document()->Text(), QStringLiteral("cog cat cat"));
+    QCOMPARE(f->document()->SelStart(), 4);
+    QCOMPARE(f->document()->SelLength(), 3);
+
+    f->click("cmdFind");
+    f->pattern()->setFocus();
+    QTest::keyClick(f->pattern(), Qt::Key_R, Qt::ControlModifier);
+    QCOMPARE(f->document()->Text(), QStringLiteral("cog cat cog"));
+    QCOMPARE(f->document()->SelStart(), 4);
+    QCOMPARE(f->label("lblMatchNo")->text(), QStringLiteral("Match 1 of 1"));
+    QCOMPARE(f->messages.texts(), QStringList());
+
+    f->click("cmdUndo");
+    QCOMPARE(f->document()->Text(), QStringLiteral("cog cat cat"));
+}
+
+void tst_WindowSearch::useSelectionAsPattern()
+{
+    f->prepare(QStringLiteral("cost: $1.50 (net)\r\n$1.50 (net)"), QStringLiteral("old"), 6, 11);
+    f->trigger("mnuToolsUseSelectionAsPattern");
+    QCOMPARE(f->pattern()->currentText(), QStringLiteral("\\$1\\.50 \\(net\\)"));
+    f->click("cmdFind");
+    QCOMPARE(f->document()->SelStart(), 19);
+    QCOMPARE(f->document()->SelLength(), 11);
 }
 
 QTEST_MAIN(tst_WindowSearch)

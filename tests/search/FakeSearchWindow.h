@@ -43,6 +43,7 @@ public:
     }
 
     QString patternText() const override { return pattern; }
+    void setPatternText(const QString& sPattern) override { pattern = sPattern; }
     QStringList patternHistory() const override { return history; }
     void setPatternHistory(const QStringList& sHistory) override { history = sHistory; }
     bool ignoreCase() const override { return ignoreCaseTicked; }

@@ -48,6 +48,10 @@ private slots:
     void cancelledCommandChangesNothing();
     void liveMatchesServeOnlyTheirSearch_data();
     void liveMatchesServeOnlyTheirSearch();
+    void replaceAndFindNext_data();
+    void replaceAndFindNext();
+    void useSelectionAsPattern_data();
+    void useSelectionAsPattern();
 };
 
 void tst_SearchCommands::init()
@@ -239,6 +243,88 @@ void tst_SearchCommands::liveMatchesServeOnlyTheirSearch()
     QCOMPARE(w.start, 4);
     QCOMPARE(w.length, 1);
     QCOMPARE(w.matchNo, u"Match 2 of 2"_s);
+}
+
+void tst_SearchCommands::replaceAndFindNext_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("pattern");
+    QTest::addColumn<QString>("replacement");
+    QTest::addColumn<int>("selStart");
+    QTest::addColumn<int>("selLength");
+    QTest::addColumn<QString>("replaced");
+    QTest::addColumn<int>("nextStart");
+    QTest::addColumn<int>("nextLength");
+    QTest::addColumn<QString>("afterUndo");
+
+    QTest::newRow("selected match gets its groups, the next match is selected")
+        << u"ab cd ef"_s << u"(\\w)(\\w)"_s << u"$2$1"_s << 3 << 2 << u"ab dc ef"_s << 6 << 2 << u"ab cd ef"_s;
+    QTest::newRow("a selection that is no match is not replaced")
+        << u"ab cd"_s << u"\\w\\w"_s << u"X"_s << 0 << 1 << u"ab cd"_s << 3 << 2 << u"ab cd"_s;
+    QTest::newRow("$& and $_ as Replace All expands them")
+        << u"x-y"_s << u"y"_s << u"[$&|$_]"_s << 2 << 1 << u"x-[y|x-y]"_s << 3 << 1 << u"x-y"_s;
+    QTest::newRow("after the last match the first is selected")
+        << u"a a"_s << u"a"_s << u"b"_s << 2 << 1 << u"a b"_s << 0 << 1 << u"a a"_s;
+    QTest::newRow("an empty match replaced by nothing moves on")
+        << u"ab"_s << u"^|b"_s << QString() << 0 << 0 << u"ab"_s << 1 << 1 << u"ab"_s;
+    QTest::newRow("an empty match gets the replacement inserted")
+        << u"ab\r\ncd"_s << u"^"_s << u"> "_s << 0 << 0 << u"> ab\r\ncd"_s << 6 << 0 << u"ab\r\ncd"_s;
+}
+
+void tst_SearchCommands::replaceAndFindNext()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, pattern);
+    QFETCH(QString, replacement);
+    QFETCH(int, selStart);
+    QFETCH(int, selLength);
+    QFETCH(QString, replaced);
+    QFETCH(int, nextStart);
+    QFETCH(int, nextLength);
+    QFETCH(QString, afterUndo);
+
+    w.prepare(text, pattern, selStart, selLength);
+    w.replaceWith = replacement;
+    c->ReplaceAndFindNext();
+    QCOMPARE(w.text, replaced);
+    QCOMPARE(w.start, nextStart);
+    QCOMPARE(w.length, nextLength);
+    QCOMPARE(messages.texts(), QStringList());
+    QCOMPARE(w.history, QStringList{pattern});
+    c->Undo();
+    QCOMPARE(w.text, afterUndo);
+}
+
+void tst_SearchCommands::useSelectionAsPattern_data()
+{
+    QTest::addColumn<QString>("selected");
+    QTest::addColumn<QString>("pattern");
+
+    QTest::newRow("every character with a meaning in a pattern")
+        << u"\\^$.*+?()[]{}|"_s << u"\\\\\\^\\$\\.\\*\\+\\?\\(\\)\\[\\]\\{\\}\\|"_s;
+    QTest::newRow("line breaks as they stand") << u"a\r\nb\nc\rd"_s << u"a\\r\\nb\\nc\\rd"_s;
+    QTest::newRow("tab and other control characters") << u"\t\x01\x7f"_s << u"\\t\\x01\\x7f"_s;
+    QTest::newRow("letters, digits and other signs as they are")
+        << u"a1-/,=<>!:# \u00e9\U0001F600"_s << u"a1-/,=<>!:# \u00e9\U0001F600"_s;
+}
+
+// The pattern is the escaped selection, and it finds that text and nothing longer.
+void tst_SearchCommands::useSelectionAsPattern()
+{
+    QFETCH(QString, selected);
+    QFETCH(QString, pattern);
+
+    const QString text = u"zz"_s + selected + u"zz"_s;
+    w.prepare(text, u"old"_s, 2, selected.size());
+    c->UseSelectionAsPattern();
+    QCOMPARE(w.pattern, pattern);
+
+    RegExp expression;
+    prepareSearch(expression, w.pattern, false);
+    const MatchCollection matches = expression.Execute(text).value();
+    QCOMPARE(matches.Count(), 1);
+    QCOMPARE(matches.Item(0).FirstIndex(), 2);
+    QCOMPARE(matches.Item(0).Length(), selected.size());
 }
 
 QTEST_GUILESS_MAIN(tst_SearchCommands)
