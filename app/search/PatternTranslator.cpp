@@ -4,6 +4,7 @@
 
 #include <QStringBuilder>
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <cstdint>
@@ -112,8 +113,11 @@ public:
             return QStringLiteral("[^\\x{0}-\\x{ffff}]");
         if (n == 0x10000)
             return QStringLiteral("[\\x{0}-\\x{ffff}]");
-        // Large sets (negated classes, \S, \W) are written as their complement.
-        const bool negate = n > 0x8000;
+        // Large sets (negated classes, \S, \W) are written as their complement, but only when
+        // they hold U+00FF: where a negated class leaves it out, PCRE2's 16-bit JIT takes the
+        // class for one that matches nothing above U+00FF when it looks ahead for where a
+        // match can start, and skips matches that begin with such a character.
+        const bool negate = n > 0x8000 && contains(0xFF);
         QString out = negate ? QStringLiteral("[^") : QStringLiteral("[");
         char32_t c = 0;
         while (c < 0x10000) {
@@ -191,19 +195,64 @@ std::optional<char16_t> controlEscape(char16_t letter)
     }
 }
 
+/// What a piece of the pattern can do where repeating it is concerned.
+struct Shape {
+    bool nullable = false; ///< it can match empty
+    /// When it matches empty, that is the last thing it offers at that place; repeating it then
+    /// gives the same result in PCRE2 as in this flavour, unless it also captures.
+    bool emptyLast = true;
+    bool captures = false; ///< it holds a capturing group
+
+    static Shape empty() { return {true, true, false}; }
+    static Shape consuming() { return {false, true, false}; }
+
+    /// This shape followed by next.
+    void append(const Shape& next)
+    {
+        nullable = nullable && next.nullable;
+        emptyLast = emptyLast && next.emptyLast;
+        captures = captures || next.captures;
+    }
+};
+
+/// What an earlier parse learnt that changes the group numbers: the repeated atoms that get a
+/// marker group before them, and the groups held in several copies.
+struct Layout {
+    std::vector<qsizetype> markedAtoms; ///< offsets in the pattern, ascending
+    std::vector<int> copiedGroups;      ///< original numbers, ascending
+
+    bool operator==(const Layout&) const = default;
+};
+
+/// A quantifier: its counts, and its PCRE2 spelling.
+struct Repeat {
+    QString text;
+    quint64 min = 0;
+    std::optional<quint64> max;
+    bool lazy = false;
+};
+
 /// One parse of the pattern, emitting PCRE2 syntax as it goes.
 class Translator {
 public:
     static constexpr int kMaxGroupDepth = 100;
+    /// Nested repetitions that are written twice double the pattern each; beyond this length
+    /// the pattern is too complex.
+    static constexpr qsizetype kMaxTranslatedLength = 1 << 20;
 
-    Translator(const QString& pattern, bool ignoreCase, bool multiline, int totalGroups)
-        : p(pattern), mIgnoreCase(ignoreCase), mMultiline(multiline), mTotalGroups(totalGroups)
+    /// layout: what an earlier parse found, so that a marker group before an atom is numbered
+    /// before the groups inside it, and references to copied groups know it.
+    Translator(const QString& pattern, bool ignoreCase, bool multiline, int totalGroups,
+               const Layout& layout)
+        : p(pattern), mIgnoreCase(ignoreCase), mMultiline(multiline), mTotalGroups(totalGroups),
+          mPlanned(layout)
     {
     }
 
     std::variant<TranslatedPattern, RegExpError> run()
     {
-        if (parseDisjunction() && !atEnd())
+        Shape shape;
+        if (parseDisjunction(shape) && !atEnd())
             fail(RegExpError::SyntaxError, pos); // a ')' without its '('
         if (mError)
             return *mError;
@@ -215,8 +264,26 @@ public:
         result.caseless = mIgnoreCase;
         result.lineStart = mLineStart;
         result.lookahead = mLookahead;
+        result.callouts = mCallouts;
         result.backReferences = mBackReferences;
+        result.iterationMarkers = mIterationMarkers;
+        if (std::any_of(mGroupCopies.begin(), mGroupCopies.end(), [](const auto& c) { return !c.empty(); }))
+            result.groupCopies = mGroupCopies;
         return result;
+    }
+
+    /// What this parse found that changes the group numbers.
+    Layout layout() const
+    {
+        Layout found{mMarkedAtoms, {}};
+        // A copy parses the same atoms again.
+        std::sort(found.markedAtoms.begin(), found.markedAtoms.end());
+        found.markedAtoms.erase(std::unique(found.markedAtoms.begin(), found.markedAtoms.end()),
+                                found.markedAtoms.end());
+        for (std::size_t j = 0; j < mGroupCopies.size(); ++j)
+            if (!mGroupCopies[j].empty())
+                found.copiedGroups.push_back(int(j));
+        return found;
     }
 
 private:
@@ -232,14 +299,23 @@ private:
         return false;
     }
 
-    bool parseDisjunction()
+    bool parseDisjunction(Shape& shape)
     {
+        shape = Shape::consuming();
+        bool earlierNullable = false;
         for (;;) {
+            Shape alternative = Shape::empty();
             while (!atEnd() && cur() != '|' && cur() != ')')
-                if (!parseTerm())
+                if (!parseTerm(alternative))
                     return false;
-            if (atEnd() || cur() != '|')
+            shape.captures = shape.captures || alternative.captures;
+            if (atEnd() || cur() != '|') {
+                // An empty match of an earlier alternative leaves the later ones to try.
+                shape.nullable = earlierNullable || alternative.nullable;
+                shape.emptyLast = !earlierNullable && alternative.emptyLast;
                 return true;
+            }
+            earlierNullable = earlierNullable || alternative.nullable;
             mOut += u'|';
             ++pos;
         }
@@ -289,8 +365,8 @@ private:
         return c == '*' || c == '+' || c == '?' || braceQuantifierAt(i).length > 0;
     }
 
-    /// Parses a quantifier at pos into quantifier; false with no error when there is none.
-    bool parseQuantifier(QString& quantifier)
+    /// Parses a quantifier at pos into repeat; false with no error when there is none.
+    bool parseQuantifier(Repeat& repeat)
     {
         if (!quantifierAt(pos))
             return false;
@@ -299,19 +375,25 @@ private:
             const BraceQuantifier q = braceQuantifierAt(pos);
             if (q.max && *q.max < q.min)
                 return fail(RegExpError::SyntaxError, pos);
-            quantifier = u'{' + QString::number(q.min);
+            repeat.min = q.min;
+            repeat.max = q.max;
+            repeat.text = u'{' + QString::number(q.min);
             if (!q.max)
-                quantifier += u',';
+                repeat.text += u',';
             else if (*q.max != q.min)
-                quantifier += u',' + QString::number(*q.max);
-            quantifier += u'}';
+                repeat.text += u',' + QString::number(*q.max);
+            repeat.text += u'}';
             pos += q.length;
         } else {
-            quantifier = QChar(c);
+            repeat.min = c == '+' ? 1 : 0;
+            if (c == '?')
+                repeat.max = 1;
+            repeat.text = QChar(c);
             ++pos;
         }
         if (!atEnd() && cur() == '?') {
-            quantifier += u'?';
+            repeat.lazy = true;
+            repeat.text += u'?';
             ++pos;
         }
         return true;
@@ -325,75 +407,193 @@ private:
         return true;
     }
 
-    bool parseTerm()
+    /// Parses one term and appends its shape to sequence.
+    bool parseTerm(Shape& sequence)
     {
         const char16_t c = cur();
-        QString atom;
-        bool wrapWhenRepeated = false;
         switch (c) {
         case '^':
             ++pos;
             mOut += mMultiline ? kLineStart : kTextStart;
             if (mMultiline)
                 mLineStart = true;
+            sequence.append(Shape::empty());
             return rejectQuantifier();
         case '$':
             ++pos;
             mOut += mMultiline ? kLineEnd : kTextEnd;
+            sequence.append(Shape::empty());
             return rejectQuantifier();
         case '*':
         case '+':
         case '?':
             return fail(RegExpError::UnexpectedQuantifier, pos);
-        case '{':
-            if (quantifierAt(pos))
-                return fail(RegExpError::UnexpectedQuantifier, pos);
-            atom = literal(c);
-            ++pos;
-            break;
-        case '(':
-            if (!parseGroup(atom, wrapWhenRepeated))
-                return false;
-            break;
-        case '[': {
-            std::optional<CodeSet> set = parseClass();
-            if (!set)
-                return false;
-            atom = set->toPcre();
-            break;
-        }
-        case '.':
-            atom = QString::fromUtf16(kAnyButLineBreak);
-            ++pos;
-            break;
         case '\\':
             if (at(pos + 1) == 'b' || at(pos + 1) == 'B') {
                 mOut += at(pos + 1) == 'b' ? u"\\b" : u"\\B";
                 pos += 2;
+                sequence.append(Shape::empty());
                 return rejectQuantifier();
             }
-            if (!parseAtomEscape(atom))
-                return false;
             break;
         default:
-            atom = literal(c);
-            ++pos;
             break;
         }
-        QString quantifier;
-        if (!parseQuantifier(quantifier)) {
+        const qsizetype atomStart = pos;
+        const int groupsBefore = mCopyCursor >= 0 ? mCopyCursor : mGroups;
+        // The marker group of a guarded repetition stands before the atom, so it takes its
+        // number before the groups inside.
+        const bool marked = std::binary_search(mPlanned.markedAtoms.begin(), mPlanned.markedAtoms.end(), atomStart);
+        const int marker = marked ? ++mPcreGroups : 0;
+        QString atom;
+        Shape shape = Shape::consuming();
+        bool wrapWhenRepeated = false;
+        if (!parseAtom(atom, shape, wrapWhenRepeated))
+            return false;
+        Repeat repeat;
+        if (!parseQuantifier(repeat)) {
             mOut += atom;
+            sequence.append(shape);
             return !mError;
         }
-        if (wrapWhenRepeated)
-            atom = u"(?:" % atom % u')';
-        mOut += atom % quantifier;
+        const bool guarded = needsGuard(shape, repeat);
+        if (!guarded) {
+            if (wrapWhenRepeated)
+                atom = u"(?:" % atom % u')';
+            mOut += atom % repeat.text;
+        } else if (repeat.min == 0) {
+            mMarkedAtoms.push_back(atomStart);
+            // Without its marker this parse is only a survey; the next one has it.
+            mOut += marked ? guardedLoop(atom, marker, repeat.text) : atom % repeat.text;
+        } else {
+            // The minimum iterations may match empty, so they stay as they are; the rest are a
+            // second copy of the atom, since PCRE2 stops repeating after an empty iteration
+            // even below the minimum. The copy's groups are new PCRE2 groups.
+            const int loopMarker = ++mPcreGroups;
+            QString copy;
+            if (!parseCopy(atomStart, groupsBefore, copy))
+                return false;
+            QString rest = repeat.max ? u"{0," % QString::number(*repeat.max - repeat.min) % u'}'
+                                      : QStringLiteral("*");
+            if (repeat.lazy)
+                rest += u'?';
+            mOut += u"(?:" % atom % u')';
+            if (repeat.min > 1)
+                mOut += u'{' % QString::number(repeat.min) % u'}';
+            mOut += guardedLoop(copy, loopMarker, rest);
+        }
+        if (mOut.size() > kMaxTranslatedLength) // copies of copies
+            return fail(RegExpError::PatternTooComplex, atomStart);
+        sequence.append(repeatedShape(shape, repeat, guarded));
         if (quantifierAt(pos)) // a** or a{2}{3}
             return fail(RegExpError::UnexpectedQuantifier, pos);
         return true;
     }
 
-    bool parseGroup(QString& atom, bool& isLookahead)
+    /// Parses the atom at pos (anything but an assertion).
+    bool parseAtom(QString& atom, Shape& shape, bool& wrapWhenRepeated)
+    {
+        const char16_t c = cur();
+        switch (c) {
+        case '{':
+            if (quantifierAt(pos))
+                return fail(RegExpError::UnexpectedQuantifier, pos);
+            atom = literal(c);
+            ++pos;
+            return true;
+        case '(':
+            return parseGroup(atom, shape, wrapWhenRepeated);
+        case '[': {
+            std::optional<CodeSet> set = parseClass();
+            if (!set)
+                return false;
+            atom = set->toPcre();
+            return true;
+        }
+        case '.':
+            atom = QString::fromUtf16(kAnyButLineBreak);
+            ++pos;
+            return true;
+        case '\\':
+            if (!parseAtomEscape(atom, shape))
+                return false;
+            // Only a back-reference can match empty. Repeated, it goes into a group of its
+            // own: PCRE2's JIT (10.42) lets a repeated reference to a group that took no part
+            // fail instead of matching empty.
+            wrapWhenRepeated = shape.nullable;
+            return true;
+        default:
+            atom = literal(c);
+            ++pos;
+            return true;
+        }
+    }
+
+    /// Parses the atom at atomStart once more, as a copy whose groups stand for the original
+    /// groups after groupsBefore; pos stays where it is.
+    bool parseCopy(qsizetype atomStart, int groupsBefore, QString& copy)
+    {
+        const int groupsAfter = mCopyCursor >= 0 ? mCopyCursor : mGroups;
+        // The atom's groups close anew in the copy, for references inside it.
+        for (int j = groupsBefore + 1; j <= groupsAfter; ++j)
+            mClosed[std::size_t(j)] = false;
+        const qsizetype end = std::exchange(pos, atomStart);
+        const int cursor = std::exchange(mCopyCursor, groupsBefore);
+        QString enclosing = std::exchange(mOut, QString());
+        Shape shape;
+        bool wrapWhenRepeated = false;
+        const bool parsed = parseAtom(copy, shape, wrapWhenRepeated);
+        mOut = std::move(enclosing);
+        mCopyCursor = cursor;
+        pos = end;
+        return parsed;
+    }
+
+    /// Whether repeating an atom of this shape needs the flavour's rule for empty iterations:
+    /// PCRE2 accepts an empty iteration (and stops repeating) where the flavour fails it past the
+    /// minimum. That differs only when the atom has more to offer after an empty match, or
+    /// captures something while matching empty.
+    static bool needsGuard(const Shape& atom, const Repeat& repeat)
+    {
+        const bool beyondMin = !repeat.max || *repeat.max > repeat.min;
+        return atom.nullable && beyondMin && (atom.captures || !atom.emptyLast);
+    }
+
+    static Shape repeatedShape(const Shape& atom, const Repeat& repeat, bool guarded)
+    {
+        Shape shape = atom;
+        shape.nullable = atom.nullable || repeat.min == 0;
+        if (repeat.max == quint64(0))
+            shape.emptyLast = true;
+        else if (!atom.nullable) // an empty match is no iteration at all
+            shape.emptyLast = repeat.min > 0 || !repeat.lazy;
+        else if (guarded) // no empty iteration beyond the minimum
+            shape.emptyLast = !repeat.lazy && (repeat.min == 0 || atom.emptyLast);
+        else
+            shape.emptyLast = atom.emptyLast && (!repeat.lazy || repeat.max == repeat.min);
+        return shape;
+    }
+
+    /// The PCRE2 form of a repetition whose empty iterations fail: the marker group records
+    /// where each iteration starts, and the callout compares.
+    QString guardedLoop(const QString& atom, int marker, const QString& quantifier)
+    {
+        const int guard = int(mIterationMarkers.size());
+        mIterationMarkers.push_back(marker);
+        return u"(?:()" % atom % callout(PatternCallout::IterationCheck, guard) % u')' % quantifier;
+    }
+
+    /// A callout that does kind for the entry index; numbered while PCRE2's numbers last.
+    QString callout(PatternCallout::Kind kind, int index)
+    {
+        mCallouts.push_back({kind, index});
+        const QString number = QString::number(mCallouts.size());
+        if (mCallouts.size() <= 255)
+            return u"(?C" % number % u')';
+        return u"(?C\"" % number % u"\")";
+    }
+
+    bool parseGroup(QString& atom, Shape& shape, bool& isLookahead)
     {
         const qsizetype open = pos;
         QString opener;
@@ -411,8 +611,17 @@ private:
             const char16_t next = at(pos + 1);
             if (has(pos + 1) && next == '*' && (isAsciiLetter(at(pos + 2)) || at(pos + 2) == ':'))
                 return fail(RegExpError::SyntaxError, open); // PCRE2's (*FAIL), (*atomic:...)
-            number = ++mGroups;
-            mGroupMap.push_back(++mPcreGroups);
+            if (mCopyCursor >= 0) {
+                number = ++mCopyCursor;
+                auto& copies = mGroupCopies[std::size_t(number)];
+                if (copies.empty())
+                    copies.push_back(mGroupMap[number]);
+                copies.push_back(++mPcreGroups);
+            } else {
+                number = ++mGroups;
+                mGroupMap.push_back(++mPcreGroups);
+                mGroupCopies.emplace_back();
+            }
             opener = QStringLiteral("(");
             ++pos;
         }
@@ -422,7 +631,7 @@ private:
             return fail(RegExpError::PatternTooComplex, open);
         QString enclosing = std::exchange(mOut, QString());
         ++mGroupDepth;
-        const bool parsed = parseDisjunction();
+        const bool parsed = parseDisjunction(shape);
         --mGroupDepth;
         const QString content = std::exchange(mOut, std::move(enclosing));
         if (!parsed)
@@ -431,6 +640,10 @@ private:
             return fail(RegExpError::ExpectedParen, open);
         ++pos;
         atom = opener % content % u')';
+        // Captures of a negative lookahead never outlive it.
+        if (isLookahead)
+            shape = {true, true, opener == u"(?=" && shape.captures};
+        shape.captures = shape.captures || number > 0;
         if (number > 0) {
             if (mClosed.size() <= std::size_t(number))
                 mClosed.resize(number + 1);
@@ -500,7 +713,7 @@ private:
         return std::nullopt;
     }
 
-    bool parseAtomEscape(QString& atom)
+    bool parseAtomEscape(QString& atom, Shape& shape)
     {
         const qsizetype start = pos;
         if (!has(pos + 1))
@@ -536,6 +749,7 @@ private:
                 if (n <= quint64(mTotalGroups)) {
                     pos = j;
                     atom = backReference(int(n));
+                    shape = Shape::empty();
                     return true;
                 }
                 if (e == '8' || e == '9') {
@@ -561,17 +775,17 @@ private:
         // has no text at this point of any match, so the reference matches empty.
         if (n >= int(mClosed.size()) || !mClosed[n])
             return QStringLiteral("(?:)");
-        const int target = mGroupMap[n];
-        // PCRE2 without UTF folds only ASCII in back-references; beyond that two callouts
-        // compare the texts as this flavour folds them.
-        constexpr std::size_t kMaxCallouts = 255;
-        if (!mIgnoreCase || 2 * (mBackReferences.size() + 1) > kMaxCallouts)
-            return u"\\g{" % QString::number(target) % u'}';
+        // PCRE2 without UTF folds only ASCII in back-references, and knows nothing of copies;
+        // two callouts compare the texts as this flavour folds them, with the copy that holds
+        // the group's text.
+        const bool copied = std::binary_search(mPlanned.copiedGroups.begin(), mPlanned.copiedGroups.end(), n);
+        if (!mIgnoreCase && !copied)
+            return u"\\g{" % QString::number(mGroupMap[n]) % u'}';
         const int marker = ++mPcreGroups;
-        mBackReferences.push_back({marker, target});
-        const auto guard = QString::number(2 * mBackReferences.size() - 1);
-        const auto check = QString::number(2 * mBackReferences.size());
-        return u"(?:()(?:(?C" % guard % u")[\\s\\S])*+(?C" % check % u"))";
+        const int reference = int(mBackReferences.size());
+        mBackReferences.push_back({marker, n, mIgnoreCase});
+        return u"(?:()(?:" % callout(PatternCallout::BackReferenceGuard, reference) % u"[\\s\\S])*+"
+            % callout(PatternCallout::BackReferenceCheck, reference) % u')';
     }
 
     std::optional<CodeSet> parseClass()
@@ -713,9 +927,17 @@ private:
     int mGroupDepth = 0;
     bool mLineStart = false;
     bool mLookahead = false;
+    const Layout& mPlanned;
+    std::vector<qsizetype> mMarkedAtoms;
+    /// While a copy of an atom is parsed, the number of the last group it has opened; -1
+    /// otherwise.
+    int mCopyCursor = -1;
     std::vector<int> mGroupMap{0};
+    std::vector<std::vector<int>> mGroupCopies{{}};
     std::vector<bool> mClosed;
-    std::vector<CaselessBackReference> mBackReferences;
+    std::vector<PatternCallout> mCallouts;
+    std::vector<CalloutBackReference> mBackReferences;
+    std::vector<int> mIterationMarkers;
     QString mOut;
     std::optional<RegExpError> mError;
 };
@@ -726,12 +948,20 @@ std::variant<TranslatedPattern, RegExpError> translatePattern(const QString& pat
                                                               bool ignoreCase, bool multiline)
 {
     // A decimal escape is a back-reference when it does not exceed the number of groups of
-    // the whole pattern, so count them first; the count does not depend on that decision.
-    auto counted = Translator(pattern, ignoreCase, multiline, 0).run();
-    if (auto* error = std::get_if<RegExpError>(&counted))
-        return *error;
-    const int groups = std::get<TranslatedPattern>(counted).groupCount;
-    if (groups == 0)
-        return counted;
-    return Translator(pattern, ignoreCase, multiline, groups).run();
+    // the whole pattern, and a repeated atom gets a marker group before its own groups when it
+    // needs a guard; so a parse that learns either anew is followed by one that knows it. The
+    // group count depends on neither, and the guards only on the count: at most three parses.
+    int groups = 0;
+    Layout layout;
+    for (;;) {
+        Translator translator(pattern, ignoreCase, multiline, groups, layout);
+        auto result = translator.run();
+        if (auto* error = std::get_if<RegExpError>(&result))
+            return *error;
+        const int found = std::get<TranslatedPattern>(result).groupCount;
+        if (found == groups && translator.layout() == layout)
+            return result;
+        groups = found;
+        layout = translator.layout();
+    }
 }

@@ -4,14 +4,29 @@
 
 #include <QString>
 
+#include <cstdint>
 #include <variant>
 #include <vector>
 
-/// A back-reference under Ignore Case that PCRE2 cannot fold beyond ASCII in non-UTF mode:
-/// emitted as an empty marker group, a loop guarded by one callout and a check by another.
-struct CaselessBackReference {
+/// A back-reference that PCRE2 cannot take as it stands: under Ignore Case (PCRE2 without UTF
+/// folds only ASCII) or to a group the translation holds in several copies. Emitted as an empty
+/// marker group and a loop guarded by one callout, then checked by another.
+struct CalloutBackReference {
     int markerGroup = 0; ///< PCRE2 number of the empty group that marks where the reference starts
-    int targetGroup = 0; ///< PCRE2 number of the referenced group
+    int group = 0;       ///< the referenced group, as the original pattern numbers it
+    bool caseless = false;
+};
+
+/// What one callout of the translated pattern does. Callout n (1 to 255 as PCRE2 numbers them,
+/// beyond that the string "n") is entry n - 1 of TranslatedPattern::callouts.
+struct PatternCallout {
+    enum Kind : std::uint8_t {
+        BackReferenceGuard, ///< the reference's loop may take one more code unit
+        BackReferenceCheck, ///< the reference compares what it took
+        IterationCheck,     ///< an iteration of a guarded repetition ends: it fails when empty
+    };
+    Kind kind = BackReferenceGuard;
+    int index = 0; ///< the entry of backReferences or iterationMarkers
 };
 
 /// A pattern of the VBScript/JScript flavour rewritten for PCRE2 (16-bit, no UTF, no UCP).
@@ -22,6 +37,10 @@ struct TranslatedPattern {
     /// PCRE2 group number of each original group (index 0 is the whole match); empty when
     /// the numbers are the same.
     std::vector<int> groupMap;
+    /// Every PCRE2 copy of each original group that a repetition holds twice (see
+    /// PatternCallouts.h for which one holds the group's text); an empty entry for the others,
+    /// and no entries when there are none.
+    std::vector<std::vector<int>> groupCopies;
     /// Compile with PCRE2_CASELESS (folds ASCII letters; everything else is spelled out).
     bool caseless = false;
     /// The pattern holds the multiline line-start anchor, PCRE2's '^': compile with
@@ -31,8 +50,11 @@ struct TranslatedPattern {
     bool lineStart = false;
     /// The pattern holds a positive lookahead.
     bool lookahead = false;
-    /// Callout n (1-based) belongs to entry (n - 1) / 2; odd numbers guard, even ones check.
-    std::vector<CaselessBackReference> backReferences;
+    std::vector<PatternCallout> callouts;
+    std::vector<CalloutBackReference> backReferences;
+    /// For each repetition whose empty iterations fail, the PCRE2 number of the empty group
+    /// that marks where the current iteration started.
+    std::vector<int> iterationMarkers;
 };
 
 /// Parses pattern in the VBScript/JScript (ECMAScript 3) syntax and returns the equivalent
@@ -45,5 +67,11 @@ struct TranslatedPattern {
 /// As in JScript, and unlike JavaScript engines today, a group inside a repeated group keeps
 /// its text from an earlier repetition ("((a)|b)+" on "ab" gives group 2 "a"). A reference to
 /// a group that has not closed yet where it stands (forward, or inside the group) matches empty.
+///
+/// Repetitions follow ECMAScript's rule for empty iterations, which PCRE2 lacks: once the
+/// minimum count is met, an iteration that matches empty fails and the atom is backtracked into
+/// ("(?:|a)*" on "aaa" matches "aaa"). Where that can change the result, the atom a{n,m} is
+/// written as a{n} followed by a second copy a{0,m-n} whose iterations a callout fails when
+/// they are empty.
 std::variant<TranslatedPattern, RegExpError> translatePattern(const QString& pattern,
                                                               bool ignoreCase, bool multiline);

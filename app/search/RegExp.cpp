@@ -1,8 +1,8 @@
 #include "search/RegExp.h"
 
-#include "search/CaseFolding.h"
 #include "search/GrowingBuffers.h"
 #include "search/LiteralAlternatives.h"
+#include "search/PatternCallouts.h"
 #include "search/PatternTranslator.h"
 #include "search/ReplacementTemplate.h"
 
@@ -81,8 +81,12 @@ struct CompiledPattern {
     /// Set when the pattern is plain text alternatives, which are searched without PCRE2.
     std::optional<LiteralAlternatives> literals;
 
-    /// The PCRE2 group number of original group j (0 is the whole match).
-    int pcreGroup(int j) const { return translated.groupMap.empty() ? j : translated.groupMap[j]; }
+    /// The PCRE2 group number of original group j (0 is the whole match) in the ovector of a
+    /// match, where every pair is set or PCRE2_UNSET.
+    int pcreGroup(int j, const PCRE2_SIZE* ovector) const
+    {
+        return currentGroup(translated, j, ovector, UINT32_MAX);
+    }
 };
 
 namespace {
@@ -140,36 +144,6 @@ std::shared_ptr<const CompiledPattern> compilePattern(const QString& pattern, bo
     return compiled;
 }
 
-/// Callouts of a caseless back-reference: the guard (odd number) lets the loop take at most
-/// as many code units as the group holds, the check (even number) compares them folded.
-int caselessBackReferenceCallout(pcre2_callout_block* block, void* data)
-{
-    const auto& references = *static_cast<const std::vector<CaselessBackReference>*>(data);
-    const uint32_t number = block->callout_number;
-    Q_ASSERT(number >= 1 && (number - 1) / 2 < references.size());
-    const CaselessBackReference& reference = references[(number - 1) / 2];
-    const PCRE2_SIZE* ovector = block->offset_vector;
-    auto isSet = [&](int group) {
-        return uint32_t(group) < block->capture_top && ovector[2 * group] != PCRE2_UNSET;
-    };
-    Q_ASSERT(isSet(reference.markerGroup));
-    const PCRE2_SIZE start = ovector[2 * reference.markerGroup];
-    const PCRE2_SIZE taken = block->current_position - start;
-    const bool targetSet = isSet(reference.targetGroup);
-    const PCRE2_SIZE targetStart = targetSet ? ovector[2 * reference.targetGroup] : 0;
-    const PCRE2_SIZE targetLength = targetSet ? ovector[2 * reference.targetGroup + 1] - targetStart : 0;
-    if (number % 2 == 1)
-        return taken < targetLength ? 0 : 1;
-    if (taken != targetLength)
-        return 1;
-    for (PCRE2_SIZE i = 0; i < taken; ++i) {
-        if (CaseFolding::canonical(block->subject[start + i])
-            != CaseFolding::canonical(block->subject[targetStart + i]))
-            return 1;
-    }
-    return 0;
-}
-
 /// One search over one text: the match data, match context and JIT stack it needs.
 class Matcher {
 public:
@@ -190,10 +164,9 @@ public:
             if (mJitStack)
                 pcre2_jit_stack_assign(mContext.get(), nullptr, mJitStack.get());
         }
-        if (!compiled.translated.backReferences.empty())
-            pcre2_set_callout(mContext.get(), caselessBackReferenceCallout,
-                              const_cast<std::vector<CaselessBackReference>*>(
-                                  &compiled.translated.backReferences));
+        if (!compiled.translated.callouts.empty())
+            pcre2_set_callout(mContext.get(), patternCallout,
+                              const_cast<TranslatedPattern*>(&compiled.translated));
     }
 
     /// PCRE2's result: positive when found, PCRE2_ERROR_NOMATCH, or another (negative) error.
@@ -246,7 +219,7 @@ void copyOffsets(const CompiledPattern& compiled, const PCRE2_SIZE* ovector, Off
 {
     const int groupCount = compiled.translated.groupCount;
     for (int j = 0; j <= groupCount; ++j) {
-        const int group = compiled.pcreGroup(j);
+        const int group = compiled.pcreGroup(j, ovector);
         const bool set = ovector[2 * group] != PCRE2_UNSET;
         out[2 * j] = set ? Offset(ovector[2 * group]) : Offset(-1);
         out[2 * j + 1] = set ? Offset(ovector[2 * group + 1]) : Offset(-1);
