@@ -1,22 +1,12 @@
 #include "search/CaseFolding.h"
 
-#include <QChar>
+#include "search/CaseFoldingTable.h"
 
 #include <array>
 #include <memory>
 #include <vector>
 
 namespace {
-
-char16_t computeCanonical(char16_t c)
-{
-    const char32_t upper = QChar::toUpper(char32_t(c));
-    if (upper > 0xFFFF)
-        return c;
-    if (c >= 128 && upper < 128)
-        return c;
-    return char16_t(upper);
-}
 
 /// The canonical form of every code unit and the cycles of equivalent code units; built once,
 /// read-only afterwards.
@@ -26,10 +16,16 @@ struct FoldTables {
 
     FoldTables()
     {
+        for (int c = 0; c < 0x10000; ++c)
+            canonical[c] = char16_t(c);
+        for (std::size_t i = 0; i < CaseFoldingTable::kRunCount; ++i) {
+            const CaseFoldingTable::Run& run = CaseFoldingTable::kRuns[i];
+            for (int c = run.first; c <= run.last; c += run.step)
+                canonical[c] = char16_t(c + run.delta);
+        }
         std::vector<int> lastWithCanonical(0x10000, -1);
         for (int c = 0; c < 0x10000; ++c) {
-            const char16_t k = computeCanonical(char16_t(c));
-            canonical[c] = k;
+            const char16_t k = canonical[c];
             next[c] = char16_t(c);
             if (const int last = lastWithCanonical[k]; last >= 0) {
                 next[c] = next[last];

@@ -3,9 +3,11 @@
 #include <QtGlobal>
 
 /// Letter case as the pattern flavour folds it under Ignore Case: two code units match when
-/// their canonical forms are equal. The canonical form is the simple upper case, except that a
-/// non-ASCII code unit never folds onto an ASCII one (so KELVIN SIGN does not match k, nor LONG
-/// S match s) and a code unit whose upper case lies outside the BMP stays as it is.
+/// their canonical forms are equal. The canonical form is the upper case of the code unit alone,
+/// from current Unicode data (CaseFoldingTable.cpp), except that a non-ASCII code unit never
+/// folds onto an ASCII one (so KELVIN SIGN does not match k, nor LONG S match s) and a code unit
+/// whose upper case is more than one code unit (U+00DF, U+1F80, or one outside the BMP) stays
+/// as it is.
 namespace CaseFolding {
 
 /// The canonical form of c.
