@@ -236,6 +236,20 @@ void tst_RegExp::execute_data()
     QTest::newRow("plain alternatives with line breaks") << s(u"a\r\nb|a\nb") << "g" << s(u"a\nb a\r\nb") << s(u"0:a\nb 4:a\r\nb");
     QTest::newRow("whole lines holding a word") << s(u"^.*river.*$") << "gm" << s(u"a river\r\nno\rriver b\nx")
                                                 << s(u"0:a river 12:river b");
+    QTest::newRow("repeated reference to a group that took no part") << s(u"(a)?\\1+b") << "g" << s(u"b") << s(u"0:b()");
+    QTest::newRow("lazy repeated reference to a group that took no part") << s(u"(a)?\\1{2,}?b") << "g" << s(u"b") << s(u"0:b()");
+    QTest::newRow("repeated reference in the alternative without its group") << s(u"(a)|\\1+") << "g" << s(u"b") << s(u"0:() 1:()");
+    QTest::newRow("reference repeated three times on an empty text") << s(u"(x)|\\1{3}") << "g" << s(u"") << s(u"0:()");
+    QTest::newRow("reference twice to a group another alternative left out") << s(u"(\?:(x)|y)\\1{2}") << "g" << s(u"xy") << s(u"1:y()");
+    QTest::newRow("wide set with one code unit below U+00FF") << s(u"[a\\u0100-\\uffff]") << "g" << s(u"\x0100") << s(u"0:\x0100");
+    QTest::newRow("negated set leaving one code unit below U+00FF") << s(u"[^\\0-\\x60b-\\xff]") << "g" << s(u"\x0100") << s(u"0:\x0100");
+    QTest::newRow("wide set after a letter") << s(u"x[\\u0100-\\uffffa]") << "g" << s(u"x\x0100") << s(u"0:x\x0100");
+    QTest::newRow("empty iteration fails past the minimum") << s(u"(\?:|a)*") << "g" << s(u"aaa") << s(u"0:aaa 3:");
+    QTest::newRow("lazy body repeated beyond two empty iterations") << s(u"(\?:D\?\?){2,}") << "g" << s(u"D") << s(u"0:D 1:");
+    QTest::newRow("optional lookahead that matches empty takes no part") << s(u"(\?=(x))\?") << "g" << s(u"x") << s(u"0:() 1:()");
+    QTest::newRow("group of the last non-empty iteration") << s(u"(a|)+") << "g" << s(u"aa") << s(u"0:aa(a) 2:()");
+    QTest::newRow("counted copy keeps the text of its own groups") << s(u"((a\?)b\?){2,}") << "g" << s(u"ab") << s(u"0:ab(,) 2:(,)");
+    QTest::newRow("reference to a group of a repeated lazy body") << s(u"(a\?\?)+\\1") << "g" << s(u"aaa") << s(u"0:aaa(a) 3:()");
 }
 
 void tst_RegExp::execute()

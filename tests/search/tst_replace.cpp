@@ -69,6 +69,8 @@ void tst_Replace::replace_data()
                                         << s(u"#") << s(u"a #, a # and an #");
     QTest::newRow("match removed at the end") << s(u"b$") << "g" << s(u"aab") << s(u"") << s(u"aa");
     QTest::newRow("whole text removed") << s(u"[\\s\\S]+") << "g" << s(u"abc") << s(u"") << s(u"");
+    QTest::newRow("lazy body repeated: an empty iteration takes no more") << s(u"(\?:\\s*\?)+") << "g" << s(u"a b")
+                                                                         << s(u"[$&]") << s(u"[]a[ ][]b[]");
 }
 
 void tst_Replace::replace()
