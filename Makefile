@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test bench clean test-asan fuzz install
+.PHONY: all deps configure build run test bench clean test-asan fuzz install differential
 
 all: build
 
@@ -31,6 +31,17 @@ test: build
 
 bench: build
 	./bench/run-all $(BUILD_DIR)
+
+# The differential test against JavaScript's RegExp in node with many more random cases than
+# "make test" runs (10,000 there), from another seed:
+#   make differential DIFFERENTIAL_CASES=1000000 DIFFERENTIAL_SEED=7
+DIFFERENTIAL_CASES ?= 200000
+DIFFERENTIAL_SEED ?= 1
+
+differential: build
+	./scripts/install-deps nodejs
+	QT_QPA_PLATFORM=offscreen SIFTA_DIFFERENTIAL_CASES=$(DIFFERENTIAL_CASES) SIFTA_DIFFERENTIAL_SEED=$(DIFFERENTIAL_SEED) \
+		./$(BUILD_DIR)/tests/search/tst_differential
 
 # Every test under AddressSanitizer and UndefinedBehaviorSanitizer; any report fails its test.
 # A debug build, so that assertions hold too; -O1, line tables only and no benchmarks keep it

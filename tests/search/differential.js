@@ -2,7 +2,9 @@
 //   node differential.js matches INPUT OUTPUT
 //     INPUT lines: FLAGS<TAB>PATTERN<TAB>TEXT, the strings as 4-digit hex code units.
 //     OUTPUT lines: ">" and the matches of the whole text, as "start-end" each followed by
-//     ",start-end" or ",-" (no part taken) per group, separated by blanks; "E" for an error.
+//     ",start-end" or ",-" (no part taken) per group, separated by blanks; "E" for an error;
+//     "?" for a case under the i flag that names a code unit this node's Unicode leaves
+//     unassigned.
 //   node differential.js letters OUTPUT
 //     OUTPUT lines: CODE<TAB>MATCHES for every BMP code unit with a case mapping: the
 //     positions in the text of all code units 0 to FFFF where the pattern \uCODE matches
@@ -16,6 +18,11 @@ const fromHex = (hex) => {
         text += String.fromCharCode(parseInt(hex.substr(i, 4), 16));
     return text;
 };
+
+// Code units that no Unicode version will assign (surrogates, U+FFFF) do not count.
+const unassigned = (text) =>
+    [...text].some((c) => c.length === 1 && /[^\ud800-\udfff]/.test(c) && /\p{Cn}/u.test(c)
+                          && !/\p{Noncharacter_Code_Point}/u.test(c));
 
 function matches(pattern, flags, text) {
     let re;
@@ -39,6 +46,9 @@ if (command === 'matches') {
     const lines = fs.readFileSync(files[0], 'latin1').split('\n').filter((line) => line !== '');
     const results = lines.map((line) => {
         const [flags, pattern, text] = line.split('\t');
+        const named = fromHex(pattern).replace(/\\u([0-9a-f]{4})/g, (_, code) => String.fromCharCode(parseInt(code, 16)));
+        if (flags.includes('i') && unassigned(named + fromHex(text)))
+            return '?';
         return '>' + matches(fromHex(pattern), flags, fromHex(text));
     });
     fs.writeFileSync(files[1], results.join('\n') + '\n');
@@ -52,7 +62,7 @@ if (command === 'matches') {
         if (s.toUpperCase() === s && s.toLowerCase() === s)
             continue;
         const code = c.toString(16).padStart(4, '0');
-        if (c < 0xd800 || c > 0xdfff ? /\p{Cn}/u.test(s) : false) {
+        if (unassigned(s)) {
             results.push(code + '\t-');
             continue;
         }
