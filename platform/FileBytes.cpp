@@ -1,11 +1,16 @@
 #include "platform/FileBytes.h"
 
-#include <QFile>
-#include <QFileInfo>
-#include <QRandomGenerator>
+#include "platform/Descriptor.h"
+#include "platform/ExtendedAttributes.h"
+#include "platform/FilePath.h"
+#include "platform/InPlaceRewrite.h"
+#include "platform/NewFile.h"
 
 #include <cerrno>
+#include <climits>
 #include <fcntl.h>
+#include <new>
+#include <poll.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -15,61 +20,94 @@ namespace FileBytes {
 
 namespace {
 
-/// Closes a descriptor when it goes out of scope unless it was closed explicitly.
-class Descriptor {
-public:
-    explicit Descriptor(int fd) : mFd(fd) {}
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    ~Descriptor()
-    {
-        if (mFd >= 0)
-            ::close(mFd);
-    }
-
-    int get() const { return mFd; }
-    bool valid() const { return mFd >= 0; }
-
-    /// Closes now and returns 0, or the errno of a failed close (some file systems
-    /// report a failed write only here).
-    int close()
-    {
-        const int result = ::close(mFd);
-        mFd = -1;
-        return result == 0 ? 0 : errno;
-    }
-
-private:
-    int mFd;
-};
-
 FileError lastError()
 {
     return FileError::fromErrno(errno);
 }
 
-/// Writes all of `bytes`, resuming after partial writes and interruptions; 0 or errno.
-int writeAll(int fd, QByteArrayView bytes)
+bool cancelled(const std::atomic_bool* cancel)
 {
-    const char* data = bytes.data();
-    qsizetype left = bytes.size();
-    while (left > 0) {
-        const ssize_t written = ::write(fd, data, static_cast<size_t>(left));
-        if (written < 0) {
-            if (errno == EINTR)
-                continue;
+    return cancel && cancel->load();
+}
+
+/// Waits until `fd` has something to read or has reached its end, looking at `cancel`
+/// every tenth of a second; 0 or errno.
+int waitForInput(int fd, const std::atomic_bool* cancel)
+{
+    for (;;) {
+        if (cancelled(cancel))
+            return ECANCELED;
+        pollfd watched{fd, POLLIN, 0};
+        const int ready = ::poll(&watched, 1, 100);
+        if (ready > 0)
+            return 0;
+        if (ready < 0 && errno != EINTR)
             return errno;
-        }
-        data += written;
-        left -= written;
     }
-    return 0;
+}
+
+Result<QByteArray, FileError> readAll(int fd, const struct stat& info, qint64 maxBytes,
+                                      const std::atomic_bool* cancel)
+{
+    const bool regular = S_ISREG(info.st_mode);
+    if (regular && info.st_size > maxBytes)
+        return FileError::fromErrno(EFBIG);
+    QByteArray bytes;
+    if (regular)
+        bytes.reserve(static_cast<qsizetype>(info.st_size));
+    char chunk[65536];
+    for (;;) {
+        if (cancelled(cancel))
+            return FileError::fromErrno(ECANCELED);
+        // A regular file always has its bytes at hand; a pipe or a device may keep the
+        // reader waiting, so it is read only once it has something to give.
+        if (!regular) {
+            if (const int error = waitForInput(fd, cancel))
+                return FileError::fromErrno(error);
+        }
+        const ssize_t got = ::read(fd, chunk, sizeof chunk);
+        if (got < 0) {
+            if (errno == EINTR || errno == EAGAIN)
+                continue;
+            return lastError();
+        }
+        if (got == 0)
+            return bytes;
+        if (got > maxBytes - bytes.size())
+            return FileError::fromErrno(EFBIG);
+        bytes.append(chunk, got);
+    }
+}
+
+/// The file a write to `name` ends at: `name` itself unless it is a symbolic link, else
+/// the end of its chain of links, even when nothing is there yet; or errno.
+Result<QByteArray, int> followLinks(QByteArray name)
+{
+    for (int links = 0; links < 40; ++links) {
+        struct stat info {};
+        if (::lstat(name.constData(), &info) != 0 || !S_ISLNK(info.st_mode))
+            return name;
+        QByteArray target(PATH_MAX, Qt::Uninitialized);
+        const ssize_t length = ::readlink(name.constData(), target.data(), static_cast<size_t>(target.size()));
+        if (length < 0)
+            return errno;
+        if (length == target.size())
+            return ENAMETOOLONG;
+        target.truncate(length);
+        name = target.startsWith('/') ? target : folderOf(name) + target;
+    }
+    return ELOOP;
 }
 
 std::optional<FileError> writeInPlace(const QByteArray& name, QByteArrayView bytes)
 {
-    Descriptor fd(::open(name.constData(), O_WRONLY | O_TRUNC | O_CLOEXEC));
+    // Opened without waiting, so that a pipe nobody reads fails at once (ENXIO); the
+    // writes then wait for a slow reader as usual.
+    Descriptor fd(::open(name.constData(), O_WRONLY | O_TRUNC | O_NONBLOCK | O_CLOEXEC));
     if (!fd.valid())
+        return lastError();
+    const int flags = ::fcntl(fd.get(), F_GETFL);
+    if (flags < 0 || ::fcntl(fd.get(), F_SETFL, flags & ~O_NONBLOCK) != 0)
         return lastError();
     if (const int error = writeAll(fd.get(), bytes))
         return FileError::fromErrno(error);
@@ -78,103 +116,50 @@ std::optional<FileError> writeInPlace(const QByteArray& name, QByteArrayView byt
     return std::nullopt;
 }
 
-struct Sibling {
-    int fd;
-    QByteArray name;
-    int error;
-};
-
-/// Creates a new, hidden file beside `name` with `mode`.
-Sibling createSibling(const QByteArray& name, mode_t mode)
-{
-    const qsizetype slash = name.lastIndexOf('/');
-    const QByteArray folder = name.left(slash + 1);
-    // Short enough that the temporary name stays within the system's name length limit.
-    const QByteArray base = name.mid(slash + 1).left(200);
-    for (;;) {
-        const QByteArray candidate = folder + '.' + base + '.'
-            + QByteArray::number(QRandomGenerator::global()->generate(), 36) + ".tmp";
-        const int fd = ::open(candidate.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
-        if (fd >= 0)
-            return {fd, candidate, 0};
-        if (errno != EEXIST)
-            return {fd, candidate, errno};
-    }
-}
-
-/// Flushes the folder's entry for a renamed file to disk; a failure here loses nothing
-/// that is not already on disk, so it is not reported.
-void syncFolder(const QByteArray& name)
-{
-    const QByteArray folder = name.left(name.lastIndexOf('/') + 1);
-    Descriptor fd(::open(folder.isEmpty() ? "." : folder.constData(),
-                         O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (fd.valid())
-        ::fsync(fd.get());
-}
-
-std::optional<FileError> replaceSafely(const QByteArray& name, QByteArrayView bytes,
-                                       const struct stat* old)
+std::optional<FileError> replaceSafely(const QByteArray& name, QByteArrayView bytes, const struct stat* old)
 {
     const mode_t mode = old ? (old->st_mode & 07777) : 0666;
-    const Sibling temporary = createSibling(name, mode);
-    if (temporary.error)
-        return FileError::fromErrno(temporary.error);
-    Descriptor fd(temporary.fd);
+    NewFile file(name, mode);
+    if (file.error())
+        return FileError::fromErrno(file.error());
 
     int error = 0;
     if (old) {
+        copyExtendedAttributes(name, file.fd());
         // Keeping the owner needs the right to give files away; without it the new file
         // belongs to the writer, which is no reason to fail the save.
-        [[maybe_unused]] const int ownerKept = ::fchown(fd.get(), old->st_uid, old->st_gid);
-        // The creation mode went through the umask; this gives the old bits exactly.
-        if (::fchmod(fd.get(), mode) != 0)
+        [[maybe_unused]] const int ownerKept = ::fchown(file.fd(), old->st_uid, old->st_gid);
+        // The creation mode went through the umask, and a change of owner clears the
+        // set-user-ID bit; this gives the old bits exactly.
+        if (::fchmod(file.fd(), mode) != 0)
             error = errno;
     }
     if (!error)
-        error = writeAll(fd.get(), bytes);
-    if (!error && ::fsync(fd.get()) != 0)
-        error = errno;
-    if (const int closeError = fd.close(); !error)
-        error = closeError;
-    if (!error && ::rename(temporary.name.constData(), name.constData()) != 0)
-        error = errno;
-    if (error) {
-        ::unlink(temporary.name.constData());
+        error = writeAll(file.fd(), bytes);
+    if (!error)
+        error = file.replace(name);
+    if (error)
         return FileError::fromErrno(error);
-    }
-    syncFolder(name);
     return std::nullopt;
 }
 
 } // namespace
 
-Result<QByteArray, FileError> read(const QString& path)
+Result<QByteArray, FileError> read(const QString& path, qint64 maxBytes, const std::atomic_bool* cancel)
 {
-    Descriptor fd(::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC));
-    if (!fd.valid())
-        return lastError();
-
-    struct stat info {};
-    if (::fstat(fd.get(), &info) != 0)
-        return lastError();
-    if (S_ISDIR(info.st_mode))
-        return FileError::fromErrno(EISDIR);
-
-    QByteArray bytes;
-    if (S_ISREG(info.st_mode))
-        bytes.reserve(static_cast<qsizetype>(info.st_size));
-    char chunk[65536];
-    for (;;) {
-        const ssize_t got = ::read(fd.get(), chunk, sizeof chunk);
-        if (got < 0) {
-            if (errno == EINTR)
-                continue;
+    try {
+        // Opened without waiting: a pipe with no writer yet would block the open itself.
+        Descriptor fd(::open(FilePath::encode(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+        if (!fd.valid())
             return lastError();
-        }
-        if (got == 0)
-            return bytes;
-        bytes.append(chunk, got);
+        struct stat info {};
+        if (::fstat(fd.get(), &info) != 0)
+            return lastError();
+        if (S_ISDIR(info.st_mode))
+            return FileError::fromErrno(EISDIR);
+        return readAll(fd.get(), info, maxBytes, cancel);
+    } catch (const std::bad_alloc&) {
+        return FileError::fromErrno(ENOMEM);
     }
 }
 
@@ -182,11 +167,10 @@ std::optional<FileError> write(const QString& path, QByteArrayView bytes, Target
 {
     if (path.isEmpty())
         return FileError::fromErrno(ENOENT);
-    QString resolved = path;
-    const QFileInfo info(path);
-    if (info.isSymLink() && !info.canonicalFilePath().isEmpty())
-        resolved = info.canonicalFilePath();
-    const QByteArray name = QFile::encodeName(resolved);
+    const Result<QByteArray, int> followed = followLinks(FilePath::encode(path));
+    if (!followed)
+        return FileError::fromErrno(followed.error());
+    const QByteArray& name = followed.value();
 
     struct stat old {};
     if (::stat(name.constData(), &old) != 0) {
@@ -202,7 +186,24 @@ std::optional<FileError> write(const QString& path, QByteArrayView bytes, Target
     // (and root passes every access check), so it is refused here and stays as it is.
     if ((old.st_mode & 0222) == 0)
         return FileError::fromErrno(EACCES);
+    // Renaming a new file over one of several hard links would split them apart.
+    if (old.st_nlink > 1)
+        return rewriteInPlace(name, bytes, old);
     return replaceSafely(name, bytes, &old);
+}
+
+std::optional<FileError> checkRegularTarget(const QString& path)
+{
+    const Result<QByteArray, int> followed = followLinks(FilePath::encode(path));
+    struct stat info {};
+    // A path the system cannot look up is left to the write, which reports why.
+    if (!followed || ::stat(followed->constData(), &info) != 0)
+        return std::nullopt;
+    if (S_ISDIR(info.st_mode))
+        return FileError::fromErrno(EISDIR);
+    if (!S_ISREG(info.st_mode))
+        return FileError::notRegularFile();
+    return std::nullopt;
 }
 
 } // namespace FileBytes

@@ -7,25 +7,50 @@
 #include <QByteArrayView>
 #include <QString>
 
+#include <atomic>
+#include <limits>
 #include <optional>
 
 /// Whole-file byte reads and writes that report the system's error number on failure.
+/// Paths are file names as FilePath decodes them, so any name the system has can be used.
 namespace FileBytes {
 
 /// Whether a write may create the file or must replace one that exists.
 enum class Target { NewOrExisting, ExistingOnly };
 
-/// The whole content of the file `path`, or the error that stopped the read. A path
-/// that names no file is an error (ENOENT); nothing is ever created.
-Result<QByteArray, FileError> read(const QString& path);
+/// A read of any length.
+inline constexpr qint64 kNoLimit = std::numeric_limits<qint64>::max();
 
-/// Makes the file `path` hold exactly `bytes`. A regular file is replaced safely: the
-/// bytes go to a new file in the same folder, which takes the old file's permissions
-/// and is then renamed over it, so on any failure the old file keeps its content and
-/// no temporary file is left behind. A symbolic link is written through to its target.
-/// Devices and pipes are written in place. With `Target::ExistingOnly` a missing file
-/// is the error ENOENT and nothing is written.
+/// The whole content of the file `path`, or the error that stopped the read. A path
+/// that names no file is an error (ENOENT); nothing is ever created. A file longer than
+/// `maxBytes` is the error EFBIG: a regular file is measured before anything is read,
+/// anything else (a device, a pipe) is read no further. Raising `cancel` stops the read
+/// within a tenth of a second with ECANCELED, also while a pipe or a device has nothing
+/// to give. Running out of memory is the error ENOMEM.
+Result<QByteArray, FileError> read(const QString& path, qint64 maxBytes = kNoLimit,
+                                   const std::atomic_bool* cancel = nullptr);
+
+/// Makes the file `path` hold exactly `bytes`. A symbolic link is written through to
+/// the file it points to, which is created when the link dangles.
+///
+/// A regular file is replaced safely: the bytes go to a new file in the same folder,
+/// which takes the old file's owner (where the system allows), permissions and extended
+/// attributes and is then renamed over it, so on any failure the old file keeps its
+/// content. The new file has no name until that rename where the file system allows
+/// it, so that not even a crash leaves a temporary file behind; elsewhere it is a
+/// hidden temporary file, removed on any failure. A file with several hard links stays
+/// one file instead and is rewritten in place behind a backup (see `rewriteInPlace`).
+///
+/// Devices and pipes are written in place; a pipe that nobody reads is the error ENXIO
+/// rather than a wait. With `Target::ExistingOnly` a missing file is the error ENOENT
+/// and nothing is written.
 std::optional<FileError> write(const QString& path, QByteArrayView bytes,
                                Target target = Target::NewOrExisting);
+
+/// Whether `path` can take a document written whole: nothing when it names a regular
+/// file, a symbolic link to one, or nothing yet; EISDIR for a folder; and
+/// `FileError::notRegularFile()` for a device, a pipe or a socket, which would swallow
+/// the text or keep the writer waiting.
+std::optional<FileError> checkRegularTarget(const QString& path);
 
 } // namespace FileBytes

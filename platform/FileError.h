@@ -10,6 +10,9 @@ struct FileError {
 
     /// The error for a system error number, with the system's own description.
     static FileError fromErrno(int number);
+    /// A device, a pipe or a socket where a document file was to be written: the system
+    /// has no error of its own for that, so this one says it, with EINVAL's number.
+    static FileError notRegularFile();
 
     /// The text the file commands show: the description, one blank and the number,
     /// for example "Permission denied 13".

@@ -165,6 +165,21 @@ EncodedText encode(QStringView text, TextFormat format)
     Q_UNREACHABLE();
 }
 
+bool fitsInUtf8(QStringView text, qint64 maxBytes)
+{
+    if (text.size() > maxBytes)
+        return false;
+    if (text.size() <= maxBytes / 3)
+        return true;
+    // A surrogate pair takes four bytes, two for each of its code units.
+    qint64 bytes = 0;
+    for (const QChar c : text) {
+        const char16_t unit = c.unicode();
+        bytes += 1 + (unit >= 0x80) + (unit >= 0x800 && !QChar::isSurrogate(unit));
+    }
+    return bytes <= maxBytes;
+}
+
 QString encodingName(TextEncoding encoding)
 {
     switch (encoding) {

@@ -50,6 +50,12 @@ DecodedText decode(QByteArrayView bytes);
 /// makes the result fail instead of writing a substitute.
 EncodedText encode(QStringView text, TextFormat format);
 
+/// Whether `text` takes at most `maxBytes` bytes in UTF-8. A lone surrogate, which
+/// cannot be stored, counts as two bytes, as much as any stand-in for it. Counts only
+/// when the text's length does not answer at once: each code unit takes one to three
+/// bytes.
+bool fitsInUtf8(QStringView text, qint64 maxBytes);
+
 /// The encoding's usual name, for messages ("UTF-8", "Windows-1252").
 QString encodingName(TextEncoding encoding);
 

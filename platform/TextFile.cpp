@@ -1,15 +1,30 @@
 #include "platform/TextFile.h"
 
 #include <cerrno>
+#include <new>
 
 namespace Tools {
 
-TextFileRead ReadTextFile(const QString& sFile)
+TextFileRead ReadTextFile(const QString& sFile, qint64 nMaxUtf8, const std::atomic_bool* cancel)
 {
-    const Result<QByteArray, FileError> bytes = FileBytes::read(sFile);
-    if (!bytes)
-        return bytes.error();
-    return TextCodec::decode(bytes.value());
+    // A UTF-8 file takes as many bytes as its text, and a byte-order mark three more;
+    // a Windows-1252 file takes fewer, so its text is measured once decoded.
+    const qint64 byteOrderMark = 3;
+    const qint64 maxBytes = nMaxUtf8 > FileBytes::kNoLimit - byteOrderMark ? FileBytes::kNoLimit : nMaxUtf8 + byteOrderMark;
+    try {
+        DecodedText content;
+        {
+            const Result<QByteArray, FileError> bytes = FileBytes::read(sFile, maxBytes, cancel);
+            if (!bytes)
+                return bytes.error();
+            content = TextCodec::decode(bytes.value());
+        }
+        if (!TextCodec::fitsInUtf8(content.text, nMaxUtf8))
+            return FileError::fromErrno(EFBIG);
+        return content;
+    } catch (const std::bad_alloc&) {
+        return FileError::fromErrno(ENOMEM);
+    }
 }
 
 TextFileWrite WriteTextFile(const QString& sFile, const QString& sText, TextFormat format,

@@ -29,8 +29,12 @@ using TextFileRead = Result<DecodedText, FileError>;
 using TextFileWrite = Result<TextFileWritten, FileError>;
 
 /// Reads the whole file `sFile` and decodes it. A path that names no file is an error
-/// like any other read error, and creates nothing.
-TextFileRead ReadTextFile(const QString& sFile);
+/// like any other read error, and creates nothing. A text that would take more than
+/// `nMaxUtf8` bytes in UTF-8 is the error EFBIG, found from the file's size before any
+/// reading where the file has one (a byte-order mark does not count). `cancel` stops the
+/// read, and running out of memory is the error ENOMEM (see `FileBytes::read`).
+TextFileRead ReadTextFile(const QString& sFile, qint64 nMaxUtf8 = FileBytes::kNoLimit,
+                          const std::atomic_bool* cancel = nullptr);
 
 /// Writes `sText` as the whole file `sFile` in `format`, replacing any old file safely
 /// (see `FileBytes::write`). A text that `format`'s encoding cannot store is written as

@@ -1,15 +1,15 @@
 #include "platform/Tools.h"
 
-#include <QFileInfo>
+#include "platform/FilePath.h"
+
+#include <sys/stat.h>
 
 namespace Tools {
 
 bool FileExists(const QString& sFile)
 {
-    if (sFile.isEmpty())
-        return false;
-    const QFileInfo info(sFile);
-    return info.exists() && !info.isDir();
+    struct stat info {};
+    return !sFile.isEmpty() && ::stat(FilePath::encode(sFile).constData(), &info) == 0 && !S_ISDIR(info.st_mode);
 }
 
 QString GetFileName(const QString& sPath)

@@ -89,7 +89,7 @@ DocumentCommands::SaveOutcome DocumentCommands::Save()
         return SaveAs();
     // The file must still be there: a file deleted or moved away since it was opened is
     // an error, not a new file.
-    if (!write(mWindow.fileName(), FileBytes::Target::ExistingOnly))
+    if (!canTakeDocument(mWindow.fileName()) || !write(mWindow.fileName(), FileBytes::Target::ExistingOnly))
         return SaveOutcome::Failed;
     mWindow.setDirty(false);
     return SaveOutcome::Saved;
@@ -101,6 +101,8 @@ DocumentCommands::SaveOutcome DocumentCommands::SaveAs()
                                                 OFN_PATHMUSTEXIST | OFN_EXPLORER);
     if (path.isEmpty())
         return SaveOutcome::Declined;
+    if (!canTakeDocument(path))
+        return SaveOutcome::Failed;
     if (Tools::FileExists(path)
         && mMessages.show(QStringLiteral("Overwrite existing file?"), MessageButtons::OkCancel,
                           MessageIcon::Question)
@@ -140,6 +142,14 @@ bool DocumentCommands::write(const QString& sFile, FileBytes::Target target)
         mMessages.show(Tools::ReplacedEncodingMessage(sFile, *written->replacedEncoding),
                        MessageButtons::Ok, MessageIcon::Information);
     return true;
+}
+
+bool DocumentCommands::canTakeDocument(const QString& sFile)
+{
+    const std::optional<FileError> refused = FileBytes::checkRegularTarget(sFile);
+    if (refused)
+        showError(*refused);
+    return !refused;
 }
 
 void DocumentCommands::showError(const FileError& error)

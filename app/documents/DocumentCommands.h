@@ -55,6 +55,10 @@ private:
     /// Writes the document to `sFile`; false, after the error message, when nothing was
     /// written.
     bool write(const QString& sFile, FileBytes::Target target);
+    /// True when `sFile` can take the document written whole (see
+    /// `FileBytes::checkRegularTarget`); false, after the error message, for a folder,
+    /// a device, a pipe or a socket, which would swallow the text or block the window.
+    bool canTakeDocument(const QString& sFile);
     void showError(const FileError& error);
     /// Makes the document a new unnamed one holding `sText`.
     void replaceWithUnnamed(const QString& sText);

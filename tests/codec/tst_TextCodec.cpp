@@ -35,6 +35,8 @@ private slots:
     void encode();
     void unencodable_data();
     void unencodable();
+    void fitsInUtf8_data();
+    void fitsInUtf8();
 };
 
 void tst_TextCodec::decodeAndRoundTrip_data()
@@ -206,6 +208,34 @@ void tst_TextCodec::unencodable()
     QVERIFY(!encoded.ok());
     QCOMPARE(*encoded.unencodableAt, position);
     QVERIFY(encoded.bytes.isEmpty());
+}
+
+void tst_TextCodec::fitsInUtf8_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<qint64>("maxBytes");
+    QTest::addColumn<bool>("fits");
+
+    QTest::newRow("ASCII at the limit") << QStringLiteral("abcd") << qint64(4) << true;
+    QTest::newRow("ASCII one byte over") << QStringLiteral("abcde") << qint64(4) << false;
+    QTest::newRow("two-byte characters") << QStringLiteral("\u00e9\u00e9") << qint64(4) << true;
+    QTest::newRow("two-byte characters, one byte short") << QStringLiteral("\u00e9\u00e9") << qint64(3) << false;
+    QTest::newRow("three-byte characters") << QStringLiteral("\u20ac\u20ac") << qint64(6) << true;
+    QTest::newRow("three-byte characters, one byte short") << QStringLiteral("\u20ac\u20ac") << qint64(5) << false;
+    QTest::newRow("surrogate pair takes four bytes") << charsOf({0xD83D, 0xDE00}) << qint64(4) << true;
+    QTest::newRow("surrogate pair, one byte short") << charsOf({0xD83D, 0xDE00}) << qint64(3) << false;
+    QTest::newRow("lone surrogate counts two") << charsOf({'a', 0xD800}) << qint64(3) << true;
+    QTest::newRow("short text fits whatever it holds") << QStringLiteral("\u20ac") << qint64(3) << true;
+    QTest::newRow("more code units than bytes") << QString(10, u'a') << qint64(9) << false;
+    QTest::newRow("empty text in no room") << QString() << qint64(0) << true;
+}
+
+void tst_TextCodec::fitsInUtf8()
+{
+    QFETCH(QString, text);
+    QFETCH(qint64, maxBytes);
+    QFETCH(bool, fits);
+    QCOMPARE(TextCodec::fitsInUtf8(text, maxBytes), fits);
 }
 
 QTEST_GUILESS_MAIN(tst_TextCodec)

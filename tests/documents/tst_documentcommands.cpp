@@ -12,6 +12,8 @@
 #include <QTest>
 #include <QUrl>
 
+#include <sys/stat.h>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -73,6 +75,8 @@ private slots:
     void saveAsOverwrite_data();
     void saveAsOverwrite();
     void saveAsOntoAFolderIsAnError();
+    void onlyARegularFileTakesTheDocument_data();
+    void onlyARegularFileTakesTheDocument();
     void saveAsOfUnchangedDocumentRenamesIt();
     void openAndSaveKeepEveryByte_data();
     void openAndSaveKeepEveryByte();
@@ -406,6 +410,41 @@ void TestDocumentCommands::saveAsOntoAFolderIsAnError()
     QCOMPARE(mMessages->texts(), QStringList{u"Is a directory 21"_s});
     QCOMPARE(mMessages->shown.first().icon, MessageIcon::Exclamation);
     QCOMPARE(mWindow->name, u"Untitled"_s);
+    QCOMPARE(mWindow->dirty, true);
+}
+
+void TestDocumentCommands::onlyARegularFileTakesTheDocument_data()
+{
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<bool>("saveAs");
+
+    // A pipe would block the window until someone reads it; a device swallows the text.
+    QTest::newRow("Save As onto a pipe") << u"fifo"_s << true;
+    QTest::newRow("Save As onto a device") << u"/dev/null"_s << true;
+    QTest::newRow("Save As onto a link to a device") << u"device"_s << true;
+    QTest::newRow("Save of a document read from a pipe") << u"fifo"_s << false;
+}
+
+void TestDocumentCommands::onlyARegularFileTakesTheDocument()
+{
+    QFETCH(QString, target);
+    QFETCH(bool, saveAs);
+
+    QCOMPARE(::mkfifo(QFile::encodeName(path(u"fifo"_s)).constData(), 0600), 0);
+    QVERIFY(QFile::link(u"/dev/null"_s, path(u"device"_s)));
+    const QString file = QDir(mDir->path()).filePath(target);
+    mWindow->name = saveAs ? kUntitled : file;
+    mWindow->type(u"text"_s);
+    mDialogs->choose(file, 2);
+
+    if (saveAs)
+        QCOMPARE(mCommands->SaveAs(), DocumentCommands::SaveOutcome::Failed);
+    else
+        QCOMPARE(mCommands->Save(), DocumentCommands::SaveOutcome::Failed);
+
+    QCOMPARE(mMessages->texts(), QStringList{u"Not a regular file 22"_s});
+    QCOMPARE(mMessages->shown.first().icon, MessageIcon::Exclamation);
+    QCOMPARE(mWindow->name, saveAs ? kUntitled : file);
     QCOMPARE(mWindow->dirty, true);
 }
 

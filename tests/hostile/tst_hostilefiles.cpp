@@ -13,9 +13,20 @@
 #include <QTest>
 
 #include <cerrno>
+#include <csignal>
+#include <cstddef>
 #include <cstring>
+#include <fcntl.h>
+#include <functional>
+#include <linux/filter.h>
+#include <linux/seccomp.h>
+#include <sys/prctl.h>
+#include <sys/resource.h>
 #include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/syscall.h>
 #include <sys/un.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -51,6 +62,36 @@ bool bindSocket(const QString& path)
     return bound;
 }
 
+/// Runs `work` in a child process and returns how that ended (a waitpid status), so that
+/// a test can see what a crash or a refused system call leaves behind.
+int inChild(const std::function<int()>& work)
+{
+    const pid_t child = ::fork();
+    if (child == 0)
+        ::_exit(work());
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return status;
+}
+
+/// Has the kernel refuse unnamed files (open with O_TMPFILE) to this process with
+/// EOPNOTSUPP, as a file system without them does; false when the system allows no filter.
+bool refuseUnnamedFiles()
+{
+    // O_TMPFILE less the O_DIRECTORY bit it includes, which folder opens use too.
+    constexpr unsigned kUnnamedBit = 020000000;
+    sock_filter filter[] = {
+        BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, nr)),
+        BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, SYS_openat, 0, 3),
+        BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, args[2])),
+        BPF_JUMP(BPF_JMP | BPF_JSET | BPF_K, kUnnamedBit, 0, 1),
+        BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ERRNO | EOPNOTSUPP),
+        BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW),
+    };
+    sock_fprog program{static_cast<unsigned short>(std::size(filter)), filter};
+    return ::prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) == 0 && ::prctl(PR_SET_SECCOMP, SECCOMP_MODE_FILTER, &program) == 0;
+}
+
 } // namespace
 
 class TestHostileFiles : public QObject {
@@ -67,6 +108,10 @@ private slots:
     void fullDeviceGivesNoSpace();
     void fullFileSystemKeepsTheOldFile();
     void readOnlyFileSystemKeepsTheOldFile();
+    void crashDuringSaveLeavesNoTemporaryFile_data();
+    void crashDuringSaveLeavesNoTemporaryFile();
+    void saveWhereUnnamedFilesAreRefused_data();
+    void saveWhereUnnamedFilesAreRefused();
 
 private:
     std::unique_ptr<QTemporaryDir> mDir;
@@ -211,6 +256,93 @@ void TestHostileFiles::readOnlyFileSystemKeepsTheOldFile()
     QCOMPARE(written.error().number, EROFS);
     QCOMPARE(readBytes(path), QByteArray("old text"));
     QCOMPARE(entries(folder), QStringList{QStringLiteral("document.txt")});
+}
+
+void TestHostileFiles::crashDuringSaveLeavesNoTemporaryFile_data()
+{
+    QTest::addColumn<bool>("secondLink");
+    QTest::addColumn<QStringList>("left");
+
+    QTest::newRow("file with one name") << false << QStringList{QStringLiteral("document.txt")};
+    QTest::newRow("file with two hard links keeps its backup")
+        << true << QStringList{QStringLiteral("document.txt"), QStringLiteral("document.txt~"), QStringLiteral("other.txt")};
+}
+
+void TestHostileFiles::crashDuringSaveLeavesNoTemporaryFile()
+{
+    QFETCH(bool, secondLink);
+    QFETCH(QStringList, left);
+
+    const QString path = mDir->filePath(QStringLiteral("document.txt"));
+    const QByteArray old(16 * 1024, 'o');
+    QVERIFY(writeBytes(path, old));
+    if (secondLink)
+        QCOMPARE(::link(QFile::encodeName(path).constData(), QFile::encodeName(mDir->filePath(QStringLiteral("other.txt"))).constData()), 0);
+
+    // Writing past the file size limit kills the process part way through the save.
+    const int status = inChild([&] {
+        const rlimit noCore{0, 0};
+        ::setrlimit(RLIMIT_CORE, &noCore);
+        rlimit size{};
+        ::getrlimit(RLIMIT_FSIZE, &size);
+        size.rlim_cur = 64 * 1024;
+        ::setrlimit(RLIMIT_FSIZE, &size);
+        std::signal(SIGXFSZ, SIG_DFL);
+        Tools::WriteTextFile(path, QString(256 * 1024, u'n'), TextFormat{});
+        return 0;
+    });
+
+    QVERIFY(WIFSIGNALED(status));
+    QCOMPARE(WTERMSIG(status), SIGXFSZ);
+    QCOMPARE(entries(mDir->path()), left);
+    QVERIFY(readBytes(secondLink ? path + u'~' : path) == old);
+}
+
+void TestHostileFiles::saveWhereUnnamedFilesAreRefused_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("secondLink");
+
+    QTest::newRow("new file") << QStringLiteral("new.txt") << false;
+    QTest::newRow("replaced file") << QStringLiteral("document.txt") << false;
+    QTest::newRow("file with two hard links") << QStringLiteral("document.txt") << true;
+}
+
+void TestHostileFiles::saveWhereUnnamedFilesAreRefused()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, secondLink);
+
+    const QString document = mDir->filePath(QStringLiteral("document.txt"));
+    const QString other = mDir->filePath(QStringLiteral("other.txt"));
+    QVERIFY(writeBytes(document, "old"));
+    QCOMPARE(::chmod(QFile::encodeName(document).constData(), 0640), 0);
+    if (secondLink)
+        QCOMPARE(::link(QFile::encodeName(document).constData(), QFile::encodeName(other).constData()), 0);
+    QStringList expected = entries(mDir->path());
+    if (!expected.contains(name))
+        expected = QStringList{QStringLiteral("document.txt"), name};
+    const QString path = mDir->filePath(name);
+
+    const int status = inChild([&] {
+        if (!refuseUnnamedFiles())
+            return 2;
+        if (::open(QFile::encodeName(mDir->path()).constData(), O_TMPFILE | O_WRONLY, 0600) >= 0 || errno != EOPNOTSUPP)
+            return 3;
+        return Tools::WriteTextFile(path, QStringLiteral("new"), TextFormat{}).ok() ? 0 : 1;
+    });
+
+    QVERIFY(WIFEXITED(status));
+    if (WEXITSTATUS(status) == 2)
+        QSKIP("the system allows no system call filter here");
+    QCOMPARE(WEXITSTATUS(status), 0);
+    QCOMPARE(readBytes(path), QByteArray("new"));
+    QCOMPARE(entries(mDir->path()), expected);
+    struct stat info {};
+    QCOMPARE(::stat(QFile::encodeName(document).constData(), &info), 0);
+    QCOMPARE(info.st_mode & 07777, mode_t(0640));
+    if (secondLink)
+        QCOMPARE(readBytes(other), QByteArray("new"));
 }
 
 QTEST_GUILESS_MAIN(TestHostileFiles)

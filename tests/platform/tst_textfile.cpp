@@ -1,14 +1,23 @@
+#include "platform/FilePath.h"
 #include "platform/TextFile.h"
+#include "platform/Tools.h"
 #include "support/FileContent.h"
 #include "support/FileSizeLimit.h"
 
 #include <QDir>
 #include <QFile>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <future>
+#include <optional>
 #include <sys/stat.h>
+#include <sys/xattr.h>
+#include <unistd.h>
 
 namespace {
 
@@ -46,6 +55,17 @@ private slots:
     void replacingKeepsPermissions();
     void newFileGetsTheDefaultPermissions();
     void writingThroughALinkKeepsTheLink();
+    void writingThroughADanglingLinkCreatesItsTarget_data();
+    void writingThroughADanglingLinkCreatesItsTarget();
+    void linkedFileStaysOneFile_data();
+    void linkedFileStaysOneFile();
+    void extendedAttributesAreKept();
+    void regularTargetsOnly_data();
+    void regularTargetsOnly();
+    void readBeyondTheLimitIsRefused_data();
+    void readBeyondTheLimitIsRefused();
+    void cancelStopsAReadThatWaits();
+    void fileNameThatIsNotUtf8();
     void characterOutsideTheCodePageIsSavedAsUtf8_data();
     void characterOutsideTheCodePageIsSavedAsUtf8();
     void unencodableTextWritesNothing();
@@ -130,6 +150,7 @@ void TestTextFile::failedWriteReportsTheSystemError_data()
     QTest::newRow("folder does not exist") << "nowhere/new.txt" << false << ENOENT;
     QTest::newRow("saving a vanished file") << "vanished.txt" << true << ENOENT;
     QTest::newRow("full device") << "/dev/full" << false << ENOSPC;
+    QTest::newRow("pipe nobody reads, instead of a wait") << "fifo" << false << ENXIO;
 }
 
 void TestTextFile::failedWriteReportsTheSystemError()
@@ -141,7 +162,8 @@ void TestTextFile::failedWriteReportsTheSystemError()
     QTemporaryDir dir;
     QVERIFY(FileContent::write(dir.filePath("file.txt"), "old"));
     QVERIFY(QDir(dir.path()).mkdir("folder"));
-    const QStringList before = QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden);
+    QCOMPARE(::mkfifo(QFile::encodeName(dir.filePath("fifo")).constData(), 0600), 0);
+    const QStringList before = QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System);
 
     const Tools::TextFileWrite written = Tools::WriteTextFile(
         QDir(dir.path()).absoluteFilePath(path), "text", {},
@@ -149,7 +171,7 @@ void TestTextFile::failedWriteReportsTheSystemError()
 
     QVERIFY(!written.ok());
     QCOMPARE(written.error().number, number);
-    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden), before);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System), before);
 }
 
 void TestTextFile::failedWriteKeepsTheOldFile()
@@ -250,6 +272,227 @@ void TestTextFile::writingThroughALinkKeepsTheLink()
 
     QVERIFY(QFileInfo(link).isSymLink());
     QCOMPARE(FileContent::read(target), QByteArray("new"));
+}
+
+void TestTextFile::writingThroughADanglingLinkCreatesItsTarget_data()
+{
+    QTest::addColumn<QString>("linkTarget");
+    QTest::addColumn<QString>("created");
+
+    QTest::newRow("relative target") << "notes.txt" << "notes.txt";
+    QTest::newRow("target in a subfolder") << "sub/notes.txt" << "sub/notes.txt";
+    QTest::newRow("absolute target") << "%1/notes.txt" << "notes.txt";
+    QTest::newRow("chain of links") << "middle.txt" << "notes.txt";
+}
+
+void TestTextFile::writingThroughADanglingLinkCreatesItsTarget()
+{
+    QFETCH(QString, linkTarget);
+    QFETCH(QString, created);
+
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir("sub"));
+    const QString link = dir.filePath("link.txt");
+    const QByteArray target = QFile::encodeName(QString(linkTarget).replace("%1", dir.path()));
+    QCOMPARE(::symlink(target.constData(), QFile::encodeName(link).constData()), 0);
+    ::symlink("notes.txt", QFile::encodeName(dir.filePath("middle.txt")).constData());
+
+    // Save needs the file to exist; Save As creates it where the link points.
+    const Tools::TextFileWrite saved = Tools::WriteTextFile(link, "new", {}, FileBytes::Target::ExistingOnly);
+    QVERIFY(!saved.ok());
+    QCOMPARE(saved.error().number, ENOENT);
+    QVERIFY(!QFileInfo::exists(dir.filePath(created)));
+
+    QVERIFY(Tools::WriteTextFile(link, "new", {}).ok());
+
+    QVERIFY(QFileInfo(link).isSymLink());
+    QCOMPARE(FileContent::read(dir.filePath(created)), QByteArray("new"));
+}
+
+void TestTextFile::linkedFileStaysOneFile_data()
+{
+    QTest::addColumn<int>("sizeLimit");
+    QTest::addColumn<QByteArray>("content");
+
+    const QByteArray written(1000, 'n');
+    QTest::newRow("written in place") << 0 << written;
+    QTest::newRow("write that fails part way puts the old content back") << 64 << QByteArray("old");
+}
+
+void TestTextFile::linkedFileStaysOneFile()
+{
+    QFETCH(int, sizeLimit);
+    QFETCH(QByteArray, content);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath("notes.txt");
+    const QString other = dir.filePath("other.txt");
+    QVERIFY(FileContent::write(path, "old"));
+    QCOMPARE(::link(QFile::encodeName(path).constData(), QFile::encodeName(other).constData()), 0);
+    QCOMPARE(::chmod(QFile::encodeName(path).constData(), 0640), 0);
+
+    std::optional<Tools::TextFileWrite> written;
+    {
+        std::optional<FileSizeLimit> limit;
+        if (sizeLimit > 0)
+            limit.emplace(sizeLimit);
+        written = Tools::WriteTextFile(path, QString(1000, u'n'), {});
+    }
+
+    QCOMPARE(written->ok(), sizeLimit == 0);
+    QCOMPARE(FileContent::read(path), content);
+    QCOMPARE(FileContent::read(other), content);
+    struct stat one {};
+    struct stat two {};
+    QCOMPARE(::stat(QFile::encodeName(path).constData(), &one), 0);
+    QCOMPARE(::stat(QFile::encodeName(other).constData(), &two), 0);
+    QCOMPARE(one.st_ino, two.st_ino);
+    QCOMPARE(uint(one.st_mode & 07777), 0640u);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), (QStringList{"notes.txt", "other.txt"}));
+}
+
+void TestTextFile::extendedAttributesAreKept()
+{
+    QTemporaryDir dir;
+    const QByteArray path = QFile::encodeName(dir.filePath("notes.txt"));
+    QVERIFY(FileContent::write(dir.filePath("notes.txt"), "old"));
+    if (::setxattr(path.constData(), "user.origin", "scanner", 7, 0) != 0)
+        QSKIP(qPrintable(QStringLiteral("the file system keeps no user extended attributes here (%1)")
+                             .arg(QString::fromLocal8Bit(std::strerror(errno)))));
+    QCOMPARE(::setxattr(path.constData(), "user.empty", "", 0, 0), 0);
+
+    QVERIFY(Tools::WriteTextFile(dir.filePath("notes.txt"), "new", {}).ok());
+
+    QCOMPARE(FileContent::read(dir.filePath("notes.txt")), QByteArray("new"));
+    char value[16] = {};
+    QCOMPARE(::getxattr(path.constData(), "user.origin", value, sizeof value), ssize_t(7));
+    QCOMPARE(QByteArray(value), QByteArray("scanner"));
+    QCOMPARE(::getxattr(path.constData(), "user.empty", value, sizeof value), ssize_t(0));
+}
+
+void TestTextFile::regularTargetsOnly_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("regular file") << "file.txt" << QString();
+    QTest::newRow("nothing yet") << "new.txt" << QString();
+    QTest::newRow("link to a regular file") << "link.txt" << QString();
+    QTest::newRow("dangling link") << "dangling.txt" << QString();
+    QTest::newRow("folder") << "folder" << "Is a directory 21";
+    QTest::newRow("pipe") << "fifo" << "Not a regular file 22";
+    QTest::newRow("device") << "/dev/null" << "Not a regular file 22";
+    QTest::newRow("link to a device") << "device" << "Not a regular file 22";
+}
+
+void TestTextFile::regularTargetsOnly()
+{
+    QFETCH(QString, path);
+    QFETCH(QString, message);
+
+    QTemporaryDir dir;
+    QVERIFY(FileContent::write(dir.filePath("file.txt"), "old"));
+    QVERIFY(QDir(dir.path()).mkdir("folder"));
+    QCOMPARE(::mkfifo(QFile::encodeName(dir.filePath("fifo")).constData(), 0600), 0);
+    QVERIFY(QFile::link("file.txt", dir.filePath("link.txt")));
+    QVERIFY(QFile::link("missing.txt", dir.filePath("dangling.txt")));
+    QVERIFY(QFile::link("/dev/null", dir.filePath("device")));
+
+    const std::optional<FileError> error = FileBytes::checkRegularTarget(QDir(dir.path()).filePath(path));
+
+    QCOMPARE(error ? error->message() : QString(), message);
+}
+
+void TestTextFile::readBeyondTheLimitIsRefused_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<qint64>("sparseSize");
+    QTest::addColumn<qint64>("maxUtf8");
+    QTest::addColumn<int>("number");
+
+    QTest::newRow("UTF-8 at the limit") << "" << QByteArray("abcd") << qint64(0) << qint64(4) << 0;
+    QTest::newRow("UTF-8 one byte over") << "" << QByteArray("abcde") << qint64(0) << qint64(4) << EFBIG;
+    QTest::newRow("byte-order mark does not count") << "" << QByteArray("\xEF\xBB\xBF" "abcd") << qint64(0)
+                                                    << qint64(4) << 0;
+    QTest::newRow("Windows-1252 that grows in UTF-8") << "" << QByteArray("\xE9\xE9\xE9") << qint64(0) << qint64(5)
+                                                      << EFBIG;
+    QTest::newRow("30 GB sparse file, measured before reading") << "" << QByteArray() << (qint64(30) << 30)
+                                                                << qint64(INT32_MAX) << EFBIG;
+    QTest::newRow("endless device, read no further than the limit") << "/dev/zero" << QByteArray() << qint64(0)
+                                                                     << (qint64(1) << 20) << EFBIG;
+}
+
+void TestTextFile::readBeyondTheLimitIsRefused()
+{
+    QFETCH(QString, path);
+    QFETCH(QByteArray, bytes);
+    QFETCH(qint64, sparseSize);
+    QFETCH(qint64, maxUtf8);
+    QFETCH(int, number);
+
+    QTemporaryDir dir;
+    if (path.isEmpty()) {
+        path = dir.filePath("document.txt");
+        QVERIFY(FileContent::write(path, bytes));
+        if (sparseSize > 0)
+            QVERIFY(QFile::resize(path, sparseSize));
+    }
+
+    const Tools::TextFileRead read = Tools::ReadTextFile(path, maxUtf8);
+
+    QCOMPARE(read.ok() ? 0 : read.error().number, number);
+}
+
+void TestTextFile::cancelStopsAReadThatWaits()
+{
+    QTemporaryDir dir;
+    const QByteArray fifo = QFile::encodeName(dir.filePath("fifo"));
+    QCOMPARE(::mkfifo(fifo.constData(), 0600), 0);
+    // A writer that never writes: the reader has nothing to read and no end of file.
+    const int writer = ::open(fifo.constData(), O_RDWR | O_NONBLOCK);
+    QVERIFY(writer >= 0);
+
+    std::atomic_bool cancel = false;
+    std::future<Tools::TextFileRead> reading = std::async(std::launch::async, [&] {
+        return Tools::ReadTextFile(dir.filePath("fifo"), FileBytes::kNoLimit, &cancel);
+    });
+    cancel = true;
+    const Tools::TextFileRead read = reading.get();
+    ::close(writer);
+
+    QVERIFY(!read.ok());
+    QCOMPARE(read.error().number, ECANCELED);
+}
+
+void TestTextFile::fileNameThatIsNotUtf8()
+{
+    QTemporaryDir dir;
+    const QByteArray folder = QFile::encodeName(dir.path()) + '/';
+    const QByteArray latin1 = folder + "caf\xE9.txt";
+    // The name Qt's own decoding would turn that one into.
+    const QByteArray substituted = folder + "caf\xEF\xBF\xBD.txt";
+    QVERIFY(FileContent::write(QFile::decodeName(substituted), "the wrong file"));
+    const int fd = ::open(latin1.constData(), O_WRONLY | O_CREAT | O_EXCL, 0600);
+    QVERIFY(fd >= 0);
+    // QTemporaryDir, which decodes names as Qt does, cannot remove this one.
+    const auto removeLatin1 = qScopeGuard([&] { ::unlink(latin1.constData()); });
+    QCOMPARE(::write(fd, "caf\xE9", 4), ssize_t(4));
+    ::close(fd);
+    const QString name = FilePath::decode(latin1);
+
+    QVERIFY(Tools::FileExists(name));
+    const Tools::TextFileRead read = Tools::ReadTextFile(name);
+    QVERIFY(read.ok());
+    QCOMPARE(read->text, QStringLiteral("caf\u00E9"));
+    QVERIFY(Tools::WriteTextFile(name, QStringLiteral("th\u00E9"), read->format).ok());
+
+    QCOMPARE(FileContent::read(QFile::decodeName(substituted)), QByteArray("the wrong file"));
+    const int reopened = ::open(latin1.constData(), O_RDONLY);
+    char content[8] = {};
+    QCOMPARE(::read(reopened, content, sizeof content), ssize_t(3));
+    ::close(reopened);
+    QCOMPARE(QByteArray(content), QByteArray("th\xE9"));
 }
 
 void TestTextFile::characterOutsideTheCodePageIsSavedAsUtf8_data()

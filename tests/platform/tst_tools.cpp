@@ -1,9 +1,12 @@
+#include "platform/FilePath.h"
 #include "platform/Tools.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+
+using namespace Qt::StringLiterals;
 
 class TestTools : public QObject {
     Q_OBJECT
@@ -18,6 +21,8 @@ private slots:
     void fileExists_data();
     void fileExists();
     void fileExistsOnEmptyPath();
+    void filePathKeepsEveryByte_data();
+    void filePathKeepsEveryByte();
 };
 
 void TestTools::getFileName_data()
@@ -121,6 +126,37 @@ void TestTools::fileExists()
 void TestTools::fileExistsOnEmptyPath()
 {
     QVERIFY(!Tools::FileExists(QString()));
+}
+
+void TestTools::filePathKeepsEveryByte_data()
+{
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<QString>("text");
+
+    // The stand-in for the byte b that is no part of valid UTF-8.
+    const auto byte = [](char16_t b) { return QString(QChar(char16_t(0xDC00 + b))); };
+    QTest::newRow("ASCII") << QByteArray("notes.txt") << QStringLiteral("notes.txt");
+    QTest::newRow("UTF-8") << QByteArray("caf\xC3\xA9.txt") << QStringLiteral("caf\u00E9.txt");
+    QTest::newRow("four-byte UTF-8") << QByteArray("\xF0\x9F\x98\x80") << QStringLiteral("\U0001F600");
+    QTest::newRow("Latin-1 byte") << QByteArray("caf\xE9.txt") << u"caf"_s + byte(0xE9) + u".txt"_s;
+    QTest::newRow("lone continuation byte") << QByteArray("\x80") << byte(0x80);
+    QTest::newRow("overlong form") << QByteArray("\xC0\xAF") << byte(0xC0) + byte(0xAF);
+    QTest::newRow("encoded surrogate") << QByteArray("\xED\xA0\x80") << byte(0xED) + byte(0xA0) + byte(0x80);
+    QTest::newRow("above U+10FFFF") << QByteArray("\xF4\x90\x80\x80")
+                                    << byte(0xF4) + byte(0x90) + byte(0x80) + byte(0x80);
+    QTest::newRow("sequence cut at the end") << QByteArray("a\xE2\x82") << u"a"_s + byte(0xE2) + byte(0x82);
+    QTest::newRow("character after an invalid byte") << QByteArray("\xFF\xC3\xA9") << byte(0xFF) + u"\u00E9"_s;
+    QTest::newRow("four-byte UTF-8 before an invalid byte") << QByteArray("\xF0\x9F\x98\x80\xFF")
+                                                            << QStringLiteral("\U0001F600") + byte(0xFF);
+}
+
+void TestTools::filePathKeepsEveryByte()
+{
+    QFETCH(QByteArray, name);
+    QFETCH(QString, text);
+
+    QCOMPARE(FilePath::decode(name), text);
+    QCOMPARE(FilePath::encode(text), name);
 }
 
 QTEST_GUILESS_MAIN(TestTools)

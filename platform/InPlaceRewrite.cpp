@@ -1,0 +1,108 @@
+#include "platform/InPlaceRewrite.h"
+
+#include "platform/Descriptor.h"
+#include "platform/NewFile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+/// Copies everything from the offset of `from` to that of `to`; 0 or errno.
+int copyAll(int from, int to)
+{
+    for (;;) {
+        const ssize_t copied = ::copy_file_range(from, nullptr, to, nullptr, size_t(1) << 30, 0);
+        if (copied == 0)
+            return 0;
+        if (copied > 0)
+            continue;
+        if (errno == EINTR)
+            continue;
+        if (errno != EXDEV && errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP)
+            return errno;
+        break;
+    }
+    // Where the system cannot copy between these two files itself.
+    char chunk[65536];
+    for (;;) {
+        const ssize_t got = ::read(from, chunk, sizeof chunk);
+        if (got == 0)
+            return 0;
+        if (got < 0) {
+            if (errno == EINTR)
+                continue;
+            return errno;
+        }
+        if (const int error = writeAll(to, QByteArrayView(chunk, got)))
+            return error;
+    }
+}
+
+/// Makes `fd`, from its start, hold what `write` writes and nothing after `length`; 0 or errno.
+template <typename Write>
+int overwrite(int fd, qint64 length, Write write)
+{
+    if (::lseek(fd, 0, SEEK_SET) != 0)
+        return errno;
+    if (const int error = write())
+        return error;
+    if (::ftruncate(fd, length) != 0 || ::fsync(fd) != 0)
+        return errno;
+    return 0;
+}
+
+/// Gives the backup the first free name of "name~", "name.~1~", "name.~2~" ...
+int nameBackup(NewFile& backup, const QByteArray& name, QByteArray& backupName)
+{
+    for (int number = 0; number < 100; ++number) {
+        backupName = number == 0 ? name + '~' : name + ".~" + QByteArray::number(number) + '~';
+        const int error = backup.linkAs(backupName);
+        if (error != EEXIST)
+            return error;
+    }
+    return EEXIST;
+}
+
+} // namespace
+
+std::optional<FileError> rewriteInPlace(const QByteArray& name, QByteArrayView bytes, const struct stat& old)
+{
+    Descriptor file(::open(name.constData(), O_RDWR | O_CLOEXEC));
+    if (!file.valid())
+        return FileError::fromErrno(errno);
+
+    QByteArray backupName;
+    {
+        NewFile backup(name, old.st_mode & 0666);
+        int error = backup.error();
+        if (!error)
+            error = copyAll(file.get(), backup.fd());
+        if (!error)
+            error = nameBackup(backup, name, backupName);
+        if (error)
+            return FileError::fromErrno(error);
+    }
+
+    // With the room reserved, a full disk stops the save here, before the file is touched.
+    if (!bytes.isEmpty() && ::fallocate(file.get(), FALLOC_FL_KEEP_SIZE, 0, bytes.size()) != 0
+        && (errno == ENOSPC || errno == EDQUOT || errno == EFBIG)) {
+        const int error = errno;
+        ::unlink(backupName.constData());
+        return FileError::fromErrno(error);
+    }
+    if (const int error = overwrite(file.get(), bytes.size(), [&] { return writeAll(file.get(), bytes); })) {
+        Descriptor saved(::open(backupName.constData(), O_RDONLY | O_CLOEXEC));
+        const bool restored = saved.valid()
+            && overwrite(file.get(), old.st_size, [&] { return copyAll(saved.get(), file.get()); }) == 0;
+        if (restored)
+            ::unlink(backupName.constData());
+        return FileError::fromErrno(error);
+    }
+    if (const int closeError = file.close())
+        return FileError::fromErrno(closeError);
+    ::unlink(backupName.constData());
+    syncFolderOf(name);
+    return std::nullopt;
+}
