@@ -85,7 +85,9 @@ struct CompiledPattern {
     /// match, where every pair is set or PCRE2_UNSET.
     int pcreGroup(int j, const PCRE2_SIZE* ovector) const
     {
-        return currentGroup(translated, j, ovector, UINT32_MAX);
+        if (!translated.groupCopies.empty()) // rare: the choice among copies costs a call
+            return currentGroup(translated, j, ovector, UINT32_MAX);
+        return translated.groupMap.empty() ? j : translated.groupMap[std::size_t(j)];
     }
 };
 
