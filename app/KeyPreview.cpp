@@ -3,10 +3,13 @@
 #include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QMenuBar>
 #include <QWidget>
 
-KeyPreview::KeyPreview(QWidget* window, QList<QAction*> shortcutItems, CharacterPreview preview)
-    : QObject(window), mWindow(window), mItems(std::move(shortcutItems)), mPreview(std::move(preview))
+KeyPreview::KeyPreview(QWidget* window, QList<QAction*> shortcutItems, AccessKeys accessKeys,
+                       CharacterPreview preview)
+    : QObject(window), mWindow(window), mItems(std::move(shortcutItems)), mAccessKeys(std::move(accessKeys)),
+      mPreview(std::move(preview))
 {
     qApp->installEventFilter(this);
 }
@@ -26,6 +29,18 @@ QAction* KeyPreview::itemFor(const QKeyEvent* event) const
     return nullptr;
 }
 
+std::function<void()> KeyPreview::commandFor(const QWidget* focus, const QKeyEvent* event) const
+{
+    if (QAction* item = itemFor(event))
+        return [item] { item->trigger(); };
+    // In the menu bar, letters open its menus.
+    if (qobject_cast<const QMenuBar*>(focus))
+        return {};
+    if (QWidget* control = mAccessKeys.controlFor(*event))
+        return [control] { AccessKeys::activate(control); };
+    return {};
+}
+
 bool KeyPreview::eventFilter(QObject* watched, QEvent* event)
 {
     const QEvent::Type type = event->type();
@@ -36,14 +51,15 @@ bool KeyPreview::eventFilter(QObject* watched, QEvent* event)
         return false;
 
     auto* key = static_cast<QKeyEvent*>(event);
-    if (QAction* item = itemFor(key)) {
+    if (const std::function<void()> command = commandFor(widget, key)) {
         if (type == QEvent::ShortcutOverride) {
-            // Claiming the key here makes it arrive as a key press, which runs the item
-            // below whether or not the focused control would have used it itself.
+            // Claiming the key here makes it arrive as a key press, which runs the command
+            // below whether or not the focused control, a menu title or another control's
+            // own access key would have used it.
             key->accept();
             return true;
         }
-        item->trigger();
+        command();
         return true;
     }
     if (type != QEvent::KeyPress || key->text().size() != 1)

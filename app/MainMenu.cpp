@@ -72,6 +72,13 @@ MainMenu buildMainMenu(QMenuBar* bar)
     addSeparator(edit, "mnuEditSep1");
     m.mnuEditSelectAll = addItem(edit, "mnuEditSelectAll", QStringLiteral("Select &All"),
                                  QKeySequence(Qt::CTRL | Qt::Key_A));
+    addSeparator(edit, "mnuEditSep2");
+    m.mnuEditFind = addItem(edit, "mnuEditFind", QStringLiteral("&Find..."), QKeySequence(Qt::CTRL | Qt::Key_F));
+    m.mnuEditFindNext = addItem(edit, "mnuEditFindNext", QStringLiteral("Find &Next"), QKeySequence(Qt::Key_F3));
+    m.mnuEditFindPrevious = addItem(edit, "mnuEditFindPrevious", QStringLiteral("Find Pre&vious"),
+                                    QKeySequence(Qt::SHIFT | Qt::Key_F3));
+    m.mnuEditReplace =
+        addItem(edit, "mnuEditReplace", QStringLiteral("&Replace..."), QKeySequence(Qt::CTRL | Qt::Key_H));
 
     QMenu* format = addMenu(bar, "mnuFormat", QStringLiteral("&Format"));
     m.mnuFormatWordWrap = addCheckItem(format, "mnuFormatWordWrap", QStringLiteral("&Wordwrap"), true);

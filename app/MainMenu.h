@@ -14,6 +14,10 @@ struct MainMenu {
     QAction* mnuEditCopy = nullptr;
     QAction* mnuEditPaste = nullptr;
     QAction* mnuEditSelectAll = nullptr;
+    QAction* mnuEditFind = nullptr;
+    QAction* mnuEditFindNext = nullptr;
+    QAction* mnuEditFindPrevious = nullptr;
+    QAction* mnuEditReplace = nullptr;
     QAction* mnuFormatWordWrap = nullptr;
     QAction* mnuFormatProportionalFont = nullptr;
     QAction* mnuFormatHighlightMatches = nullptr;

@@ -3,6 +3,7 @@
 #include "app/ControlPlacement.h"
 #include "app/EditTargets.h"
 #include "app/KeyPreview.h"
+#include "app/MenuBarKeys.h"
 #include "app/StatusLine.h"
 #include "documents/DocumentCaption.h"
 #include "platform/QtFileDialog.h"
@@ -47,9 +48,12 @@ frmSifta::frmSifta(IMessageBox& messages, CSettings& settings, IFileDialog* dial
     connectCommands();
     mKeyPreview = new KeyPreview(this,
                                  {mMenu.mnuFileNew, mMenu.mnuFileOpen, mMenu.mnuFileSave, mMenu.mnuEditCut,
-                                  mMenu.mnuEditCopy, mMenu.mnuEditPaste, mMenu.mnuEditSelectAll,
+                                  mMenu.mnuEditCopy, mMenu.mnuEditPaste, mMenu.mnuEditSelectAll, mMenu.mnuEditFind,
+                                  mMenu.mnuEditFindNext, mMenu.mnuEditFindPrevious, mMenu.mnuEditReplace,
                                   mMenu.mnuToolsReplaceAndFindNext},
+                                  AccessKeys(mControls.accessKeyControls),
                                  [this](int& KeyAscii) { Form_KeyPress(KeyAscii); });
+    new MenuBarKeys(menuBar());
 
     resize(twipsToPixels(kDesignInnerWidth, logicalDpiX()),
            pixelsY(kDesignInnerHeight) + menuBar()->sizeHint().height());
@@ -96,6 +100,10 @@ void frmSifta::connectCommands()
     command(mMenu.mnuEditCopy, &frmSifta::mnuEditCopy_Click);
     command(mMenu.mnuEditPaste, &frmSifta::mnuEditPaste_Click);
     command(mMenu.mnuEditSelectAll, &frmSifta::mnuEditSelectAll_Click);
+    command(mMenu.mnuEditFind, &frmSifta::mnuEditFind_Click);
+    command(mMenu.mnuEditFindNext, &frmSifta::mnuEditFindNext_Click);
+    command(mMenu.mnuEditFindPrevious, &frmSifta::mnuEditFindPrevious_Click);
+    command(mMenu.mnuEditReplace, &frmSifta::mnuEditReplace_Click);
     command(mMenu.mnuFormatWordWrap, &frmSifta::mnuFormatWordWrap_Click);
     command(mMenu.mnuFormatProportionalFont, &frmSifta::mnuFormatProportionalFont_Click);
     command(mMenu.mnuFormatHighlightMatches, &frmSifta::mnuFormatHighlightMatches_Click);

@@ -140,6 +140,10 @@ private:
     void mnuEditCopy_Click();
     void mnuEditPaste_Click();
     void mnuEditSelectAll_Click();
+    void mnuEditFind_Click();
+    void mnuEditFindNext_Click();
+    void mnuEditFindPrevious_Click();
+    void mnuEditReplace_Click();
 
     // Format and Options commands.
     bool ShowSyntax() const;

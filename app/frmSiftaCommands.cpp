@@ -3,14 +3,17 @@
 #include "app/frmSifta.h"
 
 #include "app/EditTargets.h"
+#include "app/MultiLineBox.h"
 #include "platform/MessageBox.h"
 #include "settings/CSettings.h"
 #include "textex/TextEx.h"
 
 #include <QAction>
 #include <QClipboard>
+#include <QComboBox>
 #include <QFrame>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QSettings>
 
@@ -59,6 +62,30 @@ void frmSifta::mnuEditSelectAll_Click()
 {
     if (const std::unique_ptr<EditTarget> target = editTargetFor(activeControl()))
         target->selectAll();
+}
+
+// Find and Replace: the keys of other editors for the window's own boxes and buttons.
+
+void frmSifta::mnuEditFind_Click()
+{
+    mControls.cboPattern->setFocus(Qt::ShortcutFocusReason);
+    mControls.cboPattern->lineEdit()->selectAll();
+}
+
+void frmSifta::mnuEditFindNext_Click()
+{
+    cmdFind_Click();
+}
+
+void frmSifta::mnuEditFindPrevious_Click()
+{
+    cmdFindPrev_Click();
+}
+
+void frmSifta::mnuEditReplace_Click()
+{
+    mControls.txtReplace->setFocus(Qt::ShortcutFocusReason);
+    mControls.txtReplace->selectAll();
 }
 
 // Format and Options.

@@ -149,7 +149,8 @@ frmSiftaControls buildControls(QWidget* inner)
     c.txtSyntax = textBox(c.fraSyntax, "txtSyntax", true, true);
     c.txtSyntax->setText(syntaxText());
 
-    // A label's access key moves the focus to the next control in tab order that takes it.
+    // A label's access key moves the focus to its buddy, the next control in tab order
+    // that takes the focus.
     c.lblSearchText->setBuddy(c.cboPattern);
     c.Label1->setBuddy(c.cboPattern);
     c.Label2->setBuddy(c.txtReplace);
@@ -160,5 +161,8 @@ frmSiftaControls buildControls(QWidget* inner)
     c.tabOrder = {c.cboPattern, c.txtReplace,    c.chkIgnoreCase, c.txtSubMatches,
                   c.cmdFind,    c.cmdReplace,    c.cmdReplaceAll, c.cmdUndo,
                   c.txtDocument->hwnd(),         c.txtSyntax,     c.cmdFindPrev};
+    c.accessKeyControls = {c.lblSearchText, c.Label1,        c.Label2,        c.lblSubMatches,
+                           c.Label3,        c.chkIgnoreCase, c.cmdFind,       c.cmdFindPrev,
+                           c.cmdReplace,    c.cmdReplaceAll, c.cmdUndo};
     return c;
 }

@@ -38,6 +38,8 @@ struct frmSiftaControls {
 
     /// The controls that take the focus, in the order Tab visits them.
     QList<QWidget*> tabOrder;
+    /// The labels, buttons and check box whose captions give them access keys.
+    QList<QWidget*> accessKeyControls;
 };
 
 /// Creates the controls inside `inner`, the window's area below the menu bar, with their

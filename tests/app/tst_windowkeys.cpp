@@ -4,6 +4,8 @@
 
 #include <QClipboard>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QSignalSpy>
 
 #include <Qsci/qsciscintilla.h>
@@ -32,11 +34,18 @@ private slots:
     void enterAndTabInMultiLineBoxes_data();
     void enterAndTabInMultiLineBoxes();
     void tabOrder();
-    void accessKeysOfLabels_data();
-    void accessKeysOfLabels();
+    void accessKeys_data();
+    void accessKeys();
+    void menuBarByKeyboard_data();
+    void menuBarByKeyboard();
+    void menuCommandsByKeyboard_data();
+    void menuCommandsByKeyboard();
+    void findKeysFromEveryControl_data();
+    void findKeysFromEveryControl();
 
 private:
     QWidget* focusTarget(const QString& name) const;
+    void typeInMenus(const QString& letters) const;
     std::unique_ptr<WindowFixture> f;
 };
 
@@ -61,6 +70,17 @@ QWidget* tst_WindowKeys::focusTarget(const QString& name) const
     if (name == QLatin1String("txtDocument"))
         return f->document()->hwnd();
     return f->window->findChild<QWidget*>(name);
+}
+
+/// Types into the open menu, or else into the menu bar.
+void tst_WindowKeys::typeInMenus(const QString& letters) const
+{
+    for (const QChar letter : letters) {
+        QWidget* receiver = QApplication::activePopupWidget() ? QApplication::activePopupWidget() : f->window->menuBar();
+        QTest::keyClick(receiver, letter.toLatin1());
+        // The event loop runs between two keys of the user: an opened menu becomes active.
+        QCoreApplication::processEvents();
+    }
 }
 
 void tst_WindowKeys::statusLine_data()
@@ -318,27 +338,189 @@ void tst_WindowKeys::tabOrder()
     QCOMPARE(QApplication::focusWidget(), focusTarget(QStringLiteral("txtDocument")));
 }
 
-void tst_WindowKeys::accessKeysOfLabels_data()
+void tst_WindowKeys::accessKeys_data()
 {
     QTest::addColumn<int>("key");
-    QTest::addColumn<QString>("focus");
+    QTest::addColumn<QString>("focus");   // a control, or the menu that opened
+    QTest::addColumn<QString>("pressed"); // the button pressed or the check box ticked, at once
 
-    QTest::newRow("Alt+S: pattern box") << int(Qt::Key_S) << "cboPattern";
-    QTest::newRow("Alt+E: pattern box, not the Edit menu") << int(Qt::Key_E) << "cboPattern";
-    QTest::newRow("Alt+F: Find Next, not the File menu") << int(Qt::Key_F) << "cmdFind";
-    QTest::newRow("Alt+W: Replace With box") << int(Qt::Key_W) << "txtReplace";
-    QTest::newRow("Alt+M: sub-match list") << int(Qt::Key_M) << "txtSubMatches";
-    QTest::newRow("Alt+Y: Find Previous button") << int(Qt::Key_Y) << "cmdFindPrev";
+    QTest::newRow("Alt+S: pattern box") << int(Qt::Key_S) << "cboPattern" << "";
+    QTest::newRow("Alt+E: pattern box, not the Edit menu") << int(Qt::Key_E) << "cboPattern" << "";
+    QTest::newRow("Alt+F: Find Next, not the File menu") << int(Qt::Key_F) << "cmdFind" << "cmdFind";
+    QTest::newRow("Alt+W: Replace With box") << int(Qt::Key_W) << "txtReplace" << "";
+    QTest::newRow("Alt+M: sub-match list") << int(Qt::Key_M) << "txtSubMatches" << "";
+    QTest::newRow("Alt+Y: Find Previous button") << int(Qt::Key_Y) << "cmdFindPrev" << "";
+    QTest::newRow("Alt+P: presses Find Previous") << int(Qt::Key_P) << "cmdFindPrev" << "cmdFindPrev";
+    QTest::newRow("Alt+R: presses Replace") << int(Qt::Key_R) << "cmdReplace" << "cmdReplace";
+    QTest::newRow("Alt+A: presses Replace All") << int(Qt::Key_A) << "cmdReplaceAll" << "cmdReplaceAll";
+    QTest::newRow("Alt+U: presses Undo") << int(Qt::Key_U) << "cmdUndo" << "cmdUndo";
+    QTest::newRow("Alt+I: ticks Ignore Case") << int(Qt::Key_I) << "chkIgnoreCase" << "chkIgnoreCase";
+    QTest::newRow("Alt+O: Options menu") << int(Qt::Key_O) << "mnuOptions" << "";
+    QTest::newRow("Alt+H: Help menu") << int(Qt::Key_H) << "mnuHelp" << "";
 }
 
-void tst_WindowKeys::accessKeysOfLabels()
+void tst_WindowKeys::accessKeys()
 {
     QFETCH(int, key);
     QFETCH(QString, focus);
+    QFETCH(QString, pressed);
 
-    f->document()->hwnd()->setFocus();
-    QTest::keyClick(f->document()->hwnd(), Qt::Key(key), Qt::AltModifier);
+    // Nothing to find, so that no command moves the focus on to the Search Text.
+    f->prepare(QStringLiteral("abc"), QStringLiteral("x"));
+    QList<QAbstractButton*> buttons = f->window->findChildren<QAbstractButton*>();
+    QList<std::shared_ptr<QSignalSpy>> clicks;
+    for (QAbstractButton* button : buttons)
+        clicks.append(std::make_shared<QSignalSpy>(button, &QAbstractButton::clicked));
+
+    QsciScintilla* editor = f->document()->hwnd();
+    editor->setFocus();
+    // Alt held down, as the user does, then the letter.
+    QTest::keyPress(editor, Qt::Key_Alt, Qt::AltModifier);
+    QTest::keyClick(editor, Qt::Key(key), Qt::AltModifier);
+
+    if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget()))
+        QCOMPARE(menu->objectName(), focus);
+    else
+        QCOMPARE(QApplication::focusWidget(), focusTarget(focus));
+    for (qsizetype i = 0; i < buttons.size(); ++i) {
+        const bool expected = buttons.at(i)->objectName() == pressed;
+        QCOMPARE(clicks.at(i)->count(), expected ? 1 : 0);
+        // A button held down would be clicked a moment later.
+        QVERIFY(!buttons.at(i)->isDown());
+    }
+    QCOMPARE(f->ignoreCase()->isChecked(), pressed == QLatin1String("chkIgnoreCase"));
+}
+
+void tst_WindowKeys::menuBarByKeyboard_data()
+{
+    QTest::addColumn<int>("entry"); // the key that puts the focus on the menu bar
+    QTest::addColumn<QString>("letters");
+    QTest::addColumn<QString>("menu");
+
+    QTest::newRow("Alt, then Escape: back to the Search Text") << int(Qt::Key_Alt) << "" << "";
+    QTest::newRow("F10, then Escape: back to the Search Text") << int(Qt::Key_F10) << "" << "";
+    QTest::newRow("Alt, F: File, not Format") << int(Qt::Key_Alt) << "f" << "mnuFile";
+    QTest::newRow("Alt, F, F: Format") << int(Qt::Key_Alt) << "ff" << "mnuFormat";
+    QTest::newRow("Alt, F, F, F: File again") << int(Qt::Key_Alt) << "fff" << "mnuFile";
+    QTest::newRow("Alt, E: Edit") << int(Qt::Key_Alt) << "e" << "mnuEdit";
+    QTest::newRow("Alt, O: Options") << int(Qt::Key_Alt) << "o" << "mnuOptions";
+    QTest::newRow("Alt, H: Help") << int(Qt::Key_Alt) << "h" << "mnuHelp";
+    QTest::newRow("Alt, F, E: from File to Edit") << int(Qt::Key_Alt) << "fe" << "mnuEdit";
+    QTest::newRow("F10, F: File") << int(Qt::Key_F10) << "f" << "mnuFile";
+    QTest::newRow("F10, E: Edit") << int(Qt::Key_F10) << "e" << "mnuEdit";
+    QTest::newRow("F10, O: Options") << int(Qt::Key_F10) << "o" << "mnuOptions";
+    QTest::newRow("F10, H: Help") << int(Qt::Key_F10) << "h" << "mnuHelp";
+}
+
+void tst_WindowKeys::menuBarByKeyboard()
+{
+    QFETCH(int, entry);
+    QFETCH(QString, letters);
+    QFETCH(QString, menu);
+
+    QsciScintilla* editor = f->document()->hwnd();
+    editor->setFocus();
+    if (entry == Qt::Key_Alt)
+        QTest::keyClick(editor, Qt::Key_Alt, Qt::AltModifier);
+    else
+        QTest::keyClick(editor, Qt::Key(entry));
+    QCOMPARE(QApplication::focusWidget(), f->window->menuBar());
+
+    typeInMenus(letters);
+    auto* open = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    QCOMPARE(open ? open->objectName() : QString(), menu);
+    if (open) {
+        // The first item is ready for Enter.
+        QCOMPARE(open->activeAction(), open->actions().first());
+        QTest::keyClick(open, Qt::Key_Escape);
+    }
+    QTest::keyClick(f->window->menuBar(), Qt::Key_Escape);
+    QCOMPARE(QApplication::focusWidget(), editor);
+}
+
+void tst_WindowKeys::menuCommandsByKeyboard_data()
+{
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<QString>("letters"); // typed after a tap of Alt
+    QTest::addColumn<QString>("focus");
+
+    QTest::newRow("Edit, Find: pattern box") << "txtReplace" << "ef" << "cboPattern";
+    QTest::newRow("Edit, Find Next: the match in the Search Text") << "txtReplace" << "en" << "txtDocument";
+    QTest::newRow("Edit, Replace: Replace With box") << "cboPattern" << "er" << "txtReplace";
+    QTest::newRow("Edit, Select All: back where it was") << "txtReplace" << "ea" << "txtReplace";
+    QTest::newRow("Options, Show Syntax from the hidden box: next control") << "txtSyntax" << "os" << "cmdFindPrev";
+}
+
+void tst_WindowKeys::menuCommandsByKeyboard()
+{
+    QFETCH(QString, start);
+    QFETCH(QString, letters);
+    QFETCH(QString, focus);
+
+    f->prepare(QStringLiteral("one two"), QStringLiteral("two"));
+    QWidget* target = focusTarget(start);
+    target->setFocus();
+    QTest::keyClick(target, Qt::Key_Alt, Qt::AltModifier);
+    typeInMenus(letters);
+    QCOMPARE(QApplication::activePopupWidget(), nullptr);
     QCOMPARE(QApplication::focusWidget(), focusTarget(focus));
+}
+
+void tst_WindowKeys::findKeysFromEveryControl_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QKeySequence>("key");
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<int>("selStart"); // the selection of the Search Text afterwards
+    QTest::addColumn<int>("selLength");
+
+    struct Key {
+        const char* name;
+        QKeySequence key;
+        const char* focus;
+        int selStart;
+        int selLength;
+    };
+    // The caret stands between the two matches of "one" in "one two one".
+    const Key keys[] = {{"F3: Find Next", QKeySequence(Qt::Key_F3), "txtDocument", 8, 3},
+                        {"Shift+F3: Find Previous", QKeySequence(Qt::SHIFT | Qt::Key_F3), "txtDocument", 0, 3},
+                        {"Ctrl+F: pattern box", QKeySequence(Qt::CTRL | Qt::Key_F), "cboPattern", 4, 0},
+                        {"Ctrl+H: Replace With box", QKeySequence(Qt::CTRL | Qt::Key_H), "txtReplace", 4, 0}};
+    const char* controls[] = {"txtDocument", "cboPattern", "txtReplace", "txtSubMatches",
+                              "txtSyntax",   "cmdReplace", "chkIgnoreCase"};
+    for (const Key& key : keys) {
+        for (const char* control : controls)
+            QTest::addRow("%s from %s", key.name, control)
+                << control << key.key << key.focus << key.selStart << key.selLength;
+    }
+}
+
+void tst_WindowKeys::findKeysFromEveryControl()
+{
+    QFETCH(QString, control);
+    QFETCH(QKeySequence, key);
+    QFETCH(QString, focus);
+    QFETCH(int, selStart);
+    QFETCH(int, selLength);
+
+    f->prepare(QStringLiteral("one two one"), QStringLiteral("one"), 4);
+    f->replaceWith()->setText(QStringLiteral("1"));
+    QWidget* target = focusTarget(control);
+    target->setFocus();
+    QTest::keySequence(target, key);
+
+    QCOMPARE(QApplication::focusWidget(), focusTarget(focus));
+    QCOMPARE(f->document()->SelStart(), selStart);
+    QCOMPARE(f->document()->SelLength(), selLength);
+    QCOMPARE(f->messages.texts(), QStringList());
+    // The key went no further: the boxes keep their text.
+    QCOMPARE(f->document()->Text(), QStringLiteral("one two one"));
+    QCOMPARE(f->pattern()->currentText(), QStringLiteral("one"));
+    QCOMPARE(f->replaceWith()->text(), QStringLiteral("1"));
+    if (focus == QLatin1String("cboPattern"))
+        QCOMPARE(f->pattern()->lineEdit()->selectedText(), QStringLiteral("one"));
+    if (focus == QLatin1String("txtReplace"))
+        QCOMPARE(f->replaceWith()->textCursor().selectedText(), QStringLiteral("1"));
 }
 
 QTEST_MAIN(tst_WindowKeys)

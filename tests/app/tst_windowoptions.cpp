@@ -76,6 +76,10 @@ void tst_WindowOptions::menuItems_data()
     QTest::newRow("mnuEditCopy") << "mnuEditCopy" << "&Copy" << "Ctrl+C" << -1;
     QTest::newRow("mnuEditPaste") << "mnuEditPaste" << "&Paste" << "Ctrl+V" << -1;
     QTest::newRow("mnuEditSelectAll") << "mnuEditSelectAll" << "Select &All" << "Ctrl+A" << -1;
+    QTest::newRow("mnuEditFind") << "mnuEditFind" << "&Find..." << "Ctrl+F" << -1;
+    QTest::newRow("mnuEditFindNext") << "mnuEditFindNext" << "Find &Next" << "F3" << -1;
+    QTest::newRow("mnuEditFindPrevious") << "mnuEditFindPrevious" << "Find Pre&vious" << "Shift+F3" << -1;
+    QTest::newRow("mnuEditReplace") << "mnuEditReplace" << "&Replace..." << "Ctrl+H" << -1;
     QTest::newRow("mnuFormatWordWrap") << "mnuFormatWordWrap" << "&Wordwrap" << "" << 1;
     QTest::newRow("mnuFormatProportionalFont") << "mnuFormatProportionalFont" << "&Proportional Font" << "" << 0;
     QTest::newRow("mnuOptionsShowSyntax") << "mnuOptionsShowSyntax" << "&Show Syntax" << "" << 1;
