@@ -4,6 +4,7 @@
 #include "app/EditTargets.h"
 #include "app/KeyPreview.h"
 #include "app/MenuBarKeys.h"
+#include "app/ScreenFit.h"
 #include "app/StatusLine.h"
 #include "documents/DocumentCaption.h"
 #include "platform/QtFileDialog.h"
@@ -20,7 +21,9 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScreen>
 #include <QSettings>
+#include <QShowEvent>
 #include <QSignalBlocker>
 
 #include <Qsci/qsciscintilla.h>
@@ -143,6 +146,27 @@ void frmSifta::changeEvent(QEvent* event)
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::WindowStateChange)
         Form_Resize();
+}
+
+// A designed size, or one grown by the syntax pane, can be larger than a small or highly
+// scaled screen; the window then opens or grows as large as the screen lets it.
+void frmSifta::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (!event->spontaneous())
+        fitToScreen();
+}
+
+void frmSifta::fitToScreen()
+{
+    if (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen))
+        return;
+    const QRect frame = frameGeometry();
+    const QRect fitted = fitInside(frame, screen()->availableGeometry());
+    if (fitted == frame)
+        return;
+    resize(size() - (frame.size() - fitted.size()));
+    move(fitted.topLeft());
 }
 
 void frmSifta::Form_Resize()

@@ -63,6 +63,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     bool focusNextPrevChild(bool next) override;
 
 private:
@@ -94,6 +95,8 @@ private:
     /// Places the controls where mGeometry says; labels widen to captions the layout cannot foresee.
     void placeControls();
     int pixelsY(double twips) const;
+    /// Shrinks and moves the window so that it lies inside the free area of its screen.
+    void fitToScreen();
 
     // Search and replace.
     void cmdFind_Click();

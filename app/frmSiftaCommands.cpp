@@ -126,6 +126,7 @@ void frmSifta::setShowSyntax(bool bValue)
     const int change = pixelsY(mGeometry.fraSyntax.height - 120);
     mControls.fraSyntax->setVisible(bValue);
     resize(width(), bValue ? height() + change : height() - change);
+    fitToScreen();
     Form_Resize();
     mMenu.mnuOptionsShowSyntax->setChecked(bValue);
 }
