@@ -147,17 +147,22 @@ std::optional<FileError> replaceSafely(const QByteArray& name, QByteArrayView by
 
 Result<QByteArray, FileError> read(const QString& path, qint64 maxBytes, const std::atomic_bool* cancel)
 {
+    // Opened without waiting: a pipe with no writer yet would block the open itself.
+    Descriptor fd(::open(FilePath::encode(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    if (!fd.valid())
+        return lastError();
+    return readDescriptor(fd.get(), maxBytes, cancel);
+}
+
+Result<QByteArray, FileError> readDescriptor(int fd, qint64 maxBytes, const std::atomic_bool* cancel)
+{
     try {
-        // Opened without waiting: a pipe with no writer yet would block the open itself.
-        Descriptor fd(::open(FilePath::encode(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
-        if (!fd.valid())
-            return lastError();
         struct stat info {};
-        if (::fstat(fd.get(), &info) != 0)
+        if (::fstat(fd, &info) != 0)
             return lastError();
         if (S_ISDIR(info.st_mode))
             return FileError::fromErrno(EISDIR);
-        return readAll(fd.get(), info, maxBytes, cancel);
+        return readAll(fd, info, maxBytes, cancel);
     } catch (const std::bad_alloc&) {
         return FileError::fromErrno(ENOMEM);
     }

@@ -30,6 +30,11 @@ inline constexpr qint64 kNoLimit = std::numeric_limits<qint64>::max();
 Result<QByteArray, FileError> read(const QString& path, qint64 maxBytes = kNoLimit,
                                    const std::atomic_bool* cancel = nullptr);
 
+/// What is left to read from the open descriptor `fd` (standard input), with the limits,
+/// the cancelling and the errors of `read`. The descriptor stays open.
+Result<QByteArray, FileError> readDescriptor(int fd, qint64 maxBytes = kNoLimit,
+                                             const std::atomic_bool* cancel = nullptr);
+
 /// Makes the file `path` hold exactly `bytes`. A symbolic link is written through to
 /// the file it points to, which is created when the link dangles.
 ///
