@@ -1,71 +1,280 @@
 #include "cli/CliRequest.h"
 
+#include <QByteArrayView>
+
+#include <optional>
+
 namespace {
 
-std::optional<CliRequest::Command> commandNamed(const QString& name)
+enum class OptionId { IgnoreCase, Pattern, Recursive, BinaryFiles, InPlace, Color, Help, Version };
+enum class Takes { Nothing, Value, OptionalValue };
+
+struct OptionSpec {
+    OptionId id;
+    char shortName; ///< 0 when the option has only a long name
+    const char* longName;
+    Takes takes;
+};
+
+// An optional value is only ever given after "=", as GNU tools take one.
+constexpr OptionSpec kOptions[] = {
+    {OptionId::IgnoreCase, 'i', "ignore-case", Takes::Nothing},
+    {OptionId::Pattern, 'e', "regexp", Takes::Value},
+    {OptionId::Recursive, 'r', "recursive", Takes::Nothing},
+    {OptionId::BinaryFiles, 'a', "text", Takes::Nothing},
+    {OptionId::InPlace, 'I', "in-place", Takes::Nothing},
+    {OptionId::Color, 0, "color", Takes::OptionalValue},
+    {OptionId::Color, 0, "colour", Takes::OptionalValue},
+    {OptionId::Help, 'h', "help", Takes::Nothing},
+    {OptionId::Version, 0, "version", Takes::Nothing},
+};
+
+const OptionSpec* shortOption(char name)
 {
-    if (name == QLatin1String("count"))
+    for (const OptionSpec& spec : kOptions) {
+        if (spec.shortName == name)
+            return &spec;
+    }
+    return nullptr;
+}
+
+const OptionSpec* longOption(QByteArrayView name)
+{
+    for (const OptionSpec& spec : kOptions) {
+        if (name == spec.longName)
+            return &spec;
+    }
+    return nullptr;
+}
+
+std::optional<CliRequest::Command> commandNamed(QByteArrayView name)
+{
+    if (name == "count")
         return CliRequest::Command::Count;
-    if (name == QLatin1String("matches"))
+    if (name == "matches")
         return CliRequest::Command::Matches;
-    if (name == QLatin1String("replace"))
+    if (name == "lines")
+        return CliRequest::Command::Lines;
+    if (name == "replace")
         return CliRequest::Command::Replace;
     return std::nullopt;
 }
 
-} // namespace
-
-QString usageText()
+std::optional<CliRequest::Color> colorNamed(QByteArrayView name)
 {
-    return QStringLiteral(
-        "usage: sifta-cli count [-i] PATTERN [FILE]\n"
-        "       sifta-cli matches [-i] PATTERN [FILE]\n"
-        "       sifta-cli replace [-i] PATTERN REPLACEMENT [FILE]\n"
-        "Reads FILE, or standard input without one. -i ignores case; \"--\" ends the options.\n"
-        "Exit status: 0 found (replace: done), 1 no match, 2 error.\n");
+    if (name == "auto")
+        return CliRequest::Color::Auto;
+    if (name == "always")
+        return CliRequest::Color::Always;
+    if (name == "never")
+        return CliRequest::Color::Never;
+    return std::nullopt;
 }
 
-std::variant<CliRequest, UsageError> parseCommandLine(const QStringList& arguments)
+QString shown(QByteArrayView argument)
 {
-    if (arguments.isEmpty())
-        return UsageError{QStringLiteral("no command given")};
+    return QString::fromUtf8(argument);
+}
 
-    CliRequest request;
-    const std::optional<CliRequest::Command> command = commandNamed(arguments.first());
-    if (!command)
-        return UsageError{QStringLiteral("unknown command '%1'").arg(arguments.first())};
-    request.command = *command;
+/// Collects options and operands in the order given; the rules between them come after.
+class Parser {
+public:
+    explicit Parser(const QList<QByteArray>& arguments) : mArguments(arguments) {}
 
-    qsizetype next = 1;
-    for (; next < arguments.size(); ++next) {
-        const QString& argument = arguments[next];
-        if (argument == QLatin1String("--")) {
-            ++next;
-            break;
-        }
-        if (argument == QLatin1String("-i"))
-            request.ignoreCase = true;
-        else if (argument.startsWith(QLatin1Char('-')) && argument.size() > 1)
-            return UsageError{QStringLiteral("unknown option '%1' (put \"--\" before a pattern that starts with \"-\")")
-                                  .arg(argument)};
+    Result<CliRequest, UsageError> parse();
+
+private:
+    std::optional<UsageError> takeLongOption(const QByteArray& argument, qsizetype& next);
+    std::optional<UsageError> takeShortOptions(const QByteArray& argument, qsizetype& next);
+    std::optional<UsageError> apply(const OptionSpec& spec, const std::optional<QByteArray>& value);
+    Result<CliRequest, UsageError> finish();
+
+    const QList<QByteArray>& mArguments;
+    CliRequest mRequest;
+    std::optional<CliRequest::Command> mInfo;
+    std::optional<QByteArray> mPatternOption;
+    QList<QByteArray> mOperands;
+};
+
+Result<CliRequest, UsageError> Parser::parse()
+{
+    bool optionsEnded = false;
+    for (qsizetype next = 0; next < mArguments.size();) {
+        const QByteArray& argument = mArguments[next++];
+        std::optional<UsageError> error;
+        if (optionsEnded || argument == "-" || !argument.startsWith('-'))
+            mOperands << argument;
+        else if (argument == "--")
+            optionsEnded = true;
+        else if (argument.startsWith("--"))
+            error = takeLongOption(argument, next);
         else
-            break;
+            error = takeShortOptions(argument, next);
+        if (error)
+            return *error;
+        if (mInfo) {
+            mRequest.command = *mInfo;
+            return mRequest;
+        }
     }
+    return finish();
+}
 
-    const QStringList operands = arguments.mid(next);
-    const bool replace = request.command == CliRequest::Command::Replace;
-    const qsizetype required = replace ? 2 : 1;
-    if (operands.size() < 1)
+std::optional<UsageError> Parser::takeLongOption(const QByteArray& argument, qsizetype& next)
+{
+    const qsizetype equals = argument.indexOf('=');
+    const QByteArray name = argument.mid(2, equals < 0 ? -1 : equals - 2);
+    const OptionSpec* spec = longOption(name);
+    if (!spec)
+        return UsageError{QStringLiteral("unknown option '--%1'").arg(shown(name))};
+    std::optional<QByteArray> value;
+    if (equals >= 0)
+        value = argument.mid(equals + 1);
+    if (spec->takes == Takes::Nothing && value)
+        return UsageError{QStringLiteral("option '--%1' takes no value").arg(shown(name))};
+    if (spec->takes == Takes::Value && !value) {
+        if (next == mArguments.size())
+            return UsageError{QStringLiteral("option '--%1' needs a value").arg(shown(name))};
+        value = mArguments[next++];
+    }
+    return apply(*spec, value);
+}
+
+std::optional<UsageError> Parser::takeShortOptions(const QByteArray& argument, qsizetype& next)
+{
+    for (qsizetype i = 1; i < argument.size(); ++i) {
+        const OptionSpec* spec = shortOption(argument[i]);
+        if (!spec) {
+            return UsageError{QStringLiteral("unknown option '-%1' (give a pattern that starts with \"-\" "
+                                             "with -e, or after \"--\")")
+                                  .arg(shown(argument.mid(i, 1)))};
+        }
+        if (spec->takes != Takes::Value) {
+            if (const std::optional<UsageError> error = apply(*spec, std::nullopt))
+                return error;
+            continue;
+        }
+        // The rest of the group is the value (-efoo); an option that ends it takes the next argument.
+        if (i + 1 < argument.size())
+            return apply(*spec, argument.mid(i + 1));
+        if (next == mArguments.size())
+            return UsageError{QStringLiteral("option '-%1' needs a value").arg(QLatin1Char(spec->shortName))};
+        return apply(*spec, mArguments[next++]);
+    }
+    return std::nullopt;
+}
+
+std::optional<UsageError> Parser::apply(const OptionSpec& spec, const std::optional<QByteArray>& value)
+{
+    switch (spec.id) {
+    case OptionId::IgnoreCase: mRequest.ignoreCase = true; break;
+    case OptionId::Recursive: mRequest.recursive = true; break;
+    case OptionId::BinaryFiles: mRequest.binaryFiles = true; break;
+    case OptionId::InPlace: mRequest.inPlace = true; break;
+    case OptionId::Help: mInfo = CliRequest::Command::Help; break;
+    case OptionId::Version: mInfo = CliRequest::Command::Version; break;
+    case OptionId::Pattern:
+        if (mPatternOption)
+            return UsageError{QStringLiteral("-e may be given only once")};
+        mPatternOption = value;
+        break;
+    case OptionId::Color: {
+        const std::optional<CliRequest::Color> color = value ? colorNamed(*value) : CliRequest::Color::Auto;
+        if (!color) {
+            return UsageError{QStringLiteral("invalid value '%1' for --%2 (auto, always or never)")
+                                  .arg(shown(*value), QLatin1String(spec.longName))};
+        }
+        mRequest.color = *color;
+        break;
+    }
+    }
+    return std::nullopt;
+}
+
+std::optional<QString> strictUtf8(const QByteArray& bytes)
+{
+    if (!QByteArrayView(bytes).isValidUtf8())
+        return std::nullopt;
+    return QString::fromUtf8(bytes);
+}
+
+Result<CliRequest, UsageError> Parser::finish()
+{
+    if (mOperands.isEmpty())
+        return UsageError{QStringLiteral("no command given")};
+    const QByteArray commandName = mOperands.takeFirst();
+    const std::optional<CliRequest::Command> command = commandNamed(commandName);
+    if (!command)
+        return UsageError{QStringLiteral("unknown command '%1'").arg(shown(commandName))};
+    mRequest.command = *command;
+    const bool replace = *command == CliRequest::Command::Replace;
+
+    if (!mPatternOption && mOperands.isEmpty())
         return UsageError{QStringLiteral("missing PATTERN")};
-    if (operands.size() < required)
+    const QByteArray pattern = mPatternOption ? *mPatternOption : mOperands.takeFirst();
+    if (replace && mOperands.isEmpty())
         return UsageError{QStringLiteral("missing REPLACEMENT")};
-    if (operands.size() > required + 1)
-        return UsageError{QStringLiteral("too many arguments")};
+    const QByteArray replacement = replace ? mOperands.takeFirst() : QByteArray();
+    mRequest.files = mOperands;
 
-    request.pattern = operands[0];
-    if (replace)
-        request.replacement = operands[1];
-    if (operands.size() == required + 1)
-        request.file = operands[required];
-    return request;
+    // Invalid bytes would decode to U+FFFD and silently match something else.
+    const std::optional<QString> patternText = strictUtf8(pattern);
+    if (!patternText)
+        return UsageError{QStringLiteral("the pattern is not valid UTF-8")};
+    mRequest.pattern = *patternText;
+    const std::optional<QString> replacementText = strictUtf8(replacement);
+    if (!replacementText)
+        return UsageError{QStringLiteral("the replacement is not valid UTF-8")};
+    mRequest.replacement = *replacementText;
+
+    if (mRequest.inPlace && !replace)
+        return UsageError{QStringLiteral("--in-place is only for replace")};
+    if (replace && !mRequest.inPlace && (mRequest.files.size() > 1 || mRequest.recursive))
+        return UsageError{QStringLiteral("replace with several files or -r needs --in-place (-I)")};
+    if (mRequest.inPlace && mRequest.files.isEmpty() && !mRequest.recursive)
+        return UsageError{QStringLiteral("--in-place needs a FILE to write back")};
+    if (mRequest.inPlace && mRequest.files.contains("-"))
+        return UsageError{QStringLiteral("standard input cannot be replaced in place")};
+    return mRequest;
+}
+
+} // namespace
+
+QString helpText()
+{
+    return QStringLiteral(
+        "Usage: sifta-cli COMMAND [OPTION]... PATTERN [FILE]...\n"
+        "       sifta-cli replace [OPTION]... PATTERN REPLACEMENT [FILE]...\n"
+        "Searches each FILE (standard input without one, or for \"-\") with a VBScript/JScript\n"
+        "regular expression, every match found and ^ and $ matching at each line break.\n"
+        "\n"
+        "Commands:\n"
+        "  count    the number of matches; FILE:N for each file when there are several\n"
+        "  matches  one line of JSON for each match\n"
+        "  lines    each line that holds a match, after its line number\n"
+        "  replace  the input with every match replaced by REPLACEMENT ($1, $&, ...)\n"
+        "\n"
+        "Options, anywhere before \"--\":\n"
+        "  -i, --ignore-case     ignore case\n"
+        "  -e, --regexp=PATTERN  the pattern, also one that starts with \"-\"\n"
+        "  -r, --recursive       search the files in each FILE that is a folder\n"
+        "                        (the current folder without a FILE)\n"
+        "  -a, --text            also search files in folders that look binary\n"
+        "  -I, --in-place        replace: write each FILE back instead of to standard output\n"
+        "      --color[=WHEN]    colour the matches of lines: auto (the default), always or never\n"
+        "  -h, --help            show this help\n"
+        "      --version         show the version\n"
+        "  --                    end the options\n"
+        "\n"
+        "Exit status: 0 a match was found (replace: done), 1 no match, 2 an error.\n");
+}
+
+QString versionText()
+{
+    return QStringLiteral("sifta-cli " SIFTA_VERSION "\n");
+}
+
+Result<CliRequest, UsageError> parseCommandLine(const QList<QByteArray>& arguments)
+{
+    return Parser(arguments).parse();
 }

@@ -1,22 +1,32 @@
 #pragma once
 
-#include <QString>
-#include <QStringList>
+#include "platform/Result.h"
 
-#include <optional>
-#include <variant>
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
 
 /// What one run of sifta-cli is asked to do.
 struct CliRequest {
-    enum class Command { Count, Matches, Replace };
+    enum class Command { Count, Matches, Lines, Replace, Help, Version };
+    enum class Color { Auto, Always, Never };
 
     Command command = Command::Count;
     bool ignoreCase = false;
+    /// Searches the files in the folders named by `files`.
+    bool recursive = false;
+    /// Also searches files found in folders that look binary.
+    bool binaryFiles = false;
+    /// Replace writes each file back instead of writing to standard output.
+    bool inPlace = false;
+    Color color = Color::Auto;
     QString pattern;
     /// Only for Command::Replace.
     QString replacement;
-    /// The file to read; standard input when absent.
-    std::optional<QString> file;
+    /// The FILE operands as the system's bytes, "-" for standard input; empty for
+    /// standard input alone (the current folder with `recursive`).
+    QList<QByteArray> files;
 };
 
 /// A command line that names no valid request; the message says what is wrong.
@@ -24,10 +34,14 @@ struct UsageError {
     QString message;
 };
 
-/// The usage summary printed with every usage error.
-QString usageText();
+/// The full help, printed by --help.
+QString helpText();
 
-/// Parses the arguments after the program name:
-/// count [-i] PATTERN [FILE], matches [-i] PATTERN [FILE], replace [-i] PATTERN REPLACEMENT [FILE].
-/// "--" ends the options, so that a pattern may start with "-".
-std::variant<CliRequest, UsageError> parseCommandLine(const QStringList& arguments);
+/// The line printed by --version.
+QString versionText();
+
+/// Parses the arguments after the program name, as the system's bytes: a command, options
+/// anywhere before "--" (short ones may be grouped, as in -ir), the pattern (or -e PATTERN),
+/// the replacement for replace, and the files. The pattern and the replacement must be valid
+/// UTF-8; the file names are kept as they are.
+Result<CliRequest, UsageError> parseCommandLine(const QList<QByteArray>& arguments);

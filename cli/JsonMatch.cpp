@@ -1,5 +1,6 @@
 #include "cli/JsonMatch.h"
 
+#include "platform/FilePath.h"
 #include "search/MatchCollection.h"
 
 namespace {
@@ -55,11 +56,24 @@ QByteArray jsonString(QStringView text)
     return out;
 }
 
-QByteArray jsonMatchLine(const Match& match)
+QByteArray jsonFileName(QByteArrayView path)
 {
-    QByteArray line = "{\"index\":" + QByteArray::number(match.FirstIndex()) +
-                      ",\"length\":" + QByteArray::number(match.Length()) +
-                      ",\"value\":" + jsonString(match.Value()) + ",\"submatches\":[";
+    return jsonString(FilePath::decode(path));
+}
+
+QByteArray jsonMatchLine(const Match& match, MatchPlace place, QByteArrayView file)
+{
+    QByteArray line = "{";
+    if (!file.isEmpty()) {
+        line += "\"file\":";
+        line += file;
+        line += ',';
+    }
+    line += "\"index\":" + QByteArray::number(match.FirstIndex()) +
+            ",\"line\":" + QByteArray::number(place.line) +
+            ",\"column\":" + QByteArray::number(place.column) +
+            ",\"length\":" + QByteArray::number(match.Length()) +
+            ",\"value\":" + jsonString(match.Value()) + ",\"submatches\":[";
     const SubMatches subMatches = match.SubMatches();
     for (int j = 0; j < subMatches.Count(); ++j) {
         if (j > 0)

@@ -1,28 +1,39 @@
 #include "cli/ReadInput.h"
 
-#include <QFile>
-#include <QFileInfo>
+#include "platform/FileBytes.h"
+#include "platform/FilePath.h"
 
-#include <cstdio>
+#include <cerrno>
+#include <unistd.h>
 
-std::variant<QByteArray, QString> readInput(const std::optional<QString>& file)
+namespace {
+
+QByteArray reason(const FileError& error)
 {
-    QFile input;
-    bool opened = false;
-    if (file) {
-        // A folder opens on some systems and then reads as empty; it is no text.
-        if (QFileInfo(*file).isDir())
-            return QStringLiteral("cannot read '%1': it is a folder").arg(*file);
-        input.setFileName(*file);
-        opened = input.open(QIODevice::ReadOnly);
-    } else {
-        opened = input.open(stdin, QIODevice::ReadOnly);
+    switch (error.number) {
+    case EISDIR: return "it is a folder (-r searches folders)";
+    case EFBIG:
+        return "it is too large to search (more than " + QByteArray::number(kMaxInputBytes) + " bytes)";
+    case ENOMEM: return "there is not enough memory to read it";
+    default: return error.description.toUtf8();
     }
-    const QString name = file ? QStringLiteral("'%1'").arg(*file) : QStringLiteral("standard input");
-    if (!opened)
-        return QStringLiteral("cannot read %1: %2").arg(name, input.errorString());
-    QByteArray bytes = input.readAll();
-    if (input.error() != QFileDevice::NoError)
-        return QStringLiteral("cannot read %1: %2").arg(name, input.errorString());
-    return bytes;
+}
+
+} // namespace
+
+Result<QByteArray, ReadFailure> readInput(const InputFile& input)
+{
+    Result<QByteArray, FileError> bytes = input.standardInput
+                                              ? FileBytes::readDescriptor(STDIN_FILENO, kMaxInputBytes)
+                                              : FileBytes::read(FilePath::decode(input.path), kMaxInputBytes);
+    if (!bytes)
+        return ReadFailure{"cannot read " + input.quotedName() + ": " + reason(bytes.error())};
+    return std::move(bytes).value();
+}
+
+std::optional<ReadFailure> checkRegularFile(const InputFile& input)
+{
+    if (FileBytes::checkRegularTarget(FilePath::decode(input.path)))
+        return ReadFailure{"cannot replace in place in " + input.quotedName() + ": it is not a regular file"};
+    return std::nullopt;
 }

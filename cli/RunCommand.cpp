@@ -1,23 +1,21 @@
 #include "cli/RunCommand.h"
 
+#include "cli/CliOutput.h"
+#include "cli/InputFiles.h"
 #include "cli/JsonMatch.h"
+#include "cli/LineCursor.h"
+#include "cli/MatchingLines.h"
+#include "cli/ReadInput.h"
+#include "platform/FileBytes.h"
+#include "platform/FilePath.h"
+#include "platform/TextCodec.h"
 #include "search/RegExp.h"
 #include "search/RegExpErrorText.h"
 #include "search/SearchSetup.h"
 
+#include <new>
+
 namespace {
-
-void writeBytes(std::FILE* stream, QByteArrayView bytes)
-{
-    // An empty view may have no data pointer, which fwrite must not be given.
-    if (!bytes.isEmpty())
-        std::fwrite(bytes.data(), 1, std::size_t(bytes.size()), stream);
-}
-
-void writeLine(std::FILE* stream, const QString& text)
-{
-    writeBytes(stream, (text + QLatin1Char('\n')).toUtf8());
-}
 
 QString codePointName(QChar c)
 {
@@ -31,73 +29,205 @@ RegExp regExpFor(const CliRequest& request)
     return regExp;
 }
 
-int reportError(const RegExpError& error, std::FILE* err)
-{
-    writeLine(err, regExpErrorText(error));
-    return ExitError;
-}
+/// One input being run: where it came from and how results and messages name it.
+class InputRun {
+public:
+    InputRun(const CliRequest& request, const RegExp& regExp, const InputFile& input, bool showName,
+             CliOutput& output)
+        : mRequest(request), mRegExp(regExp), mInput(input), mShowName(showName), mOutput(output)
+    {
+    }
 
-int countMatches(const RegExp& regExp, const QString& text, std::FILE* out, std::FILE* err)
-{
-    const RegExpResult<MatchCollection> matches = regExp.Execute(text);
-    if (!matches)
-        return reportError(matches.error(), err);
-    writeBytes(out, QByteArray::number(matches->Count()) + '\n');
-    return matches->Count() > 0 ? ExitFound : ExitNoMatch;
-}
+    /// Runs the command over the input's text; whether a match was found.
+    bool run(bool colorOutput, const DecodedText& text)
+    {
+        switch (mRequest.command) {
+        case CliRequest::Command::Count: return count(text.text);
+        case CliRequest::Command::Matches: return listMatches(text.text);
+        case CliRequest::Command::Lines: return listLines(text, colorOutput);
+        case CliRequest::Command::Replace: return replace(text);
+        case CliRequest::Command::Help:
+        case CliRequest::Command::Version: break;
+        }
+        Q_UNREACHABLE();
+    }
 
-int listMatches(const RegExp& regExp, const QString& text, std::FILE* out, std::FILE* err)
-{
-    const RegExpResult<MatchCollection> matches = regExp.Execute(text);
-    if (!matches)
-        return reportError(matches.error(), err);
-    for (qsizetype i = 0; i < matches->Count(); ++i)
-        writeBytes(out, jsonMatchLine(matches->Item(i)));
-    return matches->Count() > 0 ? ExitFound : ExitNoMatch;
-}
+    /// Reports a failure, naming the input when results name it.
+    void fail(const QByteArray& message) { mOutput.error(prefix() + message); }
 
-// The result goes out in the input's encoding; when that cannot hold a character the
-// replacement brought in, UTF-8 holds everything but lone surrogates.
-int replaceMatches(const RegExp& regExp, const CliRequest& request, const DecodedText& input, std::FILE* out,
-                   std::FILE* err)
-{
-    const RegExpResult<QString> replacedResult = regExp.Replace(input.text, request.replacement);
-    if (!replacedResult)
-        return reportError(replacedResult.error(), err);
-    const QString& replaced = replacedResult.value();
+    void failForMemory() { mOutput.error("there is not enough memory to search " + mInput.quotedName()); }
 
-    EncodedText encoded = TextCodec::encode(replaced, input.format);
-    if (!encoded.ok() && input.format.encoding != TextEncoding::Utf8) {
-        const QChar unencodable = replaced.at(*encoded.unencodableAt);
-        encoded = TextCodec::encode(replaced, TextFormat{TextEncoding::Utf8, false});
-        if (encoded.ok()) {
-            writeLine(err, QStringLiteral("sifta-cli: the result holds %1, which %2 cannot store; written as UTF-8")
-                               .arg(codePointName(unencodable), TextCodec::encodingName(input.format.encoding)));
+private:
+    QByteArray prefix() const { return mShowName ? mInput.shownName() + ": " : QByteArray(); }
+
+    std::optional<MatchCollection> execute(const QString& text)
+    {
+        RegExpResult<MatchCollection> matches = mRegExp.Execute(text);
+        if (!matches) {
+            fail(regExpErrorText(matches.error()).toUtf8());
+            return std::nullopt;
+        }
+        return std::move(matches).value();
+    }
+
+    bool count(const QString& text)
+    {
+        const std::optional<MatchCollection> matches = execute(text);
+        if (!matches)
+            return false;
+        const QByteArray name = mShowName ? mInput.shownName() + ':' : QByteArray();
+        mOutput.write(name + QByteArray::number(matches->Count()) + '\n');
+        return matches->Count() > 0;
+    }
+
+    bool listMatches(const QString& text)
+    {
+        const std::optional<MatchCollection> matches = execute(text);
+        if (!matches)
+            return false;
+        const QByteArray file = mShowName ? jsonFileName(mInput.shownName()) : QByteArray();
+        LineCursor cursor(text);
+        for (qsizetype i = 0; i < matches->Count(); ++i) {
+            const Match match = matches->Item(i);
+            cursor.moveTo(match.FirstIndex());
+            mOutput.write(jsonMatchLine(match, {cursor.number(), cursor.column(match.FirstIndex())}, file));
+        }
+        return matches->Count() > 0;
+    }
+
+    bool listLines(const DecodedText& text, bool colorOutput)
+    {
+        const std::optional<MatchCollection> matches = execute(text.text);
+        if (!matches)
+            return false;
+        const QByteArray name = mShowName ? mInput.shownName() : QByteArray();
+        writeMatchingLines(*matches, text, LineStyle{name, colorOutput}, mOutput);
+        return matches->Count() > 0;
+    }
+
+    bool replace(const DecodedText& input)
+    {
+        qsizetype replacements = 0;
+        if (mRequest.inPlace) {
+            const std::optional<MatchCollection> matches = execute(input.text);
+            if (!matches)
+                return false;
+            replacements = matches->Count();
+            if (replacements == 0) {
+                reportReplacements(0);
+                return false;
+            }
+        }
+        const RegExpResult<QString> replaced = mRegExp.Replace(input.text, mRequest.replacement);
+        if (!replaced) {
+            fail(regExpErrorText(replaced.error()).toUtf8());
+            return false;
+        }
+        const std::optional<QByteArray> bytes = encodeResult(replaced.value(), input.format);
+        if (!bytes)
+            return false;
+        if (!mRequest.inPlace) {
+            mOutput.write(*bytes);
+            return true;
+        }
+        if (const std::optional<FileError> error =
+                FileBytes::write(FilePath::decode(mInput.path), *bytes, FileBytes::Target::ExistingOnly)) {
+            mOutput.error("cannot write " + mInput.quotedName() + ": " + error->description.toUtf8() +
+                          "; the file is as it was");
+            return false;
+        }
+        reportReplacements(replacements);
+        return true;
+    }
+
+    void reportReplacements(qsizetype replacements)
+    {
+        mOutput.note(mInput.path + ": " + QByteArray::number(replacements) +
+                     (replacements == 1 ? " replacement" : " replacements"));
+    }
+
+    // The result goes out in the input's encoding; when that cannot hold a character the
+    // replacement brought in, UTF-8 holds everything but lone surrogates.
+    std::optional<QByteArray> encodeResult(const QString& replaced, TextFormat format)
+    {
+        EncodedText encoded = TextCodec::encode(replaced, format);
+        if (!encoded.ok() && format.encoding != TextEncoding::Utf8) {
+            const QChar unencodable = replaced.at(*encoded.unencodableAt);
+            encoded = TextCodec::encode(replaced, TextFormat{TextEncoding::Utf8, false});
+            if (encoded.ok()) {
+                mOutput.note(prefix() + QStringLiteral("the result holds %1, which %2 cannot store; written as UTF-8")
+                                            .arg(codePointName(unencodable), TextCodec::encodingName(format.encoding))
+                                            .toUtf8());
+            }
+        }
+        if (!encoded.ok()) {
+            fail(QStringLiteral("the result holds a lone surrogate %1 at position %2, "
+                                "which no encoding can store; nothing written")
+                     .arg(codePointName(replaced.at(*encoded.unencodableAt)))
+                     .arg(*encoded.unencodableAt)
+                     .toUtf8());
+            return std::nullopt;
+        }
+        return std::move(encoded.bytes);
+    }
+
+    const CliRequest& mRequest;
+    const RegExp& mRegExp;
+    const InputFile& mInput;
+    bool mShowName;
+    CliOutput& mOutput;
+};
+
+/// Reads and runs one input; whether a match was found.
+bool runInput(const CliRequest& request, const RegExp& regExp, const InputFile& input, bool colorOutput,
+              CliOutput& output)
+{
+    // Messages about a file written back name it even when it is the only one.
+    const bool showName = request.files.size() > 1 || input.foundInFolder || request.inPlace;
+    InputRun run(request, regExp, input, showName, output);
+    if (request.inPlace) {
+        if (const std::optional<ReadFailure> failure = checkRegularFile(input)) {
+            output.error(failure->message);
+            return false;
         }
     }
-    if (!encoded.ok()) {
-        writeLine(err, QStringLiteral("sifta-cli: the result holds a lone surrogate %1 at position %2, "
-                                      "which no encoding can store; nothing written")
-                           .arg(codePointName(replaced.at(*encoded.unencodableAt)))
-                           .arg(*encoded.unencodableAt));
-        return ExitError;
+    Result<QByteArray, ReadFailure> bytes = readInput(input);
+    if (!bytes) {
+        output.error(bytes.error().message);
+        return false;
     }
-    writeBytes(out, encoded.bytes);
-    return ExitFound;
+    // A NUL byte is taken for a sign of binary content, as grep and ripgrep take it; files named
+    // on the command line are searched all the same.
+    if (input.foundInFolder && !request.binaryFiles && bytes->contains('\0'))
+        return false;
+    // Search buffers grow with the matches; memory that runs out ends this input, not the program.
+    try {
+        const DecodedText text = TextCodec::decode(std::move(bytes).value());
+        return run.run(colorOutput, text);
+    } catch (const std::bad_alloc&) {
+        run.failForMemory();
+        return false;
+    }
 }
 
 } // namespace
 
-int runCommand(const CliRequest& request, const DecodedText& input, std::FILE* out, std::FILE* err)
+int runCommand(const CliRequest& request, bool colorOutput, CliOutput& output)
 {
     const RegExp regExp = regExpFor(request);
-    switch (request.command) {
-    case CliRequest::Command::Count:
-        return countMatches(regExp, input.text, out, err);
-    case CliRequest::Command::Matches:
-        return listMatches(regExp, input.text, out, err);
-    case CliRequest::Command::Replace:
-        return replaceMatches(regExp, request, input, out, err);
+    if (const std::optional<RegExpError> error = regExp.Compile()) {
+        output.error(regExpErrorText(*error).toUtf8());
+        return ExitError;
     }
-    Q_UNREACHABLE();
+    bool found = false;
+    forEachInput(
+        request,
+        [&](const InputFile& input) {
+            if (runInput(request, regExp, input, colorOutput, output))
+                found = true;
+        },
+        output);
+    if (output.failed())
+        return ExitError;
+    return found || request.command == CliRequest::Command::Replace ? ExitFound : ExitNoMatch;
 }

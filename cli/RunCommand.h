@@ -1,15 +1,15 @@
 #pragma once
 
 #include "cli/CliRequest.h"
-#include "platform/TextCodec.h"
 
-#include <cstdio>
+class CliOutput;
 
 /// Exit statuses of sifta-cli.
 enum ExitStatus : int { ExitFound = 0, ExitNoMatch = 1, ExitError = 2 };
 
-/// Runs request over the decoded input with Global and Multiline on, writing the result
-/// to out and any message to err. count and matches return ExitFound or ExitNoMatch;
-/// replace returns ExitFound on success. A pattern error is written to err exactly as
-/// the window shows it and gives ExitError.
-int runCommand(const CliRequest& request, const DecodedText& input, std::FILE* out, std::FILE* err);
+/// Runs request (count, matches, lines or replace) over each of its inputs with Global and
+/// Multiline on. Results go to output's results stream, messages to its message stream; a
+/// pattern error is reported once, worded as the window words it, before any input is read.
+/// An input that fails is reported and the others are still run. Returns ExitError when
+/// anything failed, else ExitFound when a match was found (replace: always), else ExitNoMatch.
+int runCommand(const CliRequest& request, bool colorOutput, CliOutput& output);

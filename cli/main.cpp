@@ -1,53 +1,73 @@
 // sifta-cli: the search component on the command line, for scripts and for checking
 // patterns in bulk. Input bytes are decoded as the window decodes files.
 
+#include "cli/CliOutput.h"
 #include "cli/CliRequest.h"
-#include "cli/ReadInput.h"
 #include "cli/RunCommand.h"
-#include "platform/TextCodec.h"
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <new>
+#include <unistd.h>
 
 namespace {
 
-// Arguments are decoded like file content, so a pattern typed in a Latin-1 terminal
-// still means the characters the user sees.
-QStringList decodedArguments(int argc, char* argv[])
+// File names stay the system's bytes end to end; the pattern and the replacement are
+// checked to be UTF-8 when they are parsed.
+QList<QByteArray> arguments(int argc, char* argv[])
 {
-    QStringList arguments;
+    QList<QByteArray> list;
     for (int i = 1; i < argc; ++i)
-        arguments << TextCodec::decode(QByteArrayView(argv[i], qsizetype(std::strlen(argv[i])))).text;
-    return arguments;
+        list << QByteArray(argv[i]);
+    return list;
 }
 
-void printError(const QString& message)
+// As grep decides: a terminal that is not "dumb", unless NO_COLOR is set to anything.
+bool colorOutput(CliRequest::Color color)
 {
-    std::fputs(("sifta-cli: " + message + '\n').toUtf8().constData(), stderr);
+    if (color != CliRequest::Color::Auto)
+        return color == CliRequest::Color::Always;
+    const char* noColor = std::getenv("NO_COLOR");
+    const char* term = std::getenv("TERM");
+    return ::isatty(STDOUT_FILENO) && !(noColor && *noColor) && !(term && std::strcmp(term, "dumb") == 0);
+}
+
+int run(int argc, char* argv[], CliOutput& output)
+{
+    const Result<CliRequest, UsageError> parsed = parseCommandLine(arguments(argc, argv));
+    if (!parsed) {
+        output.error(parsed.error().message.toUtf8());
+        output.note("'sifta-cli --help' shows the commands and options");
+        return ExitError;
+    }
+    const CliRequest& request = parsed.value();
+    if (request.command == CliRequest::Command::Help) {
+        output.write(helpText().toUtf8());
+        return ExitFound;
+    }
+    if (request.command == CliRequest::Command::Version) {
+        output.write(versionText().toUtf8());
+        return ExitFound;
+    }
+    return runCommand(request, colorOutput(request.color), output);
 }
 
 } // namespace
 
 int main(int argc, char* argv[])
 {
-    const auto parsed = parseCommandLine(decodedArguments(argc, argv));
-    if (const auto* usage = std::get_if<UsageError>(&parsed)) {
-        printError(usage->message);
-        std::fputs(usageText().toUtf8().constData(), stderr);
-        return ExitError;
+    CliOutput output(stdout, stderr);
+    int status = ExitError;
+    try {
+        status = run(argc, argv, output);
+    } catch (const std::bad_alloc&) {
+        output.error("there is not enough memory");
+        status = ExitError;
     }
-    const CliRequest& request = std::get<CliRequest>(parsed);
-
-    const auto input = readInput(request.file);
-    if (const auto* message = std::get_if<QString>(&input)) {
-        printError(*message);
-        return ExitError;
-    }
-
-    const int status = runCommand(request, TextCodec::decode(std::get<QByteArray>(input)), stdout, stderr);
     if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
-        printError(QStringLiteral("cannot write standard output: %1").arg(QString::fromLocal8Bit(std::strerror(errno))));
+        output.error(QStringLiteral("cannot write standard output: %1").arg(QString::fromLocal8Bit(std::strerror(errno))).toUtf8());
         return ExitError;
     }
     return status;

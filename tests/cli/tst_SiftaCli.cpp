@@ -1,6 +1,16 @@
+#include "support/FileContent.h"
+
+#include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <termios.h>
+#include <unistd.h>
 
 namespace {
 
@@ -10,10 +20,8 @@ struct CliRun {
     int exitCode = -1;
 };
 
-CliRun runCli(const QStringList& arguments, const QByteArray& input)
+CliRun finish(QProcess& process, const QByteArray& input)
 {
-    QProcess process;
-    process.start(QStringLiteral(SIFTA_CLI_PATH), arguments);
     if (!process.waitForStarted())
         return {};
     process.write(input);
@@ -23,7 +31,59 @@ CliRun runCli(const QStringList& arguments, const QByteArray& input)
     return {process.readAllStandardOutput(), process.readAllStandardError(), process.exitCode()};
 }
 
+/// Runs sifta-cli in folder (the current folder when empty) with input on standard input.
+CliRun runCli(const QStringList& arguments, const QByteArray& input, const QString& folder = QString())
+{
+    QProcess process;
+    process.setWorkingDirectory(folder);
+    process.start(QStringLiteral(SIFTA_CLI_PATH), arguments);
+    return finish(process, input);
+}
+
+/// Runs sifta-cli with arguments that are any bytes, which QProcess cannot pass: a shell
+/// rebuilds each one from octal escapes.
+CliRun runCliWithBytes(const QList<QByteArray>& arguments, const QString& folder)
+{
+    QByteArray script = "set --\n";
+    for (const QByteArray& argument : arguments) {
+        QByteArray octal;
+        for (const char byte : argument)
+            octal += '\\' + QByteArray::number(static_cast<unsigned char>(byte), 8).rightJustified(3, '0');
+        // The x keeps trailing line feeds from being dropped by the command substitution.
+        script += "a=$(printf '" + octal + "x'); set -- \"$@\" \"${a%x}\"\n";
+    }
+    script += "exec \"" SIFTA_CLI_PATH "\" \"$@\"\n";
+    QProcess process;
+    process.setWorkingDirectory(folder);
+    process.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), QString::fromLatin1(script)});
+    return finish(process, QByteArray());
+}
+
+bool createFile(const QByteArray& path, const QByteArray& content)
+{
+    const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0)
+        return false;
+    const bool written = ::write(fd, content.constData(), size_t(content.size())) == content.size();
+    return ::close(fd) == 0 && written;
+}
+
+/// Every line of a message stream starts with the program's name.
+bool everyLineNamesTheProgram(const QByteArray& err)
+{
+    const QList<QByteArray> lines = err.split('\n');
+    return std::all_of(lines.begin(), lines.end() - 1,
+                       [](const QByteArray& line) { return line.startsWith("sifta-cli: "); }) &&
+           (err.isEmpty() || err.endsWith('\n'));
+}
+
 const QByteArray kByteOrderMark("\xEF\xBB\xBF");
+
+// What the coloured lines of grep's default colours look like.
+const QByteArray kOn("\033[1;31m");
+const QByteArray kOff("\033[0m");
+const QByteArray kNumberOn("\033[32m");
+const QByteArray kNameOn("\033[35m");
 
 } // namespace
 
@@ -42,14 +102,57 @@ private slots:
     void usageErrors();
     void readsNamedFile_data();
     void readsNamedFile();
+    void information_data();
+    void information();
+    void options_data();
+    void options();
+    void hostileArguments_data();
+    void hostileArguments();
+    void inPlace_data();
+    void inPlace();
+    void fileNamesAreBytes_data();
+    void fileNamesAreBytes();
+    void readsFromPipe();
+    void tooLargeForMemory_data();
+    void tooLargeForMemory();
+    void colorOnTerminal_data();
+    void colorOnTerminal();
+    void cleanupTestCase();
 
 private:
+    QString path(const QString& name) const { return mFolder.filePath(name); }
+
     QTemporaryDir mFolder;
 };
 
+// The files that the rows search, in a folder of the test's own:
+//   tree/a.txt, tree/b.txt (CR LF), tree/sub/c.txt, tree/sub/d.bin (binary: a NUL byte);
+//   odd/good.txt, odd/folder.txt (a folder), odd/loop (a link to itself, which no one can
+//   open, not even root), pipes/fifo and pipes/good.txt; names/ with a Latin-1 file name
+//   and its UTF-8 look-alike.
 void tst_SiftaCli::initTestCase()
 {
     QVERIFY(mFolder.isValid());
+    QDir folder(mFolder.path());
+    for (const char* name : {"tree/sub", "odd/folder.txt", "pipes", "names"})
+        QVERIFY(folder.mkpath(QString::fromLatin1(name)));
+    QVERIFY(FileContent::write(path("tree/a.txt"), "an apple\nbanana\n"));
+    QVERIFY(FileContent::write(path("tree/b.txt"), "cherry\r\nbanana split\r\n"));
+    QVERIFY(FileContent::write(path("tree/sub/c.txt"), "no fruit here\n"));
+    QVERIFY(FileContent::write(path("tree/sub/d.bin"), QByteArray("banana\0", 7)));
+    QVERIFY(FileContent::write(path("odd/good.txt"), "banana"));
+    QVERIFY(QFile::link(QStringLiteral("loop"), path("odd/loop")));
+    QCOMPARE(::mkfifo(QFile::encodeName(path("pipes/fifo")).constData(), 0600), 0);
+    QVERIFY(FileContent::write(path("pipes/good.txt"), "banana"));
+    const QByteArray names = QFile::encodeName(path("names"));
+    QVERIFY(createFile(names + "/caf\xE9.txt", "banana"));
+    QVERIFY(createFile(names + "/caf\xC3\xA9.txt", "apple"));
+}
+
+// QDir cannot remove a file whose name is not UTF-8.
+void tst_SiftaCli::cleanupTestCase()
+{
+    ::unlink((QFile::encodeName(path("names")) + "/caf\xE9.txt").constData());
 }
 
 void tst_SiftaCli::commands_data()
@@ -82,42 +185,42 @@ void tst_SiftaCli::commands_data()
 
     QTest::newRow("matches value and sub-matches, unmatched group empty")
         << QStringList{"matches", "(a)(x)?"} << QByteArray("bab")
-        << QByteArray("{\"index\":1,\"length\":1,\"value\":\"a\",\"submatches\":[\"a\",\"\"]}\n") << 0;
+        << QByteArray("{\"index\":1,\"line\":1,\"column\":2,\"length\":1,\"value\":\"a\",\"submatches\":[\"a\",\"\"]}\n") << 0;
     QTest::newRow("matches one line a match in text order")
         << QStringList{"matches", "\\d"} << QByteArray("1a2")
-        << QByteArray("{\"index\":0,\"length\":1,\"value\":\"1\",\"submatches\":[]}\n"
-                      "{\"index\":2,\"length\":1,\"value\":\"2\",\"submatches\":[]}\n")
+        << QByteArray("{\"index\":0,\"line\":1,\"column\":1,\"length\":1,\"value\":\"1\",\"submatches\":[]}\n"
+                      "{\"index\":2,\"line\":1,\"column\":3,\"length\":1,\"value\":\"2\",\"submatches\":[]}\n")
         << 0;
     QTest::newRow("matches without match prints nothing and exits 1")
         << QStringList{"matches", "x"} << QByteArray("abc") << QByteArray() << 1;
     QTest::newRow("matches zero-length match") << QStringList{"matches", "^"} << QByteArray("a")
-                                               << QByteArray("{\"index\":0,\"length\":0,\"value\":\"\",\"submatches\":[]}\n")
+                                               << QByteArray("{\"index\":0,\"line\":1,\"column\":1,\"length\":0,\"value\":\"\",\"submatches\":[]}\n")
                                                << 0;
     QTest::newRow("matches CR LF counts two positions")
         << QStringList{"matches", "b"} << QByteArray("a\r\nb")
-        << QByteArray("{\"index\":3,\"length\":1,\"value\":\"b\",\"submatches\":[]}\n") << 0;
+        << QByteArray("{\"index\":3,\"line\":2,\"column\":1,\"length\":1,\"value\":\"b\",\"submatches\":[]}\n") << 0;
     QTest::newRow("matches positions are UTF-16 code units")
         << QStringList{"matches", "x"} << QByteArray("\xC3\xA9\xF0\x9F\x99\x82x")
-        << QByteArray("{\"index\":3,\"length\":1,\"value\":\"x\",\"submatches\":[]}\n") << 0;
+        << QByteArray("{\"index\":3,\"line\":1,\"column\":4,\"length\":1,\"value\":\"x\",\"submatches\":[]}\n") << 0;
     QTest::newRow("matches escapes quote and backslash")
         << QStringList{"matches", ".+"} << QByteArray("a\"b\\c/")
-        << QByteArray("{\"index\":0,\"length\":6,\"value\":\"a\\\"b\\\\c/\",\"submatches\":[]}\n") << 0;
+        << QByteArray("{\"index\":0,\"line\":1,\"column\":1,\"length\":6,\"value\":\"a\\\"b\\\\c/\",\"submatches\":[]}\n") << 0;
     QTest::newRow("matches escapes control characters")
         << QStringList{"matches", "[^~]+"} << QByteArray("\t\n\r\b\f\0\x01\x1f\x7f", 9)
-        << QByteArray("{\"index\":0,\"length\":9,\"value\":\"\\t\\n\\r\\b\\f\\u0000\\u0001\\u001f\\u007f\",\"submatches\":[]}\n")
+        << QByteArray("{\"index\":0,\"line\":1,\"column\":1,\"length\":9,\"value\":\"\\t\\n\\r\\b\\f\\u0000\\u0001\\u001f\\u007f\",\"submatches\":[]}\n")
         << 0;
     QTest::newRow("matches escapes C1 control from Windows-1252 input")
         << QStringList{"matches", "[^~]"} << QByteArray("\x81")
-        << QByteArray("{\"index\":0,\"length\":1,\"value\":\"\\u0081\",\"submatches\":[]}\n") << 0;
+        << QByteArray("{\"index\":0,\"line\":1,\"column\":1,\"length\":1,\"value\":\"\\u0081\",\"submatches\":[]}\n") << 0;
     QTest::newRow("matches writes other characters as UTF-8")
         << QStringList{"matches", "[^~]+"} << QByteArray("\xD0\xB6\xC3\xA9\xF0\x9F\x99\x82")
-        << QByteArray("{\"index\":0,\"length\":4,\"value\":\"\xD0\xB6\xC3\xA9\xF0\x9F\x99\x82\",\"submatches\":[]}\n")
+        << QByteArray("{\"index\":0,\"line\":1,\"column\":1,\"length\":4,\"value\":\"\xD0\xB6\xC3\xA9\xF0\x9F\x99\x82\",\"submatches\":[]}\n")
         << 0;
     QTest::newRow("matches escapes lone surrogate")
         << QStringList{"matches", "[\\uD800-\\uDBFF]"} << QByteArray("\xF0\x9F\x99\x82")
-        << QByteArray("{\"index\":0,\"length\":1,\"value\":\"\\ud83d\",\"submatches\":[]}\n") << 0;
+        << QByteArray("{\"index\":0,\"line\":1,\"column\":1,\"length\":1,\"value\":\"\\ud83d\",\"submatches\":[]}\n") << 0;
     QTest::newRow("matches -i") << QStringList{"matches", "-i", "B"} << QByteArray("ab")
-                                << QByteArray("{\"index\":1,\"length\":1,\"value\":\"b\",\"submatches\":[]}\n") << 0;
+                                << QByteArray("{\"index\":1,\"line\":1,\"column\":2,\"length\":1,\"value\":\"b\",\"submatches\":[]}\n") << 0;
 
     QTest::newRow("replace every match") << QStringList{"replace", "a", "o"} << QByteArray("banana")
                                          << QByteArray("bonono") << 0;
@@ -196,17 +299,17 @@ void tst_SiftaCli::patternErrors_data()
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QByteArray>("error");
 
-    QTest::newRow("unclosed group") << QStringList{"count", "(a"} << QByteArray("Expected ')' in regular expression\n");
+    QTest::newRow("unclosed group") << QStringList{"count", "(a"} << QByteArray("sifta-cli: Expected ')' in regular expression\n");
     QTest::newRow("unclosed class") << QStringList{"matches", "[a"}
-                                    << QByteArray("Expected ']' in regular expression\n");
+                                    << QByteArray("sifta-cli: Expected ']' in regular expression\n");
     QTest::newRow("syntax error") << QStringList{"count", "(?<=a)b"}
-                                  << QByteArray("Syntax error in regular expression\n");
+                                  << QByteArray("sifta-cli: Syntax error in regular expression\n");
     QTest::newRow("other error shows description and number")
-        << QStringList{"count", "a**"} << QByteArray("Error: Unexpected quantifier 5018\n");
+        << QStringList{"count", "a**"} << QByteArray("sifta-cli: Error: Unexpected quantifier 5018\n");
     QTest::newRow("invalid range") << QStringList{"matches", "-i", "[z-a]"}
-                                   << QByteArray("Error: Invalid range in character set 5021\n");
+                                   << QByteArray("sifta-cli: Error: Invalid range in character set 5021\n");
     QTest::newRow("replace with a bad pattern writes no text")
-        << QStringList{"replace", "a)", "b"} << QByteArray("Syntax error in regular expression\n");
+        << QStringList{"replace", "a)", "b"} << QByteArray("sifta-cli: Syntax error in regular expression\n");
 }
 
 void tst_SiftaCli::patternErrors()
@@ -232,11 +335,30 @@ void tst_SiftaCli::usageErrors_data()
     QTest::newRow("missing pattern after -i") << QStringList{"matches", "-i"} << "missing PATTERN";
     QTest::newRow("missing replacement") << QStringList{"replace", "a"} << "missing REPLACEMENT";
     QTest::newRow("unknown option") << QStringList{"count", "-x", "a"} << "unknown option '-x'";
-    QTest::newRow("too many arguments") << QStringList{"count", "a", "one.txt", "two.txt"} << "too many arguments";
+    QTest::newRow("replace with several files needs --in-place")
+        << QStringList{"replace", "a", "b", "one.txt", "two.txt"} << "replace with several files or -r needs --in-place (-I)";
     QTest::newRow("file that does not exist") << QStringList{"count", "a", missingFile}
                                               << QStringLiteral("cannot read '%1': ").arg(missingFile);
     QTest::newRow("folder instead of a file") << QStringList{"replace", "a", "b", mFolder.path()}
                                               << QStringLiteral("cannot read '%1': it is a folder").arg(mFolder.path());
+    QTest::newRow("unknown long option") << QStringList{"count", "--colr", "a"} << "unknown option '--colr'";
+    QTest::newRow("-e without its value") << QStringList{"count", "-e"} << "option '-e' needs a value";
+    QTest::newRow("--regexp without its value") << QStringList{"count", "--regexp"} << "option '--regexp' needs a value";
+    QTest::newRow("-e given twice") << QStringList{"count", "-e", "a", "-e", "b"} << "-e may be given only once";
+    QTest::newRow("value for an option that takes none") << QStringList{"count", "--text=yes", "a"}
+                                                         << "option '--text' takes no value";
+    QTest::newRow("unknown --color value") << QStringList{"lines", "--color=sometimes", "a"}
+                                           << "invalid value 'sometimes' for --color (auto, always or never)";
+    QTest::newRow("--in-place for another command") << QStringList{"count", "-I", "a", "x.txt"}
+                                                    << "--in-place is only for replace";
+    QTest::newRow("replace -r needs --in-place") << QStringList{"replace", "-r", "a", "b", "tree"}
+                                                 << "replace with several files or -r needs --in-place (-I)";
+    QTest::newRow("--in-place without a file") << QStringList{"replace", "-I", "a", "b"}
+                                               << "--in-place needs a FILE to write back";
+    QTest::newRow("--in-place on standard input") << QStringList{"replace", "--in-place", "a", "b", "x.txt", "-"}
+                                                  << "standard input cannot be replaced in place";
+    QTest::newRow("after -- an option is a file name") << QStringList{"count", "a", "--", "-i"}
+                                                       << "cannot read '-i': No such file or directory";
 }
 
 void tst_SiftaCli::usageErrors()
@@ -246,6 +368,7 @@ void tst_SiftaCli::usageErrors()
 
     const CliRun run = runCli(arguments, "abc");
     QVERIFY2(run.err.startsWith(("sifta-cli: " + message).toUtf8()), run.err.constData());
+    QVERIFY2(everyLineNamesTheProgram(run.err), run.err.constData());
     QCOMPARE(run.out, QByteArray());
     QCOMPARE(run.exitCode, 2);
 }
@@ -278,6 +401,447 @@ void tst_SiftaCli::readsNamedFile()
     QCOMPARE(run.err, QByteArray());
     QCOMPARE(run.out, output);
     QCOMPARE(run.exitCode, 0);
+}
+
+void tst_SiftaCli::information_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("outputStart");
+
+    QTest::newRow("--help") << QStringList{"--help"} << QByteArray("Usage: sifta-cli COMMAND");
+    QTest::newRow("-h") << QStringList{"-h"} << QByteArray("Usage: sifta-cli COMMAND");
+    QTest::newRow("--help after a command and a pattern") << QStringList{"count", "a", "--help"}
+                                                          << QByteArray("Usage: sifta-cli COMMAND");
+    QTest::newRow("-h grouped with other options") << QStringList{"-ih"} << QByteArray("Usage: sifta-cli COMMAND");
+    QTest::newRow("--version") << QStringList{"--version"} << QByteArray("sifta-cli " SIFTA_VERSION "\n");
+}
+
+void tst_SiftaCli::information()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, outputStart);
+
+    const CliRun run = runCli(arguments, "standard input is not read");
+    QCOMPARE(run.err, QByteArray());
+    QVERIFY2(run.out.startsWith(outputStart), run.out.constData());
+    QCOMPARE(run.exitCode, 0);
+}
+
+void tst_SiftaCli::options_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<QByteArray>("output");
+    QTest::addColumn<int>("exitCode");
+
+    QTest::newRow("-e takes a pattern that starts with a dash") << QStringList{"count", "-e", "-a"}
+                                                                << QByteArray("-a-a") << QByteArray("2\n") << 0;
+    QTest::newRow("-e with its value in the same argument") << QStringList{"count", "-e-a"} << QByteArray("-a-a")
+                                                            << QByteArray("2\n") << 0;
+    QTest::newRow("--regexp=PATTERN") << QStringList{"count", "--regexp=-a"} << QByteArray("-a-a")
+                                      << QByteArray("2\n") << 0;
+    QTest::newRow("--regexp PATTERN") << QStringList{"count", "--regexp", "-a"} << QByteArray("-a-a")
+                                      << QByteArray("2\n") << 0;
+    QTest::newRow("-e before the command") << QStringList{"-e", "a", "count"} << QByteArray("aa") << QByteArray("2\n")
+                                           << 0;
+    QTest::newRow("--ignore-case") << QStringList{"count", "--ignore-case", "A"} << QByteArray("aA")
+                                   << QByteArray("2\n") << 0;
+    QTest::newRow("option after the pattern") << QStringList{"count", "A", "-i"} << QByteArray("aA")
+                                              << QByteArray("2\n") << 0;
+    QTest::newRow("option after the file") << QStringList{"count", "BANANA", "tree/a.txt", "-i"} << QByteArray()
+                                           << QByteArray("1\n") << 0;
+    QTest::newRow("option before the command") << QStringList{"-i", "count", "A"} << QByteArray("aA")
+                                               << QByteArray("2\n") << 0;
+    QTest::newRow("- reads standard input") << QStringList{"count", "a", "-"} << QByteArray("aa") << QByteArray("2\n")
+                                            << 0;
+    QTest::newRow("- among files is named (standard input)")
+        << QStringList{"count", "an", "tree/a.txt", "-"} << QByteArray("an") << QByteArray("tree/a.txt:3\n(standard input):1\n")
+        << 0;
+    QTest::newRow("count prints FILE:N for several files, 0 included")
+        << QStringList{"count", "banana", "tree/a.txt", "tree/b.txt", "tree/sub/c.txt"} << QByteArray()
+        << QByteArray("tree/a.txt:1\ntree/b.txt:1\ntree/sub/c.txt:0\n") << 0;
+    QTest::newRow("several files without a match exit 1") << QStringList{"count", "kiwi", "tree/a.txt", "tree/b.txt"}
+                                                           << QByteArray() << QByteArray("tree/a.txt:0\ntree/b.txt:0\n")
+                                                           << 1;
+    QTest::newRow("-r walks a folder in name order and skips binary files")
+        << QStringList{"count", "-r", "banana", "tree"} << QByteArray()
+        << QByteArray("tree/a.txt:1\ntree/b.txt:1\ntree/sub/c.txt:0\n") << 0;
+    QTest::newRow("-a searches binary files too") << QStringList{"count", "-r", "-a", "banana", "tree/sub/"}
+                                                  << QByteArray() << QByteArray("tree/sub/c.txt:0\ntree/sub/d.bin:1\n") << 0;
+    QTest::newRow("--recursive --text") << QStringList{"count", "--recursive", "--text", "banana", "tree/sub"}
+                                        << QByteArray() << QByteArray("tree/sub/c.txt:0\ntree/sub/d.bin:1\n") << 0;
+    QTest::newRow("-ria grouped") << QStringList{"count", "-ria", "BANANA", "tree/sub"} << QByteArray()
+                                  << QByteArray("tree/sub/c.txt:0\ntree/sub/d.bin:1\n") << 0;
+    QTest::newRow("a binary file named on the command line is searched")
+        << QStringList{"count", "banana", "tree/sub/d.bin"} << QByteArray() << QByteArray("1\n") << 0;
+    QTest::newRow("-r on one file names no file") << QStringList{"count", "-r", "banana", "tree/a.txt"}
+                                                  << QByteArray() << QByteArray("1\n") << 0;
+    QTest::newRow("matches adds the file and finds line and column after CR LF")
+        << QStringList{"matches", "split", "tree/a.txt", "tree/b.txt"} << QByteArray()
+        << QByteArray("{\"file\":\"tree/b.txt\",\"index\":15,\"line\":2,\"column\":8,\"length\":5,\"value\":\"split\","
+                      "\"submatches\":[]}\n")
+        << 0;
+    QTest::newRow("matches: CR LF, lone CR and lone LF each end a line")
+        << QStringList{"matches", "d"} << QByteArray("a\r\nb\rc\nxd")
+        << QByteArray("{\"index\":8,\"line\":4,\"column\":2,\"length\":1,\"value\":\"d\",\"submatches\":[]}\n") << 0;
+    QTest::newRow("matches: a match on a line break belongs to the line it ends")
+        << QStringList{"matches", "\\n"} << QByteArray("a\r\nb")
+        << QByteArray("{\"index\":2,\"line\":1,\"column\":3,\"length\":1,\"value\":\"\\n\",\"submatches\":[]}\n") << 0;
+    QTest::newRow("lines prints each matching line after its number")
+        << QStringList{"lines", "an"} << QByteArray("an apple\nkiwi\nbanana\n") << QByteArray("1:an apple\n3:banana\n")
+        << 0;
+    QTest::newRow("lines with several files names the file and drops CR LF")
+        << QStringList{"lines", "split", "tree/a.txt", "tree/b.txt"} << QByteArray()
+        << QByteArray("tree/b.txt:2:banana split\n") << 0;
+    QTest::newRow("lines prints every line a match spans") << QStringList{"lines", "b\\r?\\nc"}
+                                                           << QByteArray("ab\r\ncd\nef") << QByteArray("1:ab\n2:cd\n") << 0;
+    QTest::newRow("lines prints the line of an empty match") << QStringList{"lines", "^$"} << QByteArray("a\n\nb")
+                                                             << QByteArray("2:\n") << 0;
+    QTest::newRow("lines prints a line with several matches once") << QStringList{"lines", "a"}
+                                                                   << QByteArray("banana\n") << QByteArray("1:banana\n") << 0;
+    QTest::newRow("lines writes Windows-1252 lines as they are") << QStringList{"lines", "caf"}
+                                                                 << QByteArray("caf\xE9\nx") << QByteArray("1:caf\xE9\n")
+                                                                 << 0;
+    QTest::newRow("lines without a match exits 1") << QStringList{"lines", "x"} << QByteArray("abc") << QByteArray()
+                                                   << 1;
+    QTest::newRow("--color=always colours matches and numbers")
+        << QStringList{"lines", "--color=always", "an"} << QByteArray("banana")
+        << kNumberOn + "1" + kOff + ":b" + kOn + "an" + kOff + kOn + "an" + kOff + "a\n" << 0;
+    QTest::newRow("--color=always colours the file name and both lines of a match")
+        << QStringList{"lines", "--colour=always", "e\\r?\\nb", "tree/a.txt", "tree/b.txt"} << QByteArray()
+        << kNameOn + "tree/a.txt" + kOff + ":" + kNumberOn + "1" + kOff + ":an appl" + kOn + "e" + kOff + "\n" +
+               kNameOn + "tree/a.txt" + kOff + ":" + kNumberOn + "2" + kOff + ":" + kOn + "b" + kOff + "anana\n"
+        << 0;
+    QTest::newRow("--color=never") << QStringList{"lines", "--color=never", "b"} << QByteArray("ab")
+                                   << QByteArray("1:ab\n") << 0;
+    QTest::newRow("--color alone is auto: no colour into a pipe") << QStringList{"lines", "--color", "b"}
+                                                                  << QByteArray("ab") << QByteArray("1:ab\n") << 0;
+    QTest::newRow("--color does not touch JSON") << QStringList{"matches", "--color=always", "b"} << QByteArray("ab")
+                                                 << QByteArray("{\"index\":1,\"line\":1,\"column\":2,\"length\":1,"
+                                                               "\"value\":\"b\",\"submatches\":[]}\n")
+                                                 << 0;
+}
+
+void tst_SiftaCli::options()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, input);
+    QFETCH(QByteArray, output);
+    QFETCH(int, exitCode);
+
+    const CliRun run = runCli(arguments, input, mFolder.path());
+    if (exitCode != 2)
+        QCOMPARE(run.err, QByteArray());
+    QCOMPARE(run.out, output);
+    QCOMPARE(run.exitCode, exitCode);
+}
+
+// Each row runs in the test's folder; errors name the program on every line, and the inputs
+// that can be read are still searched.
+void tst_SiftaCli::hostileArguments_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("output");
+    QTest::addColumn<QByteArray>("error");
+    QTest::addColumn<int>("exitCode");
+
+    const QByteArray hint("sifta-cli: 'sifta-cli --help' shows the commands and options\n");
+    QTest::newRow("unknown option after the files") << QStringList{"count", "a", "odd/good.txt", "--bogus"}
+                                                    << QByteArray() << "sifta-cli: unknown option '--bogus'\n" + hint << 2;
+    QTest::newRow("unknown short option in a group") << QStringList{"count", "-iq", "a"} << QByteArray()
+                                                     << "sifta-cli: unknown option '-q' (give a pattern that starts with "
+                                                        "\"-\" with -e, or after \"--\")\n" + hint
+                                                     << 2;
+    QTest::newRow("missing value at the end") << QStringList{"lines", "a", "odd/good.txt", "-e"} << QByteArray()
+                                              << "sifta-cli: option '-e' needs a value\n" + hint << 2;
+    QTest::newRow("missing command after options") << QStringList{"-i", "-r"} << QByteArray()
+                                                   << "sifta-cli: no command given\n" + hint << 2;
+    QTest::newRow("a folder without -r among files")
+        << QStringList{"count", "banana", "odd/good.txt", "odd/folder.txt", "tree/a.txt"}
+        << QByteArray("odd/good.txt:1\ntree/a.txt:1\n")
+        << QByteArray("sifta-cli: cannot read 'odd/folder.txt': it is a folder (-r searches folders)\n") << 2;
+    QTest::newRow("a file no one can open among readable ones")
+        << QStringList{"count", "banana", "odd/loop", "odd/good.txt"} << QByteArray("odd/good.txt:1\n")
+        << QByteArray("sifta-cli: cannot read 'odd/loop': Too many levels of symbolic links\n") << 2;
+    QTest::newRow("a missing file among readable ones: matches still listed")
+        << QStringList{"matches", "b", "odd/missing.txt", "odd/good.txt"}
+        << QByteArray("{\"file\":\"odd/good.txt\",\"index\":0,\"line\":1,\"column\":1,\"length\":1,\"value\":\"b\","
+                      "\"submatches\":[]}\n")
+        << QByteArray("sifta-cli: cannot read 'odd/missing.txt': No such file or directory\n") << 2;
+    QTest::newRow("-r skips a FIFO instead of waiting on it") << QStringList{"count", "-r", "banana", "pipes"}
+                                                              << QByteArray("pipes/good.txt:1\n") << QByteArray() << 0;
+    QTest::newRow("-r skips links and reports nothing for them") << QStringList{"count", "-r", "banana", "odd"}
+                                                                 << QByteArray("odd/good.txt:1\n") << QByteArray() << 0;
+    QTest::newRow("in place into a FIFO is refused without opening it")
+        << QStringList{"replace", "-I", "x", "y", "pipes/fifo"} << QByteArray()
+        << QByteArray("sifta-cli: cannot replace in place in 'pipes/fifo': it is not a regular file\n") << 2;
+    QTest::newRow("a pattern error is reported once, before any file")
+        << QStringList{"count", "(", "odd/good.txt", "tree/a.txt"} << QByteArray()
+        << QByteArray("sifta-cli: Expected ')' in regular expression\n") << 2;
+}
+
+void tst_SiftaCli::hostileArguments()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, output);
+    QFETCH(QByteArray, error);
+    QFETCH(int, exitCode);
+
+    const CliRun run = runCli(arguments, QByteArray(), mFolder.path());
+    QVERIFY2(run.err.startsWith(error), run.err.constData());
+    QVERIFY2(everyLineNamesTheProgram(run.err), run.err.constData());
+    QCOMPARE(run.out, output);
+    QCOMPARE(run.exitCode, exitCode);
+}
+
+void tst_SiftaCli::inPlace_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QList<QByteArray>>("before"); // a.txt, b.txt, sub/c.bin
+    QTest::addColumn<QList<QByteArray>>("after");
+    QTest::addColumn<QByteArray>("error");
+    QTest::addColumn<int>("exitCode");
+
+    using Files = QList<QByteArray>;
+    const Files plain{"banana", "cherry", QByteArray("banana\0", 7)};
+    QTest::newRow("-I writes the file back and reports the count")
+        << QStringList{"replace", "-I", "a", "o", "a.txt"} << plain << Files{"bonono", "cherry", plain[2]}
+        << QByteArray("sifta-cli: a.txt: 3 replacements\n") << 0;
+    QTest::newRow("--in-place in several files, one without a match left alone")
+        << QStringList{"replace", "--in-place", "an", "AN", "a.txt", "b.txt"} << plain
+        << Files{"bANANa", "cherry", plain[2]}
+        << QByteArray("sifta-cli: a.txt: 2 replacements\nsifta-cli: b.txt: 0 replacements\n") << 0;
+    QTest::newRow("keeps Windows-1252, CR LF and the byte-order mark")
+        << QStringList{"replace", "-I", "x", "y", "a.txt", "b.txt"}
+        << Files{"caf\xE9\r\nx\r\n", kByteOrderMark + "x\r\n\xC3\xA9", plain[2]}
+        << Files{"caf\xE9\r\ny\r\n", kByteOrderMark + "y\r\n\xC3\xA9", plain[2]}
+        << QByteArray("sifta-cli: a.txt: 1 replacement\nsifta-cli: b.txt: 1 replacement\n") << 0;
+    QTest::newRow("a character Windows-1252 cannot store saves the file as UTF-8")
+        << QStringList{"replace", "-I", "x", "\xD0\xB6", "a.txt"} << Files{"caf\xE9 x", "", plain[2]}
+        << Files{"caf\xC3\xA9 \xD0\xB6", "", plain[2]}
+        << QByteArray("sifta-cli: a.txt: the result holds U+0436, which Windows-1252 cannot store; written as UTF-8\n"
+                      "sifta-cli: a.txt: 1 replacement\n")
+        << 0;
+    QTest::newRow("-r -I replaces in the folder's text files, not in binary ones")
+        << QStringList{"replace", "-rI", "an", "-", "."} << plain << Files{"b--a", "cherry", plain[2]}
+        << QByteArray("sifta-cli: ./a.txt: 2 replacements\nsifta-cli: ./b.txt: 0 replacements\n") << 0;
+    QTest::newRow("a missing file among others: the others are written, exit 2")
+        << QStringList{"replace", "-I", "a", "o", "missing.txt", "a.txt"} << plain << Files{"bonono", "cherry", plain[2]}
+        << QByteArray("sifta-cli: cannot read 'missing.txt': No such file or directory\n"
+                      "sifta-cli: a.txt: 3 replacements\n")
+        << 2;
+    QTest::newRow("a lone surrogate in the result writes nothing")
+        << QStringList{"replace", "-I", "[\\uDC00-\\uDFFF]", "", "b.txt", "a.txt"}
+        << Files{"a", "\xF0\x9F\x99\x82", plain[2]} << Files{"a", "\xF0\x9F\x99\x82", plain[2]}
+        << QByteArray("sifta-cli: b.txt: the result holds a lone surrogate U+D83D at position 0, which no encoding can "
+                      "store; nothing written\nsifta-cli: a.txt: 0 replacements\n")
+        << 2;
+}
+
+void tst_SiftaCli::inPlace()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QList<QByteArray>, before);
+    QFETCH(QList<QByteArray>, after);
+    QFETCH(QByteArray, error);
+    QFETCH(int, exitCode);
+
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("sub")));
+    const QStringList names{"a.txt", "b.txt", "sub/c.bin"};
+    struct stat untouched {};
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        QVERIFY(FileContent::write(folder.filePath(names[i]), before[i]));
+        QVERIFY(QFile::setPermissions(folder.filePath(names[i]), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                                     QFileDevice::ReadGroup));
+    }
+    QCOMPARE(::stat(QFile::encodeName(folder.filePath("b.txt")).constData(), &untouched), 0);
+
+    const CliRun run = runCli(arguments, QByteArray(), folder.path());
+    QCOMPARE(run.err, error);
+    QCOMPARE(run.out, QByteArray());
+    QCOMPARE(run.exitCode, exitCode);
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        QCOMPARE(FileContent::read(folder.filePath(names[i])), after[i]);
+        struct stat info {};
+        QCOMPARE(::stat(QFile::encodeName(folder.filePath(names[i])).constData(), &info), 0);
+        QCOMPARE(info.st_mode & 07777, mode_t(0640));
+    }
+    // A file without a match is not written at all: it is still the same file.
+    if (before[1] == after[1]) {
+        struct stat now {};
+        QCOMPARE(::stat(QFile::encodeName(folder.filePath("b.txt")).constData(), &now), 0);
+        QCOMPARE(now.st_ino, untouched.st_ino);
+    }
+}
+
+void tst_SiftaCli::fileNamesAreBytes_data()
+{
+    QTest::addColumn<QList<QByteArray>>("arguments");
+    QTest::addColumn<QByteArray>("output");
+    QTest::addColumn<QByteArray>("error");
+    QTest::addColumn<int>("exitCode");
+
+    QTest::newRow("a Latin-1 file name opens that file, not its UTF-8 look-alike")
+        << QList<QByteArray>{"count", "a", "caf\xE9.txt"} << QByteArray("3\n") << QByteArray() << 0;
+    QTest::newRow("count writes the name's bytes") << QList<QByteArray>{"count", "a", "caf\xE9.txt", "caf\xC3\xA9.txt"}
+                                                   << QByteArray("caf\xE9.txt:3\ncaf\xC3\xA9.txt:1\n") << QByteArray() << 0;
+    QTest::newRow("JSON writes a byte of no UTF-8 as a lone surrogate")
+        << QList<QByteArray>{"matches", "b", "caf\xE9.txt", "caf\xC3\xA9.txt"}
+        << QByteArray("{\"file\":\"caf\\udce9.txt\",\"index\":0,\"line\":1,\"column\":1,\"length\":1,\"value\":\"b\","
+                      "\"submatches\":[]}\n")
+        << QByteArray() << 0;
+    QTest::newRow("-r finds Latin-1 names") << QList<QByteArray>{"lines", "-r", "p", "."}
+                                            << QByteArray("./caf\xC3\xA9.txt:1:apple\n") << QByteArray() << 0;
+    QTest::newRow("a message names the file by its bytes")
+        << QList<QByteArray>{"count", "a", "nul\xE9.txt"} << QByteArray()
+        << QByteArray("sifta-cli: cannot read 'nul\xE9.txt': No such file or directory\n") << 2;
+    QTest::newRow("a pattern that is not UTF-8 is refused") << QList<QByteArray>{"count", "caf\xE9", "caf\xE9.txt"}
+                                                            << QByteArray()
+                                                            << QByteArray("sifta-cli: the pattern is not valid UTF-8\n"
+                                                                          "sifta-cli: 'sifta-cli --help' shows the "
+                                                                          "commands and options\n")
+                                                            << 2;
+    QTest::newRow("a replacement that is not UTF-8 is refused")
+        << QList<QByteArray>{"replace", "a", "\xE9", "caf\xE9.txt"} << QByteArray()
+        << QByteArray("sifta-cli: the replacement is not valid UTF-8\n"
+                      "sifta-cli: 'sifta-cli --help' shows the commands and options\n")
+        << 2;
+}
+
+void tst_SiftaCli::fileNamesAreBytes()
+{
+    QFETCH(QList<QByteArray>, arguments);
+    QFETCH(QByteArray, output);
+    QFETCH(QByteArray, error);
+    QFETCH(int, exitCode);
+
+    const CliRun run = runCliWithBytes(arguments, path("names"));
+    QCOMPARE(run.err, error);
+    QCOMPARE(run.out, output);
+    QCOMPARE(run.exitCode, exitCode);
+}
+
+// A named pipe given as FILE is read like standard input; the writer is a shell started first.
+void tst_SiftaCli::readsFromPipe()
+{
+    const QString fifo = path("pipes/fifo");
+    QProcess writer;
+    writer.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), QStringLiteral("printf banana > \"$0\""), fifo});
+    QVERIFY(writer.waitForStarted());
+    const CliRun run = runCli({"count", "an", fifo}, QByteArray());
+    QVERIFY(writer.waitForFinished());
+    QCOMPARE(run.err, QByteArray());
+    QCOMPARE(run.out, QByteArray("2\n"));
+    QCOMPARE(run.exitCode, 0);
+}
+
+void tst_SiftaCli::tooLargeForMemory_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<bool>("lowerMemory");
+    QTest::addColumn<QByteArray>("error");
+
+    QTest::newRow("a 30 GB sparse file is refused before it is read")
+        << QStringList{"count", "x", "huge.txt", "odd/good.txt"} << false
+        << QByteArray("sifta-cli: cannot read 'huge.txt': it is too large to search (more than 6442450944 bytes)\n");
+    QTest::newRow("endless input under a memory limit") << QStringList{"count", "x", "/dev/zero"} << true
+                                                        << QByteArray("sifta-cli: cannot read '/dev/zero': there is not "
+                                                                      "enough memory to read it\n");
+    QTest::newRow("matches that outgrow a memory limit") << QStringList{"count", "", "many.txt"} << true
+                                                         << QByteArray("sifta-cli: there is not enough memory to search "
+                                                                       "'many.txt'\n");
+}
+
+void tst_SiftaCli::tooLargeForMemory()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(bool, lowerMemory);
+    QFETCH(QByteArray, error);
+
+#if defined(__SANITIZE_ADDRESS__)
+    if (lowerMemory)
+        QSKIP("AddressSanitizer reserves more address space than the lowered limit allows");
+#endif
+    QFile huge(path("huge.txt"));
+    QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(30LL << 30));
+    huge.close();
+    QVERIFY(FileContent::write(path("many.txt"), QByteArray(64 << 20, 'a')));
+
+    QProcess process;
+    process.setWorkingDirectory(mFolder.path());
+    if (lowerMemory) {
+        process.setChildProcessModifier([] {
+            const rlimit limit{rlim_t(1) << 30, rlim_t(1) << 30};
+            ::setrlimit(RLIMIT_AS, &limit);
+        });
+    }
+    process.start(QStringLiteral(SIFTA_CLI_PATH), arguments);
+    const CliRun run = finish(process, QByteArray());
+    QFile::remove(path("huge.txt"));
+    QFile::remove(path("many.txt"));
+    QCOMPARE(run.err, error);
+    QCOMPARE(run.exitCode, 2);
+}
+
+// Colour on a terminal: standard output is the slave side of a pseudo-terminal.
+void tst_SiftaCli::colorOnTerminal_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("term");
+    QTest::addColumn<QString>("noColor"); // unset when null
+    QTest::addColumn<bool>("colored");
+
+    QTest::newRow("auto colours on a terminal") << QStringList{"lines", "b"} << "xterm" << QString() << true;
+    QTest::newRow("NO_COLOR turns auto off") << QStringList{"lines", "b"} << "xterm" << "1" << false;
+    QTest::newRow("an empty NO_COLOR does not") << QStringList{"lines", "b"} << "xterm" << "" << true;
+    QTest::newRow("TERM=dumb turns auto off") << QStringList{"lines", "b"} << "dumb" << QString() << false;
+    QTest::newRow("--color=never on a terminal") << QStringList{"lines", "--color=never", "b"} << "xterm" << QString()
+                                                 << false;
+    QTest::newRow("--color=always wins over NO_COLOR") << QStringList{"lines", "--color=always", "b"} << "xterm"
+                                                       << "1" << true;
+}
+
+void tst_SiftaCli::colorOnTerminal()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, term);
+    QFETCH(QString, noColor);
+    QFETCH(bool, colored);
+
+    const int master = ::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
+    QVERIFY(master >= 0);
+    QVERIFY(::grantpt(master) == 0 && ::unlockpt(master) == 0);
+    const int slave = ::open(::ptsname(master), O_RDWR | O_NOCTTY | O_CLOEXEC);
+    QVERIFY(slave >= 0);
+    termios raw {};
+    QCOMPARE(::tcgetattr(slave, &raw), 0);
+    ::cfmakeraw(&raw);
+    QCOMPARE(::tcsetattr(slave, TCSANOW, &raw), 0);
+
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("TERM"), term);
+    environment.remove(QStringLiteral("NO_COLOR"));
+    if (!noColor.isNull())
+        environment.insert(QStringLiteral("NO_COLOR"), noColor);
+    process.setProcessEnvironment(environment);
+    process.setChildProcessModifier([slave] { ::dup2(slave, STDOUT_FILENO); });
+    process.start(QStringLiteral(SIFTA_CLI_PATH), arguments);
+    const CliRun run = finish(process, "ab");
+
+    // The slave stays open here, so what the program wrote waits in the terminal's buffer;
+    // a program that wrote nothing must fail the row, not block it.
+    QCOMPARE(::fcntl(master, F_SETFL, O_NONBLOCK), 0);
+    QByteArray shown(4096, '\0');
+    const ssize_t got = ::read(master, shown.data(), size_t(shown.size()));
+    ::close(slave);
+    ::close(master);
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY(got > 0);
+    shown.truncate(got);
+    QCOMPARE(shown, colored ? kNumberOn + "1" + kOff + ":a" + kOn + "b" + kOff + "\n" : QByteArray("1:ab\n"));
 }
 
 QTEST_GUILESS_MAIN(tst_SiftaCli)

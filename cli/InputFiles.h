@@ -1,0 +1,31 @@
+#pragma once
+
+#include "cli/CliRequest.h"
+
+#include <QByteArray>
+
+#include <functional>
+
+class CliOutput;
+
+/// One input of a run: standard input, a file named on the command line, or a file found
+/// in a folder.
+struct InputFile {
+    /// The path as the system's bytes; empty for standard input.
+    QByteArray path;
+    bool standardInput = false;
+    bool foundInFolder = false;
+
+    /// How results name the input: its path, or "(standard input)".
+    QByteArray shownName() const;
+    /// How messages name the input: its path in quotes, or "standard input".
+    QByteArray quotedName() const;
+};
+
+/// Calls visit for each input of request in order: standard input for "-" or when no file is
+/// named, each named file as it is, and with `recursive` each regular file under a named
+/// folder (the current folder when none is named), sorted by name within a folder, without
+/// following symbolic links. A folder named without `recursive`, or one that cannot be
+/// listed, is reported to output as an error and the others are still visited.
+void forEachInput(const CliRequest& request, const std::function<void(const InputFile&)>& visit,
+                  CliOutput& output);

@@ -1,0 +1,109 @@
+#include "cli/MatchingLines.h"
+
+#include "cli/CliOutput.h"
+#include "cli/LineCursor.h"
+#include "search/MatchCollection.h"
+
+#include <algorithm>
+
+namespace {
+
+// The colours grep uses by default.
+constexpr char kMatchColor[] = "\033[1;31m";
+constexpr char kNameColor[] = "\033[35m";
+constexpr char kNumberColor[] = "\033[32m";
+constexpr char kColorOff[] = "\033[0m";
+
+/// Builds one output line, copying the text in its own encoding and colouring pieces of it.
+class LineWriter {
+public:
+    LineWriter(const DecodedText& text, LineStyle style) : mText(text), mStyle(style) {}
+
+    void begin(qsizetype number, qsizetype start)
+    {
+        mLine.clear();
+        if (!mStyle.fileName.isEmpty()) {
+            appendColored(kNameColor, mStyle.fileName);
+            mLine += ':';
+        }
+        appendColored(kNumberColor, QByteArray::number(number));
+        mLine += ':';
+        mCopied = start;
+        mLineStart = start;
+    }
+
+    /// Colours [from, to) clipped to [start of the line, lineEnd); no effect without colour.
+    void highlight(qsizetype from, qsizetype to, qsizetype lineEnd)
+    {
+        from = std::max(from, mLineStart);
+        to = std::min(to, lineEnd);
+        if (!mStyle.color || from >= to)
+            return;
+        appendText(mCopied, from);
+        mLine += kMatchColor;
+        appendText(from, to);
+        mLine += kColorOff;
+        mCopied = to;
+    }
+
+    const QByteArray& end(qsizetype lineEnd)
+    {
+        appendText(mCopied, lineEnd);
+        mLine += '\n';
+        return mLine;
+    }
+
+private:
+    void appendColored(const char* color, QByteArrayView bytes)
+    {
+        if (mStyle.color)
+            mLine += color;
+        mLine += bytes;
+        if (mStyle.color)
+            mLine += kColorOff;
+    }
+
+    void appendText(qsizetype from, qsizetype to)
+    {
+        const QStringView piece = QStringView(mText.text).sliced(from, to - from);
+        // Text decoded as Windows-1252 encodes back byte for byte; a piece of UTF-8 text can
+        // only fail to encode where a match ends inside a surrogate pair.
+        const EncodedText encoded = TextCodec::encode(piece, TextFormat{mText.format.encoding, false});
+        mLine += encoded.ok() ? encoded.bytes : piece.toUtf8();
+    }
+
+    const DecodedText& mText;
+    LineStyle mStyle;
+    QByteArray mLine;
+    qsizetype mCopied = 0;
+    qsizetype mLineStart = 0;
+};
+
+} // namespace
+
+void writeMatchingLines(const MatchCollection& matches, const DecodedText& text, LineStyle style,
+                        CliOutput& output)
+{
+    LineCursor cursor(text.text);
+    LineWriter writer(text, style);
+    const qsizetype count = matches.Count();
+    qsizetype next = 0;
+    while (next < count) {
+        cursor.moveTo(matches.Item(next).FirstIndex());
+        // Matches never overlap, so only the last one taken can run on into the next line.
+        qsizetype lastEnd = -1;
+        for (;;) {
+            writer.begin(cursor.number(), cursor.start());
+            writer.highlight(cursor.start(), lastEnd, cursor.end());
+            for (; next < count && matches.Item(next).FirstIndex() < cursor.nextStart(); ++next) {
+                const Match match = matches.Item(next);
+                lastEnd = match.FirstIndex() + match.Length();
+                writer.highlight(match.FirstIndex(), lastEnd, cursor.end());
+            }
+            output.write(writer.end(cursor.end()));
+            if (lastEnd <= cursor.nextStart())
+                break;
+            cursor.moveToNext();
+        }
+    }
+}
