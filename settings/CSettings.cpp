@@ -1,6 +1,7 @@
 #include "settings/CSettings.h"
 
 #include "platform/MessageBox.h"
+#include "settings/IniText.h"
 #include "settings/SettingText.h"
 
 #include <QCoreApplication>
@@ -18,6 +19,14 @@ const QString kIniFileName = QStringLiteral("Settings.ini");
 QString userKey(const QString& sName)
 {
     return kSection + u'/' + sName;
+}
+
+/// The text stored for a value. A null text would delete the key in the INI file; an empty
+/// value is stored as such.
+QString storedText(const QVariant& vValue)
+{
+    const QString text = valueToText(vValue);
+    return text.isNull() ? QStringLiteral("") : text;
 }
 
 } // namespace
@@ -79,12 +88,33 @@ QString CSettings::GetSetting(const QString& sName, const QVariant& vDefault) co
 
 void CSettings::SaveSetting(const QString& sName, const QVariant& vValue)
 {
-    // A null text would delete the key in the INI file; an empty value is stored as such.
-    const QString text = valueToText(vValue);
     if (mSaveToINI)
-        INIWriteSetting(sName, text.isNull() ? QStringLiteral("") : text);
+        INIWriteSetting(sName, storedText(vValue));
     else
-        mUserStore->setValue(userKey(sName), text);
+        mUserStore->setValue(userKey(sName), storedText(vValue));
+}
+
+void CSettings::SaveSettings(const SettingValues& values, const QStringList& deletedKeys)
+{
+    if (mSaveToINI) {
+        QList<IniChange> changes;
+        for (const auto& [name, value] : values)
+            changes.append({name, storedText(value)});
+        for (const QString& key : deletedKeys)
+            changes.append({key, std::nullopt});
+        INIWriteSettings(changes);
+        return;
+    }
+    for (const auto& [name, value] : values)
+        mUserStore->setValue(userKey(name), storedText(value));
+    for (const QString& key : deletedKeys)
+        mUserStore->remove(userKey(key));
+    mUserStore->sync();
+}
+
+bool CSettings::CanStore(QStringView sValue)
+{
+    return IniText::isValidValue(sValue);
 }
 
 void CSettings::DeleteSetting(const QString& sKey)
@@ -111,6 +141,11 @@ bool CSettings::INIWriteSetting(const QString& sKey, const QString& sValue)
 {
     const IniResult result = sValue.isNull() ? mIni.remove(kSection, sKey) : mIni.write(kSection, sKey, sValue);
     return reportIniFailure(result, QStringLiteral("INIWriteSetting"));
+}
+
+void CSettings::INIWriteSettings(const QList<IniChange>& changes)
+{
+    reportIniFailure(mIni.update(kSection, changes), QStringLiteral("INIWriteSetting"));
 }
 
 bool CSettings::INIDeleteSection()

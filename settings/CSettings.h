@@ -7,8 +7,12 @@
 #include <QVariant>
 
 #include <memory>
+#include <utility>
 
 class IMessageBox;
+
+/// Values to store, each under its key, in the order they are written.
+using SettingValues = QList<std::pair<QString, QVariant>>;
 
 /// The store of the program's remembered options: named text values kept either in
 /// Settings.ini in the program's folder or in the per-user settings area ("registry"),
@@ -51,6 +55,14 @@ public:
     /// Stores `vValue` under `sName` in the place in use. A write the INI file refuses
     /// (unwritable folder) is dropped without a message.
     void SaveSetting(const QString& sName, const QVariant& vValue);
+    /// Stores every value as SaveSetting does, in order, then deletes `deletedKeys`, all in
+    /// one go: in the INI file one locked read-modify-write and one replacement of the file,
+    /// so that another program writing at the same time never mixes its values in; in the
+    /// per-user area one write to disk.
+    void SaveSettings(const SettingValues& values, const QStringList& deletedKeys = {});
+    /// Whether both places give `sValue` back exactly: any text of whole characters, line
+    /// breaks included. Half of a surrogate pair is refused or comes back changed.
+    static bool CanStore(QStringView sValue);
     /// Deletes the key `sKey`, or with no key the whole section "Settings", of the place
     /// in use.
     void DeleteSetting(const QString& sKey = QString());
@@ -63,6 +75,7 @@ private:
     /// Writes one key of Settings.ini; a null `sValue` deletes the key. False when the file
     /// could not be written.
     bool INIWriteSetting(const QString& sKey, const QString& sValue);
+    void INIWriteSettings(const QList<IniChange>& changes);
     bool INIDeleteSection();
     bool reportIniFailure(const IniResult& result, const QString& operation) const;
 

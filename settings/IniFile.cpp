@@ -1,18 +1,35 @@
 #include "settings/IniFile.h"
 
+#include "platform/FileBytes.h"
 #include "settings/IniText.h"
 
 #include <QDir>
-#include <QFile>
-#include <QSaveFile>
+#include <QLockFile>
 
+#include <algorithm>
+#include <cerrno>
 #include <utility>
 
 namespace {
 
+/// Another program holds the lock for one read-modify-write, which takes far less than this.
+constexpr int kLockWaitMs = 10'000;
+
 QString describe(const QString& action, const QString& path, const QString& reason)
 {
     return QStringLiteral("Cannot %1 %2: %3").arg(action, QDir::toNativeSeparators(path), reason);
+}
+
+IniResult check(const IniChange& change)
+{
+    if (!IniText::isValidKey(change.key))
+        return {IniStatus::InvalidKey,
+                QStringLiteral("The name \"%1\" cannot be a key of a settings file.").arg(change.key)};
+    if (change.value && !IniText::isValidValue(*change.value))
+        return {IniStatus::InvalidValue,
+                QStringLiteral("The value of \"%1\" holds a broken character, which a settings file cannot keep.")
+                    .arg(change.key)};
+    return {};
 }
 
 } // namespace
@@ -32,57 +49,94 @@ IniLookup IniFile::read(QStringView section, QStringView key) const
 
 IniResult IniFile::write(QStringView section, QStringView key, QStringView value)
 {
-    if (!IniText::isValidKey(key))
-        return {IniStatus::InvalidKey, QStringLiteral("The name \"%1\" cannot be a key of a settings file.").arg(key)};
-    if (!IniText::isValidValue(value))
-        return {IniStatus::InvalidValue,
-                QStringLiteral("The value of \"%1\" holds a line break or a broken character, "
-                               "which a settings file cannot keep.").arg(key)};
-    const Contents contents = load();
-    if (!contents.result.ok())
-        return contents.result;
-    return save(IniText::setValue(contents.bytes, section, key, value));
+    return update(section, {{key.toString(), value.toString()}});
 }
 
 IniResult IniFile::remove(QStringView section, QStringView key)
 {
-    const Contents contents = load();
-    if (!contents.result.ok())
-        return contents.result;
-    const QByteArray changed = IniText::removeKey(contents.bytes, section, key);
-    if (changed == contents.bytes)
-        return {};
-    return save(changed);
+    return update(section, {{key.toString(), std::nullopt}});
 }
 
 IniResult IniFile::removeSection(QStringView section)
 {
-    const Contents contents = load();
-    if (!contents.result.ok())
-        return contents.result;
-    const QByteArray changed = IniText::removeSection(contents.bytes, section);
-    if (changed == contents.bytes)
-        return {};
-    return save(changed);
+    return modify([section](const QByteArray& bytes) -> std::optional<QByteArray> {
+        QByteArray changed = IniText::removeSection(bytes, section);
+        if (changed == bytes)
+            return std::nullopt;
+        return changed;
+    });
+}
+
+IniResult IniFile::update(QStringView section, const QList<IniChange>& changes)
+{
+    IniResult refused;
+    QList<IniChange> accepted;
+    for (const IniChange& change : changes) {
+        const IniResult result = check(change);
+        if (result.ok())
+            accepted.append(change);
+        else if (refused.ok())
+            refused = result;
+    }
+    if (accepted.isEmpty())
+        return refused;
+
+    const bool setsValue =
+        std::any_of(accepted.cbegin(), accepted.cend(), [](const IniChange& change) { return change.value.has_value(); });
+    const IniResult written = modify([&](const QByteArray& bytes) -> std::optional<QByteArray> {
+        QByteArray changed = bytes;
+        for (const IniChange& change : accepted) {
+            changed = change.value ? IniText::setValue(changed, section, change.key, *change.value)
+                                   : IniText::removeKey(changed, section, change.key);
+        }
+        if (!setsValue && changed == bytes)
+            return std::nullopt;
+        return changed;
+    });
+    return written.ok() ? refused : written;
 }
 
 IniFile::Contents IniFile::load() const
 {
-    QFile file(mPath);
-    if (!file.exists())
+    // Opening a pipe would wait for a writer that may never come, so only a regular file is read.
+    if (const std::optional<FileError> refused = FileBytes::checkRegularTarget(mPath))
+        return {{IniStatus::Unreadable, describe(QStringLiteral("read"), mPath, refused->description)}, {}};
+    Result<QByteArray, FileError> bytes = FileBytes::read(mPath);
+    if (bytes)
+        return {{}, std::move(bytes).value()};
+    if (bytes.error().number == ENOENT || bytes.error().number == ENOTDIR)
         return {};
-    if (!file.open(QIODevice::ReadOnly))
-        return {{IniStatus::Unreadable, describe(QStringLiteral("read"), mPath, file.errorString())}, {}};
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return {{IniStatus::Unreadable, describe(QStringLiteral("read"), mPath, file.errorString())}, {}};
-    return {{}, std::move(bytes)};
+    return {{IniStatus::Unreadable, describe(QStringLiteral("read"), mPath, bytes.error().description)}, {}};
 }
 
 IniResult IniFile::save(const QByteArray& bytes)
 {
-    QSaveFile file(mPath);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        return {IniStatus::Unwritable, describe(QStringLiteral("write"), mPath, file.errorString())};
+    std::optional<FileError> failure = FileBytes::checkRegularTarget(mPath);
+    if (!failure)
+        failure = FileBytes::write(mPath, bytes);
+    if (failure)
+        return {IniStatus::Unwritable, describe(QStringLiteral("write"), mPath, failure->description)};
     return {};
+}
+
+IniResult IniFile::modify(const std::function<std::optional<QByteArray>(const QByteArray&)>& edit)
+{
+    const QString lockPath = mPath + QStringLiteral(".lock");
+    QLockFile lock(lockPath);
+    if (!lock.tryLock(kLockWaitMs)) {
+        if (lock.error() == QLockFile::LockFailedError)
+            return {IniStatus::Busy,
+                    describe(QStringLiteral("write"), mPath,
+                             QStringLiteral("Another program holds %1").arg(QDir::toNativeSeparators(lockPath)))};
+        return {IniStatus::Unwritable,
+                describe(QStringLiteral("write"), mPath,
+                         QStringLiteral("Cannot create %1").arg(QDir::toNativeSeparators(lockPath)))};
+    }
+    const Contents contents = load();
+    if (!contents.result.ok())
+        return contents.result;
+    const std::optional<QByteArray> changed = edit(contents.bytes);
+    if (!changed)
+        return {};
+    return save(*changed);
 }

@@ -1,22 +1,27 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringView>
 
+#include <functional>
 #include <optional>
 
 /// How an operation on an INI file ended. The numbers are shown in error messages.
 enum class IniStatus {
     Ok = 0,
-    /// The file exists but could not be read; writing it would lose its contents.
+    /// The file exists but could not be read, or is not a regular file; writing it would
+    /// lose its contents.
     Unreadable = 1,
     /// The file or its folder cannot be written (read-only folder, no rights, full disk).
     Unwritable = 2,
     /// The key is empty or holds characters a key line cannot hold.
     InvalidKey = 3,
-    /// The value holds a line break, which a value line cannot hold, or a broken UTF-16 character.
+    /// The value holds half of a surrogate pair, which no text file can keep.
     InvalidValue = 4,
+    /// Another program kept the file's lock for longer than a write can take.
+    Busy = 5,
 };
 
 struct IniResult {
@@ -32,9 +37,17 @@ struct IniLookup {
     std::optional<QString> value;
 };
 
-/// One INI file on disk. Every call opens, reads or replaces the file by itself; writes go
-/// to a temporary file in the same folder that then replaces the file, so a failed write
-/// leaves the old file untouched.
+/// One change of an update: `key` set to `value`, or removed when there is no value.
+struct IniChange {
+    QString key;
+    std::optional<QString> value;
+};
+
+/// One INI file on disk. Every call opens, reads or replaces the file by itself. A change is
+/// one read-modify-write under a lock file beside the file (its name + ".lock"), so that two
+/// programs changing the file at once both keep their changes, and ends in one safe
+/// replacement of the whole file (FileBytes::write), every step checked: a failed write
+/// leaves the old file byte for byte. Anything but a regular file is refused unopened.
 class IniFile {
 public:
     explicit IniFile(QString path);
@@ -47,6 +60,11 @@ public:
     /// Succeeds without writing when there is nothing to remove.
     IniResult remove(QStringView section, QStringView key);
     IniResult removeSection(QStringView section);
+    /// Makes every change, in order, in one read-modify-write. A change whose key or value
+    /// the file cannot hold is left out and its failure returned, unless the write fails;
+    /// the others are made. The file is written whenever a value is set, so that success
+    /// says the file can be written.
+    IniResult update(QStringView section, const QList<IniChange>& changes);
 
 private:
     struct Contents {
@@ -55,6 +73,9 @@ private:
     };
     Contents load() const;
     IniResult save(const QByteArray& bytes);
+    /// Runs `edit` on the file's bytes while holding the lock and writes what it returns;
+    /// nothing is written when it returns nothing.
+    IniResult modify(const std::function<std::optional<QByteArray>(const QByteArray&)>& edit);
 
     QString mPath;
 };

@@ -143,6 +143,99 @@ QByteArrayView unquote(QByteArrayView value)
     return value;
 }
 
+/// The value written in the quoted form with escapes, from the text between its quotation
+/// marks; nothing when `inner` is not in that form. The form always holds an escaped line
+/// break and never starts or ends with a blank or holds a bare quotation mark, which no
+/// plain quoted value does (those are quoted only for a blank or a quotation mark at
+/// their ends), so every value written in the plain form reads as it always did.
+std::optional<QString> unescapeLines(QStringView inner)
+{
+    if (inner.isEmpty() || isBlank(inner.front()) || isBlank(inner.back()))
+        return std::nullopt;
+    QString value;
+    bool lineBreak = false;
+    for (qsizetype i = 0; i < inner.size(); ++i) {
+        if (inner[i] == u'"')
+            return std::nullopt;
+        if (inner[i] != u'\\') {
+            value += inner[i];
+            continue;
+        }
+        if (++i == inner.size())
+            return std::nullopt;
+        switch (inner[i].unicode()) {
+        case u'\\':
+        case u'"':
+            value += inner[i];
+            break;
+        case u'r':
+            value += u'\r';
+            lineBreak = true;
+            break;
+        case u'n':
+            value += u'\n';
+            lineBreak = true;
+            break;
+        case u's':
+            value += u' ';
+            break;
+        case u't':
+            value += u'\t';
+            break;
+        default:
+            return std::nullopt;
+        }
+    }
+    if (!lineBreak)
+        return std::nullopt;
+    return value;
+}
+
+/// The escape that stands for `c` in the quoted form, or nothing when `c` stands for itself.
+const char16_t* escapeOf(QChar c, bool atEnd)
+{
+    switch (c.unicode()) {
+    case u'\\':
+        return u"\\\\";
+    case u'"':
+        return u"\\\"";
+    case u'\r':
+        return u"\\r";
+    case u'\n':
+        return u"\\n";
+    case u' ':
+        return atEnd ? u"\\s" : nullptr;
+    case u'\t':
+        return atEnd ? u"\\t" : nullptr;
+    default:
+        return nullptr;
+    }
+}
+
+/// The quoted form with escapes, for a value with line breaks.
+QString escapeLines(QStringView value)
+{
+    QString text(1, u'"');
+    for (qsizetype i = 0; i < value.size(); ++i) {
+        if (const char16_t* escape = escapeOf(value[i], i == 0 || i == value.size() - 1))
+            text += QStringView(escape);
+        else
+            text += value[i];
+    }
+    return text + u'"';
+}
+
+std::optional<QString> decodeValue(QByteArrayView raw)
+{
+    const QByteArrayView inner = unquote(raw);
+    std::optional<QString> text = decodeStrict(inner);
+    if (text && inner.size() != raw.size()) {
+        if (std::optional<QString> value = unescapeLines(*text))
+            return value;
+    }
+    return text;
+}
+
 /// New lines follow the file's own convention; a new file gets line feeds.
 QByteArray lineBreakOf(QByteArrayView contents)
 {
@@ -167,7 +260,7 @@ std::optional<QString> findValue(QByteArrayView contents, QStringView section, Q
     const qsizetype index = findKey(lines, span, key);
     if (index < 0)
         return std::nullopt;
-    return decodeStrict(unquote(lines[index].value));
+    return decodeValue(lines[index].value);
 }
 
 QByteArray setValue(QByteArrayView contents, QStringView section, QStringView key, QStringView value)
@@ -231,6 +324,8 @@ QByteArray removeSection(QByteArrayView contents, QStringView section)
 
 QString encodeValue(QStringView value)
 {
+    if (value.contains(u'\r') || value.contains(u'\n'))
+        return escapeLines(value);
     const bool blankAtEnd = !value.isEmpty() && (isBlank(value.front()) || isBlank(value.back()));
     const bool quoted = value.size() >= 2 && value.front() == u'"' && value.back() == u'"';
     if (blankAtEnd || quoted)
@@ -249,7 +344,7 @@ bool isValidKey(QStringView key)
 
 bool isValidValue(QStringView value)
 {
-    return value.isValidUtf16() && !value.contains(u'\r') && !value.contains(u'\n');
+    return value.isValidUtf16();
 }
 
 } // namespace IniText

@@ -86,7 +86,9 @@ private slots:
     void keyWrittenTwiceStaysOneLine();
     void handEditedFileSurvives();
     void damagedFileReadsAsMissing();
-    void lineBreakInIniValueIsReportedAndLosesNothing();
+    void brokenCharacterInIniValueIsReportedAndLosesNothing();
+    void saveSettingsInOneGo_data();
+    void saveSettingsInOneGo();
     void unreadableIniFileIsReportedAndLeftAlone();
     void unwritableFolderDropsWritesSilently();
     void userAreaIsTheNativeStoreOfSifta();
@@ -328,6 +330,12 @@ void tst_CSettings::valuesComeBackExactly_data()
         QTest::addRow("%s: non-ASCII", name) << place << u"gr\u00fc\u00df \u4e2d\u6587 \U0001F600"_s;
         QTest::addRow("%s: equals sign and brackets", name) << place << u"[a]=b;"_s;
         QTest::addRow("%s: comma list", name) << place << u"a, b,c"_s;
+        QTest::addRow("%s: two lines", name) << place << u"line 1\r\nline 2"_s;
+        QTest::addRow("%s: lone carriage return and line feed", name) << place << u"a\rb\n"_s;
+        QTest::addRow("%s: line break before what looks like a key line", name) << place << u"x\nSaveToINI=0"_s;
+        QTest::addRow("%s: line breaks, quotation marks and blanks at the ends", name)
+            << place << u" \t\"a=b\"\r\n\\n \u00e9 "_s;
+        QTest::addRow("%s: quoted with escapes inside", name) << place << u"\"\\s\\n\n\\\"\""_s;
     }
     QTest::addRow("per-user area: line break") << Place::UserArea << u"a\r\nb"_s;
 }
@@ -386,20 +394,50 @@ void tst_CSettings::damagedFileReadsAsMissing()
     QVERIFY(mMessages.shown.isEmpty());
 }
 
-void tst_CSettings::lineBreakInIniValueIsReportedAndLosesNothing()
+void tst_CSettings::brokenCharacterInIniValueIsReportedAndLosesNothing()
 {
     auto settings = open(writableFolder());
     settings->SaveSetting(u"Pattern"_s, u"old"_s);
     const QByteArray before = readAll(iniPath());
 
-    settings->SaveSetting(u"Pattern"_s, u"a\nSaveToINI=0"_s);
+    settings->SaveSetting(u"Pattern"_s, u"a\nSaveToINI=0"_s + QChar(0xD800));
     QCOMPARE(mMessages.shown.size(), 1);
     QCOMPARE(mMessages.shown[0].title, u"INIWriteSetting"_s);
     QCOMPARE(mMessages.shown[0].icon, MessageIcon::None);
     QCOMPARE(mMessages.shown[0].buttons, MessageButtons::Ok);
-    QVERIFY(mMessages.shown[0].text.startsWith(u"Error: 4. The value of \"Pattern\" holds a line break"));
+    QVERIFY(mMessages.shown[0].text.startsWith(u"Error: 4. The value of \"Pattern\" holds a broken character"));
     QCOMPARE(readAll(iniPath()), before);
     QCOMPARE(settings->GetSetting(u"Pattern"_s, QString()), u"old"_s);
+}
+
+void tst_CSettings::saveSettingsInOneGo_data()
+{
+    QTest::addColumn<Place>("place");
+
+    QTest::newRow("INI file") << Place::IniFile;
+    QTest::newRow("per-user area") << Place::UserArea;
+}
+
+void tst_CSettings::saveSettingsInOneGo()
+{
+    QFETCH(Place, place);
+
+    auto settings = open(place);
+    settings->SaveSetting(u"Kept"_s, u"k"_s);
+    settings->SaveSetting(u"Gone"_s, u"g"_s);
+    settings->SaveSettings({{u"B"_s, true}, {u"A"_s, 2}, {u"Kept"_s, u"two\nlines"_s}, {u"Empty"_s, QString()}},
+                           {u"Gone"_s, u"Missing"_s});
+
+    QCOMPARE(settings->GetSetting(u"A"_s, u"none"_s), u"2"_s);
+    QCOMPARE(settings->GetSetting(u"B"_s, u"none"_s), u"-1"_s);
+    QCOMPARE(settings->GetSetting(u"Kept"_s, u"none"_s), u"two\nlines"_s);
+    QCOMPARE(settings->GetSetting(u"Empty"_s, u"none"_s), QString());
+    QCOMPARE(settings->GetSetting(u"Gone"_s, u"none"_s), u"none"_s);
+    if (place == Place::IniFile)
+        QCOMPARE(readAll(iniPath()), "[Settings]\nSaveToINI=-1\nKept=\"two\\nlines\"\nB=-1\nA=2\nEmpty=\n"_ba);
+    else
+        QVERIFY(!userValue(u"Gone"_s).isValid());
+    QVERIFY(mMessages.shown.isEmpty());
 }
 
 // A folder named Settings.ini stands for a file that exists but cannot be read.

@@ -7,6 +7,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -41,9 +43,11 @@ private slots:
     void removeSection_data();
     void removeSection();
     void anyBytesSurviveAWrite();
-    void lineBreaksAreRefused();
+    void brokenValuesAndKeysAreRefused();
+    void updateMakesEveryChangeItCan();
     void missingFileReadsEmpty();
     void unwritableFolderKeepsNothingHalfWritten();
+    void unreadableFileIsNotOverwritten_data();
     void unreadableFileIsNotOverwritten();
 };
 
@@ -76,6 +80,18 @@ void tst_IniFile::findValue_data()
     QTest::newRow("invalid UTF-8 value is missing") << "[Settings]\nKey=\xFF\xFE\n"_ba << "Key" << false << "";
     QTest::newRow("binary junk") << "\x00\x01[\xFF]\n=\n\x00=\r\r\n"_ba << "Key" << false << "";
     QTest::newRow("empty file") << QByteArray() << "Key" << false << "";
+    QTest::newRow("escaped line breaks") << "[Settings]\nKey=\"a\\r\\nb\"\n"_ba << "Key" << true << "a\r\nb";
+    QTest::newRow("escaped blanks at the ends, quotation marks and backslashes")
+        << "[Settings]\nKey=\"\\s\\\"x\\n\\\\\\t\"\n"_ba << "Key" << true << " \"x\n\\\t";
+    // Values that were quoted before line breaks could be stored read as they always did.
+    QTest::newRow("quoted value with a blank at an end keeps its backslashes")
+        << "[Settings]\nKey=\" a\\n\"\n"_ba << "Key" << true << " a\\n";
+    QTest::newRow("quoted quotation marks keep their backslashes")
+        << "[Settings]\nKey=\"\"\\n\"\"\n"_ba << "Key" << true << "\"\\n\"";
+    QTest::newRow("quoted value without a line break escape keeps its backslashes")
+        << "[Settings]\nKey=\"C:\\temp\\\\x\"\n"_ba << "Key" << true << "C:\\temp\\\\x";
+    QTest::newRow("quoted value with an unknown escape keeps its backslashes")
+        << "[Settings]\nKey=\"\\d+\\n\"\n"_ba << "Key" << true << "\\d+\\n";
 }
 
 void tst_IniFile::findValue()
@@ -118,6 +134,12 @@ void tst_IniFile::setValue_data()
     QTest::newRow("quoted value quoted again") << QByteArray() << "A" << "\"x\"" << "[Settings]\nA=\"\"x\"\"\n"_ba;
     QTest::newRow("inner quotation mark left alone") << QByteArray() << "A" << "\"x" << "[Settings]\nA=\"x\n"_ba;
     QTest::newRow("UTF-8 written") << QByteArray() << "A" << u"\u00e9"_s << "[Settings]\nA=\xC3\xA9\n"_ba;
+    QTest::newRow("line breaks escaped in quotation marks")
+        << QByteArray() << "A" << "a\r\nb" << "[Settings]\nA=\"a\\r\\nb\"\n"_ba;
+    QTest::newRow("with a line break, blanks at the ends, quotation marks and backslashes escaped too")
+        << QByteArray() << "A" << " \"x\"\n\\\t" << "[Settings]\nA=\"\\s\\\"x\\\"\\n\\\\\\t\"\n"_ba;
+    QTest::newRow("line break cannot start a key line")
+        << "[Settings]\nB=1\n"_ba << "A" << "x\nB=2" << "[Settings]\nB=1\nA=\"x\\nB=2\"\n"_ba;
 }
 
 void tst_IniFile::setValue()
@@ -172,7 +194,7 @@ void tst_IniFile::anyBytesSurviveAWrite()
 {
     const QList<QByteArray> pieces = {"[Settings]", "[Other]", "[", "]", "Key", "key", "=", "\"", " ", "\t",
                                       "\r",         "\n",      ";", "\xEF\xBB\xBF", "\xFF", "\xC3", "\x00"_ba, "x"};
-    const QString valueCharacters = u"\" \t=;[]x\u00e9"_s;
+    const QString valueCharacters = u"\" \t=;[]x\u00e9\\\r\nrns"_s;
     QRandomGenerator random(4711);
     for (int round = 0; round < 2000; ++round) {
         QByteArray contents;
@@ -193,7 +215,7 @@ void tst_IniFile::anyBytesSurviveAWrite()
     }
 }
 
-void tst_IniFile::lineBreaksAreRefused()
+void tst_IniFile::brokenValuesAndKeysAreRefused()
 {
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
@@ -201,13 +223,28 @@ void tst_IniFile::lineBreaksAreRefused()
     QVERIFY(ini.write(kSection, u"Key", u"old").ok());
     const QByteArray before = readAll(ini.path());
 
-    QCOMPARE(ini.write(kSection, u"Key", u"a\nB=2").status, IniStatus::InvalidValue);
-    QCOMPARE(ini.write(kSection, u"Key", u"a\r").status, IniStatus::InvalidValue);
     QCOMPARE(ini.write(kSection, u"Key", QString(QChar(0xD800))).status, IniStatus::InvalidValue);
     QCOMPARE(ini.write(kSection, u"A\nB", u"x").status, IniStatus::InvalidKey);
     QCOMPARE(ini.write(kSection, u"A=B", u"x").status, IniStatus::InvalidKey);
     QCOMPARE(ini.write(kSection, u" A", u"x").status, IniStatus::InvalidKey);
     QCOMPARE(readAll(ini.path()), before);
+}
+
+// One change the file cannot hold does not stop the others of the same update.
+void tst_IniFile::updateMakesEveryChangeItCan()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    IniFile ini(dir.filePath(u"Settings.ini"_s));
+    QVERIFY(ini.write(kSection, u"Gone", u"x").ok());
+
+    const IniResult result = ini.update(kSection, {{u"A"_s, u"1"_s},
+                                                   {u"B"_s, QString(QChar(0xDC00))},
+                                                   {u"Gone"_s, std::nullopt},
+                                                   {u"C"_s, u"two\nlines"_s}});
+    QCOMPARE(result.status, IniStatus::InvalidValue);
+    QVERIFY(result.description.contains(u"\"B\""));
+    QCOMPARE(readAll(ini.path()), "[Settings]\nA=1\nC=\"two\\nlines\"\n"_ba);
 }
 
 void tst_IniFile::missingFileReadsEmpty()
@@ -240,17 +277,39 @@ void tst_IniFile::unwritableFolderKeepsNothingHalfWritten()
     QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{u"program"_s});
 }
 
-// A Settings.ini that exists but cannot be read (here a folder of that name) is never
-// replaced, since its contents would be lost.
+void tst_IniFile::unreadableFileIsNotOverwritten_data()
+{
+    QTest::addColumn<QString>("kind");
+
+    QTest::newRow("folder") << u"folder"_s;
+    // Opening a pipe waits for a writer that never comes.
+    QTest::newRow("pipe") << u"pipe"_s;
+    QTest::newRow("link to a pipe") << u"link"_s;
+}
+
+// A Settings.ini that exists but cannot be read, or is not a regular file, is never
+// replaced, since its contents would be lost, and never opened.
 void tst_IniFile::unreadableFileIsNotOverwritten()
 {
+    QFETCH(QString, kind);
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
-    QVERIFY(QDir(dir.path()).mkdir(u"Settings.ini"_s));
-    IniFile ini(dir.filePath(u"Settings.ini"_s));
+    const QString path = dir.filePath(u"Settings.ini"_s);
+    const QString pipe = kind == u"link" ? dir.filePath(u"pipe"_s) : path;
+    if (kind == u"folder")
+        QVERIFY(QDir(dir.path()).mkdir(u"Settings.ini"_s));
+    else
+        QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    if (kind == u"link")
+        QVERIFY(QFile::link(pipe, path));
+
+    IniFile ini(path);
     QCOMPARE(ini.read(kSection, u"Key").result.status, IniStatus::Unreadable);
     QCOMPARE(ini.write(kSection, u"Key", u"x").status, IniStatus::Unreadable);
-    QVERIFY(QFileInfo(ini.path()).isDir());
+    QCOMPARE(ini.removeSection(kSection).status, IniStatus::Unreadable);
+    const QFileInfo info(path);
+    QVERIFY(kind == u"folder" ? info.isDir() : !info.isFile() && info.exists());
+    QCOMPARE(info.isSymLink(), kind == u"link");
 }
 
 QTEST_GUILESS_MAIN(tst_IniFile)
