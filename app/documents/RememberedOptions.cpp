@@ -40,15 +40,23 @@ RememberedOptions readRememberedOptions(const CSettings& settings)
 
 void writeRememberedOptions(CSettings& settings, const RememberedOptions& options)
 {
-    settings.SaveSetting(kPattern, options.pattern);
-    for (qsizetype i = 0; i < options.history.size(); ++i)
-        settings.SaveSetting(kPattern + QString::number(i), options.history[i]);
-    settings.SaveSetting(QStringLiteral("Replace"), ReplaceEscape::encode(options.replaceWith));
-    settings.SaveSetting(QStringLiteral("IgnoreCase"), options.ignoreCase);
-    settings.SaveSetting(QStringLiteral("WordWrap"), options.wordWrap);
-    settings.SaveSetting(QStringLiteral("ProportionalFont"), options.proportionalFont);
-    settings.SaveSetting(QStringLiteral("ShowSyntax"), options.showSyntax);
-    settings.SaveSetting(QStringLiteral("HighlightMatches"), options.highlightMatches);
+    SettingValues values{{kPattern, options.pattern}};
+    int stored = 0;
+    for (const QString& entry : options.history) {
+        // The list is read up to the first missing or empty key, so an entry that cannot be
+        // kept is left out rather than hide the entries after it.
+        if (!entry.isEmpty() && CSettings::CanStore(entry))
+            values.append({kPattern + QString::number(stored++), entry});
+    }
+    values += SettingValues{{QStringLiteral("Replace"), ReplaceEscape::encode(options.replaceWith)},
+                            {QStringLiteral("IgnoreCase"), options.ignoreCase},
+                            {QStringLiteral("WordWrap"), options.wordWrap},
+                            {QStringLiteral("ProportionalFont"), options.proportionalFont},
+                            {QStringLiteral("ShowSyntax"), options.showSyntax},
+                            {QStringLiteral("HighlightMatches"), options.highlightMatches}};
+    // Without the key after the last entry, the entries of a longer list stored before would
+    // come back after this one.
+    settings.SaveSettings(values, {kPattern + QString::number(stored)});
 }
 
 Qt::CheckState ignoreCaseState(int nValue)

@@ -32,10 +32,12 @@ struct RememberedOptions {
 /// value.
 RememberedOptions readRememberedOptions(const CSettings& settings);
 
-/// Writes the options to `settings` in the order "Pattern", "Pattern0" ... "PatternN",
-/// "Replace", "IgnoreCase", "WordWrap", "ProportionalFont", "ShowSyntax",
-/// "HighlightMatches". The Replace
-/// With text is stored escaped (ReplaceEscape), the patterns as they are.
+/// Writes the options to `settings` in one go (CSettings::SaveSettings), in the order
+/// "Pattern", "Pattern0" ... "PatternN", "Replace", "IgnoreCase", "WordWrap",
+/// "ProportionalFont", "ShowSyntax", "HighlightMatches", and deletes the history key after
+/// the last one written. History entries that are empty or that the store cannot keep are
+/// left out and the entries after them numbered on. The Replace With text is stored escaped
+/// (ReplaceEscape), the patterns as they are.
 void writeRememberedOptions(CSettings& settings, const RememberedOptions& options);
 
 /// The check state of the Ignore Case box for a stored number, and back.

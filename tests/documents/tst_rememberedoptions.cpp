@@ -41,6 +41,8 @@ private slots:
     void storedValues();
     void writtenOptionsComeBack_data();
     void writtenOptionsComeBack();
+    void historyComesBackWhole_data();
+    void historyComesBackWhole();
     void writtenKeysInOrder();
     void ignoreCaseStates_data();
     void ignoreCaseStates();
@@ -175,9 +177,16 @@ void TestRememberedOptions::writtenOptionsComeBack_data()
     changed.showSyntax = false;
     changed.highlightMatches = false;
 
+    RememberedOptions oddHistory;
+    oddHistory.pattern = u"line 1\r\nline 2"_s;
+    oddHistory.history = {u"line 1\r\nline 2"_s, u"\"quoted\""_s, u"a=b"_s, u"  leading blanks"_s,
+                          u"gr\u00fc\u00df \u4e2d\u6587 \U0001F600"_s, u"\t\"x\"\n"_s, u"\\r\\n\n"_s, u"last"_s};
+
     QTest::newRow("first-run values, INI file") << true << RememberedOptions{};
     QTest::newRow("every option changed, INI file") << true << changed;
     QTest::newRow("every option changed, per-user area") << false << changed;
+    QTest::newRow("multi-line, quoted, non-ASCII patterns, INI file") << true << oddHistory;
+    QTest::newRow("multi-line, quoted, non-ASCII patterns, per-user area") << false << oddHistory;
 }
 
 void TestRememberedOptions::writtenOptionsComeBack()
@@ -188,6 +197,45 @@ void TestRememberedOptions::writtenOptionsComeBack()
     mSettings->SaveToINI(iniFile);
     writeRememberedOptions(*mSettings, options);
     QCOMPARE(readRememberedOptions(*mSettings), options);
+}
+
+void TestRememberedOptions::historyComesBackWhole_data()
+{
+    QTest::addColumn<bool>("iniFile");
+    QTest::addColumn<QStringList>("before");
+    QTest::addColumn<QStringList>("written");
+    QTest::addColumn<QStringList>("expected");
+
+    const QString broken = u"x"_s + QChar(0xD800);
+    const QStringList five = {u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"5"_s};
+    for (const bool iniFile : {true, false}) {
+        const char* place = iniFile ? "INI file" : "per-user area";
+        QTest::addRow("%s: an empty entry is left out", place)
+            << iniFile << QStringList{} << QStringList{u"a"_s, QString(), u"b"_s} << QStringList{u"a"_s, u"b"_s};
+        QTest::addRow("%s: an entry with a broken character is left out", place)
+            << iniFile << QStringList{} << QStringList{u"a"_s, broken, u"b"_s} << QStringList{u"a"_s, u"b"_s};
+        QTest::addRow("%s: a shorter list brings back none of a longer one", place)
+            << iniFile << five << QStringList{u"a"_s, u"b"_s} << QStringList{u"a"_s, u"b"_s};
+        QTest::addRow("%s: a left-out entry brings back none of a list as long", place)
+            << iniFile << five << QStringList{u"a"_s, u"b"_s, u"c"_s, broken, u"d"_s}
+            << QStringList{u"a"_s, u"b"_s, u"c"_s, u"d"_s};
+    }
+}
+
+void TestRememberedOptions::historyComesBackWhole()
+{
+    QFETCH(bool, iniFile);
+    QFETCH(QStringList, before);
+    QFETCH(QStringList, written);
+    QFETCH(QStringList, expected);
+
+    mSettings->SaveToINI(iniFile);
+    RememberedOptions options;
+    options.history = before;
+    writeRememberedOptions(*mSettings, options);
+    options.history = written;
+    writeRememberedOptions(*mSettings, options);
+    QCOMPARE(readRememberedOptions(*mSettings).history, expected);
 }
 
 void TestRememberedOptions::writtenKeysInOrder()

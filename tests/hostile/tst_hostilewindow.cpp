@@ -127,6 +127,9 @@ private slots:
 
     void garbageSettingsIniGivesDefaults();
     void folderNamedSettingsIniIsLeftAlone();
+    void pipeNamedSettingsIniIsLeftAlone();
+    void historyOfOddPatternsComesBack_data();
+    void historyOfOddPatternsComesBack();
 };
 
 void TestHostileWindow::init()
@@ -490,6 +493,63 @@ void TestHostileWindow::folderNamedSettingsIniIsLeftAlone()
     QVERIFY(QFileInfo(ini).isDir());
     QCOMPARE(entries(ini), QStringList{u"inside.txt"_s});
     QCOMPARE(f->contentOf(u"Settings.ini/inside.txt"_s), "inside"_ba);
+}
+
+// Opening a pipe for reading waits for a writer, so the window never appeared.
+void TestHostileWindow::pipeNamedSettingsIniIsLeftAlone()
+{
+    closeWindowAndSettings();
+    const QString ini = f->path(u"Settings.ini"_s);
+    QVERIFY(QFile::remove(ini));
+    QCOMPARE(::mkfifo(QFile::encodeName(ini).constData(), 0600), 0);
+    reopenSettings();
+
+    QVERIFY(f->openWindow());
+
+    QCOMPARE(f->messages.shown.size(), 1);
+    QVERIFY2(f->messages.texts().first().contains(u"Settings.ini: Not a regular file"_s),
+             qPrintable(f->messages.texts().first()));
+    QVERIFY(f->item("mnuOptionsSaveToRegistry")->isChecked());
+    QVERIFY(shownOptions() == RememberedOptions{});
+    closeWindow();
+    reopenSettings();
+    QVERIFY(f->openWindow());
+    QCOMPARE(f->messages.shown.size(), 1);
+    QVERIFY(QFileInfo(ini).exists() && !QFileInfo(ini).isFile());
+}
+
+void TestHostileWindow::historyOfOddPatternsComesBack_data()
+{
+    QTest::addColumn<bool>("iniFile");
+
+    QTest::newRow("INI file") << true;
+    QTest::newRow("per-user area") << false;
+}
+
+// The INI file used to refuse a pattern with a line break, with a message box for each at
+// exit, and the history read at the next start ended before it.
+void TestHostileWindow::historyOfOddPatternsComesBack()
+{
+    QFETCH(bool, iniFile);
+    closeWindow();
+    f->settings->SaveToINI(iniFile);
+    QVERIFY(f->openWindow());
+    const QStringList patterns = {u"oldest"_s, u"line 1\r\nline 2"_s, u"\"quoted\""_s, u"a=b"_s,
+                                  u"  leading blanks"_s, u"gr\u00fc\u00df \u4e2d\u6587"_s, u"\\r\\n\n"_s};
+    for (const QString& pattern : patterns) {
+        pastePattern(pattern);
+        f->click("cmdFind");
+    }
+    f->messages.shown.clear();
+
+    closeWindow();
+    reopenSettings();
+    QVERIFY(f->openWindow());
+
+    QCOMPARE(f->messages.texts(), QStringList());
+    QCOMPARE(f->history(), QStringList(patterns.crbegin(), patterns.crend()));
+    QCOMPARE(f->pattern()->currentText(), patterns.last());
+    QCOMPARE(f->item("mnuOptionsSaveToINI")->isChecked(), iniFile);
 }
 
 QTEST_MAIN(TestHostileWindow)
