@@ -18,8 +18,20 @@ namespace {
 
 // Limits that stop runaway backtracking within a fraction of a second; the JIT stack is large
 // enough for deep but linear patterns such as (a|b)*! on long texts, and the interpreter takes
-// over, within the heap limit, where it runs out.
+// over, within the heap limit, where it runs out. The match limit holds for each start
+// position; the search budget (RegExp::matchBudget) bounds a whole search.
 constexpr uint32_t kMatchLimit = 10'000'000;
+// Start positions are tried in windows of at most this many with the cheap limit; a window that
+// reaches it is halved down to one position, whose limit then grows by kLimitGrowth up to
+// kMatchLimit. Every try beyond the cheap limit is charged its whole limit, so that a search
+// never works longer than its budget allows; tries that end within the cheap limit cost
+// nothing of it, so that even a budget of 0 lets an ordinary pattern through. The loop
+// regains control (for the cancel flag) after every window and every try.
+constexpr uint32_t kCheapLimit = 1'000;
+constexpr uint32_t kLimitGrowth = 4;
+constexpr PCRE2_SIZE kMaxWindow = 1 << 16;
+// The interpreter does about a quarter of the work of the JIT in the same time.
+constexpr qint64 kInterpreterWeight = 4;
 constexpr uint32_t kDepthLimit = 10'000'000;
 constexpr uint32_t kHeapLimitKiB = 512 * 1024;
 constexpr PCRE2_SIZE kJitStackStart = 64 * 1024;
@@ -104,8 +116,9 @@ std::shared_ptr<const CompiledPattern> compilePattern(const QString& pattern, bo
     }
     compiled->translated = std::move(std::get<TranslatedPattern>(translated));
     const QString& source = compiled->translated.pcrePattern;
-    // No PCRE2_UTF: one code unit is one character, as the positions are code units.
-    uint32_t options = PCRE2_MATCH_UNSET_BACKREF;
+    // No PCRE2_UTF: one code unit is one character, as the positions are code units. The
+    // offset limit lets a search try its start positions a window at a time.
+    uint32_t options = PCRE2_MATCH_UNSET_BACKREF | PCRE2_USE_OFFSET_LIMIT;
     if (compiled->translated.caseless)
         options |= PCRE2_CASELESS;
     std::unique_ptr<pcre2_compile_context, CompileContextDeleter> context;
@@ -146,57 +159,6 @@ std::shared_ptr<const CompiledPattern> compilePattern(const QString& pattern, bo
     return compiled;
 }
 
-/// One search over one text: the match data, match context and JIT stack it needs.
-class Matcher {
-public:
-    Matcher(const CompiledPattern& compiled, const QString& text, bool useJit)
-        : mCompiled(compiled),
-          mSubject(reinterpret_cast<PCRE2_SPTR>(text.utf16())),
-          mLength(PCRE2_SIZE(text.size())),
-          mData(pcre2_match_data_create_from_pattern(compiled.code.get(), nullptr)),
-          mContext(pcre2_match_context_create(nullptr))
-    {
-        Q_CHECK_PTR(mData.get());
-        Q_CHECK_PTR(mContext.get());
-        pcre2_set_match_limit(mContext.get(), kMatchLimit);
-        pcre2_set_depth_limit(mContext.get(), kDepthLimit);
-        pcre2_set_heap_limit(mContext.get(), kHeapLimitKiB);
-        if (compiled.jit && useJit) {
-            mJitStack.reset(pcre2_jit_stack_create(kJitStackStart, kJitStackMax, nullptr));
-            if (mJitStack)
-                pcre2_jit_stack_assign(mContext.get(), nullptr, mJitStack.get());
-        }
-        if (!compiled.translated.callouts.empty())
-            pcre2_set_callout(mContext.get(), patternCallout,
-                              const_cast<TranslatedPattern*>(&compiled.translated));
-    }
-
-    /// PCRE2's result: positive when found, PCRE2_ERROR_NOMATCH, or another (negative) error.
-    int match(PCRE2_SIZE offset)
-    {
-        const pcre2_code* code = mCompiled.code.get();
-        if (mJitStack) {
-            const int rc = pcre2_jit_match(code, mSubject, mLength, offset, 0, mData.get(),
-                                           mContext.get());
-            if (rc != PCRE2_ERROR_JIT_STACKLIMIT)
-                return rc;
-        }
-        return pcre2_match(code, mSubject, mLength, offset, PCRE2_NO_JIT, mData.get(),
-                           mContext.get());
-    }
-
-    const PCRE2_SIZE* ovector() const { return pcre2_get_ovector_pointer(mData.get()); }
-    PCRE2_SIZE length() const { return mLength; }
-
-private:
-    const CompiledPattern& mCompiled;
-    PCRE2_SPTR mSubject;
-    PCRE2_SIZE mLength;
-    std::unique_ptr<pcre2_match_data, MatchDataDeleter> mData;
-    std::unique_ptr<pcre2_match_context, MatchContextDeleter> mContext;
-    std::unique_ptr<pcre2_jit_stack, JitStackDeleter> mJitStack;
-};
-
 RegExpError matchError(int rc)
 {
     switch (rc) {
@@ -213,6 +175,209 @@ RegExpError matchError(int rc)
     }
     }
 }
+
+/// One search over one text: the match data, match context and JIT stack it needs, and the
+/// work it may still do. It finds the next match as one pcre2_match over the rest of the text
+/// would, but tries the start positions in windows (see kCheapLimit), so that work spent on
+/// start positions that backtrack is counted against the budget and the cancel flag is seen
+/// inside a long search.
+class Matcher {
+public:
+    Matcher(const CompiledPattern& compiled, const QString& text, bool useJit, qint64 budget,
+            const std::atomic_bool* cancel)
+        : mCode(compiled.code.get()),
+          mSubject(reinterpret_cast<PCRE2_SPTR>(text.utf16())),
+          mLength(PCRE2_SIZE(text.size())),
+          mData(pcre2_match_data_create_from_pattern(compiled.code.get(), nullptr)),
+          mContext(pcre2_match_context_create(nullptr)),
+          mBudget(budget),
+          mCancel(cancel)
+    {
+        Q_CHECK_PTR(mData.get());
+        Q_CHECK_PTR(mContext.get());
+        mOvector = pcre2_get_ovector_pointer(mData.get());
+        mLast = lastStart(0);
+        pcre2_set_depth_limit(mContext.get(), kDepthLimit);
+        pcre2_set_heap_limit(mContext.get(), kHeapLimitKiB);
+        if (compiled.jit && useJit) {
+            mJitStack.reset(pcre2_jit_stack_create(kJitStackStart, kJitStackMax, nullptr));
+            if (mJitStack)
+                pcre2_jit_stack_assign(mContext.get(), nullptr, mJitStack.get());
+        }
+        if (!compiled.translated.callouts.empty())
+            pcre2_set_callout(mContext.get(), patternCallout,
+                              const_cast<TranslatedPattern*>(&compiled.translated));
+    }
+
+    /// Looks for the first match that starts at or after offset: true when found (its
+    /// offsets are in ovector()), false when there is none or the search failed (error()).
+    bool find(PCRE2_SIZE offset)
+    {
+        // Most calls find a match in the current window within the cheap limit: one JIT call
+        // with the limits already set, without the bookkeeping of search.
+        if (mCheapJitReady && offset <= mLast && !cancelRaised()) {
+            const int rc = jitMatch(offset);
+            return rc > 0 || search(offset, rc);
+        }
+        return search(offset, kNotTried);
+    }
+
+    /// Why find returned false, if not for the lack of a further match.
+    const std::optional<RegExpError>& error() const { return mError; }
+    const PCRE2_SIZE* ovector() const { return mOvector; }
+    PCRE2_SIZE length() const { return mLength; }
+
+private:
+    static constexpr int kNotTried = 1;
+
+    /// find's loop; jitTry is the result of the cheap JIT try of offset..mLast when find made it.
+    Q_NEVER_INLINE bool search(PCRE2_SIZE offset, int jitTry)
+    {
+        for (;;) {
+            int rc = PCRE2_ERROR_NOMATCH;
+            if (jitTry != kNotTried) {
+                rc = afterJit(offset, jitTry);
+                jitTry = kNotTried;
+            } else {
+                if (cancelRaised()) {
+                    mError = RegExpError::make(RegExpError::Cancelled);
+                    return false;
+                }
+                if (offset > mLast)
+                    mLast = lastStart(offset);
+                rc = attempt(offset, mLast, kCheapLimit);
+            }
+            if (rc == PCRE2_ERROR_MATCHLIMIT) {
+                if (mLast > offset) {
+                    mWindow = (mLast - offset + 1) / 2;
+                    mLast = lastStart(offset);
+                    continue;
+                }
+                rc = escalate(offset, mLast);
+                if (mError)
+                    return false;
+            }
+            if (rc > 0) {
+                mCheapJitReady = mJitStack && mMatchLimit == kCheapLimit && mOffsetLimit == mLast;
+                return true;
+            }
+            if (rc != PCRE2_ERROR_NOMATCH) {
+                mError = matchError(rc);
+                return false;
+            }
+            if (mLast >= mLength)
+                return false;
+            offset = mLast + 1;
+            mWindow = std::min(mWindow * 2, kMaxWindow);
+        }
+    }
+
+    bool cancelRaised() const { return mCancel && mCancel->load(std::memory_order_relaxed); }
+
+    /// True, with the error set, once the cancel flag is raised or the budget is spent.
+    bool stopped()
+    {
+        if (cancelRaised())
+            mError = RegExpError::make(RegExpError::Cancelled);
+        else if (mBudget <= 0)
+            mError = RegExpError::make(RegExpError::TooMuchBacktracking);
+        return mError.has_value();
+    }
+
+    /// The last start position of the window from offset. A window that ends between a CR
+    /// and its LF finds what one search would: PCRE2 could skip such an LF after failing at
+    /// the CR, but never does here, since the translated line anchors spell out CR and LF.
+    PCRE2_SIZE lastStart(PCRE2_SIZE offset) const { return std::min(offset + mWindow - 1, mLength); }
+
+    /// Tries the start positions offset..last, each within limit (lowered to what is left
+    /// of the budget), in the JIT and, where its stack runs out, in the interpreter.
+    int attempt(PCRE2_SIZE offset, PCRE2_SIZE last, uint32_t limit)
+    {
+        if (last != mOffsetLimit) {
+            mOffsetLimit = last;
+            pcre2_set_offset_limit(mContext.get(), last);
+        }
+        mTryLimit = limit;
+        if (!mJitStack)
+            return interpret(offset);
+        setMatchLimit(1);
+        return afterJit(offset, jitMatch(offset));
+    }
+
+    int jitMatch(PCRE2_SIZE offset)
+    {
+        return pcre2_jit_match(mCode, mSubject, mLength, offset, 0, mData.get(), mContext.get());
+    }
+
+    /// Charges the JIT's try and hands a try whose JIT stack ran out to the interpreter.
+    int afterJit(PCRE2_SIZE offset, int rc)
+    {
+        charge(rc, 1);
+        return rc == PCRE2_ERROR_JIT_STACKLIMIT ? interpret(offset) : rc;
+    }
+
+    int interpret(PCRE2_SIZE offset)
+    {
+        setMatchLimit(kInterpreterWeight);
+        const int rc = pcre2_match(mCode, mSubject, mLength, offset, PCRE2_NO_JIT, mData.get(), mContext.get());
+        charge(rc, kInterpreterWeight);
+        return rc;
+    }
+
+    /// Sets the engine's match limit to the limit of the try; beyond the cheap limit, lowered
+    /// to what is left of the budget at weight units a step.
+    void setMatchLimit(qint64 weight)
+    {
+        uint32_t limit = mTryLimit;
+        if (limit > kCheapLimit && qint64(limit) * weight > mBudget)
+            limit = uint32_t(std::max<qint64>(mBudget / weight, 1));
+        if (limit != mMatchLimit) {
+            mMatchLimit = limit;
+            pcre2_set_match_limit(mContext.get(), limit);
+        }
+    }
+
+    /// The budget is charged the whole limit of a try, as much as it may have done, unless
+    /// the try ended within the cheap limit.
+    void charge(int rc, qint64 weight)
+    {
+        if (mMatchLimit > kCheapLimit || (rc < 0 && rc != PCRE2_ERROR_NOMATCH))
+            mBudget -= qint64(mMatchLimit) * weight;
+    }
+
+    /// Tries one start position with growing limits, up to the
+    /// limit of a single position; sets the error when the budget runs out first.
+    int escalate(PCRE2_SIZE offset, PCRE2_SIZE last)
+    {
+        uint32_t limit = kCheapLimit;
+        int rc = PCRE2_ERROR_MATCHLIMIT;
+        while (rc == PCRE2_ERROR_MATCHLIMIT && limit < kMatchLimit && !stopped()) {
+            limit = std::min(limit * kLimitGrowth, kMatchLimit);
+            rc = attempt(offset, last, limit);
+        }
+        return rc;
+    }
+
+    const pcre2_code* mCode;
+    PCRE2_SPTR mSubject;
+    PCRE2_SIZE mLength;
+    std::unique_ptr<pcre2_match_data, MatchDataDeleter> mData;
+    std::unique_ptr<pcre2_match_context, MatchContextDeleter> mContext;
+    std::unique_ptr<pcre2_jit_stack, JitStackDeleter> mJitStack;
+    const PCRE2_SIZE* mOvector = nullptr;
+    qint64 mBudget;
+    const std::atomic_bool* mCancel;
+    std::optional<RegExpError> mError;
+    /// The current window: start positions up to mLast, at most mWindow of them.
+    PCRE2_SIZE mWindow = kMaxWindow;
+    PCRE2_SIZE mLast = 0;
+    /// The limits the match context holds, and the match limit of the current try.
+    PCRE2_SIZE mOffsetLimit = PCRE2_UNSET;
+    uint32_t mMatchLimit = 0;
+    uint32_t mTryLimit = kCheapLimit;
+    /// The context holds the cheap limit and the current window, for find's JIT call.
+    bool mCheapJitReady = false;
+};
 
 /// Copies the offsets of the match in ovector to out: (groupCount + 1) start/end pairs in the
 /// pattern's own group numbers, -1, -1 for a group that took no part.
@@ -232,7 +397,7 @@ void copyOffsets(const CompiledPattern& compiled, const PCRE2_SIZE* ovector, Off
 /// onMatch returns false to stop. Returns the error that ended the search, if any.
 template <typename OnMatch>
 std::optional<RegExpError> forEachMatch(const CompiledPattern& compiled, const QString& text,
-                                        bool global, bool useJit,
+                                        bool global, bool useJit, qint64 budget,
                                         const std::atomic_bool* cancel, OnMatch onMatch)
 {
     if (compiled.literals) {
@@ -252,16 +417,11 @@ std::optional<RegExpError> forEachMatch(const CompiledPattern& compiled, const Q
         }
         return std::nullopt;
     }
-    Matcher matcher(compiled, text, useJit);
+    Matcher matcher(compiled, text, useJit, budget, cancel);
     PCRE2_SIZE offset = 0;
     while (offset <= matcher.length()) {
-        if (cancel && cancel->load(std::memory_order_relaxed))
-            return RegExpError::make(RegExpError::Cancelled);
-        const int rc = matcher.match(offset);
-        if (rc == PCRE2_ERROR_NOMATCH)
-            break;
-        if (rc < 0)
-            return matchError(rc);
+        if (!matcher.find(offset))
+            return matcher.error();
         const PCRE2_SIZE* ovector = matcher.ovector();
         if (!onMatch(ovector) || !global)
             break;
@@ -320,6 +480,10 @@ qsizetype RegExp::maxResultLength() const { return mMaxResultLength; }
 
 void RegExp::setMaxResultLength(qsizetype length) { mMaxResultLength = length; }
 
+qint64 RegExp::matchBudget() const { return mMatchBudget; }
+
+void RegExp::setMatchBudget(qint64 units) { mMatchBudget = units; }
+
 int RegExp::compileCount() const { return mCompileCount; }
 
 bool RegExp::jitEnabled() const { return mJitEnabled; }
@@ -358,7 +522,7 @@ RegExpResult<MatchCollection> RegExp::Execute(const QString& text,
     data->text = text;
     data->groupCount = pattern.translated.groupCount;
     const qsizetype stride = data->stride();
-    const auto error = forEachMatch(pattern, text, mGlobal, mJitEnabled, cancel, [&](const PCRE2_SIZE* ovector) {
+    const auto error = forEachMatch(pattern, text, mGlobal, mJitEnabled, mMatchBudget, cancel, [&](const PCRE2_SIZE* ovector) {
         copyOffsets(pattern, ovector, data->offsets.extend(stride));
         return true;
     });
@@ -379,7 +543,7 @@ RegExpResult<QString> RegExp::Replace(const QString& text, const QString& replac
     bool tooLong = false;
     bool reserved = false;
     std::vector<qsizetype> offsets(2 * (std::size_t(pattern.translated.groupCount) + 1));
-    const auto error = forEachMatch(pattern, text, mGlobal, mJitEnabled, cancel, [&](const PCRE2_SIZE* ovector) {
+    const auto error = forEachMatch(pattern, text, mGlobal, mJitEnabled, mMatchBudget, cancel, [&](const PCRE2_SIZE* ovector) {
         copyOffsets(pattern, ovector, offsets.data());
         const qsizetype expanded = expansion.expandedLength(text, offsets);
         const qsizetype added = offsets[0] - copied + expanded;

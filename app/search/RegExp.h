@@ -13,6 +13,9 @@
 
 struct CompiledPattern;
 
+/// RegExp::matchBudget unless lowered.
+inline constexpr qint64 kDefaultMatchBudget = 150'000'000;
+
 /// The regular-expression object: a VBScript/JScript (ECMAScript 3 style) pattern with the
 /// options IgnoreCase, Global and Multiline, run over UTF-16 text. Positions are code units.
 ///
@@ -42,6 +45,12 @@ public:
     /// Longest text Replace may return, in code units; INT32_MAX unless lowered.
     qsizetype maxResultLength() const;
     void setMaxResultLength(qsizetype length);
+    /// Backtracking work a whole search may do, in the engine's match-limit units, beyond the
+    /// start positions that fail or match cheaply; a search that needs more ends in
+    /// RegExpError::TooMuchBacktracking. The default stops a runaway pattern within two
+    /// seconds; a single start position may never use more than 10,000,000 units.
+    qint64 matchBudget() const;
+    void setMatchBudget(qint64 units);
 
     /// Compiles the pattern (when not compiled yet) without searching; the error, or nothing
     /// when the pattern is valid. For live feedback while the user types.
@@ -56,7 +65,8 @@ public:
     void setJitEnabled(bool enabled);
 
     /// Every match of the pattern in text (only the first unless Global), in text order.
-    /// The cancel flag is checked between matches; a cancelled run returns
+    /// The cancel flag is checked between matches and during a long search for one; a
+    /// cancelled run returns
     /// RegExpError::Cancelled, never a partial collection.
     RegExpResult<MatchCollection> Execute(const QString& text,
                                           const std::atomic_bool* cancel = nullptr) const;
@@ -77,6 +87,7 @@ private:
     bool mMultiline = false;
     bool mJitEnabled = true;
     qsizetype mMaxResultLength = INT32_MAX;
+    qint64 mMatchBudget = kDefaultMatchBudget;
     mutable std::shared_ptr<const CompiledPattern> mCompiled;
     mutable int mCompileCount = 0;
 };

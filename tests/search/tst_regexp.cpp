@@ -4,6 +4,8 @@
 #include <QTest>
 
 #include <atomic>
+#include <limits>
+#include <thread>
 
 namespace {
 
@@ -57,6 +59,9 @@ private slots:
     void runawayPatterns();
     void deepButLinearPattern();
     void cancelFlag();
+    void wholeSearchStaysWithinItsBudget_data();
+    void wholeSearchStaysWithinItsBudget();
+    void cancelStopsALongSearchForOneMatch();
     void compilesOnlyWhenPatternOrOptionsChange();
     void copiesSearchIndependently();
     void plainAlternativesAgreeWithGroupedOnes();
@@ -474,6 +479,60 @@ void tst_RegExp::cancelFlag()
     QVERIFY(uncancelled);
     QVERIFY(!uncancelled.isCancelled());
     QCOMPARE(uncancelled->Count(), 3);
+}
+
+void tst_RegExp::wholeSearchStaysWithinItsBudget_data()
+{
+    QTest::addColumn<QString>("pattern");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<qint64>("budget");
+    QTest::addColumn<QString>("expected");
+
+    // Each start position in a run of a's backtracks far below the limit of one position.
+    const QString backtrackingLines = u"aaaaaaaaaaaac\r\n"_qs.repeated(200) + u"ab"_qs;
+    QTest::newRow("ordinary pattern costs nothing of the budget") << u"\\w+"_qs << u"one two"_qs << qint64(0)
+                                                                  << u"0:one 4:two"_qs;
+    QTest::newRow("one backtracking run within the budget") << u"(a+)+b"_qs << u"aaaaaaaaaaaacab"_qs
+                                                            << qint64(10'000'000) << u"13:ab(a)"_qs;
+    QTest::newRow("one backtracking run beyond the budget") << u"(a+)+b"_qs << u"aaaaaaaaaaaacab"_qs << qint64(0)
+                                                            << u"E5040"_qs;
+    QTest::newRow("backtracking on every line adds up past the budget")
+        << u"(a+)+b"_qs << backtrackingLines << qint64(1'000'000) << u"E5040"_qs;
+    QTest::newRow("the same lines within the default budget")
+        << u"(a+)+b"_qs << backtrackingLines << kDefaultMatchBudget << u"3000:ab(a)"_qs;
+}
+
+void tst_RegExp::wholeSearchStaysWithinItsBudget()
+{
+    QFETCH(QString, pattern);
+    QFETCH(QString, text);
+    QFETCH(qint64, budget);
+    QFETCH(QString, expected);
+    RegExp re = make(pattern, u"gm"_qs);
+    re.setMatchBudget(budget);
+    QCOMPARE(describe(re.Execute(text)), expected);
+    re.setJitEnabled(false);
+    QCOMPARE(describe(re.Execute(text)), expected);
+}
+
+void tst_RegExp::cancelStopsALongSearchForOneMatch()
+{
+    // Every start position backtracks below the limit of one position, and without a budget
+    // the whole search would take hours: only the cancel flag can end it.
+    RegExp re = make(u"(a+)+b"_qs, u"g"_qs);
+    re.setMatchBudget(std::numeric_limits<qint64>::max());
+    const QString text = (QString(21, u'a') + u'c').repeated(10'000) + u"ab"_qs;
+    std::atomic_bool started{false};
+    std::atomic_bool cancel{false};
+    std::thread canceller([&] {
+        while (!started.load())
+            std::this_thread::yield();
+        cancel.store(true);
+    });
+    started.store(true);
+    const auto result = re.Execute(text, &cancel);
+    canceller.join();
+    QVERIFY(result.isCancelled());
 }
 
 void tst_RegExp::compilesOnlyWhenPatternOrOptionsChange()
