@@ -17,12 +17,20 @@
 void frmSifta::connectLive()
 {
     TextEx* document = mControls.txtDocument;
-    QThreadPool& pool = *QThreadPool::globalInstance();
-    mLive = new LiveSearch([document] { return document->textReader(); }, pool, this);
+    // Searches run on pools of their own, one thread each: Qt paints with the help of its
+    // global pool, which a long search must never hold up. Each pool belongs to the object
+    // that runs on it, which stops its run before the pool waits for it.
+    auto* livePool = new QThreadPool;
+    livePool->setMaxThreadCount(1);
+    mLive = new LiveSearch([document] { return document->textReader(); }, *livePool, this);
+    livePool->setParent(mLive);
     mLive->setObjectName(QStringLiteral("liveSearch"));
     mHighlighter = new MatchHighlighter(*document);
     mPatternFeedback = new PatternFeedback(*mControls.cboPattern);
-    mBusy = new BusyRunner(*this, pool);
+    auto* busyPool = new QThreadPool;
+    busyPool->setMaxThreadCount(1);
+    mBusy = new BusyRunner(*this, *busyPool);
+    busyPool->setParent(mBusy);
 
     connect(mLive, &LiveSearch::matchesChanged, mHighlighter, &MatchHighlighter::setMatches);
     connect(mLive, &LiveSearch::statusChanged, mPatternFeedback, &PatternFeedback::show);

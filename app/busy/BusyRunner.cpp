@@ -65,8 +65,9 @@ bool BusyRunner::waitFor(const QFuture<void>& future, const QString& sLabel, std
     else if (!future.isFinished())
         dialogTimer.start(mDialogDelay);
 
+    // After Cancel the dialog is gone while the work stops: the user's input waits again.
     while (!future.isFinished())
-        loop.exec(dialog ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents);
+        loop.exec(dialog && !cancelled ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents);
 
     if (cursorShown)
         QApplication::restoreOverrideCursor();

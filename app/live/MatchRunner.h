@@ -5,28 +5,30 @@
 #include "search/RegExpError.h"
 
 #include <QFuture>
-#include <QList>
+#include <QFutureWatcher>
 #include <QObject>
 #include <QString>
 
 #include <atomic>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QThreadPool;
 
 /// Gives a text to search; called on the thread of the run, so that it may decode there.
 using TextReader = std::function<QString()>;
 
-/// Runs a regular expression over a snapshot of a text on a thread pool, one run at a time
-/// that counts: starting a run cancels the one before it, and a run that was cancelled or
-/// superseded never reports. Results are the compact match collection of the component.
+/// Runs a regular expression over a snapshot of a text on a thread pool, one run at a time:
+/// starting a run cancels the one before it, which stops within its search, and the new run
+/// starts once it has. A run that was cancelled or superseded never reports. Results are the
+/// compact match collection of the component.
 class MatchRunner : public QObject {
     Q_OBJECT
 public:
     /// Runs go to pool, which must outlive the runner.
     explicit MatchRunner(QThreadPool& pool, QObject* parent = nullptr);
-    /// Cancels the current run and waits for every run still on the pool.
+    /// Cancels the current run and waits for it to stop.
     ~MatchRunner() override;
 
     /// Starts expression (copied; copies share the compiled form) over the text that read
@@ -46,15 +48,22 @@ signals:
     void failed(quint64 generation, const RegExpError& error);
 
 private:
-    struct Run {
-        QFuture<void> future;
-        std::shared_ptr<std::atomic_bool> cancel;
+    struct Request {
+        RegExp expression;
+        TextReader read;
+        quint64 generation = 0;
     };
 
-    void prune();
+    void launch(Request request);
+    void runEnded();
 
     QThreadPool& mPool;
     quint64 mGeneration = 0;
     bool mRunning = false;
-    QList<Run> mRuns;
+    /// The run on the pool, until it has ended, and its cancel flag.
+    QFutureWatcher<void> mRun;
+    std::shared_ptr<std::atomic_bool> mCancel;
+    /// A run started while a cancelled one was still stopping; it follows that one.
+    std::optional<Request> mWaiting;
 };
+

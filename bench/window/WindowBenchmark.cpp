@@ -4,6 +4,8 @@
 //
 // Usage: sifta-bench-window figures FILE [check]   timings and ratios
 //        sifta-bench-window memory FILE [check]    peak memory of load, search, replace and undo
+//        sifta-bench-window stall                  longest hold-up of the window while typing a
+//                                                  runaway pattern
 // With "check", each ratio is judged against its bound (the bounds are for the 100 MB text).
 //
 // Word wrap is off for the figures: after each change of the whole text the editor wraps
@@ -26,6 +28,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QPushButton>
@@ -33,6 +36,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <sys/resource.h>
 
@@ -326,6 +330,52 @@ int memory(const QString& file)
     return 0;
 }
 
+/// Runs the event loop for msec milliseconds.
+void runFor(int msec)
+{
+    QEventLoop loop;
+    QTimer::singleShot(msec, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+/// Types a pattern that backtracks on every line of the text into the pattern box, then two
+/// more characters, each after a pause long enough for a live run to start and be superseded,
+/// and reports the longest time the event loop was held up until the last run has landed.
+int stall()
+{
+    Window window;
+    window.document()->setText((QString(18, u'a') + QStringLiteral("c\r\n")).repeated(1200)
+                               + QStringLiteral("abxy"));
+    window.settle();
+    QElapsedTimer clock;
+    clock.start();
+    qint64 last = 0;
+    qint64 longest = 0;
+    QTimer tick;
+    tick.setInterval(5);
+    QObject::connect(&tick, &QTimer::timeout, [&] {
+        longest = std::max(longest, clock.elapsed() - last);
+        last = clock.elapsed();
+    });
+    tick.start();
+    QWidget* box = window.pattern()->lineEdit();
+    for (const QChar c : QStringLiteral("(a+)+b")) {
+        QTest::keyClick(box, c.toLatin1());
+        runFor(50);
+    }
+    for (const char c : {'x', 'y'}) {
+        runFor(500);
+        QTest::keyClick(box, c);
+    }
+    QObject* live = window.pattern()->window()->findChild<QObject*>(QStringLiteral("liveSearch"));
+    do
+        runFor(50);
+    while (live->property("busy").toBool());
+    std::printf("%-56s %10lld\n", "longest hold-up of the window (ms)", longest);
+    std::printf("%-56s %10lld\n", "  from the first key until the matches settled (ms)", clock.elapsed());
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -334,8 +384,10 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QStandardPaths::setTestModeEnabled(true);
     QApplication app(argc, argv);
+    if (argc == 2 && QLatin1String(argv[1]) == QLatin1String("stall"))
+        return stall();
     if (argc < 3 || argc > 4) {
-        std::fprintf(stderr, "usage: sifta-bench-window figures|memory FILE [check]\n");
+        std::fprintf(stderr, "usage: sifta-bench-window figures|memory FILE [check] | stall\n");
         return 2;
     }
     gCheck = argc == 4 && QLatin1String(argv[3]) == QLatin1String("check");

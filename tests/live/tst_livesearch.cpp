@@ -5,6 +5,9 @@
 #include <QTest>
 #include <QThreadPool>
 
+#include <atomic>
+#include <limits>
+
 namespace {
 
 /// A live search over a text the test holds, with a pause no test waits for: every test
@@ -41,6 +44,7 @@ private slots:
     void emptyPatternShowsNothing();
     void switchedOffShowsNoMatchesButStillReportsErrors();
     void backtrackingLimitIsReported();
+    void supersededRunStopsWithinItsSearch();
 };
 
 void tst_LiveSearch::toolTips_data()
@@ -174,6 +178,32 @@ void tst_LiveSearch::backtrackingLimitIsReported()
     QCOMPARE(f.live.status().state, PatternStatus::State::Invalid);
     QVERIFY(f.live.status().toolTip().startsWith(QStringLiteral("Error: ")));
     QCOMPARE(f.live.matches().Count(), qsizetype(0));
+}
+
+void tst_LiveSearch::supersededRunStopsWithinItsSearch()
+{
+    // On one thread the next run starts only once the superseded one has stopped, and that
+    // one, without a budget, would search for hours.
+    QThreadPool pool;
+    pool.setMaxThreadCount(1);
+    MatchRunner runner(pool);
+    QSignalSpy finished(&runner, &MatchRunner::finished);
+    RegExp endless(QStringLiteral("(a+)+b"));
+    endless.setGlobal(true);
+    endless.setMatchBudget(std::numeric_limits<qint64>::max());
+    const QString text = (QString(21, u'a') + u'c').repeated(10'000) + QStringLiteral("ab");
+    std::atomic_bool reading = false;
+    runner.start(endless, [&] {
+        reading = true;
+        return text;
+    });
+    QTRY_VERIFY(reading.load());
+    RegExp quick(QStringLiteral("a"));
+    quick.setGlobal(true);
+    const quint64 generation = runner.start(quick, [] { return QStringLiteral("aa"); });
+    QVERIFY(finished.wait(60'000));
+    QCOMPARE(finished.size(), 1);
+    QCOMPARE(finished.at(0).at(0).value<quint64>(), generation);
 }
 
 QTEST_GUILESS_MAIN(tst_LiveSearch)

@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 #include <QLineEdit>
 #include <QProgressDialog>
+#include <QThreadPool>
 
 namespace {
 
@@ -66,6 +67,7 @@ private slots:
     void cancelledReplaceAllChangesNothing();
     void cancelledSearchChangesNothing();
     void cancelledOpenChangesNothing();
+    void searchesLeaveQtsThreadPoolFree();
 };
 
 void tst_WindowLive::highlightMatchesItem()
@@ -254,6 +256,33 @@ void tst_WindowLive::cancelledOpenChangesNothing()
     f.window->LoadDocument(path);
     QCOMPARE(f.document()->Text(), QStringLiteral("text of the other file"));
     QVERIFY(!f.window->Dirty());
+}
+
+void tst_WindowLive::searchesLeaveQtsThreadPoolFree()
+{
+    // Qt paints with the help of its global pool: a long search that held a thread of it
+    // would hold up the window.
+    LiveWindow f;
+    f.document()->setText((QString(18, u'a') + QStringLiteral("c\r\n")).repeated(2000) + QStringLiteral("ab"));
+    f.pattern()->setEditText(QStringLiteral("(a+)+b"));
+    f.live()->runPending();
+    QVERIFY(f.live()->isBusy());
+    QCOMPARE(QThreadPool::globalInstance()->activeThreadCount(), 0);
+    QVERIFY(f.landed());
+
+    int globalThreads = -1;
+    BusyRunner* busy = f.window->findChild<BusyRunner*>(QStringLiteral("busyRunner"));
+    busy->setDelays(0, 0);
+    QObject::connect(
+        busy, &BusyRunner::progressShown, busy,
+        [&](QProgressDialog* dialog) {
+            globalThreads = QThreadPool::globalInstance()->activeThreadCount();
+            dialog->findChild<QPushButton*>()->click();
+        },
+        Qt::SingleShotConnection);
+    f.click("cmdFind");
+    QCOMPARE(globalThreads, 0);
+    QCOMPARE(f.messages.shown.size(), 0);
 }
 
 QTEST_MAIN(tst_WindowLive)
