@@ -6,6 +6,7 @@
 #include "platform/InPlaceRewrite.h"
 #include "platform/NewFile.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <fcntl.h>
@@ -52,10 +53,15 @@ Result<QByteArray, FileError> readAll(int fd, const struct stat& info, qint64 ma
     const bool regular = S_ISREG(info.st_mode);
     if (regular && info.st_size > maxBytes)
         return FileError::fromErrno(EFBIG);
+    // The bytes are read straight into the array: a regular file into room for all of them
+    // and one more, so that the read that finds the end needs no more room and nothing is
+    // copied twice; anything else into room that grows as it comes.
     QByteArray bytes;
     if (regular)
-        bytes.reserve(static_cast<qsizetype>(info.st_size));
-    char chunk[65536];
+        bytes.reserve(static_cast<qsizetype>(info.st_size) + 1);
+    constexpr qsizetype kGrowth = 65536;
+    // Small enough that a raised cancel flag is seen between two reads.
+    constexpr qsizetype kLargestRead = qsizetype(1) << 20;
     for (;;) {
         if (cancelled(cancel))
             return FileError::fromErrno(ECANCELED);
@@ -65,17 +71,21 @@ Result<QByteArray, FileError> readAll(int fd, const struct stat& info, qint64 ma
             if (const int error = waitForInput(fd, cancel))
                 return FileError::fromErrno(error);
         }
-        const ssize_t got = ::read(fd, chunk, sizeof chunk);
-        if (got < 0) {
-            if (errno == EINTR || errno == EAGAIN)
-                continue;
-            return lastError();
-        }
+        const qsizetype filled = bytes.size();
+        const qsizetype room = bytes.capacity() - filled;
+        const qsizetype step = room > 0 ? std::min(room, kLargestRead) : kGrowth;
+        bytes.resize(filled + step);
+        const ssize_t got = ::read(fd, bytes.data() + filled, static_cast<size_t>(step));
+        const int readError = got < 0 ? errno : 0;
+        bytes.resize(filled + std::max<qsizetype>(got, 0));
+        if (readError == EINTR || readError == EAGAIN)
+            continue;
+        if (readError)
+            return FileError::fromErrno(readError);
         if (got == 0)
             return bytes;
-        if (got > maxBytes - bytes.size())
+        if (bytes.size() > maxBytes)
             return FileError::fromErrno(EFBIG);
-        bytes.append(chunk, got);
     }
 }
 
