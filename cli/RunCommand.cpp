@@ -202,7 +202,9 @@ bool runInput(const CliRequest& request, const RegExp& regExp, const InputFile& 
         return false;
     // Search buffers grow with the matches; memory that runs out ends this input, not the program.
     try {
-        const DecodedText text = TextCodec::decode(std::move(bytes).value());
+        const DecodedText text = TextCodec::decode(bytes.value());
+        // The bytes are not needed again; letting them go lowers the peak of a large search.
+        bytes.value() = QByteArray();
         return run.run(colorOutput, text);
     } catch (const std::bad_alloc&) {
         run.failForMemory();
