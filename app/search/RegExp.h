@@ -14,7 +14,7 @@
 struct CompiledPattern;
 
 /// RegExp::matchBudget unless lowered.
-inline constexpr qint64 kDefaultMatchBudget = 150'000'000;
+inline constexpr qint64 kDefaultMatchBudget = 100'000'000;
 
 /// The regular-expression object: a VBScript/JScript (ECMAScript 3 style) pattern with the
 /// options IgnoreCase, Global and Multiline, run over UTF-16 text. Positions are code units.
