@@ -48,6 +48,9 @@ public:
     /// Loads `sFile` as the document, as File, Open does once the file is chosen; a file
     /// that cannot be read is reported and leaves the document as it was.
     void LoadDocument(const QString& sFile);
+    /// Loads `sFile`, named on the command line, as LoadDocument does; a file that cannot
+    /// be read is reported with its path, since no dialog has shown it to the user.
+    void LoadCommandLineDocument(const QString& sFile);
 
     /// Long lines of the Search Text wrap (true) or scroll sideways (false).
     bool WordWrap() const;

@@ -94,6 +94,11 @@ void frmSifta::LoadDocument(const QString& sFile)
     mDocumentCommands.Load(sFile);
 }
 
+void frmSifta::LoadCommandLineDocument(const QString& sFile)
+{
+    mDocumentCommands.Load(sFile, DocumentCommands::ErrorNaming::WithPath);
+}
+
 QString frmSifta::documentText() const
 {
     return mControls.txtDocument->Text();

@@ -5,11 +5,47 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QSettings>
+
+#include <cstdio>
+
+namespace {
+
+/// Writes `text` to `stream`; false when it could not be written whole.
+bool print(const QString& text, std::FILE* stream)
+{
+    const QByteArray bytes = text.toLocal8Bit();
+    return std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream) == size_t(bytes.size())
+        && std::fflush(stream) == 0;
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QFile::decodeName(argv[i]);
+    const CommandLine request = parseCommandLine(arguments, QDir::currentPath());
+    switch (request.action) {
+    case CommandLine::Action::ShowHelp:
+        return print(commandLineHelp(), stdout) ? 0 : 2;
+    case CommandLine::Action::ShowVersion:
+        return print(QStringLiteral("sifta " SIFTA_VERSION "\n"), stdout) ? 0 : 2;
+    case CommandLine::Action::Refuse:
+        print(QStringLiteral("sifta: %1\nTry 'sifta --help'.\n").arg(request.error), stderr);
+        return 2;
+    case CommandLine::Action::OpenWindow:
+        break;
+    }
+
+    // The toolkit sees none of the arguments, so that a file named like one of its
+    // options ("-reverse", "-style") is opened instead of obeyed.
+    char programName[] = "sifta";
+    int toolkitArgc = 1;
+    char* toolkitArgv[] = {argc > 0 ? argv[0] : programName, nullptr};
+    QApplication app(toolkitArgc, toolkitArgv);
     QApplication::setApplicationName(QStringLiteral("Sifta"));
     QApplication::setApplicationVersion(QStringLiteral(SIFTA_VERSION));
 
@@ -19,10 +55,8 @@ int main(int argc, char* argv[])
     {
         frmSifta window(messages, *gSettings);
         window.show();
-        // "sifta FILE" starts with FILE loaded as File, Open would load it.
-        const QString file = commandLineFile(QApplication::arguments(), QDir::currentPath());
-        if (!file.isEmpty())
-            window.LoadDocument(file);
+        if (!request.file.isEmpty())
+            window.LoadCommandLineDocument(request.file);
         result = QApplication::exec();
     }
     // Releasing the store writes which place holds the settings.

@@ -5,6 +5,7 @@
 #include "platform/MessageBox.h"
 #include "platform/Tools.h"
 
+#include <QDir>
 #include <QMimeData>
 #include <QUrl>
 
@@ -65,14 +66,17 @@ void DocumentCommands::Open()
     Load(path);
 }
 
-bool DocumentCommands::Load(const QString& sFile)
+bool DocumentCommands::Load(const QString& sFile, ErrorNaming naming)
 {
     // Reading and decoding a large file takes a while; a cancel leaves everything as it was.
     std::optional<Tools::TextFileRead> read;
     if (!mWindow.runBusy(QStringLiteral("Opening..."), [&](const std::atomic_bool&) { read = Tools::ReadTextFile(sFile); }))
         return false;
     if (!read->ok()) {
-        showError(read->error());
+        FileError error = read->error();
+        if (naming == ErrorNaming::WithPath)
+            error.description = QStringLiteral("Cannot open \"%1\": %2").arg(QDir::toNativeSeparators(sFile), error.description);
+        showError(error);
         return false;
     }
     mWindow.setDocumentText(read->value().text);

@@ -44,9 +44,13 @@ public:
     /// unchanged document.
     void Drop(const QMimeData& Data);
 
+    /// How a read error names the file: as Open shows it, right after its dialog showed
+    /// the file, or with the file's path first, for a file that no dialog showed.
+    enum class ErrorNaming { Bare, WithPath };
+
     /// Loads `sFile` as the document, as Open does once its dialog has confirmed the path.
     /// False, after the error message, when the file could not be read.
-    bool Load(const QString& sFile);
+    bool Load(const QString& sFile, ErrorNaming naming = ErrorNaming::Bare);
 
     /// The encoding the next save writes in.
     TextFormat format() const { return mFormat; }

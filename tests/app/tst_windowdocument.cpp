@@ -251,25 +251,35 @@ void TestWindowDocument::droppedText()
 void TestWindowDocument::commandLineFile_data()
 {
     QTest::addColumn<bool>("exists");
-    QTest::addColumn<QStringList>("messages");
+    QTest::addColumn<bool>("named"); // through the command line's own loading, which names the file
+    QTest::addColumn<QStringList>("messages"); // <path> stands for the file's full path
     QTest::addColumn<QString>("caption");
 
-    QTest::newRow("existing file loaded") << true << QStringList{} << u"notes.txt - Siftwell"_s;
+    QTest::newRow("existing file loaded") << true << false << QStringList{} << u"notes.txt - Siftwell"_s;
     QTest::newRow("missing file reported")
-        << false << QStringList{u"No such file or directory 2"_s} << u"Siftwell"_s;
+        << false << false << QStringList{u"No such file or directory 2"_s} << u"Siftwell"_s;
+    QTest::newRow("existing file loaded, named") << true << true << QStringList{} << u"notes.txt - Siftwell"_s;
+    QTest::newRow("missing file reported with its path")
+        << false << true << QStringList{u"Cannot open \"<path>\": No such file or directory 2"_s} << u"Siftwell"_s;
 }
 
 void TestWindowDocument::commandLineFile()
 {
     QFETCH(bool, exists);
+    QFETCH(bool, named);
     QFETCH(QStringList, messages);
     QFETCH(QString, caption);
 
     if (exists)
         QVERIFY(f->store(u"notes.txt"_s, "notes"));
 
-    f->window->LoadDocument(f->path(u"notes.txt"_s));
+    const QString path = f->path(u"notes.txt"_s);
+    if (named)
+        f->window->LoadCommandLineDocument(path);
+    else
+        f->window->LoadDocument(path);
 
+    messages.replaceInStrings(u"<path>"_s, QDir::toNativeSeparators(path));
     QCOMPARE(f->messages.texts(), messages);
     QCOMPARE(f->caption(), caption);
     QCOMPARE(f->document()->Text(), exists ? u"notes"_s : QString());
