@@ -41,6 +41,8 @@ bool BusyRunner::waitFor(const QFuture<void>& future, const QString& sLabel, std
         connect(dialog.get(), &QProgressDialog::canceled, dialog.get(), [&] {
             cancelled = true;
             cancel.store(true);
+            // The loop runs again, now without the user's input, until the work has stopped.
+            loop.quit();
         });
         dialog->show();
         emit progressShown(dialog.get());
@@ -65,7 +67,6 @@ bool BusyRunner::waitFor(const QFuture<void>& future, const QString& sLabel, std
     else if (!future.isFinished())
         dialogTimer.start(mDialogDelay);
 
-    // After Cancel the dialog is gone while the work stops: the user's input waits again.
     while (!future.isFinished())
         loop.exec(dialog && !cancelled ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents);
 
