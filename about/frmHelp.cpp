@@ -7,6 +7,7 @@
 
 #include <QEvent>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPointer>
@@ -69,6 +70,9 @@ frmHelp::frmHelp(std::unique_ptr<ILinkOpener> opener, QWidget* parent)
 
     Form_Load();
     setFixedSize(kClientWidth, layout->totalHeightForWidth(kClientWidth));
+    // The window opens with the focus on itself, so that no link looks chosen before Tab.
+    setFocusPolicy(Qt::StrongFocus);
+    setFocus();
 }
 
 frmHelp* frmHelp::showAbout(const QWidget* placeNear)
@@ -115,6 +119,8 @@ QLabel* frmHelp::addLink(int Index)
     label->setPalette(palette);
     // Moves without a button held must reach the label too.
     label->setMouseTracking(true);
+    // Tab reaches the links, and Enter or Space opens the one that has the focus.
+    label->setFocusPolicy(Qt::StrongFocus);
     label->installEventFilter(this);
     lblURL[Index] = label;
     return label;
@@ -138,10 +144,31 @@ bool frmHelp::eventFilter(QObject* watched, QEvent* event)
             lblURL_Click(Index);
         break;
     }
+    case QEvent::FocusIn:
+    case QEvent::FocusOut:
+        // The link with the focus is underlined, as a link under the pointer is.
+        setUnderlined(Index, event->type() == QEvent::FocusIn);
+        break;
+    case QEvent::KeyPress: {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+            lblURL_Click(Index);
+            return true;
+        }
+        break;
+    }
     default:
         break;
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void frmHelp::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
+        close();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 void frmHelp::lblURL_Click(int Index)
@@ -168,7 +195,7 @@ void frmHelp::tmrURL_Timer()
         const bool left = x < box.left() || x > box.left() + box.width() || y < box.top()
             || y > box.top() + box.height();
         if (left) {
-            setUnderlined(Index, false);
+            setUnderlined(Index, lblURL[Index]->hasFocus());
             setLinkPointer(Qt::ArrowCursor);
             tmrURL->stop();
         }

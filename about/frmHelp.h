@@ -12,7 +12,9 @@ class QTimer;
 
 /// The about window: usage notes, the version line and three links. A link is
 /// underlined with a hand pointer while the pointer moves over it; the hover timer
-/// `tmrURL` takes the underline off again once the pointer has left the link.
+/// `tmrURL` takes the underline off again once the pointer has left the link. Tab
+/// reaches the links (the one with the focus is underlined too), Enter or Space opens
+/// it, and Escape closes the window.
 /// Object names: `lblVersion`, `lblURL0` to `lblURL2`, `Label1` ... `Label11`, `tmrURL`.
 class frmHelp : public QWidget {
     Q_OBJECT
@@ -27,6 +29,7 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void Form_Load();

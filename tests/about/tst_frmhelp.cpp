@@ -50,6 +50,8 @@ private slots:
     void clickOpensTheLinkText_data();
     void clickOpensTheLinkText();
     void linkThatCannotBeOpenedShowsNothing();
+    void keyboard_data();
+    void keyboard();
     void onlyOneAboutWindow();
     void reopeningAfterCloseLoadsAgain();
 
@@ -212,6 +214,47 @@ void TestFrmHelp::linkThatCannotBeOpenedShowsNothing()
 
     QCOMPARE(opened.size(), 1);
     QCOMPARE(QApplication::topLevelWidgets().size(), windows);
+}
+
+void TestFrmHelp::keyboard_data()
+{
+    QTest::addColumn<int>("tabs"); // presses of Tab after the window opened
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("opened"); // the link opened, -1 for none
+    QTest::addColumn<bool>("open");  // the window still open
+
+    QTest::newRow("Tab, Enter opens the home page") << 1 << int(Qt::Key_Return) << 0 << true;
+    QTest::newRow("Tab twice, Space opens the syntax documentation") << 2 << int(Qt::Key_Space) << 1 << true;
+    QTest::newRow("Tab three times, Enter opens the article") << 3 << int(Qt::Key_Enter) << 2 << true;
+    QTest::newRow("Escape on a link closes the window") << 2 << int(Qt::Key_Escape) << -1 << false;
+    QTest::newRow("Escape at once closes the window") << 0 << int(Qt::Key_Escape) << -1 << false;
+}
+
+void TestFrmHelp::keyboard()
+{
+    QFETCH(int, tabs);
+    QFETCH(int, key);
+    QFETCH(int, opened);
+    QFETCH(bool, open);
+
+    mWindow->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(mWindow.get()));
+    // No link looks chosen before the first Tab.
+    QCOMPARE(QApplication::focusWidget(), mWindow.get());
+    for (int i = 0; i < tabs; ++i)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    if (tabs > 0) {
+        QCOMPARE(QApplication::focusWidget(), link(tabs - 1));
+        QVERIFY(link(tabs - 1)->font().underline());
+        // A tick of the hover timer with the pointer elsewhere keeps the focused link underlined.
+        QCursor::setPos(mWindow->mapToGlobal(QPoint(mWindow->width() + 50, -50)));
+        tick();
+        QVERIFY(link(tabs - 1)->font().underline());
+    }
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+    QCOMPARE(mOpened, opened < 0 ? QStringList() : QStringList{link(opened)->text()});
+    QCOMPARE(mWindow->isVisible(), open);
 }
 
 void TestFrmHelp::onlyOneAboutWindow()
