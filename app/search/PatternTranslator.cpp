@@ -249,7 +249,7 @@ public:
     {
     }
 
-    std::variant<TranslatedPattern, RegExpError> run()
+    RegExpResult<TranslatedPattern> run()
     {
         Shape shape;
         if (parseDisjunction(shape) && !atEnd())
@@ -264,6 +264,7 @@ public:
         result.caseless = mIgnoreCase;
         result.lineStart = mLineStart;
         result.lookahead = mLookahead;
+        result.repeatAfterAlternatives = mRepeatAfterAlternatives;
         result.callouts = mCallouts;
         result.backReferences = mBackReferences;
         result.iterationMarkers = mIterationMarkers;
@@ -316,6 +317,8 @@ private:
                 return true;
             }
             earlierNullable = earlierNullable || alternative.nullable;
+            if (mGroupDepth > 0)
+                mAlternativesSeen = true;
             mOut += u'|';
             ++pos;
         }
@@ -456,6 +459,8 @@ private:
             sequence.append(shape);
             return !mError;
         }
+        if (!repeat.max && mAlternativesSeen)
+            mRepeatAfterAlternatives = true;
         const bool guarded = needsGuard(shape, repeat);
         if (!guarded) {
             if (wrapWhenRepeated)
@@ -927,6 +932,9 @@ private:
     int mGroupDepth = 0;
     bool mLineStart = false;
     bool mLookahead = false;
+    /// A group with alternatives has been parsed, and then an atom repeated without bound.
+    bool mAlternativesSeen = false;
+    bool mRepeatAfterAlternatives = false;
     const Layout& mPlanned;
     std::vector<qsizetype> mMarkedAtoms;
     /// While a copy of an atom is parsed, the number of the last group it has opened; -1
@@ -944,8 +952,7 @@ private:
 
 } // namespace
 
-std::variant<TranslatedPattern, RegExpError> translatePattern(const QString& pattern,
-                                                              bool ignoreCase, bool multiline)
+RegExpResult<TranslatedPattern> translatePattern(const QString& pattern, bool ignoreCase, bool multiline)
 {
     // A decimal escape is a back-reference when it does not exceed the number of groups of
     // the whole pattern, and a repeated atom gets a marker group before its own groups when it
@@ -956,9 +963,9 @@ std::variant<TranslatedPattern, RegExpError> translatePattern(const QString& pat
     for (;;) {
         Translator translator(pattern, ignoreCase, multiline, groups, layout);
         auto result = translator.run();
-        if (auto* error = std::get_if<RegExpError>(&result))
-            return *error;
-        const int found = std::get<TranslatedPattern>(result).groupCount;
+        if (!result)
+            return result;
+        const int found = result->groupCount;
         if (found == groups && translator.layout() == layout)
             return result;
         groups = found;

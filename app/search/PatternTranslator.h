@@ -1,11 +1,11 @@
 #pragma once
 
 #include "search/RegExpError.h"
+#include "search/RegExpResult.h"
 
 #include <QString>
 
 #include <cstdint>
-#include <variant>
 #include <vector>
 
 /// A back-reference that PCRE2 cannot take as it stands: under Ignore Case (PCRE2 without UTF
@@ -50,6 +50,11 @@ struct TranslatedPattern {
     bool lineStart = false;
     /// The pattern holds a positive lookahead.
     bool lookahead = false;
+    /// An atom repeated without bound follows a group of alternatives. PCRE2's JIT (10.42)
+    /// then records where the repetition failed and fails it again when a shorter
+    /// alternative reaches it at an earlier place from the same start ("(?:ab|a)x*b" on "ab"
+    /// finds nothing): compile with PCRE2_NO_START_OPTIMIZE, which turns that record off.
+    bool repeatAfterAlternatives = false;
     std::vector<PatternCallout> callouts;
     std::vector<CalloutBackReference> backReferences;
     /// For each repetition whose empty iterations fail, the PCRE2 number of the empty group
@@ -73,5 +78,4 @@ struct TranslatedPattern {
 /// ("(?:|a)*" on "aaa" matches "aaa"). Where that can change the result, the atom a{n,m} is
 /// written as a{n} followed by a second copy a{0,m-n} whose iterations a callout fails when
 /// they are empty.
-std::variant<TranslatedPattern, RegExpError> translatePattern(const QString& pattern,
-                                                              bool ignoreCase, bool multiline);
+RegExpResult<TranslatedPattern> translatePattern(const QString& pattern, bool ignoreCase, bool multiline);

@@ -109,12 +109,12 @@ std::shared_ptr<const CompiledPattern> compilePattern(const QString& pattern, bo
                                                       bool multiline)
 {
     auto compiled = std::make_shared<CompiledPattern>();
-    auto translated = translatePattern(pattern, ignoreCase, multiline);
-    if (auto* error = std::get_if<RegExpError>(&translated)) {
-        compiled->error = *error;
+    RegExpResult<TranslatedPattern> translated = translatePattern(pattern, ignoreCase, multiline);
+    if (!translated) {
+        compiled->error = translated.error();
         return compiled;
     }
-    compiled->translated = std::move(std::get<TranslatedPattern>(translated));
+    compiled->translated = std::move(translated).value();
     const QString& source = compiled->translated.pcrePattern;
     // No PCRE2_UTF: one code unit is one character, as the positions are code units. The
     // offset limit lets a search try its start positions a window at a time.
@@ -131,6 +131,9 @@ std::shared_ptr<const CompiledPattern> compilePattern(const QString& pattern, bo
         Q_CHECK_PTR(context.get());
         pcre2_set_newline(context.get(), PCRE2_NEWLINE_ANYCRLF);
     }
+    // Also slower but right, and only for such patterns: see repeatAfterAlternatives.
+    if (compiled->translated.repeatAfterAlternatives)
+        options |= PCRE2_NO_START_OPTIMIZE;
     int errorCode = 0;
     PCRE2_SIZE errorOffset = 0;
     auto compile = [&] {

@@ -249,6 +249,11 @@ void tst_RegExp::execute_data()
     QTest::newRow("wide set with one code unit below U+00FF") << s(u"[a\\u0100-\\uffff]") << "g" << s(u"\x0100") << s(u"0:\x0100");
     QTest::newRow("negated set leaving one code unit below U+00FF") << s(u"[^\\0-\\x60b-\\xff]") << "g" << s(u"\x0100") << s(u"0:\x0100");
     QTest::newRow("wide set after a letter") << s(u"x[\\u0100-\\uffffa]") << "g" << s(u"x\x0100") << s(u"0:x\x0100");
+    // The JIT failed a repetition where a longer alternative had reached it before.
+    QTest::newRow("repetition after a longer alternative that failed") << s(u"(\?:ab|a)x*b") << "g" << s(u"ab") << s(u"0:ab");
+    QTest::newRow("repetition after an empty alternative") << s(u"(\?:a|)x*.") << "g" << s(u"a") << s(u"0:a");
+    QTest::newRow("repetition after alternatives past the start") << s(u"a(\?:b|)x*b") << "g" << s(u"ab") << s(u"0:ab");
+    QTest::newRow("repeated class after alternatives") << s(u"(\?:Mrs|Mr)\\s*s") << "g" << s(u"Mrs") << s(u"0:Mrs");
     QTest::newRow("empty iteration fails past the minimum") << s(u"(\?:|a)*") << "g" << s(u"aaa") << s(u"0:aaa 3:");
     QTest::newRow("lazy body repeated beyond two empty iterations") << s(u"(\?:D\?\?){2,}") << "g" << s(u"D") << s(u"0:D 1:");
     QTest::newRow("optional lookahead that matches empty takes no part") << s(u"(\?=(x))\?") << "g" << s(u"x") << s(u"0:() 1:()");
