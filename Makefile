@@ -40,7 +40,7 @@ DIFFERENTIAL_SEED ?= 1
 
 differential: build
 	./scripts/install-deps nodejs
-	QT_QPA_PLATFORM=offscreen SIFTA_DIFFERENTIAL_CASES=$(DIFFERENTIAL_CASES) SIFTA_DIFFERENTIAL_SEED=$(DIFFERENTIAL_SEED) \
+	QT_QPA_PLATFORM=offscreen QTEST_FUNCTION_TIMEOUT=86400000 SIFTA_DIFFERENTIAL_CASES=$(DIFFERENTIAL_CASES) SIFTA_DIFFERENTIAL_SEED=$(DIFFERENTIAL_SEED) \
 		./$(BUILD_DIR)/tests/search/tst_differential
 
 # Every test under AddressSanitizer and UndefinedBehaviorSanitizer; any report fails its test.
