@@ -86,6 +86,9 @@ MainMenu buildMainMenu(QMenuBar* bar)
         addCheckItem(format, "mnuFormatProportionalFont", QStringLiteral("&Proportional Font"), false);
     m.mnuFormatHighlightMatches =
         addCheckItem(format, "mnuFormatHighlightMatches", QStringLiteral("&Highlight Matches"), true);
+    m.mnuFormatGroupColours = addCheckItem(format, "mnuFormatGroupColours", QStringLiteral("&Group Colours"), true);
+    m.mnuFormatGroupColoursEveryMatch = addCheckItem(format, "mnuFormatGroupColoursEveryMatch",
+                                                     QStringLiteral("Group Colours in &Every Match"), false);
 
     QMenu* options = addMenu(bar, "mnuOptions", QStringLiteral("&Options"));
     m.mnuOptionsShowSyntax = addCheckItem(options, "mnuOptionsShowSyntax", QStringLiteral("&Show Syntax"), true);
@@ -100,6 +103,8 @@ MainMenu buildMainMenu(QMenuBar* bar)
                                            QKeySequence(Qt::CTRL | Qt::Key_R));
     m.mnuToolsUseSelectionAsPattern =
         addItem(tools, "mnuToolsUseSelectionAsPattern", QStringLiteral("&Use Selection as Pattern"));
+    m.mnuToolsSearchInSelection =
+        addCheckItem(tools, "mnuToolsSearchInSelection", QStringLiteral("Search in &Selection"), false);
 
     QMenu* help = addMenu(bar, "mnuHelp", QStringLiteral("&Help"));
     m.mnuHelpAbout = addItem(help, "mnuHelpAbout", QStringLiteral("&About..."));

@@ -21,15 +21,19 @@ struct MainMenu {
     QAction* mnuFormatWordWrap = nullptr;
     QAction* mnuFormatProportionalFont = nullptr;
     QAction* mnuFormatHighlightMatches = nullptr;
+    QAction* mnuFormatGroupColours = nullptr;
+    QAction* mnuFormatGroupColoursEveryMatch = nullptr;
     QAction* mnuOptionsShowSyntax = nullptr;
     QAction* mnuOptionsSaveToINI = nullptr;
     QAction* mnuOptionsSaveToRegistry = nullptr;
     QAction* mnuToolsReplaceAndFindNext = nullptr;
     QAction* mnuToolsUseSelectionAsPattern = nullptr;
+    QAction* mnuToolsSearchInSelection = nullptr;
     QAction* mnuHelpAbout = nullptr;
 };
 
 /// Fills `bar` with the File, Edit, Format, Options, Tools and Help menus, with their captions,
 /// shortcut keys (Cut, Copy and Paste also answer to the platform's other keys for them) and the check marks they have before any option is applied: word wrap
-/// on, proportional font off, matches highlighted, syntax pane shown, settings in the INI file.
+/// on, proportional font off, matches highlighted with group colours in the selected match only,
+/// syntax pane shown, settings in the INI file, Search in Selection off.
 MainMenu buildMainMenu(QMenuBar* bar);

@@ -1,6 +1,9 @@
 #include "app/MultiLineBox.h"
 
+#include "textex/GroupColours.h"
+
 #include <QKeyEvent>
+#include <QTextBlock>
 
 MultiLineBox::MultiLineBox(QWidget* parent) : QPlainTextEdit(parent)
 {
@@ -20,6 +23,23 @@ void MultiLineBox::setText(const QString& text)
     plain.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     plain.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     setPlainText(plain);
+}
+
+void MultiLineBox::setLineColours(const QList<QColor>& colours)
+{
+    QList<QTextEdit::ExtraSelection> tints;
+    const QColor base = palette().color(QPalette::Base);
+    QTextBlock block = document()->firstBlock();
+    for (qsizetype line = 0; line < colours.size() && block.isValid(); ++line, block = block.next()) {
+        if (!colours[line].isValid())
+            continue;
+        QTextEdit::ExtraSelection tint;
+        tint.cursor = QTextCursor(block);
+        tint.format.setBackground(tintOver(base, colours[line], 0.3));
+        tint.format.setProperty(QTextFormat::FullWidthSelection, true);
+        tints.append(tint);
+    }
+    setExtraSelections(tints);
 }
 
 void MultiLineBox::keyPressEvent(QKeyEvent* event)

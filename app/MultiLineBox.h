@@ -15,6 +15,9 @@ public:
     QString text() const;
     /// Replaces the whole text; CR LF, CR and LF each make one line break.
     void setText(const QString& text);
+    /// Tints line i (from 0) behind its text, across the box's width, with colours[i]; an
+    /// invalid colour, or a line past the list, keeps the plain background.
+    void setLineColours(const QList<QColor>& colours);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -79,6 +79,9 @@ void frmSifta::connectCommands()
     connect(c.cmdUndo, &QPushButton::clicked, this, &frmSifta::cmdUndo_Click);
 
     connect(c.txtDocument, &TextEx::Change, this, &frmSifta::txtDocument_Change);
+    // Once the change is complete: switching word wrap writes the text again and only then
+    // marks the range of Search in Selection again.
+    connect(c.txtDocument, &TextEx::Change, this, [this] { mSearchCommands.textChanged(); }, Qt::QueuedConnection);
     connect(c.txtDocument, &TextEx::Click, this, &frmSifta::txtDocument_Click);
     connect(c.txtDocument, &TextEx::KeyUp, this, &frmSifta::txtDocument_KeyUp);
     connect(c.txtDocument, &TextEx::OLEDragDrop, this, &frmSifta::txtDocument_OLEDragDrop);
@@ -110,11 +113,14 @@ void frmSifta::connectCommands()
     command(mMenu.mnuFormatWordWrap, &frmSifta::mnuFormatWordWrap_Click);
     command(mMenu.mnuFormatProportionalFont, &frmSifta::mnuFormatProportionalFont_Click);
     command(mMenu.mnuFormatHighlightMatches, &frmSifta::mnuFormatHighlightMatches_Click);
+    command(mMenu.mnuFormatGroupColours, &frmSifta::mnuFormatGroupColours_Click);
+    command(mMenu.mnuFormatGroupColoursEveryMatch, &frmSifta::mnuFormatGroupColoursEveryMatch_Click);
     command(mMenu.mnuOptionsShowSyntax, &frmSifta::mnuOptionsShowSyntax_Click);
     command(mMenu.mnuOptionsSaveToINI, &frmSifta::mnuOptionsSaveToINI_Click);
     command(mMenu.mnuOptionsSaveToRegistry, &frmSifta::mnuOptionsSaveToRegistry_Click);
     command(mMenu.mnuToolsReplaceAndFindNext, &frmSifta::mnuToolsReplaceAndFindNext_Click);
     command(mMenu.mnuToolsUseSelectionAsPattern, &frmSifta::mnuToolsUseSelectionAsPattern_Click);
+    command(mMenu.mnuToolsSearchInSelection, &frmSifta::mnuToolsSearchInSelection_Click);
     command(mMenu.mnuHelpAbout, &frmSifta::mnuHelpAbout_Click);
 }
 

@@ -109,6 +109,7 @@ private:
     void cmdUndo_Click();
     void mnuToolsReplaceAndFindNext_Click();
     void mnuToolsUseSelectionAsPattern_Click();
+    void mnuToolsSearchInSelection_Click();
 
     // The window as the search commands see it.
     QString patternText() const override;
@@ -125,14 +126,29 @@ private:
     void focusDocument() override;
     void showMatchLabels(const QString& sMatchNo, const QString& sSubMatches) override;
     void setSubMatchList(const QString& sList) override;
+    void setSubMatchLines(const std::vector<int>& lines) override;
     std::optional<MatchCollection> liveMatches(const QString& pattern, bool ignoreCase) const override;
     void pauseLiveSearch(bool paused) override;
+    bool searchInSelection() const override;
+    void setSearchInSelection(bool bValue) override;
+    std::optional<TextRange> searchRange() const override;
+    void setSearchRange(const std::optional<TextRange>& range) override;
+    void showNote(const QString& sNote) override;
 
     // Live matching and long operations.
     void connectLive();
     /// Hands the pattern and the case option to the live matching.
     void updateLiveSearch();
     void mnuFormatHighlightMatches_Click();
+    /// The groups of the selected match, or of every match, are marked in their colours, and
+    /// the lines of the sub-match list in the same colours.
+    bool GroupColours() const;
+    void setGroupColours(bool bValue);
+    bool GroupColoursEveryMatch() const;
+    void setGroupColoursEveryMatch(bool bValue);
+    void mnuFormatGroupColours_Click();
+    void mnuFormatGroupColoursEveryMatch_Click();
+    void applyGroupColours();
 
     // Keyboard and caret status.
     void Form_KeyPress(int& KeyAscii);
@@ -174,6 +190,8 @@ private:
     LiveSearch* mLive = nullptr;
     MatchHighlighter* mHighlighter = nullptr;
     PatternFeedback* mPatternFeedback = nullptr;
+    /// The lines of the sub-match list that each group takes.
+    std::vector<int> mSubMatchLines;
     BusyRunner* mBusy = nullptr;
     std::unique_ptr<QtFileDialog> mOwnFileDialog;
     DocumentCommands mDocumentCommands;

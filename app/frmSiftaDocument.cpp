@@ -41,6 +41,9 @@ void frmSifta::Form_Load()
     markSettingsLocation(mSettings.SaveToINI());
     setShowSyntax(options.showSyntax);
     setHighlightMatches(options.highlightMatches);
+    setGroupColours(options.groupColours);
+    setGroupColoursEveryMatch(options.groupColoursEveryMatch);
+    setSearchInSelection(options.searchInSelection);
     mControls.lblMatchNo->clear();
     // Applying word wrap can switch the inner box of the Search Text and so mark the
     // document changed; the new document starts unchanged.
@@ -79,6 +82,9 @@ void frmSifta::SaveOptions()
     options.proportionalFont = ProportionalFont();
     options.showSyntax = mMenu.mnuOptionsShowSyntax->isChecked();
     options.highlightMatches = HighlightMatches();
+    options.groupColours = GroupColours();
+    options.groupColoursEveryMatch = GroupColoursEveryMatch();
+    options.searchInSelection = searchInSelection();
     writeRememberedOptions(mSettings, options);
 }
 

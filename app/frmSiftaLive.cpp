@@ -3,10 +3,13 @@
 
 #include "app/frmSifta.h"
 
+#include "app/MultiLineBox.h"
+
 #include "busy/BusyRunner.h"
 #include "live/LiveSearch.h"
 #include "live/MatchHighlighter.h"
 #include "live/PatternFeedback.h"
+#include "textex/GroupColours.h"
 #include "textex/TextEx.h"
 
 #include <QAction>
@@ -61,4 +64,54 @@ void frmSifta::setHighlightMatches(bool bValue)
 void frmSifta::mnuFormatHighlightMatches_Click()
 {
     setHighlightMatches(!HighlightMatches());
+}
+
+bool frmSifta::GroupColours() const
+{
+    return mMenu.mnuFormatGroupColours->isChecked();
+}
+
+void frmSifta::setGroupColours(bool bValue)
+{
+    mMenu.mnuFormatGroupColours->setChecked(bValue);
+    applyGroupColours();
+}
+
+bool frmSifta::GroupColoursEveryMatch() const
+{
+    return mMenu.mnuFormatGroupColoursEveryMatch->isChecked();
+}
+
+void frmSifta::setGroupColoursEveryMatch(bool bValue)
+{
+    mMenu.mnuFormatGroupColoursEveryMatch->setChecked(bValue);
+    applyGroupColours();
+}
+
+void frmSifta::mnuFormatGroupColours_Click()
+{
+    setGroupColours(!GroupColours());
+}
+
+void frmSifta::mnuFormatGroupColoursEveryMatch_Click()
+{
+    setGroupColoursEveryMatch(!GroupColoursEveryMatch());
+}
+
+void frmSifta::setSubMatchLines(const std::vector<int>& lines)
+{
+    mSubMatchLines = lines;
+    applyGroupColours();
+}
+
+void frmSifta::applyGroupColours()
+{
+    using Colours = MatchHighlighter::GroupColours;
+    const bool on = GroupColours();
+    mHighlighter->setGroupColours(!on ? Colours::Off : GroupColoursEveryMatch() ? Colours::EveryMatch
+                                                                              : Colours::SelectedMatch);
+    QList<QColor> lineColours;
+    for (std::size_t j = 0; on && j < mSubMatchLines.size(); ++j)
+        lineColours.append(QList<QColor>(mSubMatchLines[j], groupColour(int(j) + 1)));
+    mControls.txtSubMatches->setLineColours(lineColours);
 }

@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QSignalBlocker>
+#include <QToolTip>
 
 void frmSifta::cmdFind_Click()
 {
@@ -45,6 +46,11 @@ void frmSifta::mnuToolsReplaceAndFindNext_Click()
 void frmSifta::mnuToolsUseSelectionAsPattern_Click()
 {
     mSearchCommands.UseSelectionAsPattern();
+}
+
+void frmSifta::mnuToolsSearchInSelection_Click()
+{
+    mSearchCommands.SearchInSelection();
 }
 
 QString frmSifta::patternText() const
@@ -126,6 +132,8 @@ void frmSifta::showMatchLabels(const QString& sMatchNo, const QString& sSubMatch
 void frmSifta::setSubMatchList(const QString& sList)
 {
     mControls.txtSubMatches->setText(sList);
+    // Until the lines are told, no line is known to show a group.
+    setSubMatchLines({});
 }
 
 std::optional<MatchCollection> frmSifta::liveMatches(const QString& pattern, bool ignoreCase) const
@@ -136,4 +144,35 @@ std::optional<MatchCollection> frmSifta::liveMatches(const QString& pattern, boo
 void frmSifta::pauseLiveSearch(bool paused)
 {
     mLive->setEnabled(!paused && HighlightMatches());
+}
+
+bool frmSifta::searchInSelection() const
+{
+    return mMenu.mnuToolsSearchInSelection->isChecked();
+}
+
+void frmSifta::setSearchInSelection(bool bValue)
+{
+    mMenu.mnuToolsSearchInSelection->setChecked(bValue);
+}
+
+std::optional<TextRange> frmSifta::searchRange() const
+{
+    const auto range = mControls.txtDocument->rangeMark();
+    if (!range)
+        return std::nullopt;
+    return TextRange{range->first, range->second};
+}
+
+void frmSifta::setSearchRange(const std::optional<TextRange>& range)
+{
+    mControls.txtDocument->setRangeMark(range ? std::optional(std::pair{range->start, range->length}) : std::nullopt);
+}
+
+void frmSifta::showNote(const QString& sNote)
+{
+    // Shown over the bottom edge of the Search Text, where it hides no control, for a few seconds.
+    TextEx* document = mControls.txtDocument;
+    const QPoint place = document->mapToGlobal(QPoint(0, document->height()));
+    QToolTip::showText(place, sNote, document, QRect(), 6000);
 }

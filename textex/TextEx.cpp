@@ -127,9 +127,19 @@ void TextEx::setMarks(const std::vector<TextMark>& marks)
     this->marks().setMarks(marks);
 }
 
-int TextEx::markIndicator(TextMarkStyle style) const
+int TextEx::markIndicator(TextMarkStyle style, int depth) const
 {
-    return marks().indicator(style);
+    return marks().indicator(style, depth);
+}
+
+void TextEx::setRangeMark(const std::optional<std::pair<qsizetype, qsizetype>>& range)
+{
+    marks().setRangeMark(range);
+}
+
+std::optional<std::pair<qsizetype, qsizetype>> TextEx::rangeMark() const
+{
+    return marks().rangeMark();
 }
 
 // Text ----------------------------------------------------------------------------------
@@ -450,9 +460,13 @@ void TextEx::ShowBox(int n)
     if (n == mBoxIndex)
         return;
     const QString text = Text();
+    // The text stays the same, so the range set apart in it does too.
+    const std::optional<std::pair<qsizetype, qsizetype>> range = mMarks ? mMarks->rangeMark() : std::nullopt;
     mBoxIndex = n;
     applyBoxMode();
     setText(text);
+    if (range)
+        mMarks->setRangeMark(range);
     applyTabWidth();
 }
 

@@ -139,8 +139,18 @@ public:
     /// Draws marks over the text in place of the ones drawn before. Marks are in UTF-16
     /// positions and move with edits of the text until they are replaced.
     void setMarks(const std::vector<TextMark>& marks);
-    /// The editor indicator that draws marks of style, for tests that look at the editor.
-    int markIndicator(TextMarkStyle style) const;
+    /// The editor indicator that draws marks of style (for Group, of a group that depth groups
+    /// hold), for tests that look at the editor.
+    int markIndicator(TextMarkStyle style, int depth = 0) const;
+    /// Sets [first, first + second) apart with a mark of style Range, in place of the one set
+    /// before; nothing (or an empty range) removes it. Unlike the marks of setMarks, it stays
+    /// while they change, and edits move it with its text: text typed inside it joins it, text
+    /// typed at either end stays outside, and an edit that removes all of its text removes it.
+    /// Writing Text removes it; switching between wrapping and scrolling keeps it.
+    void setRangeMark(const std::optional<std::pair<qsizetype, qsizetype>>& range);
+    /// Where the range mark lies now, its start and length in UTF-16 positions; nothing when
+    /// there is none.
+    std::optional<std::pair<qsizetype, qsizetype>> rangeMark() const;
 
     // Persisted properties.
 

@@ -1,6 +1,7 @@
 #include "textex/TextMarks.h"
 
 #include "textex/EmptyMarkBars.h"
+#include "textex/GroupColours.h"
 #include "textex/Utf16Positions.h"
 
 #include <Qsci/qsciscintilla.h>
@@ -16,16 +17,33 @@ constexpr long kLongLineMargin = 64 * 1024;
 
 const QColor kPlainColor(255, 200, 0);
 const QColor kCurrentColor(230, 100, 0);
+const QColor kRangeColor(90, 130, 210);
 
-int defineIndicator(QsciScintilla& editor, const QColor& color, int fillAlpha, int outlineAlpha, bool under)
+int defineIndicator(QsciScintilla& editor, const QColor& color, int fillAlpha, int outlineAlpha, bool under,
+                    QsciScintilla::IndicatorStyle style = QsciScintilla::FullBoxIndicator)
 {
-    const int indicator = editor.indicatorDefine(QsciScintilla::FullBoxIndicator);
+    const int indicator = editor.indicatorDefine(style);
     editor.setIndicatorForegroundColor(color, indicator);
     editor.setIndicatorDrawUnder(under, indicator);
     editor.SendScintilla(Sci::SCI_INDICSETALPHA, static_cast<unsigned long>(indicator), static_cast<long>(fillAlpha));
     editor.SendScintilla(Sci::SCI_INDICSETOUTLINEALPHA, static_cast<unsigned long>(indicator),
                          static_cast<long>(outlineAlpha));
     return indicator;
+}
+
+/// An indicator for group marks: each run takes its colour from its value.
+int defineGroupIndicator(QsciScintilla& editor, QsciScintilla::IndicatorStyle style, int fillAlpha)
+{
+    const int indicator = defineIndicator(editor, Qt::black, fillAlpha, 255, false, style);
+    editor.SendScintilla(Sci::SCI_INDICSETFLAGS, static_cast<unsigned long>(indicator),
+                         static_cast<long>(Sci::SC_INDICFLAG_VALUEBEFORE));
+    return indicator;
+}
+
+/// The indicator value that has a run drawn in colour.
+long colourValue(const QColor& colour)
+{
+    return Sci::SC_INDICVALUEBIT | (colour.blue() << 16) | (colour.green() << 8) | colour.red();
 }
 
 /// The start of the character that holds byte position.
@@ -44,13 +62,27 @@ TextMarks::TextMarks(QsciScintilla& editor) : QObject(&editor), mEditor(editor)
     mPlainIndicator = defineIndicator(editor, kPlainColor, 90, 200, true);
     // Drawn over the text, so that it shows through the selection that covers the mark.
     mCurrentIndicator = defineIndicator(editor, kCurrentColor, 60, 255, false);
+    mGroupIndicators = {defineGroupIndicator(editor, QsciScintilla::StraightBoxIndicator, 70),
+                        defineGroupIndicator(editor, QsciScintilla::StraightBoxIndicator, 0),
+                        defineGroupIndicator(editor, QsciScintilla::ThickCompositionIndicator, 0)};
+    mRangeIndicator = defineIndicator(editor, kRangeColor, 45, 0, true);
     mBars = new EmptyMarkBars(editor);
     connect(&editor, &QsciScintillaBase::SCN_UPDATEUI, mBars, qOverload<>(&QWidget::update));
 }
 
-int TextMarks::indicator(TextMarkStyle style) const
+int TextMarks::indicator(TextMarkStyle style, int depth) const
 {
-    return style == TextMarkStyle::Current ? mCurrentIndicator : mPlainIndicator;
+    switch (style) {
+    case TextMarkStyle::Plain:
+        break;
+    case TextMarkStyle::Current:
+        return mCurrentIndicator;
+    case TextMarkStyle::Group:
+        return mGroupIndicators[static_cast<std::size_t>(std::clamp(depth, 0, 2))];
+    case TextMarkStyle::Range:
+        return mRangeIndicator;
+    }
+    return mPlainIndicator;
 }
 
 std::pair<qsizetype, qsizetype> TextMarks::markableRange() const
@@ -84,13 +116,18 @@ void TextMarks::setMarks(const std::vector<TextMark>& marks)
     const Utf16Positions positions(mEditor);
     std::vector<qsizetype> empty;
     for (const TextMark& mark : marks) {
+        Q_ASSERT(mark.style != TextMarkStyle::Range);
         if (mark.length == 0) {
-            empty.push_back(mark.start);
+            if (mark.style != TextMarkStyle::Group)
+                empty.push_back(mark.start);
             continue;
         }
         const long start = positions.toBytes(static_cast<long>(mark.start));
         const long end = positions.toBytes(static_cast<long>(mark.start + mark.length));
-        mEditor.SendScintilla(Sci::SCI_SETINDICATORCURRENT, static_cast<unsigned long>(indicator(mark.style)));
+        mEditor.SendScintilla(Sci::SCI_SETINDICATORCURRENT,
+                              static_cast<unsigned long>(indicator(mark.style, mark.depth)));
+        mEditor.SendScintilla(Sci::SCI_SETINDICATORVALUE,
+                              mark.style == TextMarkStyle::Group ? colourValue(groupColour(mark.group)) : 1L);
         mEditor.SendScintilla(Sci::SCI_INDICATORFILLRANGE, static_cast<unsigned long>(start), end - start);
     }
     mDrawn = !marks.empty();
@@ -105,7 +142,8 @@ void TextMarks::clear()
     // indicator as runs, and only the marked runs are cleared. Clearing the whole text at
     // once would have the editor wrap every line of it again.
     const long length = mEditor.SendScintilla(Sci::SCI_GETLENGTH);
-    for (const int number : {mPlainIndicator, mCurrentIndicator}) {
+    for (const int number : {mPlainIndicator, mCurrentIndicator, mGroupIndicators[0], mGroupIndicators[1],
+                             mGroupIndicators[2]}) {
         const auto indicator = static_cast<unsigned long>(number);
         mEditor.SendScintilla(Sci::SCI_SETINDICATORCURRENT, indicator);
         long position = 0;
@@ -120,4 +158,42 @@ void TextMarks::clear()
     }
     mDrawn = false;
     mBars->setPositions({});
+}
+
+std::optional<std::pair<long, long>> TextMarks::rangeBytes() const
+{
+    const auto indicator = static_cast<unsigned long>(mRangeIndicator);
+    const long length = mEditor.SendScintilla(Sci::SCI_GETLENGTH);
+    // The mark is one run: edits shorten or lengthen it, but never split it.
+    long start = 0;
+    if (mEditor.SendScintilla(Sci::SCI_INDICATORVALUEAT, indicator, 0L) == 0)
+        start = mEditor.SendScintilla(Sci::SCI_INDICATOREND, indicator, 0L);
+    if (start >= length || mEditor.SendScintilla(Sci::SCI_INDICATORVALUEAT, indicator, start) == 0)
+        return std::nullopt;
+    return std::pair{start, mEditor.SendScintilla(Sci::SCI_INDICATOREND, indicator, start)};
+}
+
+std::optional<std::pair<qsizetype, qsizetype>> TextMarks::rangeMark() const
+{
+    const std::optional<std::pair<long, long>> bytes = rangeBytes();
+    if (!bytes)
+        return std::nullopt;
+    const Utf16Positions positions(mEditor);
+    const qsizetype start = positions.toUtf16(bytes->first);
+    return std::pair{start, positions.toUtf16(bytes->second) - start};
+}
+
+void TextMarks::setRangeMark(const std::optional<std::pair<qsizetype, qsizetype>>& range)
+{
+    mEditor.SendScintilla(Sci::SCI_SETINDICATORCURRENT, static_cast<unsigned long>(mRangeIndicator));
+    if (const std::optional<std::pair<long, long>> old = rangeBytes())
+        mEditor.SendScintilla(Sci::SCI_INDICATORCLEARRANGE, static_cast<unsigned long>(old->first),
+                              old->second - old->first);
+    if (!range || range->second <= 0)
+        return;
+    const Utf16Positions positions(mEditor);
+    const long start = positions.toBytes(static_cast<long>(range->first));
+    const long end = positions.toBytes(static_cast<long>(range->first + range->second));
+    mEditor.SendScintilla(Sci::SCI_SETINDICATORVALUE, 1L);
+    mEditor.SendScintilla(Sci::SCI_INDICATORFILLRANGE, static_cast<unsigned long>(start), end - start);
 }

@@ -4,6 +4,7 @@
 
 #include <QObject>
 
+#include <array>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -22,7 +23,11 @@ public:
     std::pair<qsizetype, qsizetype> markableRange() const;
     /// See TextEx::setMarks.
     void setMarks(const std::vector<TextMark>& marks);
-    int indicator(TextMarkStyle style) const;
+    /// See TextEx::setRangeMark and TextEx::rangeMark.
+    void setRangeMark(const std::optional<std::pair<qsizetype, qsizetype>>& range);
+    std::optional<std::pair<qsizetype, qsizetype>> rangeMark() const;
+    /// The indicator that draws marks of style; for Group, of a group that depth groups hold.
+    int indicator(TextMarkStyle style, int depth = 0) const;
     /// The text changed: positions converted before no longer hold.
     void textChanged() { mRange.reset(); }
 
@@ -36,11 +41,16 @@ private:
     };
 
     void clear();
+    /// Where the range mark lies now, in bytes; nothing when none.
+    std::optional<std::pair<long, long>> rangeBytes() const;
 
     QsciScintilla& mEditor;
     EmptyMarkBars* mBars = nullptr;
     int mPlainIndicator = -1;
     int mCurrentIndicator = -1;
+    /// For groups held by no other group, by one, and by more.
+    std::array<int, 3> mGroupIndicators{-1, -1, -1};
+    int mRangeIndicator = -1;
     bool mDrawn = false;
     /// The last markable range; the view asks for it at every repaint, and converting it
     /// scans within its lines, which may be very long.

@@ -35,6 +35,10 @@ RememberedOptions readRememberedOptions(const CSettings& settings)
     options.proportionalFont = readBoolean(settings, QStringLiteral("ProportionalFont"), options.proportionalFont);
     options.showSyntax = readBoolean(settings, QStringLiteral("ShowSyntax"), options.showSyntax);
     options.highlightMatches = readBoolean(settings, QStringLiteral("HighlightMatches"), options.highlightMatches);
+    options.groupColours = readBoolean(settings, QStringLiteral("GroupColours"), options.groupColours);
+    options.groupColoursEveryMatch =
+        readBoolean(settings, QStringLiteral("GroupColoursEveryMatch"), options.groupColoursEveryMatch);
+    options.searchInSelection = readBoolean(settings, QStringLiteral("SearchInSelection"), options.searchInSelection);
     return options;
 }
 
@@ -53,7 +57,10 @@ void writeRememberedOptions(CSettings& settings, const RememberedOptions& option
                             {QStringLiteral("WordWrap"), options.wordWrap},
                             {QStringLiteral("ProportionalFont"), options.proportionalFont},
                             {QStringLiteral("ShowSyntax"), options.showSyntax},
-                            {QStringLiteral("HighlightMatches"), options.highlightMatches}};
+                            {QStringLiteral("HighlightMatches"), options.highlightMatches},
+                            {QStringLiteral("GroupColours"), options.groupColours},
+                            {QStringLiteral("GroupColoursEveryMatch"), options.groupColoursEveryMatch},
+                            {QStringLiteral("SearchInSelection"), options.searchInSelection}};
     // Without the key after the last entry, the entries of a longer list stored before would
     // come back after this one.
     settings.SaveSettings(values, {kPattern + QString::number(stored)});

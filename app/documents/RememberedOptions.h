@@ -22,6 +22,11 @@ struct RememberedOptions {
     bool showSyntax = true;
     /// Format, Highlight Matches.
     bool highlightMatches = true;
+    /// Format, Group Colours, and Group Colours in Every Match.
+    bool groupColours = true;
+    bool groupColoursEveryMatch = false;
+    /// Tools, Search in Selection.
+    bool searchInSelection = false;
 
     friend bool operator==(const RememberedOptions&, const RememberedOptions&) = default;
 };
@@ -34,7 +39,8 @@ RememberedOptions readRememberedOptions(const CSettings& settings);
 
 /// Writes the options to `settings` in one go (CSettings::SaveSettings), in the order
 /// "Pattern", "Pattern0" ... "PatternN", "Replace", "IgnoreCase", "WordWrap",
-/// "ProportionalFont", "ShowSyntax", "HighlightMatches", and deletes the history key after
+/// "ProportionalFont", "ShowSyntax", "HighlightMatches", "GroupColours",
+/// "GroupColoursEveryMatch", "SearchInSelection", and deletes the history key after
 /// the last one written. History entries that are empty or that the store cannot keep are
 /// left out and the entries after them numbered on. The Replace With text is stored escaped
 /// (ReplaceEscape), the patterns as they are.

@@ -29,3 +29,22 @@ struct HighlightRange {
 /// not on the size of the collection. Ranges come in text order.
 std::vector<HighlightRange> highlightRanges(const MatchCollection& matches, qsizetype from, qsizetype to,
                                             qsizetype selStart, qsizetype selLength);
+
+/// One capturing group of a match to draw, in UTF-16 positions of the searched text.
+struct GroupRange {
+    qsizetype start = 0;
+    qsizetype length = 0; ///< never 0
+    int group = 0;        ///< the group's number, 1 and up
+    int depth = 0;        ///< how many other groups of the same match hold it
+
+    friend bool operator==(const GroupRange&, const GroupRange&) = default;
+};
+
+/// The groups to draw for the part [from, to] of the text, cut to it: the groups of the
+/// selected match (the one that starts at selStart and is selLength > 0 long), or with
+/// everyMatch those of every match that overlaps [from, to). Groups that took no part or
+/// matched empty are left out. A group holds another when the other lies within it and opened
+/// later, as a group written inside another does. Matches are found by binary search, as in
+/// highlightRanges; ranges come match by match, each match's groups in number order.
+std::vector<GroupRange> groupRanges(const MatchCollection& matches, qsizetype from, qsizetype to, qsizetype selStart,
+                                    qsizetype selLength, bool everyMatch);

@@ -36,6 +36,12 @@ void MatchHighlighter::setMatches(const MatchCollection& matches)
     refresh();
 }
 
+void MatchHighlighter::setGroupColours(GroupColours colours)
+{
+    mGroupColours = colours;
+    refresh();
+}
+
 void MatchHighlighter::scheduleRefresh()
 {
     if (mRefreshQueued)
@@ -57,7 +63,7 @@ void MatchHighlighter::refresh()
         return;
     }
     const auto [from, to] = mDocument.markableRange();
-    const Styled wanted{from, to, mDocument.SelStart(), mDocument.SelLength(), mMatchesVersion};
+    const Styled wanted{from, to, mDocument.SelStart(), mDocument.SelLength(), mMatchesVersion, mGroupColours};
     if (wanted == mStyled)
         return;
 
@@ -67,5 +73,10 @@ void MatchHighlighter::refresh()
     marks.reserve(mShown.size());
     for (const HighlightRange& range : mShown)
         marks.push_back(markOf(range));
+    if (mGroupColours != GroupColours::Off) {
+        for (const GroupRange& group : groupRanges(mMatches, from, to, wanted.selStart, wanted.selLength,
+                                                   mGroupColours == GroupColours::EveryMatch))
+            marks.push_back({group.start, group.length, TextMarkStyle::Group, group.group, group.depth});
+    }
     mDocument.setMarks(marks);
 }

@@ -10,7 +10,8 @@
 class TextEx;
 
 /// Draws matches in a TextEx: a box behind every match, a stronger one on the selected
-/// match, and a thin bar at every zero-length match. Only the lines on screen and a screen's
+/// match, and a thin bar at every zero-length match; with group colours, the capturing
+/// groups of the selected match, or of every match, each in its group's colour. Only the lines on screen and a screen's
 /// height above and below are marked, again whenever the view scrolls, resizes or the
 /// selection moves, so a text with a million matches costs no more than a short one.
 ///
@@ -23,6 +24,10 @@ public:
     ~MatchHighlighter() override;
 
     void setMatches(const MatchCollection& matches);
+
+    /// Which matches show their groups in colour.
+    enum class GroupColours { Off, SelectedMatch, EveryMatch };
+    void setGroupColours(GroupColours colours);
 
     /// What is drawn now, in UTF-16 positions.
     const std::vector<HighlightRange>& shownRanges() const { return mShown; }
@@ -46,6 +51,7 @@ private:
         int selStart = 0;
         int selLength = 0;
         quint64 matchesVersion = 0;
+        GroupColours groupColours = GroupColours::Off;
 
         friend bool operator==(const Styled&, const Styled&) = default;
     };
@@ -53,6 +59,7 @@ private:
     TextEx& mDocument;
     MatchCollection mMatches;
     quint64 mMatchesVersion = 0;
+    GroupColours mGroupColours = GroupColours::Off;
     bool mRefreshQueued = false;
     Styled mStyled;
     std::vector<HighlightRange> mShown;

@@ -4,9 +4,45 @@
 #include "search/LineBreaks.h"
 #include "search/PatternEscape.h"
 #include "search/PatternHistory.h"
+#include "search/RangeReplace.h"
 #include "search/RegExpErrorText.h"
 #include "search/SearchEngine.h"
 #include "search/SearchSetup.h"
+
+#include <utility>
+
+namespace {
+
+const QString kNoRangeMessage =
+    QStringLiteral("Select the text to search in, or switch Search in Selection off in the Tools menu.");
+const QString kRangeLostNote = QStringLiteral("Search in Selection is off: the text it searched in is gone.");
+
+} // namespace
+
+template <typename T>
+std::optional<T> SearchCommands::replaceOffThread(
+    const std::function<RegExpResult<T>(const RegExp& expression, const std::atomic_bool& cancel)>& replace)
+{
+    // Compiled here, so that the copy that replaces on another thread shares the compiled form.
+    (void)mExpression.Compile();
+    mWindow.pauseLiveSearch(true);
+    std::optional<RegExpResult<T>> result;
+    const bool finished = mWindow.runBusy(QStringLiteral("Replacing..."),
+                                          [&result, expression = mExpression, replace](const std::atomic_bool& cancel) {
+                                              result = replace(expression, cancel);
+                                          });
+    mWindow.pauseLiveSearch(false);
+    // A cancel leaves the text and the saved text as they were.
+    if (!finished)
+        return std::nullopt;
+    // A Replace All that fails changes nothing, not even the text kept for Undo, so Undo
+    // still takes back the replacement before it.
+    if (!*result) {
+        mMessages.show(regExpErrorText(result->error()));
+        return std::nullopt;
+    }
+    return std::move(*result).value();
+}
 
 SearchCommands::SearchCommands(ISearchWindow& window, IMessageBox& messages)
     : mWindow(window), mMessages(messages)
@@ -37,13 +73,18 @@ SearchOutcome SearchCommands::FindMatch(bool Backward)
     AddPatternToHistory();
     const QString pattern = mWindow.patternText();
     const bool ignoreCase = mWindow.ignoreCase();
+    const QString text = mWindow.documentText();
+    const std::optional<TextRange> scope = searchScope(text);
+    if (!scope)
+        return SearchOutcome::NoRange;
     const qsizetype selStart = mWindow.selStart();
     const qsizetype selLength = mWindow.selLength();
-    return selectMatch(matchesIn(mWindow.documentText(), pattern, ignoreCase), selStart, selLength, Backward);
+    return selectMatch(matchesIn(text, pattern, ignoreCase), selStart, selLength, Backward, *scope);
 }
 
 SearchOutcome SearchCommands::selectMatch(const std::optional<RegExpResult<MatchCollection>>& matches,
-                                          qsizetype selStart, qsizetype selLength, bool backward)
+                                          qsizetype selStart, qsizetype selLength, bool backward,
+                                          const TextRange& within)
 {
     if (!matches)
         return SearchOutcome::Cancelled;
@@ -51,7 +92,7 @@ SearchOutcome SearchCommands::selectMatch(const std::optional<RegExpResult<Match
         mMessages.show(regExpErrorText(matches->error()));
         return SearchOutcome::Failed;
     }
-    const std::optional<FoundMatch> found = pickMatch(matches->value(), selStart, selLength, backward);
+    const std::optional<FoundMatch> found = pickMatch(matches->value(), selStart, selLength, backward, within);
     if (!found) {
         mWindow.showMatchLabels(QString(), kSubMatchesLabelNoMatch);
         return SearchOutcome::NotFound;
@@ -59,6 +100,7 @@ SearchOutcome SearchCommands::selectMatch(const std::optional<RegExpResult<Match
     mWindow.setSelection(found->firstIndex, found->length);
     mWindow.focusDocument();
     mWindow.setSubMatchList(found->subMatchList);
+    mWindow.setSubMatchLines(found->subMatchLines);
     mWindow.showMatchLabels(matchLabelText(*found), subMatchesLabelText(*found));
     return SearchOutcome::Found;
 }
@@ -99,8 +141,11 @@ QString SearchCommands::replacementText() const
 
 void SearchCommands::Replace()
 {
-    if (mWindow.selLength() == 0 && FindMatch(false) == SearchOutcome::Cancelled)
-        return;
+    if (mWindow.selLength() == 0) {
+        if (const SearchOutcome outcome = FindMatch(false);
+            outcome == SearchOutcome::Cancelled || outcome == SearchOutcome::NoRange)
+            return;
+    }
     if (mWindow.selLength() < 1) {
         showNoMatches();
         return;
@@ -110,7 +155,7 @@ void SearchCommands::Replace()
 
 void SearchCommands::ReplaceSelection()
 {
-    mUndoText.remember(mWindow.documentText());
+    rememberForUndo(mWindow.documentText());
     if (mWindow.selLength() > 0) {
         const QString replacement = replacementText();
         mWindow.replaceSelection(replacement);
@@ -125,32 +170,124 @@ void SearchCommands::ReplaceAll()
     const QString replacement = replacementText();
     prepareSearch(mExpression, mWindow.patternText(), mWindow.ignoreCase());
     const QString text = mWindow.documentText();
-    (void)mExpression.Compile();
-    mWindow.pauseLiveSearch(true);
-    std::optional<RegExpResult<QString>> result;
-    const bool finished = mWindow.runBusy(
-        QStringLiteral("Replacing..."),
-        [&result, expression = mExpression, text, replacement](const std::atomic_bool& cancel) {
-            result = expression.Replace(text, replacement, &cancel);
-        });
-    mWindow.pauseLiveSearch(false);
-    // A cancel leaves the text and the saved text as they were.
-    if (!finished)
-        return;
-    // A Replace All that fails changes nothing, not even the text kept for Undo, so Undo
-    // still takes back the replacement before it.
-    if (!*result) {
-        mMessages.show(regExpErrorText(result->error()));
+    if (mWindow.searchInSelection()) {
+        if (const std::optional<TextRange> range = searchScope(text))
+            replaceAllWithin(text, *range, replacement);
         return;
     }
-    mUndoText.remember(text);
-    mWindow.setDocumentText(result->value());
+    const std::optional<QString> result = replaceOffThread<QString>(
+        [text, replacement](const RegExp& expression, const std::atomic_bool& cancel) {
+            return expression.Replace(text, replacement, &cancel);
+        });
+    if (!result)
+        return;
+    rememberForUndo(text);
+    writeText(*result);
+}
+
+void SearchCommands::replaceAllWithin(const QString& text, const TextRange& range, const QString& replacement)
+{
+    std::optional<MatchCollection> live = mWindow.liveMatches(mExpression.Pattern(), mExpression.IgnoreCase());
+    if (live && live->Text() != text)
+        live.reset();
+    const std::optional<RangeReplacement> result = replaceOffThread<RangeReplacement>(
+        [text, live, range, replacement](const RegExp& expression,
+                                        const std::atomic_bool& cancel) -> RegExpResult<RangeReplacement> {
+            const RegExpResult<MatchCollection> matches =
+                live ? RegExpResult<MatchCollection>(*live) : expression.Execute(text, &cancel);
+            if (!matches)
+                return matches.error();
+            return replaceWithin(matches.value(), range, replacement, expression.maxResultLength(), &cancel);
+        });
+    if (!result)
+        return;
+    rememberForUndo(text);
+    writeText(result->text);
+    markRange({range.start, result->rangeLength});
 }
 
 void SearchCommands::Undo()
 {
-    if (const std::optional<QString> previous = mUndoText.swap(mWindow.documentText()))
-        mWindow.setDocumentText(*previous);
+    const std::optional<TextRange> current = mWindow.searchRange();
+    const std::optional<QString> previous = mUndoText.swap(mWindow.documentText());
+    if (!previous)
+        return;
+    const std::optional<TextRange> restored = std::exchange(mUndoRange, current);
+    writeText(*previous);
+    if (!mRangeMarked)
+        return;
+    if (restored)
+        markRange(*restored);
+    else
+        switchSearchInSelectionOff(kRangeLostNote);
+}
+
+void SearchCommands::rememberForUndo(const QString& text)
+{
+    mUndoText.remember(text);
+    mUndoRange = mRangeMarked ? mWindow.searchRange() : std::nullopt;
+}
+
+void SearchCommands::writeText(const QString& text)
+{
+    mWritingText = true;
+    mWindow.setDocumentText(text);
+    mWritingText = false;
+}
+
+std::optional<TextRange> SearchCommands::searchScope(const QString& text)
+{
+    if (!mWindow.searchInSelection())
+        return TextRange{0, text.size()};
+    if (std::optional<TextRange> range = mWindow.searchRange())
+        return range;
+    if (mWindow.selLength() <= 0) {
+        mMessages.show(kNoRangeMessage);
+        return std::nullopt;
+    }
+    const TextRange selection{mWindow.selStart(), mWindow.selLength()};
+    markRange(selection);
+    return selection;
+}
+
+void SearchCommands::markRange(const TextRange& range)
+{
+    if (range.length <= 0) {
+        switchSearchInSelectionOff(
+            QStringLiteral("Search in Selection is off: nothing is left of the text it searched in."));
+        return;
+    }
+    mWindow.setSearchRange(range);
+    mRangeMarked = true;
+}
+
+void SearchCommands::switchSearchInSelectionOff(const QString& sNote)
+{
+    mWindow.setSearchRange(std::nullopt);
+    mWindow.setSearchInSelection(false);
+    mRangeMarked = false;
+    if (!sNote.isEmpty())
+        mWindow.showNote(sNote);
+}
+
+void SearchCommands::SearchInSelection()
+{
+    if (mWindow.searchInSelection()) {
+        switchSearchInSelectionOff();
+        return;
+    }
+    mWindow.setSearchInSelection(true);
+    if (mWindow.selLength() > 0)
+        markRange({mWindow.selStart(), mWindow.selLength()});
+    else
+        mWindow.showNote(QStringLiteral("Search in Selection: the next search works in the text selected then."));
+}
+
+void SearchCommands::textChanged()
+{
+    if (mWritingText || !mRangeMarked || mWindow.searchRange())
+        return;
+    switchSearchInSelectionOff(kRangeLostNote);
 }
 
 void SearchCommands::ReplaceAndFindNext()
@@ -159,13 +296,16 @@ void SearchCommands::ReplaceAndFindNext()
     const QString pattern = mWindow.patternText();
     const bool ignoreCase = mWindow.ignoreCase();
     const QString text = mWindow.documentText();
+    const std::optional<TextRange> scope = searchScope(text);
+    if (!scope)
+        return;
     qsizetype selStart = mWindow.selStart();
     qsizetype selLength = mWindow.selLength();
     std::optional<RegExpResult<MatchCollection>> matches = matchesIn(text, pattern, ignoreCase);
     if (matches && *matches) {
-        if (const std::optional<qsizetype> index = matchAtSelection(matches->value(), selStart, selLength)) {
+        if (const std::optional<qsizetype> index = matchAtSelection(matches->value(), selStart, selLength, *scope)) {
             const QString replacement = expandedReplacement(matches->value(), *index, replacementText());
-            mUndoText.remember(text);
+            rememberForUndo(text);
             mWindow.replaceSelection(replacement);
             // The next search starts after the replacement, and one code unit later when an
             // empty match became nothing, so that the same empty match is not found again.
@@ -174,7 +314,10 @@ void SearchCommands::ReplaceAndFindNext()
             matches = matchesIn(mWindow.documentText(), pattern, ignoreCase);
         }
     }
-    const SearchOutcome outcome = selectMatch(matches, selStart, selLength, false);
+    // The replacement moved the end of the range of Search in Selection.
+    const TextRange within = mWindow.searchInSelection() ? mWindow.searchRange().value_or(*scope)
+                                                         : TextRange{0, mWindow.documentText().size()};
+    const SearchOutcome outcome = selectMatch(matches, selStart, selLength, false, within);
     if (outcome == SearchOutcome::NotFound || outcome == SearchOutcome::Failed)
         showNoMatches();
 }

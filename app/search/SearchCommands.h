@@ -11,6 +11,7 @@ enum class SearchOutcome {
     Found,     ///< a match is selected and shown
     NotFound,  ///< the text has no match; the labels say so
     Cancelled, ///< the user cancelled the search; nothing changed
+    NoRange,   ///< Search in Selection had no range to search in; a message said so
     Failed,    ///< the pattern or the text made the component fail; its message was shown
 };
 
@@ -18,6 +19,10 @@ enum class SearchOutcome {
 /// All and Undo. Every search runs the pattern over the whole text and picks the match that
 /// follows (or precedes) the selection, wrapping around. A replacement first keeps the whole
 /// text, and Undo swaps the text with the kept one. Messages go through `messages`.
+///
+/// With Search in Selection on, the commands see only the matches that lie wholly inside the
+/// range that was selected when it was switched on, wrap around at the range's ends, and
+/// number the matches inside it; Replace All replaces only those.
 class SearchCommands {
 public:
     /// `window` and `messages` must outlive the commands.
@@ -40,6 +45,13 @@ public:
     void ReplaceAndFindNext();
     /// Puts the selected text in the pattern box, escaped so that it is matched literally.
     void UseSelectionAsPattern();
+    /// Switches Search in Selection on or off. Switched on, the selection becomes the range the
+    /// commands work in; with nothing selected, the next command takes the selection it
+    /// starts from.
+    void SearchInSelection();
+    /// The text changed: when an edit removed the whole range of Search in Selection, the
+    /// option goes off with a note.
+    void textChanged();
 
     /// Puts the pattern at the top of the history, selects the match that follows (or,
     /// when Backward, precedes) the selection, and shows its number and sub-matches.
@@ -49,10 +61,30 @@ public:
 
 private:
     /// Selects the match that a search from the selection [selStart, selStart + selLength)
-    /// picks among matches, and shows it; nothing when the user cancelled the search.
+    /// picks among matches inside within, and shows it; nothing when the user cancelled the search.
     SearchOutcome selectMatch(const std::optional<RegExpResult<MatchCollection>>& matches, qsizetype selStart,
-                              qsizetype selLength, bool backward);
+                              qsizetype selLength, bool backward, const TextRange& within);
     void ReplaceSelection();
+    /// Runs replace, a replacement of the whole text by the current pattern, off the window's
+    /// thread while the live matching rests; its result, or nothing when the user cancelled or
+    /// it failed (a message said so).
+    template <typename T>
+    std::optional<T> replaceOffThread(
+        const std::function<RegExpResult<T>(const RegExp& expression, const std::atomic_bool& cancel)>& replace);
+    /// Replace All inside range of text.
+    void replaceAllWithin(const QString& text, const TextRange& range, const QString& replacement);
+    /// The part of text the commands work in: all of it, or the range of Search in Selection,
+    /// taken from the selection when none is marked yet. Nothing, after a message, when Search
+    /// in Selection has no range and nothing is selected.
+    std::optional<TextRange> searchScope(const QString& text);
+    /// Marks range for Search in Selection; an empty one cannot be kept, and the option goes off.
+    void markRange(const TextRange& range);
+    /// Switches Search in Selection off, with sNote to say why when it is not empty.
+    void switchSearchInSelectionOff(const QString& sNote = QString());
+    /// Keeps text, and the range of Search in Selection, for Undo.
+    void rememberForUndo(const QString& text);
+    /// Replaces the whole text; the range it held is marked again by the caller.
+    void writeText(const QString& text);
     /// The Replace With text with its line breaks in the document's own convention.
     QString replacementText() const;
     void showNoMatches();
@@ -65,4 +97,10 @@ private:
     IMessageBox& mMessages;
     RegExp mExpression;
     UndoText mUndoText;
+    /// The range of Search in Selection when the text kept for Undo was current.
+    std::optional<TextRange> mUndoRange;
+    /// A range is marked for Search in Selection, so losing it switches the option off.
+    bool mRangeMarked = false;
+    /// The commands write the whole text: the range is lost on purpose and marked again.
+    bool mWritingText = false;
 };

@@ -12,76 +12,146 @@ qsizetype searchStart(qsizetype selStart, qsizetype selLength, qsizetype textLen
     return start;
 }
 
+namespace {
+
+/// The first index in [low, high) whose match has reached, or high when none has. Matches come
+/// in text order and never overlap, so both their starts and their ends only grow: once a
+/// match has reached a position, every later one has too, and the index is found by halving,
+/// also among millions of matches.
+template <typename Reached>
+qsizetype firstWhere(const MatchCollection& matches, qsizetype low, qsizetype high, Reached reached)
+{
+    while (low < high) {
+        const qsizetype middle = low + (high - low) / 2;
+        if (reached(matches.Item(middle)))
+            high = middle;
+        else
+            low = middle + 1;
+    }
+    return low;
+}
+
+/// chooseMatch among the matches [first, last), first < last.
+qsizetype chooseAmong(const MatchCollection& matches, qsizetype first, qsizetype last, qsizetype start, bool backward)
+{
+    Q_ASSERT(first < last);
+    if (backward) {
+        const qsizetype after = firstWhere(matches, first, last, [start](const Match& match) {
+            return match.FirstIndex() + match.Length() - 1 >= start;
+        });
+        return after > first ? after - 1 : last - 1;
+    }
+    const qsizetype found =
+        firstWhere(matches, first, last, [start](const Match& match) { return match.FirstIndex() >= start; });
+    return found < last ? found : first;
+}
+
+TextRange wholeText(const MatchCollection& matches)
+{
+    return {0, matches.Text().size()};
+}
+
+/// The lines a text takes in a list: one, and one more for each CR LF, lone CR or lone LF.
+int linesOf(const QString& text)
+{
+    int lines = 1;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c == u'\n' || (c == u'\r' && (i + 1 == text.size() || text.at(i + 1) != u'\n')))
+            ++lines;
+    }
+    return lines;
+}
+
+} // namespace
+
 qsizetype chooseMatch(const MatchCollection& matches, qsizetype start, bool backward)
 {
+    Q_ASSERT(matches.Count() > 0);
+    return chooseAmong(matches, 0, matches.Count(), start, backward);
+}
+
+std::pair<qsizetype, qsizetype> matchesWithin(const MatchCollection& matches, const TextRange& range)
+{
     const qsizetype count = matches.Count();
-    Q_ASSERT(count > 0);
-    // Matches come in text order and never overlap, so both their starts and their ends
-    // only grow: the match is found by halving, also among millions of matches.
-    const auto firstWhere = [&](auto&& reached) {
-        qsizetype low = 0;
-        qsizetype high = count;
-        while (low < high) {
-            const qsizetype middle = low + (high - low) / 2;
-            if (reached(matches.Item(middle)))
-                high = middle;
-            else
-                low = middle + 1;
-        }
-        return low;
-    };
-    if (backward) {
-        const qsizetype after =
-            firstWhere([start](const Match& match) { return match.FirstIndex() + match.Length() - 1 >= start; });
-        return after > 0 ? after - 1 : count - 1;
-    }
-    const qsizetype found = firstWhere([start](const Match& match) { return match.FirstIndex() >= start; });
-    return found < count ? found : 0;
+    const qsizetype first =
+        firstWhere(matches, 0, count, [&range](const Match& match) { return match.FirstIndex() >= range.start; });
+    const qsizetype last = firstWhere(matches, first, count, [&range](const Match& match) {
+        return match.FirstIndex() + match.Length() > range.end();
+    });
+    return {first, last};
 }
 
 std::optional<qsizetype> matchAtSelection(const MatchCollection& matches, qsizetype selStart, qsizetype selLength)
 {
-    if (matches.Count() < 1)
+    return matchAtSelection(matches, selStart, selLength, wholeText(matches));
+}
+
+std::optional<qsizetype> matchAtSelection(const MatchCollection& matches, qsizetype selStart, qsizetype selLength,
+                                          const TextRange& within)
+{
+    const auto [first, last] = matchesWithin(matches, within);
+    if (first == last)
         return std::nullopt;
-    const qsizetype index = chooseMatch(matches, selStart, false);
+    const qsizetype index = chooseAmong(matches, first, last, selStart, false);
     const Match match = matches.Item(index);
     if (match.FirstIndex() != selStart || match.Length() != selLength)
         return std::nullopt;
     return index;
 }
 
-QString expandedReplacement(const MatchCollection& matches, qsizetype index, const QString& replacement)
+void matchOffsets(const Match& match, std::span<qsizetype> offsets)
 {
-    const Match match = matches.Item(index);
     const SubMatches groups = match.SubMatches();
-    std::vector<qsizetype> offsets{match.FirstIndex(), match.FirstIndex() + match.Length()};
+    Q_ASSERT(offsets.size() == 2 * (std::size_t(groups.Count()) + 1));
+    offsets[0] = match.FirstIndex();
+    offsets[1] = match.FirstIndex() + match.Length();
     for (int j = 0; j < groups.Count(); ++j) {
         const qsizetype start = groups.FirstIndex(j);
-        offsets.push_back(start);
-        offsets.push_back(start < 0 ? -1 : start + groups.Length(j));
+        offsets[2 * std::size_t(j) + 2] = start;
+        offsets[2 * std::size_t(j) + 3] = start < 0 ? -1 : start + groups.Length(j);
     }
+}
+
+QString expandedReplacement(const MatchCollection& matches, qsizetype index, const QString& replacement)
+{
+    std::vector<qsizetype> offsets(2 * (std::size_t(matches.GroupCount()) + 1));
+    matchOffsets(matches.Item(index), offsets);
     QString expanded;
-    ReplacementTemplate(replacement, groups.Count()).expand(expanded, matches.Text(), offsets);
+    ReplacementTemplate(replacement, matches.GroupCount()).expand(expanded, matches.Text(), offsets);
     return expanded;
 }
 
 std::optional<FoundMatch> pickMatch(const MatchCollection& matches, qsizetype selStart, qsizetype selLength,
                                     bool backward)
 {
-    if (matches.Count() < 1)
+    return pickMatch(matches, selStart, selLength, backward, wholeText(matches));
+}
+
+std::optional<FoundMatch> pickMatch(const MatchCollection& matches, qsizetype selStart, qsizetype selLength,
+                                    bool backward, const TextRange& within)
+{
+    const auto [first, last] = matchesWithin(matches, within);
+    if (first == last)
         return std::nullopt;
-    const qsizetype start = searchStart(selStart, selLength, matches.Text().size(), backward);
+    qsizetype start = searchStart(selStart, selLength, within.end(), backward);
+    if (start < within.start)
+        start = within.start;
 
     FoundMatch found;
-    found.index = chooseMatch(matches, start, backward);
-    found.count = matches.Count();
-    const Match match = matches.Item(found.index);
+    const qsizetype index = chooseAmong(matches, first, last, start, backward);
+    found.index = index - first;
+    found.count = last - first;
+    const Match match = matches.Item(index);
     found.firstIndex = match.FirstIndex();
     found.length = match.Length();
     const SubMatches groups = match.SubMatches();
     found.subMatchCount = groups.Count();
-    for (int j = 0; j < groups.Count(); ++j)
-        found.subMatchList += groups.Item(j) + QStringLiteral("\r\n");
+    for (int j = 0; j < groups.Count(); ++j) {
+        const QString value = groups.Item(j);
+        found.subMatchList += value + QStringLiteral("\r\n");
+        found.subMatchLines.push_back(linesOf(value));
+    }
     return found;
 }
 

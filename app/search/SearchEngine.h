@@ -1,10 +1,14 @@
 #pragma once
 
 #include "search/MatchCollection.h"
+#include "search/TextRange.h"
 
 #include <QString>
 
 #include <optional>
+#include <span>
+#include <utility>
+#include <vector>
 
 /// Where a search starts: after the selection when searching forward, at its start when
 /// searching backward, and at 0 when that lies at or beyond the end of the text.
@@ -18,6 +22,17 @@ qsizetype chooseMatch(const MatchCollection& matches, qsizetype start, bool back
 /// The index of the match that is exactly the selection [selStart, selStart + selLength),
 /// among every match of the searched text; nothing when the selection is no match.
 std::optional<qsizetype> matchAtSelection(const MatchCollection& matches, qsizetype selStart, qsizetype selLength);
+/// The same among the matches that lie wholly inside within.
+std::optional<qsizetype> matchAtSelection(const MatchCollection& matches, qsizetype selStart, qsizetype selLength,
+                                          const TextRange& within);
+
+/// The matches that lie wholly inside range, as the indexes [first, last) of matches: those
+/// that start at or after its start and end at or before its end.
+std::pair<qsizetype, qsizetype> matchesWithin(const MatchCollection& matches, const TextRange& range);
+
+/// Writes the offsets of match as a replacement needs them: (groups + 1) pairs of start and
+/// end, the whole match first; -1, -1 for a group that took no part.
+void matchOffsets(const Match& match, std::span<qsizetype> offsets);
 
 /// replacement expanded for match `index` of matches as Replace All expands it: $1..$99, $&,
 /// $`, $', $_, $+, $$.
@@ -25,12 +40,15 @@ QString expandedReplacement(const MatchCollection& matches, qsizetype index, con
 
 /// A match a search selected.
 struct FoundMatch {
-    qsizetype index = 0; ///< 0-based position of the match among all matches
-    qsizetype count = 0; ///< number of matches in the text
+    qsizetype index = 0; ///< 0-based position of the match among the matches searched
+    qsizetype count = 0; ///< number of matches searched: in the text, or in the range searched
     qsizetype firstIndex = 0;
     qsizetype length = 0;
     int subMatchCount = 0; ///< number of capturing groups of the pattern
     QString subMatchList;  ///< every group's text followed by CR LF; empty lines for groups that took no part
+    /// The lines of the sub-match list that each group's text takes, in group order: one,
+    /// and one more for each line break (CR LF, CR or LF) in the text.
+    std::vector<int> subMatchLines;
 };
 
 /// The match a search selects among matches, every match of the searched text: the one
@@ -38,6 +56,10 @@ struct FoundMatch {
 /// the text has no match.
 std::optional<FoundMatch> pickMatch(const MatchCollection& matches, qsizetype selStart, qsizetype selLength,
                                     bool backward);
+/// The same among the matches that lie wholly inside within, wrapping around at its ends: a
+/// search that would start outside it starts at its start.
+std::optional<FoundMatch> pickMatch(const MatchCollection& matches, qsizetype selStart, qsizetype selLength,
+                                    bool backward, const TextRange& within);
 
 /// "Match x of y", the numbers in plain decimal.
 QString matchLabelText(const FoundMatch& found);

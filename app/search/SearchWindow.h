@@ -1,6 +1,7 @@
 #pragma once
 
 #include "search/MatchCollection.h"
+#include "search/TextRange.h"
 
 #include <QString>
 #include <QStringList>
@@ -8,6 +9,7 @@
 #include <atomic>
 #include <functional>
 #include <optional>
+#include <vector>
 
 /// The window that holds the search, as the search commands see it: the pattern, Ignore
 /// Case and Replace With boxes, the text and selection of the Search Text, the labels and
@@ -47,6 +49,21 @@ public:
     virtual void showMatchLabels(const QString& sMatchNo, const QString& sSubMatches) = 0;
     /// Shows the sub-match list: every group's text on a line of its own.
     virtual void setSubMatchList(const QString& sList) = 0;
+    /// Tells which lines of the sub-match list show which group: group j + 1 takes lines[j]
+    /// lines, one after the other from the first line.
+    virtual void setSubMatchLines(const std::vector<int>& lines) = 0;
+
+    /// Search in Selection is switched on.
+    virtual bool searchInSelection() const = 0;
+    virtual void setSearchInSelection(bool bValue) = 0;
+    /// The range marked for Search in Selection, where it lies now: edits move it with the text
+    /// it holds, and one that removes all of that text removes it. Nothing when none is marked.
+    virtual std::optional<TextRange> searchRange() const = 0;
+    /// Marks range (non-empty) for Search in Selection in place of the one marked before;
+    /// nothing removes the mark.
+    virtual void setSearchRange(const std::optional<TextRange>& range) = 0;
+    /// Shows a short note that asks for no answer and goes away by itself.
+    virtual void showNote(const QString& sNote) = 0;
 
     /// Every match of pattern with this case option, as the live matching found them in
     /// the text it last searched, when it has them at hand; nothing otherwise.

@@ -176,6 +176,9 @@ void TestRememberedOptions::writtenOptionsComeBack_data()
     changed.proportionalFont = true;
     changed.showSyntax = false;
     changed.highlightMatches = false;
+    changed.groupColours = false;
+    changed.groupColoursEveryMatch = true;
+    changed.searchInSelection = true;
 
     RememberedOptions oddHistory;
     oddHistory.pattern = u"line 1\r\nline 2"_s;
@@ -254,7 +257,8 @@ void TestRememberedOptions::writtenKeysInOrder()
     QCOMPARE(lines, (QStringList{u"[Settings]"_s, u"Pattern=b"_s, u"Pattern0=b"_s, u"Pattern1=a"_s,
                                  u"Replace=x\\r\\ny\\\\"_s, u"IgnoreCase=1"_s, u"WordWrap=-1"_s,
                                  u"ProportionalFont=0"_s, u"ShowSyntax=-1"_s,
-                                 u"HighlightMatches=-1"_s}));
+                                 u"HighlightMatches=-1"_s, u"GroupColours=-1"_s, u"GroupColoursEveryMatch=0"_s,
+                                 u"SearchInSelection=0"_s}));
 }
 
 void TestRememberedOptions::ignoreCaseStates_data()

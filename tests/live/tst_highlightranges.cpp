@@ -4,6 +4,7 @@
 #include <QTest>
 
 Q_DECLARE_METATYPE(std::vector<HighlightRange>)
+Q_DECLARE_METATYPE(std::vector<GroupRange>)
 
 namespace {
 
@@ -27,6 +28,8 @@ private slots:
     void ranges_data();
     void ranges();
     void largeCollectionNeedsOnlyTheRange();
+    void groups_data();
+    void groups();
 };
 
 void tst_HighlightRanges::ranges_data()
@@ -111,6 +114,58 @@ void tst_HighlightRanges::largeCollectionNeedsOnlyTheRange()
     QCOMPARE(ranges.size(), std::size_t(2));
     QCOMPARE(ranges[0].start, qsizetype(2'999'994));
     QCOMPARE(ranges[1].start, qsizetype(2'999'997));
+}
+
+void tst_HighlightRanges::groups_data()
+{
+    QTest::addColumn<QString>("pattern");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<qsizetype>("from");
+    QTest::addColumn<qsizetype>("to");
+    QTest::addColumn<qsizetype>("selStart");
+    QTest::addColumn<qsizetype>("selLength");
+    QTest::addColumn<bool>("everyMatch");
+    QTest::addColumn<std::vector<GroupRange>>("expected");
+
+    const QString pairs = QStringLiteral("ab cd");
+    QTest::newRow("the groups of the selected match only")
+        << "(\\w)(\\w)" << pairs << qsizetype(0) << qsizetype(5) << qsizetype(3) << qsizetype(2) << false
+        << std::vector<GroupRange>{{3, 1, 1, 0}, {4, 1, 2, 0}};
+    QTest::newRow("a selection that is no match shows no groups")
+        << "(\\w)(\\w)" << pairs << qsizetype(0) << qsizetype(5) << qsizetype(3) << qsizetype(1) << false
+        << std::vector<GroupRange>{};
+    QTest::newRow("the groups of every match")
+        << "(\\w)(\\w)" << pairs << qsizetype(0) << qsizetype(5) << qsizetype(0) << qsizetype(0) << true
+        << std::vector<GroupRange>{{0, 1, 1, 0}, {1, 1, 2, 0}, {3, 1, 1, 0}, {4, 1, 2, 0}};
+    QTest::newRow("groups inside groups, two deep")
+        << "((a)(b(c)))" << "abc" << qsizetype(0) << qsizetype(3) << qsizetype(0) << qsizetype(3) << false
+        << std::vector<GroupRange>{{0, 3, 1, 0}, {0, 1, 2, 1}, {1, 2, 3, 1}, {2, 1, 4, 2}};
+    QTest::newRow("a group around the same text holds the one inside")
+        << "((a))" << "a" << qsizetype(0) << qsizetype(1) << qsizetype(0) << qsizetype(1) << false
+        << std::vector<GroupRange>{{0, 1, 1, 0}, {0, 1, 2, 1}};
+    QTest::newRow("groups that took no part or matched empty are left out")
+        << "(x)?(y*)(a)" << "a" << qsizetype(0) << qsizetype(1) << qsizetype(0) << qsizetype(1) << false
+        << std::vector<GroupRange>{{0, 1, 3, 0}};
+    QTest::newRow("a group kept from an earlier repetition lies outside the other")
+        << "((a)|b)+" << "ab" << qsizetype(0) << qsizetype(2) << qsizetype(0) << qsizetype(2) << false
+        << std::vector<GroupRange>{{1, 1, 1, 0}, {0, 1, 2, 0}};
+    QTest::newRow("groups cut to the range")
+        << "(\\w+) (\\w+)" << pairs << qsizetype(1) << qsizetype(4) << qsizetype(0) << qsizetype(5) << true
+        << std::vector<GroupRange>{{1, 1, 1, 0}, {3, 1, 2, 0}};
+}
+
+void tst_HighlightRanges::groups()
+{
+    QFETCH(QString, pattern);
+    QFETCH(QString, text);
+    QFETCH(qsizetype, from);
+    QFETCH(qsizetype, to);
+    QFETCH(qsizetype, selStart);
+    QFETCH(qsizetype, selLength);
+    QFETCH(bool, everyMatch);
+    QFETCH(std::vector<GroupRange>, expected);
+
+    QVERIFY(groupRanges(matchesOf(pattern, text), from, to, selStart, selLength, everyMatch) == expected);
 }
 
 QTEST_GUILESS_MAIN(tst_HighlightRanges)

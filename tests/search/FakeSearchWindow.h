@@ -6,7 +6,9 @@
 
 /// A search window without widgets that behaves like the main window: writing the text puts
 /// the caret at 0, replacing the selection leaves the caret after the new text, and a
-/// selection of 0 or fewer code units selects nothing.
+/// selection of 0 or fewer code units selects nothing. The marked range of Search in Selection
+/// moves with edits as the Search Text's marks do: text inserted at its start goes before it,
+/// text inserted at its end stays outside, and writing the whole text removes it.
 class FakeSearchWindow final : public ISearchWindow {
 public:
     QString pattern;
@@ -21,6 +23,10 @@ public:
     QString matchNo;
     QString subMatchesLabel = QStringLiteral("Sub-Matches");
     QString subMatchList;
+    std::vector<int> subMatchLines;
+    bool searchInSelectionOn = false;
+    std::optional<TextRange> range;
+    QStringList notes;
 
     /// What the live matching offers, and for which pattern and case option.
     std::optional<MatchCollection> live;
@@ -54,6 +60,7 @@ public:
         text = sText;
         start = 0;
         length = 0;
+        range.reset();
     }
     QString newLineSequence() const override { return newLine; }
     qsizetype selStart() const override { return start; }
@@ -66,6 +73,20 @@ public:
     void replaceSelection(const QString& sText) override
     {
         text.replace(start, length, sText);
+        if (range) {
+            // The deleted text leaves the range, then the inserted text goes in when it lands
+            // strictly inside it.
+            const auto removed = [this](qsizetype p) { return p <= start ? p : std::max(start, p - length); };
+            qsizetype from = removed(range->start);
+            qsizetype to = removed(range->end());
+            if (start <= from) {
+                from += sText.size();
+                to += sText.size();
+            } else if (start < to) {
+                to += sText.size();
+            }
+            range = from < to ? std::optional<TextRange>(TextRange{from, to - from}) : std::nullopt;
+        }
         start += sText.size();
         length = 0;
     }
@@ -76,6 +97,12 @@ public:
         subMatchesLabel = sSubMatches;
     }
     void setSubMatchList(const QString& sList) override { subMatchList = sList; }
+    void setSubMatchLines(const std::vector<int>& lines) override { subMatchLines = lines; }
+    bool searchInSelection() const override { return searchInSelectionOn; }
+    void setSearchInSelection(bool bValue) override { searchInSelectionOn = bValue; }
+    std::optional<TextRange> searchRange() const override { return range; }
+    void setSearchRange(const std::optional<TextRange>& marked) override { range = marked; }
+    void showNote(const QString& sNote) override { notes.append(sNote); }
     std::optional<MatchCollection> liveMatches(const QString& sPattern, bool bIgnoreCase) const override
     {
         if (!live || sPattern != livePattern || bIgnoreCase != liveIgnoreCase)

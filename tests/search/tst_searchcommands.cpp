@@ -11,6 +11,25 @@
 
 using namespace Qt::StringLiterals;
 
+Q_DECLARE_METATYPE(TextRange)
+Q_DECLARE_METATYPE(std::optional<TextRange>)
+
+namespace QTest {
+
+template <>
+inline char* toString(const TextRange& range)
+{
+    return qstrdup(QByteArray::number(range.start) + "+" + QByteArray::number(range.length));
+}
+
+template <>
+inline char* toString(const std::optional<TextRange>& range)
+{
+    return range ? toString(*range) : qstrdup("none");
+}
+
+} // namespace QTest
+
 class tst_SearchCommands : public QObject {
     Q_OBJECT
 
@@ -52,6 +71,15 @@ private slots:
     void replaceAndFindNext();
     void useSelectionAsPattern_data();
     void useSelectionAsPattern();
+    void subMatchLinesCountLineBreaks();
+    void searchInSelection_data();
+    void searchInSelection();
+    void replaceAllInSelection_data();
+    void replaceAllInSelection();
+    void undoBringsBackTheRange();
+    void rangeTakenAtTheFirstSearch();
+    void rangeRemovedByAnEdit_data();
+    void rangeRemovedByAnEdit();
 };
 
 void tst_SearchCommands::init()
@@ -325,6 +353,172 @@ void tst_SearchCommands::useSelectionAsPattern()
     QCOMPARE(matches.Count(), 1);
     QCOMPARE(matches.Item(0).FirstIndex(), 2);
     QCOMPARE(matches.Item(0).Length(), selected.size());
+}
+
+// A group's text with line breaks takes several lines of the list, so the colours of the
+// groups stay with their texts.
+void tst_SearchCommands::subMatchLinesCountLineBreaks()
+{
+    w.prepare(u"a\r\nb\rc\nd"_s, u"(a\\r\\nb)(\\r)(x)?(c\\n)(d)"_s);
+    c->FindNext();
+    QCOMPARE(w.subMatchLines, (std::vector<int>{2, 2, 1, 2, 1}));
+}
+
+void tst_SearchCommands::searchInSelection_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<TextRange>("range");
+    QTest::addColumn<TextRange>("selection");
+    QTest::addColumn<TextRange>("selected");
+    QTest::addColumn<QString>("matchNo");
+
+    // "a1 a2 a3 a4": the matches of a\d start at 0, 3, 6 and 9.
+    QTest::newRow("Find Next from the range's end starts at its start")
+        << u"Find Next"_s << TextRange{3, 5} << TextRange{3, 5} << TextRange{3, 2} << u"Match 1 of 2"_s;
+    QTest::newRow("Find Next after the range's last match wraps to its first")
+        << u"Find Next"_s << TextRange{3, 5} << TextRange{6, 2} << TextRange{3, 2} << u"Match 1 of 2"_s;
+    QTest::newRow("Find Previous before the range's first match wraps to its last")
+        << u"Find Previous"_s << TextRange{3, 5} << TextRange{3, 2} << TextRange{6, 2} << u"Match 2 of 2"_s;
+    QTest::newRow("a caret before the range starts at its start")
+        << u"Find Next"_s << TextRange{3, 5} << TextRange{0, 0} << TextRange{3, 2} << u"Match 1 of 2"_s;
+    QTest::newRow("a caret after the range starts at its start, backward too")
+        << u"Find Previous"_s << TextRange{3, 5} << TextRange{11, 0} << TextRange{6, 2} << u"Match 2 of 2"_s;
+    QTest::newRow("matches across the range's edges are not in it")
+        << u"Find Next"_s << TextRange{4, 6} << TextRange{0, 0} << TextRange{6, 2} << u"Match 1 of 1"_s;
+    QTest::newRow("no match inside the range")
+        << u"Find Next"_s << TextRange{2, 1} << TextRange{0, 1} << TextRange{0, 1} << QString();
+}
+
+// The searches see only the matches inside the range, number them, and wrap at its ends.
+void tst_SearchCommands::searchInSelection()
+{
+    QFETCH(QString, command);
+    QFETCH(TextRange, range);
+    QFETCH(TextRange, selection);
+    QFETCH(TextRange, selected);
+    QFETCH(QString, matchNo);
+
+    w.prepare(u"a1 a2 a3 a4"_s, u"a\\d"_s, range.start, range.length);
+    c->SearchInSelection();
+    QVERIFY(w.searchInSelectionOn);
+    QCOMPARE(w.range, range);
+    w.setSelection(selection.start, selection.length);
+
+    run(command);
+    QCOMPARE((TextRange{w.start, w.length}), selected);
+    QCOMPARE(w.matchNo, matchNo);
+    QCOMPARE(messages.texts(), matchNo.isEmpty() ? QStringList{u"No matches found"_s} : QStringList());
+    QCOMPARE(w.range, range);
+}
+
+void tst_SearchCommands::replaceAllInSelection_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("pattern");
+    QTest::addColumn<QString>("replacement");
+    QTest::addColumn<TextRange>("range");
+    QTest::addColumn<QString>("replaced");
+    QTest::addColumn<std::optional<TextRange>>("rangeAfter");
+
+    QTest::newRow("only the matches inside, and the range takes in the longer text")
+        << u"a1 a2 a3 a4"_s << u"a(\\d)"_s << u"<$1>"_s << TextRange{2, 6} << u"a1 <2> <3> a4"_s
+        << std::optional(TextRange{2, 8});
+    QTest::newRow("$` and $' see the whole text") << u"abc"_s << u"b"_s << u"$'$`"_s << TextRange{1, 1}
+                                                 << u"acac"_s << std::optional(TextRange{1, 2});
+    QTest::newRow("no match inside leaves the text") << u"ab"_s << u"a"_s << u"x"_s << TextRange{1, 1} << u"ab"_s
+                                                     << std::optional(TextRange{1, 1});
+    QTest::newRow("nothing left of the range: Search in Selection goes off")
+        << u"xaay"_s << u"a"_s << QString() << TextRange{1, 2} << u"xy"_s << std::optional<TextRange>();
+}
+
+void tst_SearchCommands::replaceAllInSelection()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, pattern);
+    QFETCH(QString, replacement);
+    QFETCH(TextRange, range);
+    QFETCH(QString, replaced);
+    QFETCH(std::optional<TextRange>, rangeAfter);
+
+    w.prepare(text, pattern, range.start, range.length);
+    w.replaceWith = replacement;
+    c->SearchInSelection();
+    c->ReplaceAll();
+    QCOMPARE(w.text, replaced);
+    QCOMPARE(w.range, rangeAfter);
+    QCOMPARE(w.searchInSelectionOn, rangeAfter.has_value());
+    QCOMPARE(w.notes.size(), rangeAfter ? 0 : 1);
+    QCOMPARE(messages.texts(), QStringList());
+}
+
+// Undo swaps the range along with the text, so the range fits the text it belongs to.
+void tst_SearchCommands::undoBringsBackTheRange()
+{
+    w.prepare(u"a a a"_s, u"a"_s, 2, 3);
+    w.replaceWith = u"bb"_s;
+    c->SearchInSelection();
+    c->ReplaceAll();
+    QCOMPARE(w.text, u"a bb bb"_s);
+    QCOMPARE(w.range, TextRange(2, 5));
+    c->Undo();
+    QCOMPARE(w.text, u"a a a"_s);
+    QCOMPARE(w.range, TextRange(2, 3));
+    c->Undo();
+    QCOMPARE(w.range, TextRange(2, 5));
+    QVERIFY(w.searchInSelectionOn);
+    QCOMPARE(w.notes, QStringList());
+}
+
+// Switched on with nothing selected (or remembered from the last run), the option takes the
+// selection of the first search; until then a search with nothing selected only says so.
+void tst_SearchCommands::rangeTakenAtTheFirstSearch()
+{
+    w.prepare(u"a1 a2 a3"_s, u"a\\d"_s);
+    c->SearchInSelection();
+    QVERIFY(w.searchInSelectionOn);
+    QCOMPARE(w.notes.size(), 1);
+    QVERIFY(!w.range);
+
+    c->FindNext();
+    c->Replace();
+    c->ReplaceAll();
+    QCOMPARE(messages.texts().size(), 3);
+    QVERIFY(messages.texts().at(0).startsWith(u"Select the text to search in"_s));
+    QCOMPARE(w.text, u"a1 a2 a3"_s);
+
+    w.setSelection(3, 5);
+    c->FindPrevious();
+    QCOMPARE(w.range, TextRange(3, 5));
+    QCOMPARE(w.start, 6);
+    QCOMPARE(w.matchNo, u"Match 2 of 2"_s);
+}
+
+void tst_SearchCommands::rangeRemovedByAnEdit_data()
+{
+    QTest::addColumn<TextRange>("edited");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("kept");
+
+    QTest::newRow("typing inside the range keeps it") << TextRange{4, 0} << u"x"_s << true;
+    QTest::newRow("deleting part of it keeps it") << TextRange{2, 2} << QString() << true;
+    QTest::newRow("deleting all of it removes it") << TextRange{1, 5} << QString() << false;
+    QTest::newRow("typing over all of it removes it") << TextRange{3, 2} << u"x"_s << false;
+}
+
+void tst_SearchCommands::rangeRemovedByAnEdit()
+{
+    QFETCH(TextRange, edited);
+    QFETCH(QString, typed);
+    QFETCH(bool, kept);
+
+    w.prepare(u"a1 a2 a3"_s, u"a\\d"_s, 3, 2);
+    c->SearchInSelection();
+    w.setSelection(edited.start, edited.length);
+    w.replaceSelection(typed);
+    c->textChanged();
+    QCOMPARE(w.searchInSelectionOn, kept);
+    QCOMPARE(w.range.has_value(), kept);
+    QCOMPARE(w.notes.size(), kept ? 0 : 1);
 }
 
 QTEST_GUILESS_MAIN(tst_SearchCommands)
