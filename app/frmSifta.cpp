@@ -85,6 +85,7 @@ void frmSifta::connectCommands()
     connect(c.txtDocument, &TextEx::Click, this, &frmSifta::txtDocument_Click);
     connect(c.txtDocument, &TextEx::KeyUp, this, &frmSifta::txtDocument_KeyUp);
     connect(c.txtDocument, &TextEx::OLEDragDrop, this, &frmSifta::txtDocument_OLEDragDrop);
+    connect(c.txtDocument, &TextEx::TooLong, this, &frmSifta::txtDocument_TooLong);
 
     const auto command = [this](QAction* item, void (frmSifta::*handler)()) {
         connect(item, &QAction::triggered, this, [this, item, handler] {

@@ -77,7 +77,8 @@ private:
 
     // The document as the File and search commands see it.
     QString documentText() const override;
-    void setDocumentText(const QString& sText) override;
+    bool setDocumentText(const QString& sText) override;
+    qint64 documentCapacity() const override;
     bool runBusy(const QString& sLabel, const std::function<void(const std::atomic_bool& cancel)>& work) override;
     QString fileName() const override;
     void setFileName(const QString& sFileName) override;
@@ -89,6 +90,8 @@ private:
     void mnuFileSaveAs_Click();
     void mnuFileExit_Click();
     void txtDocument_OLEDragDrop(const QMimeData* Data);
+    /// Tells the user that the Search Text refused a text too long for it.
+    void txtDocument_TooLong();
     void mnuHelpAbout_Click();
 
     void connectCommands();
@@ -122,7 +125,7 @@ private:
     qsizetype selStart() const override;
     qsizetype selLength() const override;
     void setSelection(qsizetype start, qsizetype length) override;
-    void replaceSelection(const QString& sText) override;
+    bool replaceSelection(const QString& sText) override;
     void focusDocument() override;
     void showMatchLabels(const QString& sMatchNo, const QString& sSubMatches) override;
     void setSubMatchList(const QString& sList) override;
@@ -187,6 +190,8 @@ private:
 
     QString mFileName = kUntitled;
     bool mDirty = false;
+    /// Set by File, Exit while busy work runs, so that the program ends once it has stopped.
+    bool mQuitAfterBusy = false;
     LiveSearch* mLive = nullptr;
     MatchHighlighter* mHighlighter = nullptr;
     PatternFeedback* mPatternFeedback = nullptr;

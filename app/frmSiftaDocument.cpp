@@ -8,6 +8,7 @@
 #include "busy/BusyPointer.h"
 #include "busy/BusyRunner.h"
 #include "documents/RememberedOptions.h"
+#include "platform/MessageBox.h"
 #include "settings/CSettings.h"
 #include "textex/TextEx.h"
 
@@ -17,8 +18,11 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QLabel>
+#include <QLocale>
 #include <QSettings>
 #include <QSignalBlocker>
+
+#include <utility>
 
 // Start-up and closing.
 
@@ -63,10 +67,13 @@ void frmSifta::closeEvent(QCloseEvent* event)
 {
     int Cancel = 0;
     Form_Unload(Cancel);
-    if (Cancel != 0)
+    if (Cancel != 0) {
         event->ignore();
-    else
-        event->accept();
+        return;
+    }
+    event->accept();
+    // Whatever the window was busy with, such as reading a file, is given up with it.
+    mBusy->cancel();
 }
 
 void frmSifta::SaveOptions()
@@ -110,18 +117,36 @@ QString frmSifta::documentText() const
     return mControls.txtDocument->Text();
 }
 
-void frmSifta::setDocumentText(const QString& sText)
+bool frmSifta::setDocumentText(const QString& sText)
 {
     const BusyPointer busy(sText.size() >= kLargeTextLength);
-    mControls.txtDocument->setText(sText);
+    return mControls.txtDocument->setText(sText);
+}
+
+qint64 frmSifta::documentCapacity() const
+{
+    return mControls.txtDocument->Capacity();
+}
+
+void frmSifta::txtDocument_TooLong()
+{
+    mMessages.show(QStringLiteral("The Search Text cannot hold that much text: it holds at most %1 bytes (in UTF-8). "
+                                  "The text was left as it was.")
+                       .arg(QLocale().toString(mControls.txtDocument->Capacity())),
+                   MessageButtons::Ok, MessageIcon::Exclamation);
 }
 
 bool frmSifta::runBusy(const QString& sLabel, const std::function<void(const std::atomic_bool& cancel)>& work)
 {
-    return mBusy->run<bool>(sLabel, [&work](const std::atomic_bool& cancel) {
+    const bool finished = mBusy->run<bool>(sLabel, [&work](const std::atomic_bool& cancel) {
         work(cancel);
         return true;
     }).has_value();
+    // File, Exit during the work closed the last window, which ends the event loop only
+    // while it runs: the work may have come before the loop was started, at start-up.
+    if (std::exchange(mQuitAfterBusy, false))
+        QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+    return finished;
 }
 
 QString frmSifta::fileName() const
@@ -163,6 +188,7 @@ void frmSifta::mnuFileExit_Click()
     // The program ends at once: the about window, which has no owner, closes too, and
     // with the last window gone the event loop ends.
     QApplication::closeAllWindows();
+    mQuitAfterBusy = mBusy->running();
 }
 
 void frmSifta::txtDocument_OLEDragDrop(const QMimeData* Data)

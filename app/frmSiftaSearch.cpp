@@ -112,9 +112,9 @@ void frmSifta::setSelection(qsizetype start, qsizetype length)
     mControls.txtDocument->setSelLength(static_cast<int>(length));
 }
 
-void frmSifta::replaceSelection(const QString& sText)
+bool frmSifta::replaceSelection(const QString& sText)
 {
-    mControls.txtDocument->setSelText(sText);
+    return mControls.txtDocument->setSelText(sText);
 }
 
 void frmSifta::focusDocument()

@@ -1,5 +1,6 @@
 #include "textex/TextEx.h"
 
+#include "platform/TextCodec.h"
 #include "textex/ChangeBatch.h"
 #include "textex/DisplayLines.h"
 #include "textex/EditorAccessibility.h"
@@ -179,8 +180,12 @@ std::function<QString()> TextEx::textReader() const
     };
 }
 
-void TextEx::setText(const QString& sValue)
+bool TextEx::setText(const QString& sValue)
 {
+    if (!TextCodec::fitsInUtf8(sValue, mCapacity)) {
+        emit TooLong();
+        return false;
+    }
     ChangeBatch batch(*this);
     batch.force();
     // The old text is not kept for undo: writing Text starts a new history. Wrapping is
@@ -209,6 +214,7 @@ void TextEx::setText(const QString& sValue)
         mTextCacheValid = true;
     }
     emit PropertyChanged(QStringLiteral("Text"));
+    return true;
 }
 
 int TextEx::TextLength() const
@@ -332,15 +338,29 @@ QString TextEx::SelText() const
     return QString::fromUtf8(bytes.constData(), end - start);
 }
 
-void TextEx::setSelText(const QString& sValue)
+bool TextEx::setSelText(const QString& sValue)
 {
-    replaceSelection(sValue);
+    if (!replaceSelection(sValue))
+        return false;
     mBox->SendScintilla(Sci::SCI_SCROLLCARET);
     emit PropertyChanged(QStringLiteral("SelText"));
+    return true;
 }
 
-void TextEx::replaceSelection(const QString& sValue)
+bool TextEx::canReplaceSelection(QStringView sValue, qint64 nExtraBytes) const
 {
+    const long anchor = mBox->SendScintilla(Sci::SCI_GETANCHOR);
+    const long caret = mBox->SendScintilla(Sci::SCI_GETCURRENTPOS);
+    const qint64 kept = mBox->SendScintilla(Sci::SCI_GETLENGTH) - std::abs(anchor - caret);
+    return TextCodec::fitsInUtf8(sValue, mCapacity - kept - nExtraBytes);
+}
+
+bool TextEx::replaceSelection(const QString& sValue)
+{
+    if (!canReplaceSelection(sValue)) {
+        emit TooLong();
+        return false;
+    }
     ChangeBatch batch(*this);
     const QByteArray bytes = sValue.toUtf8();
     mBox->SendScintilla(Sci::SCI_BEGINUNDOACTION);
@@ -348,6 +368,7 @@ void TextEx::replaceSelection(const QString& sValue)
     mBox->SendScintilla(Sci::SCI_REPLACETARGET, static_cast<unsigned long>(bytes.size()), bytes.constData());
     mBox->SendScintilla(Sci::SCI_SETEMPTYSELECTION, mBox->SendScintilla(Sci::SCI_GETTARGETEND));
     mBox->SendScintilla(Sci::SCI_ENDUNDOACTION);
+    return true;
 }
 
 // Lines ---------------------------------------------------------------------------------

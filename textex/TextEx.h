@@ -7,10 +7,12 @@
 
 #include <QByteArrayView>
 #include <QString>
+#include <QStringView>
 #include <QWidget>
 
 #include <atomic>
 #include <functional>
+#include <limits>
 #include <memory>
 #include <optional>
 #include <utility>
@@ -37,6 +39,10 @@ class TextMarks;
 /// Change is raised once for each keystroke, paste, drop, undo or write, after the scroll
 /// bars are brought up to date; an edit made directly on hwnd() outside the user's input
 /// raises it from the event loop.
+///
+/// The editor holds at most Capacity() bytes of text in UTF-8. A write, a keystroke or a
+/// paste that would make the text longer is refused: the text stays as it was, and
+/// TooLong is raised instead of Change.
 class TextEx : public QWidget {
     Q_OBJECT
 public:
@@ -56,8 +62,9 @@ public:
     /// as the text has not changed since the reader was made.
     std::function<QString()> textReader() const;
     /// Replaces the whole text: the caret goes to 0 with nothing selected, the undo
-    /// history is cleared, and Change is raised once (also for an equal text).
-    void setText(const QString& sValue);
+    /// history is cleared, and Change is raised once (also for an equal text). False, and
+    /// TooLong raised, when sValue would not fit.
+    bool setText(const QString& sValue);
     /// Number of UTF-16 code units of Text; 0 for an empty text.
     int TextLength() const;
 
@@ -71,8 +78,9 @@ public:
     std::optional<PropertyError> setSelLength(int nValue);
     QString SelText() const;
     /// Replaces the selection (or inserts at the caret) as one undoable edit; the caret
-    /// ends after the inserted text.
-    void setSelText(const QString& sValue);
+    /// ends after the inserted text. False, and TooLong raised, when the text would then
+    /// not fit.
+    bool setSelText(const QString& sValue);
 
     /// nStartChar gets the smaller end of the selection, nEndChar the larger.
     void GetSel(int& nStartChar, int& nEndChar) const;
@@ -98,6 +106,14 @@ public:
     /// changes nothing for any other text. Text already present is never converted.
     bool setNewLineSequence(const QString& sBreak);
     QString NewLineSequence() const;
+
+    /// The most bytes of text in UTF-8 that the editor holds: 2,147,483,647, its positions
+    /// being 32-bit; lower for tests.
+    qint64 Capacity() const { return mCapacity; }
+    void setCapacity(qint64 nBytes) { mCapacity = nBytes; }
+    /// Whether the text still fits once sValue replaces the selection, with room for
+    /// nExtraBytes more.
+    bool canReplaceSelection(QStringView sValue, qint64 nExtraBytes = 0) const;
 
     // Display modes, tab stops and fonts.
 
@@ -176,6 +192,9 @@ signals:
     void OLEDragDrop(const QMimeData* Data);
     /// A persisted property was written through its setter.
     void PropertyChanged(const QString& PropertyName);
+    /// A write, a keystroke or a paste was refused because the text would not fit in
+    /// Capacity() bytes; the text is as it was.
+    void TooLong();
     /// The view scrolled, resized or painted, so markableRange may have moved.
     void viewChanged();
 
@@ -194,8 +213,9 @@ private:
     void applyTabWidth();
     QFont ambientFont() const;
 
-    /// Replaces the selection with sValue as one undoable edit, the caret after it.
-    void replaceSelection(const QString& sValue);
+    /// Replaces the selection with sValue as one undoable edit, the caret after it; false,
+    /// and TooLong raised, when the text would then not fit.
+    bool replaceSelection(const QString& sValue);
     void onTextModified();
     void watchForNextChange();
     void raiseChange();
@@ -216,6 +236,7 @@ private:
     bool mLoading = false;
     int mOLEDropMode = 0;
     QString mNewLine = QStringLiteral("\r\n");
+    qint64 mCapacity = std::numeric_limits<qint32>::max();
 
     /// The cached text is dropped: the text changed.
     void forgetText();

@@ -8,6 +8,10 @@
 #include <QKeyEvent>
 #include <QMimeData>
 
+#include <Qsci/qscicommandset.h>
+
+#include <cstdlib>
+
 namespace {
 
 // The character code a key press types, as the host's KeyPress reports it: Ctrl with a
@@ -23,6 +27,16 @@ int keyAsciiOf(const QKeyEvent* e)
     if (text.size() != 1 || text[0].unicode() == 0x7F)
         return 0;
     return text[0].unicode();
+}
+
+/// The characters a key types into the text, if any: neither control characters such as
+/// Backspace and Delete, nor keys held with Ctrl, Alt or Meta type any.
+QString typedText(const QKeyEvent* e)
+{
+    if (e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return {};
+    const QString text = e->text();
+    return !text.isEmpty() && text[0].unicode() >= 0x20 && text[0].unicode() != 0x7F ? text : QString();
 }
 
 bool isEnter(const QKeyEvent* e)
@@ -116,16 +130,78 @@ void TextExBox::typeKey(QKeyEvent* e)
         e->accept();
         return;
     }
+    const QString typed = isEnter(e) ? mOwner.NewLineSequence() : typedText(e);
+    const qint64 growth = commandGrowth(e);
+    if ((!typed.isEmpty() || growth > 0) && !mOwner.canReplaceSelection(typed, growth)) {
+        emit mOwner.TooLong();
+        e->accept();
+        return;
+    }
     QsciScintilla::keyPressEvent(e);
+}
+
+qint64 TextExBox::selectedBytes() const
+{
+    return std::abs(SendScintilla(SCI_GETANCHOR) - SendScintilla(SCI_GETCURRENTPOS));
+}
+
+// The commands that add text of their own: a line or the selection copied, or cased anew,
+// where a character may take up to three times its bytes.
+qint64 TextExBox::commandGrowth(const QKeyEvent* e) const
+{
+    const auto modifiers = e->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    const QsciCommand* command = standardCommands()->boundTo(e->key() | int(modifiers));
+    if (!command)
+        return 0;
+    const qint64 selected = selectedBytes();
+    const long line = SendScintilla(SCI_LINEFROMPOSITION, SendScintilla(SCI_GETCURRENTPOS));
+    const qint64 lineBytes = SendScintilla(SCI_POSITIONFROMLINE, line + 1) - SendScintilla(SCI_POSITIONFROMLINE, line);
+    const qint64 lineBreak = 2;
+    switch (command->command()) {
+    case QsciCommand::LineDuplicate:
+        return selected + lineBytes + lineBreak;
+    case QsciCommand::SelectionDuplicate:
+        return selected + (selected > 0 ? selected : lineBytes + lineBreak);
+    case QsciCommand::SelectionUpperCase:
+    case QsciCommand::SelectionLowerCase:
+        return 3 * selected;
+    default:
+        return 0;
+    }
 }
 
 void TextExBox::paste()
 {
-    if (mOwner.MultiLine()) {
-        QsciScintilla::paste();
+    const QString text = QApplication::clipboard()->text();
+    if (!mOwner.MultiLine()) {
+        mOwner.replaceSelection(firstLineOf(text));
         return;
     }
-    mOwner.replaceSelection(firstLineOf(QApplication::clipboard()->text()));
+    if (!fitsPasted(text, 0)) {
+        emit mOwner.TooLong();
+        return;
+    }
+    QsciScintilla::paste();
+}
+
+// The editor may make each lone CR or LF a pair as it pastes.
+bool TextExBox::fitsPasted(const QString& text, qint64 kept) const
+{
+    return mOwner.canReplaceSelection(text, text.count(u'\r') + text.count(u'\n') + kept);
+}
+
+// The middle button pastes the system's selection at the pointer, where there is one,
+// keeping the text selected in the box.
+void TextExBox::mousePressEvent(QMouseEvent* e)
+{
+    const QClipboard* clipboard = QApplication::clipboard();
+    if (e->button() == Qt::MiddleButton && clipboard->supportsSelection()
+        && !fitsPasted(clipboard->text(QClipboard::Selection), selectedBytes())) {
+        emit mOwner.TooLong();
+        e->accept();
+        return;
+    }
+    QsciScintilla::mousePressEvent(e);
 }
 
 void TextExBox::keyReleaseEvent(QKeyEvent* e)

@@ -20,6 +20,7 @@ protected:
     bool focusNextPrevChild(bool next) override;
     void keyPressEvent(QKeyEvent* e) override;
     void keyReleaseEvent(QKeyEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
     void dragEnterEvent(QDragEnterEvent* e) override;
     void dragMoveEvent(QDragMoveEvent* e) override;
@@ -28,6 +29,11 @@ protected:
 private:
     void typeKey(QKeyEvent* e);
     bool acceptsDrop(const QDropEvent* e) const;
+    qint64 selectedBytes() const;
+    /// The bytes an editor command bound to the key may add besides what it types.
+    qint64 commandGrowth(const QKeyEvent* e) const;
+    /// Whether text pasted over the selection fits, with kept more bytes left in place.
+    bool fitsPasted(const QString& text, qint64 kept) const;
 
     TextEx& mOwner;
 };

@@ -4,6 +4,7 @@
 #include <QEventLoop>
 #include <QFutureWatcher>
 #include <QProgressDialog>
+#include <QScopedValueRollback>
 #include <QTimer>
 #include <QWidget>
 
@@ -18,15 +19,27 @@ void BusyRunner::setDelays(int cursorMsec, int dialogMsec)
     mDialogDelay = dialogMsec;
 }
 
+void BusyRunner::cancel()
+{
+    if (!mCancel)
+        return;
+    mCancel->store(true);
+    mCancelled = true;
+    // The loop runs again, now without the user's input, until the work has stopped.
+    mLoop->quit();
+}
+
 bool BusyRunner::waitFor(const QFuture<void>& future, const QString& sLabel, std::atomic_bool& cancel)
 {
     QEventLoop loop;
+    const QScopedValueRollback<std::atomic_bool*> running(mCancel, &cancel);
+    const QScopedValueRollback<bool> notCancelled(mCancelled, false);
+    const QScopedValueRollback<QEventLoop*> waiting(mLoop, &loop);
     QFutureWatcher<void> watcher;
     connect(&watcher, &QFutureWatcher<void>::finished, &loop, &QEventLoop::quit);
     watcher.setFuture(future);
 
     bool cursorShown = false;
-    bool cancelled = false;
     std::unique_ptr<QProgressDialog> dialog;
     const auto showCursor = [&] {
         QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -38,12 +51,7 @@ bool BusyRunner::waitFor(const QFuture<void>& future, const QString& sLabel, std
         dialog->setMinimumDuration(0);
         dialog->setAutoClose(false);
         dialog->setAutoReset(false);
-        connect(dialog.get(), &QProgressDialog::canceled, dialog.get(), [&] {
-            cancelled = true;
-            cancel.store(true);
-            // The loop runs again, now without the user's input, until the work has stopped.
-            loop.quit();
-        });
+        connect(dialog.get(), &QProgressDialog::canceled, this, &BusyRunner::cancel);
         dialog->show();
         emit progressShown(dialog.get());
         // The loop runs again, now taking the user's input, which the dialog screens.
@@ -68,9 +76,9 @@ bool BusyRunner::waitFor(const QFuture<void>& future, const QString& sLabel, std
         dialogTimer.start(mDialogDelay);
 
     while (!future.isFinished())
-        loop.exec(dialog && !cancelled ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents);
+        loop.exec(dialog && !mCancelled ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents);
 
     if (cursorShown)
         QApplication::restoreOverrideCursor();
-    return cancelled;
+    return mCancelled;
 }

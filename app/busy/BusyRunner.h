@@ -10,6 +10,7 @@
 #include <memory>
 #include <optional>
 
+class QEventLoop;
 class QProgressDialog;
 class QThreadPool;
 class QWidget;
@@ -28,6 +29,11 @@ public:
     /// When the busy pointer and the progress dialog appear, in milliseconds after the
     /// start; 0 shows them at once, also for work that ends at once.
     void setDelays(int cursorMsec, int dialogMsec);
+
+    /// True while work runs.
+    bool running() const { return mCancel != nullptr; }
+    /// Cancels the work that runs, as the dialog's Cancel does; nothing when none runs.
+    void cancel();
 
     /// Runs work on the pool and returns its result, or nothing when the user pressed
     /// Cancel; work sees the press through its flag and may stop early. Either way work
@@ -55,6 +61,10 @@ private:
 
     QWidget& mWindow;
     QThreadPool& mPool;
+    /// The flag of the work that runs, whether it was cancelled, and the loop that waits for it.
+    std::atomic_bool* mCancel = nullptr;
+    bool mCancelled = false;
+    QEventLoop* mLoop = nullptr;
     int mCursorDelay = 500;
     int mDialogDelay = 2000;
 };

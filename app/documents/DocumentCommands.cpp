@@ -69,8 +69,12 @@ void DocumentCommands::Open()
 bool DocumentCommands::Load(const QString& sFile, ErrorNaming naming)
 {
     // Reading and decoding a large file takes a while; a cancel leaves everything as it was.
+    // A file whose text the document cannot hold is refused before it is read whole.
+    const qint64 capacity = mWindow.documentCapacity();
     std::optional<Tools::TextFileRead> read;
-    if (!mWindow.runBusy(QStringLiteral("Opening..."), [&](const std::atomic_bool&) { read = Tools::ReadTextFile(sFile); }))
+    if (!mWindow.runBusy(QStringLiteral("Opening..."), [&](const std::atomic_bool& cancel) {
+            read = Tools::ReadTextFile(sFile, capacity, &cancel);
+        }))
         return false;
     if (!read->ok()) {
         FileError error = read->error();
@@ -79,7 +83,8 @@ bool DocumentCommands::Load(const QString& sFile, ErrorNaming naming)
         showError(error);
         return false;
     }
-    mWindow.setDocumentText(read->value().text);
+    if (!mWindow.setDocumentText(read->value().text))
+        return false;
     mFormat = read->value().format;
     mWindow.setFileName(sFile);
     mWindow.setDirty(false);
@@ -163,8 +168,9 @@ void DocumentCommands::showError(const FileError& error)
 
 void DocumentCommands::replaceWithUnnamed(const QString& sText)
 {
+    if (!mWindow.setDocumentText(sText))
+        return;
     mWindow.setFileName(kUntitled);
-    mWindow.setDocumentText(sText);
     mFormat = TextFormat{};
     mWindow.setDirty(false);
     mWindow.RefreshCaption();

@@ -16,7 +16,11 @@ public:
 
     virtual QString documentText() const = 0;
     /// Replaces the whole text; like any change of the text, this marks the document changed.
-    virtual void setDocumentText(const QString& sText) = 0;
+    /// False when the document cannot hold sText: the window has said so, and the text is
+    /// as it was.
+    virtual bool setDocumentText(const QString& sText) = 0;
+    /// The most bytes of text in UTF-8 that the document holds.
+    virtual qint64 documentCapacity() const = 0;
 
     /// Full path of the document's file, or `kUntitled`.
     virtual QString fileName() const = 0;

@@ -155,10 +155,16 @@ void SearchCommands::Replace()
 
 void SearchCommands::ReplaceSelection()
 {
-    rememberForUndo(mWindow.documentText());
-    if (mWindow.selLength() > 0) {
-        const QString replacement = replacementText();
-        mWindow.replaceSelection(replacement);
+    const QString text = mWindow.documentText();
+    const std::optional<TextRange> range = rangeToRestore();
+    const bool selected = mWindow.selLength() > 0;
+    const QString replacement = replacementText();
+    // A replacement the Search Text cannot hold changes nothing, not even the text kept
+    // for Undo.
+    if (selected && !mWindow.replaceSelection(replacement))
+        return;
+    rememberForUndo(text, range);
+    if (selected) {
         mWindow.setSelection(mWindow.selStart() - replacement.size(), replacement.size());
         mWindow.focusDocument();
     }
@@ -181,8 +187,10 @@ void SearchCommands::ReplaceAll()
         });
     if (!result)
         return;
-    rememberForUndo(text);
-    writeText(*result);
+    const std::optional<TextRange> range = rangeToRestore();
+    // A result the Search Text cannot hold changes nothing, not even the text kept for Undo.
+    if (writeText(*result))
+        rememberForUndo(text, range);
 }
 
 void SearchCommands::replaceAllWithin(const QString& text, const TextRange& range, const QString& replacement)
@@ -201,8 +209,10 @@ void SearchCommands::replaceAllWithin(const QString& text, const TextRange& rang
         });
     if (!result)
         return;
-    rememberForUndo(text);
-    writeText(result->text);
+    const std::optional<TextRange> restore = rangeToRestore();
+    if (!writeText(result->text))
+        return;
+    rememberForUndo(text, restore);
     markRange({range.start, result->rangeLength});
 }
 
@@ -212,8 +222,12 @@ void SearchCommands::Undo()
     const std::optional<QString> previous = mUndoText.swap(mWindow.documentText());
     if (!previous)
         return;
+    // A kept text that the Search Text cannot hold stays kept.
+    if (!writeText(*previous)) {
+        mUndoText.remember(*previous);
+        return;
+    }
     const std::optional<TextRange> restored = std::exchange(mUndoRange, current);
-    writeText(*previous);
     if (!mRangeMarked)
         return;
     if (restored)
@@ -222,17 +236,23 @@ void SearchCommands::Undo()
         switchSearchInSelectionOff(kRangeLostNote);
 }
 
-void SearchCommands::rememberForUndo(const QString& text)
+std::optional<TextRange> SearchCommands::rangeToRestore() const
 {
-    mUndoText.remember(text);
-    mUndoRange = mRangeMarked ? mWindow.searchRange() : std::nullopt;
+    return mRangeMarked ? mWindow.searchRange() : std::nullopt;
 }
 
-void SearchCommands::writeText(const QString& text)
+void SearchCommands::rememberForUndo(const QString& text, const std::optional<TextRange>& range)
+{
+    mUndoText.remember(text);
+    mUndoRange = range;
+}
+
+bool SearchCommands::writeText(const QString& text)
 {
     mWritingText = true;
-    mWindow.setDocumentText(text);
+    const bool written = mWindow.setDocumentText(text);
     mWritingText = false;
+    return written;
 }
 
 std::optional<TextRange> SearchCommands::searchScope(const QString& text)
@@ -305,8 +325,10 @@ void SearchCommands::ReplaceAndFindNext()
     if (matches && *matches) {
         if (const std::optional<qsizetype> index = matchAtSelection(matches->value(), selStart, selLength, *scope)) {
             const QString replacement = expandedReplacement(matches->value(), *index, replacementText());
-            rememberForUndo(text);
-            mWindow.replaceSelection(replacement);
+            const std::optional<TextRange> range = rangeToRestore();
+            if (!mWindow.replaceSelection(replacement))
+                return;
+            rememberForUndo(text, range);
             // The next search starts after the replacement, and one code unit later when an
             // empty match became nothing, so that the same empty match is not found again.
             selStart += replacement.size();

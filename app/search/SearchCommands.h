@@ -81,10 +81,13 @@ private:
     void markRange(const TextRange& range);
     /// Switches Search in Selection off, with sNote to say why when it is not empty.
     void switchSearchInSelectionOff(const QString& sNote = QString());
-    /// Keeps text, and the range of Search in Selection, for Undo.
-    void rememberForUndo(const QString& text);
-    /// Replaces the whole text; the range it held is marked again by the caller.
-    void writeText(const QString& text);
+    /// The range of Search in Selection, for Undo to bring back with the text it restores.
+    std::optional<TextRange> rangeToRestore() const;
+    /// Keeps text, and range of Search in Selection that went with it, for Undo.
+    void rememberForUndo(const QString& text, const std::optional<TextRange>& range);
+    /// Replaces the whole text; false when the Search Text cannot hold it, which changes
+    /// nothing. The range it held is marked again by the caller.
+    bool writeText(const QString& text);
     /// The Replace With text with its line breaks in the document's own convention.
     QString replacementText() const;
     void showNoMatches();

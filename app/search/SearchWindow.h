@@ -33,15 +33,18 @@ public:
 
     virtual QString documentText() const = 0;
     /// Replaces the whole text; like any change of the text, this marks the document changed.
-    virtual void setDocumentText(const QString& sText) = 0;
+    /// False when the Search Text cannot hold sText: the window has said so, and the text
+    /// is as it was.
+    virtual bool setDocumentText(const QString& sText) = 0;
     /// The line break Enter types in the document: "\r\n", "\n" or "\r".
     virtual QString newLineSequence() const = 0;
     virtual qsizetype selStart() const = 0;
     virtual qsizetype selLength() const = 0;
     /// Selects length code units from start, scrolled into view.
     virtual void setSelection(qsizetype start, qsizetype length) = 0;
-    /// Replaces the selection with sText as one undoable edit.
-    virtual void replaceSelection(const QString& sText) = 0;
+    /// Replaces the selection with sText as one undoable edit. False when the Search Text
+    /// could not then hold its text: the window has said so, and the text is as it was.
+    virtual bool replaceSelection(const QString& sText) = 0;
     /// Gives the Search Text the focus.
     virtual void focusDocument() = 0;
 

@@ -5,6 +5,8 @@
 
 #include <QStringList>
 
+#include <limits>
+
 /// A document window without widgets that behaves like the main window: any change of
 /// the text marks the document changed, and the caption is kept as the window builds it.
 class FakeDocumentWindow final : public IDocumentWindow {
@@ -16,12 +18,19 @@ public:
     /// Every caption shown, in order.
     QStringList captions;
 
+    /// The longest text the document holds, counted in UTF-16 code units here.
+    qint64 capacity = std::numeric_limits<qint64>::max();
+
     QString documentText() const override { return text; }
-    void setDocumentText(const QString& sText) override
+    bool setDocumentText(const QString& sText) override
     {
+        if (sText.size() > capacity)
+            return false;
         text = sText;
         setDirty(true);
+        return true;
     }
+    qint64 documentCapacity() const override { return capacity; }
     QString fileName() const override { return name; }
     void setFileName(const QString& sFileName) override { name = sFileName; }
     bool Dirty() const override { return dirty; }

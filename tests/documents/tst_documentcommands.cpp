@@ -84,6 +84,8 @@ private slots:
     void dropFiles_data();
     void dropFiles();
     void dropCancelledInPromptLooksAtNothing();
+    void textTheDocumentCannotHoldChangesNothing_data();
+    void textTheDocumentCannotHoldChangesNothing();
 };
 
 void TestDocumentCommands::init()
@@ -567,6 +569,41 @@ void TestDocumentCommands::dropCancelledInPromptLooksAtNothing()
 
     QCOMPARE(mWindow->text, u"typed"_s);
     QCOMPARE(mWindow->dirty, true);
+}
+
+void TestDocumentCommands::textTheDocumentCannotHoldChangesNothing_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QStringList>("messages");
+
+    // The window itself says when it refuses a dropped text.
+    QTest::newRow("Open") << u"open"_s << QStringList{u"File too large 27"_s};
+    QTest::newRow("file dropped") << u"drop file"_s << QStringList{u"File too large 27"_s};
+    QTest::newRow("text dropped") << u"drop text"_s << QStringList();
+}
+
+void TestDocumentCommands::textTheDocumentCannotHoldChangesNothing()
+{
+    QFETCH(QString, how);
+    QFETCH(QStringList, messages);
+
+    openNamed(u"notes.txt"_s, "notes");
+    QVERIFY(FileContent::write(path(u"long.txt"_s), "eleven long"));
+    mWindow->capacity = 10;
+    const std::unique_ptr<QMimeData> data(how == u"drop file" ? droppedFiles({path(u"long.txt"_s)}) : new QMimeData);
+    data->setText(u"eleven long"_s);
+
+    if (how == u"open") {
+        mDialogs->choose(path(u"long.txt"_s));
+        mCommands->Open();
+    } else {
+        mCommands->Drop(*data);
+    }
+
+    QCOMPARE(mMessages->texts(), messages);
+    QCOMPARE(mWindow->text, u"notes"_s);
+    QCOMPARE(mWindow->name, path(u"notes.txt"_s));
+    QCOMPARE(mWindow->dirty, false);
 }
 
 QTEST_GUILESS_MAIN(TestDocumentCommands)

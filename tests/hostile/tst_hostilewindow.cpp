@@ -4,6 +4,7 @@
 // message at most, and the text in the box, the changed state, Undo and the files on disk
 // stay as they were.
 
+#include "busy/BusyRunner.h"
 #include "documents/RememberedOptions.h"
 #include "DocumentWindowFixture.h"
 #include "ScratchMount.h"
@@ -14,7 +15,13 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QMimeData>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QTimer>
+#include <QUrl>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -27,6 +34,8 @@ const QString kOverwrite = u"Overwrite existing file?"_s;
 const QString kTooLong = u"Error: The result of the replacement would be too long 5042"_s;
 const QString kTooComplex = u"Error: The regular expression is too large or too complex 5041"_s;
 const QString kNoMatches = u"No matches found"_s;
+const QString kCannotHold = u"The Search Text cannot hold that much text: it holds at most %1 bytes (in UTF-8). "
+                            u"The text was left as it was."_s;
 
 /// How a document file is made impossible to write before Save.
 enum class Obstacle { ReadOnlyFile, FullFileSystem, ReadOnlyFileSystem };
@@ -71,6 +80,26 @@ class TestHostileWindow : public QObject {
         f->settings = std::make_unique<CSettings>(
             f->messages, QFileInfo(f->path(u"user.ini"_s)).absolutePath(),
             std::make_unique<QSettings>(f->path(u"user.ini"_s), QSettings::IniFormat));
+    }
+
+    /// The busy runner shows its progress dialog at once for the next long step and hands
+    /// the dialog to `act`.
+    template <typename Act>
+    void onNextProgress(Act act)
+    {
+        BusyRunner* busy = f->window->findChild<BusyRunner*>(u"busyRunner"_s);
+        busy->setDelays(0, 0);
+        QObject::connect(busy, &BusyRunner::progressShown, busy, act, Qt::SingleShotConnection);
+    }
+
+    /// A pipe in the fixture's folder with a writer that never writes: reading it never ends
+    /// by itself. The writer's descriptor, to close.
+    int silentPipe(const QString& name)
+    {
+        const QByteArray path = QFile::encodeName(f->path(name));
+        if (::mkfifo(path.constData(), 0600) != 0)
+            return -1;
+        return ::open(path.constData(), O_RDWR | O_NONBLOCK);
     }
 
     /// Closes the window, declining to save the document.
@@ -120,6 +149,9 @@ private slots:
 
     void replaceAllPastTheLongestResult_data();
     void replaceAllPastTheLongestResult();
+    void textBeyondTheCapacityIsRefused_data();
+    void textBeyondTheCapacityIsRefused();
+    void cancelStopsAnOpenThatWaits();
 
     void hugePatternIsSearchedAndRemembered_data();
     void hugePatternIsSearchedAndRemembered();
@@ -130,6 +162,7 @@ private slots:
     void pipeNamedSettingsIniIsLeftAlone();
     void historyOfOddPatternsComesBack_data();
     void historyOfOddPatternsComesBack();
+    void exitWhileOpeningEndsTheProgram();
 };
 
 void TestHostileWindow::init()
@@ -259,6 +292,7 @@ void TestHostileWindow::failedOpenKeepsEverything_data()
     QTest::newRow("file nobody may read") << u"secret.txt"_s << u"Permission denied 13"_s << true;
     QTest::newRow("file deleted after it was chosen") << u"gone.txt"_s << u"No such file or directory 2"_s
                                                       << false;
+    QTest::newRow("endless device") << u"/dev/zero"_s << u"File too large 27"_s << false;
 }
 
 void TestHostileWindow::failedOpenKeepsEverything()
@@ -270,6 +304,8 @@ void TestHostileWindow::failedOpenKeepsEverything()
     if (needsNonRoot && ::geteuid() == 0)
         QSKIP("root reads a file whatever its permissions");
     openAndEdit(u"mine.txt"_s, "mine", u"!"_s);
+    // An endless device is read no further than the Search Text could hold.
+    f->document()->setCapacity(1 << 20);
     QVERIFY(QDir(f->path(QString())).mkdir(u"folder"_s));
     QVERIFY(f->store(u"secret.txt"_s, "secret"));
     QVERIFY(QFile::setPermissions(f->path(u"secret.txt"_s), {}));
@@ -365,6 +401,85 @@ void TestHostileWindow::replaceAllPastTheLongestResult()
     QVERIFY(f->document()->Text() == QString::fromLatin1(original));
     QCOMPARE(f->caption(), caption);
     QCOMPARE(f->messages.texts(), QStringList{kTooLong});
+}
+
+void TestHostileWindow::textBeyondTheCapacityIsRefused_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<int>("capacity");
+    QTest::addColumn<QString>("message");
+
+    const QString cannotHold = kCannotHold.arg(10);
+    QTest::newRow("longer file opened") << u"open"_s << 10 << u"File too large 27"_s;
+    QTest::newRow("longer file dropped") << u"drop file"_s << 10 << u"File too large 27"_s;
+    QTest::newRow("longer text dropped") << u"drop text"_s << 10 << cannotHold;
+    QTest::newRow("pasted") << u"paste"_s << 10 << cannotHold;
+    QTest::newRow("longer result of Replace All") << u"Replace All"_s << 10 << cannotHold;
+    QTest::newRow("Undo of a shortening Replace All") << u"Undo"_s << 4 << kCannotHold.arg(4);
+}
+
+// The Search Text holds only so many bytes (2 GB in UTF-8, lowered here): whatever would
+// make its text longer is refused with one message, and the document stays as it was.
+void TestHostileWindow::textBeyondTheCapacityIsRefused()
+{
+    QFETCH(QString, how);
+    QFETCH(int, capacity);
+    QFETCH(QString, message);
+
+    openAndEdit(u"mine.txt"_s, "mine", u"!"_s);
+    QVERIFY(f->store(u"long.txt"_s, "eleven long"));
+    f->pattern()->setEditText(u"!"_s);
+    f->replaceWith()->setText(how == u"Undo" ? QString() : u"!!!!!!!"_s);
+    QString text = u"mine!"_s;
+    if (how == u"Undo") {
+        f->click("cmdReplaceAll");
+        text = u"mine"_s;
+    }
+    f->document()->setCapacity(capacity);
+    QMimeData data;
+    data.setText(u"eleven long"_s);
+    if (how == u"drop file")
+        data.setUrls({QUrl::fromLocalFile(f->path(u"long.txt"_s))});
+    QApplication::clipboard()->setText(u"eleven long"_s);
+    f->document()->setFocus();
+
+    if (how == u"open") {
+        f->dialogs.choose(f->path(u"long.txt"_s));
+        f->messages.answers = {MessageAnswer::No};
+        f->trigger("mnuFileOpen");
+    } else if (how.startsWith(u"drop")) {
+        f->messages.answers = {MessageAnswer::No};
+        emit f->document()->OLEDragDrop(&data);
+    } else if (how == u"paste") {
+        f->trigger("mnuEditPaste");
+    } else {
+        f->click(how == u"Undo" ? "cmdUndo" : "cmdReplaceAll");
+    }
+
+    QStringList messages{message};
+    if (how == u"open" || how.startsWith(u"drop"))
+        messages.prepend(kSavePrompt.arg(f->path(u"mine.txt"_s)));
+    QCOMPARE(f->messages.texts(), messages);
+    QCOMPARE(f->messages.shown.last().icon, MessageIcon::Exclamation);
+    QCOMPARE(f->document()->Text(), text);
+    QCOMPARE(f->caption(), u"*mine.txt - Siftwell"_s);
+}
+
+void TestHostileWindow::cancelStopsAnOpenThatWaits()
+{
+    openAndEdit(u"mine.txt"_s, "mine", u"!"_s);
+    const int writer = silentPipe(u"fifo"_s);
+    QVERIFY(writer >= 0);
+    onNextProgress([](QProgressDialog* dialog) { dialog->findChild<QPushButton*>()->click(); });
+    f->messages.answers = {MessageAnswer::No};
+    f->dialogs.choose(f->path(u"fifo"_s), 2);
+
+    f->trigger("mnuFileOpen");
+    ::close(writer);
+
+    QCOMPARE(f->messages.texts(), QStringList{kSavePrompt.arg(f->path(u"mine.txt"_s))});
+    QCOMPARE(f->document()->Text(), u"mine!"_s);
+    QCOMPARE(f->caption(), u"*mine.txt - Siftwell"_s);
 }
 
 void TestHostileWindow::hugePatternIsSearchedAndRemembered_data()
@@ -550,6 +665,31 @@ void TestHostileWindow::historyOfOddPatternsComesBack()
     QCOMPARE(f->history(), QStringList(patterns.crbegin(), patterns.crend()));
     QCOMPARE(f->pattern()->currentText(), patterns.last());
     QCOMPARE(f->item("mnuOptionsSaveToINI")->isChecked(), iniFile);
+}
+
+// "sifta FILE" reads the file before the event loop runs; File, Exit meanwhile closes the
+// window, stops the read, and the program ends once the loop starts.
+void TestHostileWindow::exitWhileOpeningEndsTheProgram()
+{
+    const int writer = silentPipe(u"fifo"_s);
+    QVERIFY(writer >= 0);
+    bool exited = false;
+    onNextProgress([&] {
+        f->trigger("mnuFileExit");
+        exited = true;
+    });
+
+    f->window->LoadDocument(f->path(u"fifo"_s));
+    ::close(writer);
+
+    QVERIFY(exited);
+    QVERIFY(!f->window->isVisible());
+    // A program that failed to end would run on with no window; the guard ends it instead.
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+    guard.start(60'000);
+    QCOMPARE(QApplication::exec(), 0);
 }
 
 QTEST_MAIN(TestHostileWindow)

@@ -3,6 +3,7 @@
 #include "search/SearchWindow.h"
 
 #include <algorithm>
+#include <limits>
 
 /// A search window without widgets that behaves like the main window: writing the text puts
 /// the caret at 0, replacing the selection leaves the caret after the new text, and a
@@ -34,6 +35,11 @@ public:
     bool liveIgnoreCase = false;
     bool livePaused = false;
 
+    /// The longest text the Search Text holds, counted in UTF-16 code units here; a longer
+    /// one is refused and counted in tooLong.
+    qsizetype capacity = std::numeric_limits<qsizetype>::max();
+    int tooLong = 0;
+
     /// The labels of every long step run so far.
     QStringList busyLabels;
     /// The user cancels the next long step.
@@ -55,12 +61,17 @@ public:
     bool ignoreCase() const override { return ignoreCaseTicked; }
     QString replaceWithText() const override { return replaceWith; }
     QString documentText() const override { return text; }
-    void setDocumentText(const QString& sText) override
+    bool setDocumentText(const QString& sText) override
     {
+        if (sText.size() > capacity) {
+            ++tooLong;
+            return false;
+        }
         text = sText;
         start = 0;
         length = 0;
         range.reset();
+        return true;
     }
     QString newLineSequence() const override { return newLine; }
     qsizetype selStart() const override { return start; }
@@ -70,8 +81,12 @@ public:
         start = std::clamp(from, qsizetype(0), text.size());
         length = count > 0 ? std::min(count, text.size() - start) : 0;
     }
-    void replaceSelection(const QString& sText) override
+    bool replaceSelection(const QString& sText) override
     {
+        if (text.size() - length + sText.size() > capacity) {
+            ++tooLong;
+            return false;
+        }
         text.replace(start, length, sText);
         if (range) {
             // The deleted text leaves the range, then the inserted text goes in when it lands
@@ -89,6 +104,7 @@ public:
         }
         start += sText.size();
         length = 0;
+        return true;
     }
     void focusDocument() override { documentFocused = true; }
     void showMatchLabels(const QString& sMatchNo, const QString& sSubMatches) override

@@ -47,6 +47,10 @@ class tst_SearchCommands : public QObject {
             c->Replace();
         else if (command == u"Replace All")
             c->ReplaceAll();
+        else if (command == u"Replace and Find Next")
+            c->ReplaceAndFindNext();
+        else if (command == u"Undo")
+            c->Undo();
         else
             QFAIL("unknown command");
     }
@@ -65,6 +69,8 @@ private slots:
     void undoTwiceRestoresReplacement();
     void cancelledCommandChangesNothing_data();
     void cancelledCommandChangesNothing();
+    void textTheWindowCannotHoldChangesNothing_data();
+    void textTheWindowCannotHoldChangesNothing();
     void liveMatchesServeOnlyTheirSearch_data();
     void liveMatchesServeOnlyTheirSearch();
     void replaceAndFindNext_data();
@@ -235,6 +241,41 @@ void tst_SearchCommands::cancelledCommandChangesNothing()
     QCOMPARE(w.matchNo, u"before"_s);
     QCOMPARE(messages.texts(), QStringList());
     QVERIFY(!w.livePaused);
+    c->Undo();
+    QCOMPARE(w.text, u"one two"_s);
+}
+
+void tst_SearchCommands::textTheWindowCannotHoldChangesNothing_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<qsizetype>("capacity");
+
+    QTest::newRow("Replace") << u"Replace"_s << qsizetype(8);
+    QTest::newRow("Replace All") << u"Replace All"_s << qsizetype(8);
+    QTest::newRow("Replace and Find Next") << u"Replace and Find Next"_s << qsizetype(8);
+    QTest::newRow("Undo") << u"Undo"_s << qsizetype(6);
+}
+
+// The window refuses a text longer than the Search Text holds and says so; the text and
+// the text kept for Undo stay as they were.
+void tst_SearchCommands::textTheWindowCannotHoldChangesNothing()
+{
+    QFETCH(QString, command);
+    QFETCH(qsizetype, capacity);
+
+    w.prepare(u"one two"_s, u"o"_s);
+    w.replaceWith = u"0"_s;
+    c->ReplaceAll();
+    w.prepare(u"0ne tw0"_s, u"n"_s, 1, 1);
+    w.replaceWith = u"NNNN"_s;
+    w.capacity = capacity;
+
+    run(command);
+    QCOMPARE(w.tooLong, 1);
+    QCOMPARE(w.text, u"0ne tw0"_s);
+    QCOMPARE(messages.texts(), QStringList());
+
+    w.capacity = std::numeric_limits<qsizetype>::max();
     c->Undo();
     QCOMPARE(w.text, u"one two"_s);
 }

@@ -2,6 +2,8 @@
 
 #include <Qsci/qsciscintilla.h>
 
+#include <QApplication>
+#include <QClipboard>
 #include <QMimeData>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -77,6 +79,8 @@ private slots:
     void textReaderIsASnapshot();
     void typingRaisesOneChangePerKeystroke_data();
     void typingRaisesOneChangePerKeystroke();
+    void inputBeyondTheCapacityIsRefused_data();
+    void inputBeyondTheCapacityIsRefused();
     void enterInsertsTheChosenLineBreak_data();
     void enterInsertsTheChosenLineBreak();
     void keyPressHandlerControlsTheCharacter_data();
@@ -456,6 +460,67 @@ void TstTextEx::typingRaisesOneChangePerKeystroke()
     QTest::keyClick(control->hwnd(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
     QCOMPARE(control->Text(), text);
     QCOMPARE(recorder.changes.count(), text == QStringLiteral("abc\r\ndef") ? 0 : 1);
+}
+
+void TstTextEx::inputBeyondTheCapacityIsRefused_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<int>("room");
+    QTest::addColumn<QString>("text");
+
+    const QString before = QStringLiteral("abc\r\ndef");
+    const QString twoAccents = QStringLiteral("abc\u00e9\u00e9\r\ndef");
+    // Each accented letter takes two bytes in UTF-8.
+    QTest::newRow("Text written, a byte short") << "Text" << 3 << before;
+    QTest::newRow("Text written") << "Text" << 4 << twoAccents;
+    QTest::newRow("SelText written, a byte short") << "SelText" << 3 << before;
+    QTest::newRow("SelText written") << "SelText" << 4 << twoAccents;
+    QTest::newRow("pasted, a byte short") << "paste" << 3 << before;
+    QTest::newRow("pasted") << "paste" << 4 << twoAccents;
+    QTest::newRow("letter typed without room") << "type" << 0 << before;
+    QTest::newRow("letter typed") << "type" << 1 << QStringLiteral("abcx\r\ndef");
+    QTest::newRow("Enter without room for CR LF") << "Enter" << 1 << before;
+    QTest::newRow("Enter") << "Enter" << 2 << QStringLiteral("abc\r\n\r\ndef");
+    // The line and a line break more, in case the line has none.
+    QTest::newRow("line copied without room for it") << "duplicate" << 6 << before;
+    QTest::newRow("line copied") << "duplicate" << 7 << QStringLiteral("abc\r\nabc\r\ndef");
+}
+
+// Nothing goes into the editor beyond its capacity: the text stays as it was and TooLong
+// is raised instead of Change.
+void TstTextEx::inputBeyondTheCapacityIsRefused()
+{
+    QFETCH(QString, how);
+    QFETCH(int, room);
+    QFETCH(QString, text);
+
+    auto control = shownControl();
+    const QString before = QStringLiteral("abc\r\ndef");
+    const QString twoAccents = QStringLiteral("abc\u00e9\u00e9\r\ndef");
+    control->setText(before);
+    control->setSelStart(3);
+    control->setCapacity(before.size() + room);
+    control->setFocus();
+    QApplication::clipboard()->setText(QStringLiteral("\u00e9\u00e9"));
+    Recorder recorder(*control);
+    QSignalSpy tooLong(control.get(), &TextEx::TooLong);
+
+    if (how == u"Text")
+        QCOMPARE(control->setText(twoAccents), text != before);
+    else if (how == u"SelText")
+        QCOMPARE(control->setSelText(QStringLiteral("\u00e9\u00e9")), text != before);
+    else if (how == u"paste")
+        QTest::keyClick(control->hwnd(), Qt::Key_V, Qt::ControlModifier);
+    else if (how == u"type")
+        QTest::keyClick(control->hwnd(), Qt::Key_X);
+    else if (how == u"Enter")
+        QTest::keyClick(control->hwnd(), Qt::Key_Return);
+    else
+        QTest::keyClick(control->hwnd(), Qt::Key_D, Qt::ControlModifier);
+
+    QCOMPARE(control->Text(), text);
+    QCOMPARE(tooLong.count(), text == before ? 1 : 0);
+    QCOMPARE(recorder.changes.count(), text == before ? 0 : 1);
 }
 
 void TstTextEx::enterInsertsTheChosenLineBreak_data()
