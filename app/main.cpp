@@ -1,11 +1,10 @@
 #include "app/frmSifta.h"
 #include "documents/CommandLine.h"
+#include "platform/FilePath.h"
 #include "platform/QtMessageBox.h"
 #include "settings/CSettings.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QFile>
 #include <QSettings>
 
 #include <cstdio>
@@ -24,10 +23,12 @@ bool print(const QString& text, std::FILE* stream)
 
 int main(int argc, char* argv[])
 {
+    // The arguments and the folder are decoded as file names, so that every name the
+    // system has reaches its file, which QFile::decodeName and QDir::currentPath do not do.
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
-        arguments << QFile::decodeName(argv[i]);
-    const CommandLine request = parseCommandLine(arguments, QDir::currentPath());
+        arguments << FilePath::decode(argv[i]);
+    const CommandLine request = parseCommandLine(arguments, FilePath::currentFolder());
     switch (request.action) {
     case CommandLine::Action::ShowHelp:
         return print(commandLineHelp(), stdout) ? 0 : 2;

@@ -1,5 +1,14 @@
 #include "platform/FilePath.h"
 
+#include <QFile>
+#include <QList>
+#include <QUrl>
+
+#include <cerrno>
+#include <dirent.h>
+#include <memory>
+#include <unistd.h>
+
 namespace FilePath {
 
 namespace {
@@ -42,6 +51,21 @@ qsizetype sequenceLength(QByteArrayView bytes, qsizetype at)
     return length;
 }
 
+/// The entries of the folder `folder` whose names Qt decodes as `name`.
+QList<QByteArray> entriesReadAs(const QByteArray& folder, QStringView name)
+{
+    QList<QByteArray> found;
+    const std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(folder.constData()), ::closedir);
+    if (!dir)
+        return found;
+    while (const dirent* entry = ::readdir(dir.get())) {
+        const QByteArray entryName(entry->d_name);
+        if (QFile::decodeName(entryName) == name)
+            found.append(entryName);
+    }
+    return found;
+}
+
 } // namespace
 
 QString decode(QByteArrayView name)
@@ -78,6 +102,46 @@ QByteArray encode(QStringView name)
     }
     bytes += name.sliced(run).toUtf8();
     return bytes;
+}
+
+QString currentFolder()
+{
+    QByteArray folder(4096, Qt::Uninitialized);
+    while (!::getcwd(folder.data(), static_cast<size_t>(folder.size()))) {
+        if (errno != ERANGE)
+            return QFile::decodeName(".");
+        folder.resize(folder.size() * 2);
+    }
+    return decode(QByteArrayView(folder.constData()));
+}
+
+QString fromLocalUrl(const QUrl& url)
+{
+    if (!url.isLocalFile() || !url.host().isEmpty())
+        return url.toLocalFile();
+    return decode(QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()));
+}
+
+std::optional<QString> fromQtPath(const QString& path)
+{
+    if (!path.contains(QChar::ReplacementCharacter))
+        return path;
+    QByteArray bytes;
+    const QList<QStringView> names = QStringView(path).split(u'/');
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        if (i > 0)
+            bytes += '/';
+        QByteArray name = encode(names[i]);
+        if (names[i].contains(QChar::ReplacementCharacter)) {
+            const QList<QByteArray> found = entriesReadAs(bytes.isEmpty() ? QByteArray(".") : bytes, names[i]);
+            if (found.size() > 1)
+                return std::nullopt;
+            if (found.size() == 1)
+                name = found.first();
+        }
+        bytes += name;
+    }
+    return decode(bytes);
 }
 
 } // namespace FilePath

@@ -2,6 +2,7 @@
 
 #include "platform/CommonDialog.h"
 #include "platform/FileDialog.h"
+#include "platform/FilePath.h"
 #include "platform/MessageBox.h"
 #include "platform/Tools.h"
 
@@ -19,7 +20,7 @@ QString firstLocalFile(const QMimeData& data)
     const QList<QUrl> urls = data.urls();
     for (const QUrl& url : urls) {
         if (url.isLocalFile())
-            return url.toLocalFile();
+            return FilePath::fromLocalUrl(url);
     }
     return {};
 }
@@ -63,7 +64,8 @@ void DocumentCommands::Open()
                                                 OFN_FILEMUSTEXIST | OFN_EXPLORER | OFN_ENABLESIZING, readOnly);
     if (path.isEmpty())
         return;
-    Load(path);
+    if (const std::optional<QString> file = fileChosen(path))
+        Load(*file);
 }
 
 bool DocumentCommands::Load(const QString& sFile, ErrorNaming naming)
@@ -106,12 +108,14 @@ DocumentCommands::SaveOutcome DocumentCommands::Save()
 
 DocumentCommands::SaveOutcome DocumentCommands::SaveAs()
 {
-    const QString path = CommonDialog::ShowSave(mDialogs, QString(), QString(), kSaveFilter,
-                                                OFN_PATHMUSTEXIST | OFN_EXPLORER);
-    if (path.isEmpty())
+    const QString chosen = CommonDialog::ShowSave(mDialogs, QString(), QString(), kSaveFilter,
+                                                  OFN_PATHMUSTEXIST | OFN_EXPLORER);
+    if (chosen.isEmpty())
         return SaveOutcome::Declined;
-    if (!canTakeDocument(path))
+    const std::optional<QString> file = fileChosen(chosen);
+    if (!file || !canTakeDocument(*file))
         return SaveOutcome::Failed;
+    const QString& path = *file;
     if (Tools::FileExists(path)
         && mMessages.show(QStringLiteral("Overwrite existing file?"), MessageButtons::OkCancel,
                           MessageIcon::Question)
@@ -151,6 +155,17 @@ bool DocumentCommands::write(const QString& sFile, FileBytes::Target target)
         mMessages.show(Tools::ReplacedEncodingMessage(sFile, *written->replacedEncoding),
                        MessageButtons::Ok, MessageIcon::Information);
     return true;
+}
+
+std::optional<QString> DocumentCommands::fileChosen(const QString& sPath)
+{
+    const std::optional<QString> file = FilePath::fromQtPath(sPath);
+    if (!file)
+        mMessages.show(QStringLiteral("Sifta cannot tell which file '%1' is: its name is not valid UTF-8, and another "
+                                      "name in its folder reads the same. Rename the file to open or save it.")
+                           .arg(sPath),
+                       MessageButtons::Ok, MessageIcon::Exclamation);
+    return file;
 }
 
 bool DocumentCommands::canTakeDocument(const QString& sFile)

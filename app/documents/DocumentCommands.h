@@ -7,6 +7,8 @@
 
 #include <QString>
 
+#include <optional>
+
 class IFileDialog;
 class IMessageBox;
 class QMimeData;
@@ -59,6 +61,9 @@ private:
     /// Writes the document to `sFile`; false, after the error message, when nothing was
     /// written.
     bool write(const QString& sFile, FileBytes::Target target);
+    /// The file a path from the file dialog names (see `FilePath::fromQtPath`); nothing,
+    /// after a message naming it, when its name cannot be told apart from another one.
+    std::optional<QString> fileChosen(const QString& sPath);
     /// True when `sFile` can take the document written whole (see
     /// `FileBytes::checkRegularTarget`); false, after the error message, for a folder,
     /// a device, a pipe or a socket, which would swallow the text or block the window.

@@ -5,7 +5,9 @@
 // stay as they were.
 
 #include "busy/BusyRunner.h"
+#include "documents/CommandLine.h"
 #include "documents/RememberedOptions.h"
+#include "platform/FilePath.h"
 #include "DocumentWindowFixture.h"
 #include "ScratchMount.h"
 #include "support/HostileBytes.h"
@@ -18,6 +20,7 @@
 #include <QMimeData>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTimer>
 #include <QUrl>
 
@@ -152,6 +155,8 @@ private slots:
     void textBeyondTheCapacityIsRefused_data();
     void textBeyondTheCapacityIsRefused();
     void cancelStopsAnOpenThatWaits();
+    void fileNameThatIsNotUtf8_data();
+    void fileNameThatIsNotUtf8();
 
     void hugePatternIsSearchedAndRemembered_data();
     void hugePatternIsSearchedAndRemembered();
@@ -482,6 +487,71 @@ void TestHostileWindow::cancelStopsAnOpenThatWaits()
     QCOMPARE(f->caption(), u"*mine.txt - Siftwell"_s);
 }
 
+void TestHostileWindow::fileNameThatIsNotUtf8_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QByteArray>("other");
+    QTest::addColumn<QString>("message");
+
+    // The other name is the one Qt's own decoding turns the file's name into, or one that
+    // reads the same.
+    const QByteArray replaced = "caf\xEF\xBF\xBD.txt";
+    QTest::newRow("named on the command line") << u"command line"_s << replaced << QString();
+    QTest::newRow("dropped") << u"drop"_s << replaced << QString();
+    QTest::newRow("chosen in the open dialog") << u"dialog"_s << QByteArray() << QString();
+    QTest::newRow("chosen in the open dialog, another name reading the same")
+        << u"dialog"_s << QByteArray("caf\xE8.txt")
+        << u"Sifta cannot tell which file '%1' is: its name is not valid UTF-8, and another name in its folder "
+           u"reads the same. Rename the file to open or save it."_s;
+}
+
+// File names are bytes: a name that is not UTF-8 reaches its own file, to open and to save.
+void TestHostileWindow::fileNameThatIsNotUtf8()
+{
+    QFETCH(QString, how);
+    QFETCH(QByteArray, other);
+    QFETCH(QString, message);
+
+    const QByteArray folder = QFile::encodeName(QFileInfo(f->path(u"x"_s)).absolutePath()) + '/';
+    const QByteArray name = folder + "caf\xE9.txt";
+    // The fixture's QTemporaryDir, which decodes names as Qt does, cannot remove these.
+    const auto remove = qScopeGuard([&] {
+        ::unlink(name.constData());
+        ::unlink((folder + other).constData());
+    });
+    QVERIFY(FileContent::writeNamed(name, "caf\xE9"));
+    if (!other.isEmpty())
+        QVERIFY(FileContent::writeNamed(folder + other, "other"));
+
+    if (how == u"command line") {
+        const CommandLine request = parseCommandLine({u"sifta"_s, FilePath::decode(name)}, FilePath::currentFolder());
+        f->window->LoadCommandLineDocument(request.file);
+    } else if (how == u"drop") {
+        QMimeData data;
+        data.setUrls({QUrl::fromEncoded("file://" + name.toPercentEncoding("/"))});
+        emit f->document()->OLEDragDrop(&data);
+    } else {
+        f->dialogs.choose(QFile::decodeName(name), 2);
+        f->trigger("mnuFileOpen");
+    }
+
+    if (!message.isEmpty()) {
+        QCOMPARE(f->messages.texts(), QStringList{message.arg(QFile::decodeName(name))});
+        QCOMPARE(f->document()->Text(), QString());
+        return;
+    }
+    QCOMPARE(f->messages.texts(), QStringList());
+    QCOMPARE(f->document()->Text(), u"caf\u00e9"_s);
+    QCOMPARE(f->caption(), u"caf"_s + QChar(0xDCE9) + u".txt - Siftwell"_s);
+    f->document()->setSelStart(4);
+    f->type(u"!"_s);
+    f->trigger("mnuFileSave");
+    QCOMPARE(f->messages.texts(), QStringList());
+    QCOMPARE(FileContent::readNamed(name), "caf\xE9!"_ba);
+    if (!other.isEmpty())
+        QCOMPARE(FileContent::readNamed(folder + other), "other"_ba);
+}
+
 void TestHostileWindow::hugePatternIsSearchedAndRemembered_data()
 {
     QTest::addColumn<QString>("pattern");
@@ -679,7 +749,7 @@ void TestHostileWindow::exitWhileOpeningEndsTheProgram()
         exited = true;
     });
 
-    f->window->LoadDocument(f->path(u"fifo"_s));
+    f->window->LoadCommandLineDocument(f->path(u"fifo"_s));
     ::close(writer);
 
     QVERIFY(exited);

@@ -4,7 +4,14 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QScopeGuard>
 #include <QTest>
+#include <QUrl>
+
+#include <fcntl.h>
+#include <filesystem>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -23,6 +30,11 @@ private slots:
     void fileExistsOnEmptyPath();
     void filePathKeepsEveryByte_data();
     void filePathKeepsEveryByte();
+    void fileFromALocalUrl_data();
+    void fileFromALocalUrl();
+    void fileFromAPathQtDecoded_data();
+    void fileFromAPathQtDecoded();
+    void currentFolderThatIsNotUtf8();
 };
 
 void TestTools::getFileName_data()
@@ -157,6 +169,83 @@ void TestTools::filePathKeepsEveryByte()
 
     QCOMPARE(FilePath::decode(name), text);
     QCOMPARE(FilePath::encode(text), name);
+}
+
+void TestTools::fileFromALocalUrl_data()
+{
+    QTest::addColumn<QByteArray>("url");
+    QTest::addColumn<QByteArray>("name");
+
+    QTest::newRow("ASCII") << QByteArray("file:///tmp/notes.txt") << QByteArray("/tmp/notes.txt");
+    QTest::newRow("UTF-8") << QByteArray("file:///tmp/caf%C3%A9.txt") << QByteArray("/tmp/caf\xC3\xA9.txt");
+    QTest::newRow("Latin-1 byte") << QByteArray("file:///tmp/caf%E9.txt") << QByteArray("/tmp/caf\xE9.txt");
+    QTest::newRow("escaped blank and percent sign") << QByteArray("file:///tmp/a%20b%25.txt")
+                                                    << QByteArray("/tmp/a b%.txt");
+}
+
+void TestTools::fileFromALocalUrl()
+{
+    QFETCH(QByteArray, url);
+    QFETCH(QByteArray, name);
+
+    QCOMPARE(FilePath::encode(FilePath::fromLocalUrl(QUrl::fromEncoded(url))), name);
+}
+
+void TestTools::fileFromAPathQtDecoded_data()
+{
+    QTest::addColumn<QByteArrayList>("entries");
+    QTest::addColumn<QByteArray>("chosen");
+    QTest::addColumn<QByteArray>("file");
+
+    QTest::newRow("UTF-8 name as it is") << QByteArrayList{"caf\xC3\xA9.txt"} << QByteArray("caf\xC3\xA9.txt")
+                                         << QByteArray("caf\xC3\xA9.txt");
+    QTest::newRow("name that is not UTF-8") << QByteArrayList{"caf\xE9.txt"} << QByteArray("caf\xE9.txt")
+                                            << QByteArray("caf\xE9.txt");
+    QTest::newRow("folder that is not UTF-8") << QByteArrayList{"d\xFF", "d\xFF/notes.txt"}
+                                              << QByteArray("d\xFF/notes.txt") << QByteArray("d\xFF/notes.txt");
+    QTest::newRow("U+FFFD that is part of the name") << QByteArrayList{"caf\xEF\xBF\xBD.txt"}
+                                                     << QByteArray("caf\xEF\xBF\xBD.txt")
+                                                     << QByteArray("caf\xEF\xBF\xBD.txt");
+    QTest::newRow("new name kept") << QByteArrayList{} << QByteArray("caf\xEF\xBF\xBD.txt")
+                                   << QByteArray("caf\xEF\xBF\xBD.txt");
+    QTest::newRow("two names that read the same") << QByteArrayList{"caf\xE9.txt", "caf\xE8.txt"}
+                                                  << QByteArray("caf\xE9.txt") << QByteArray();
+}
+
+void TestTools::fileFromAPathQtDecoded()
+{
+    QFETCH(QByteArrayList, entries);
+    QFETCH(QByteArray, chosen);
+    QFETCH(QByteArray, file);
+
+    QTemporaryDir dir;
+    const QByteArray folder = QFile::encodeName(dir.path()) + '/';
+    // QTemporaryDir, which decodes names as Qt does, cannot remove these.
+    const auto removeEntries = qScopeGuard([&] { std::filesystem::remove_all(folder.constData()); });
+    for (const QByteArray& entry : entries) {
+        const QByteArray path = folder + entry;
+        QVERIFY(path.endsWith(".txt") ? ::close(::creat(path.constData(), 0600)) == 0 : ::mkdir(path.constData(), 0700) == 0);
+    }
+
+    const std::optional<QString> found = FilePath::fromQtPath(QFile::decodeName(folder + chosen));
+
+    QCOMPARE(found.has_value(), !file.isEmpty());
+    if (found)
+        QCOMPARE(FilePath::encode(*found), folder + file);
+}
+
+void TestTools::currentFolderThatIsNotUtf8()
+{
+    QTemporaryDir dir;
+    const QByteArray folder = QFile::encodeName(dir.path()) + "/caf\xE9";
+    QCOMPARE(::mkdir(folder.constData(), 0700), 0);
+    const QString before = QDir::currentPath();
+    QVERIFY(::chdir(folder.constData()) == 0);
+    const QString current = FilePath::currentFolder();
+    QVERIFY(QDir::setCurrent(before));
+    ::rmdir(folder.constData());
+
+    QCOMPARE(FilePath::encode(current), folder);
 }
 
 QTEST_GUILESS_MAIN(TestTools)
