@@ -2,13 +2,13 @@
 
 #include "cli/CliOutput.h"
 #include "cli/InputFiles.h"
-#include "cli/JsonMatch.h"
 #include "cli/LineCursor.h"
 #include "cli/MatchingLines.h"
 #include "cli/ReadInput.h"
 #include "platform/FileBytes.h"
 #include "platform/FilePath.h"
 #include "platform/TextCodec.h"
+#include "search/JsonMatch.h"
 #include "search/RegExp.h"
 #include "search/RegExpErrorText.h"
 #include "search/SearchSetup.h"
@@ -85,7 +85,9 @@ private:
         const std::optional<MatchCollection> matches = execute(text);
         if (!matches)
             return false;
-        const QByteArray file = mShowName ? jsonFileName(mInput.shownName()) : QByteArray();
+        // A name that is no valid UTF-8 is written with the lone surrogates FilePath reads it
+        // as, so that it leads back to the same file.
+        const QByteArray file = mShowName ? jsonString(FilePath::decode(mInput.shownName())) : QByteArray();
         LineCursor cursor(text);
         for (qsizetype i = 0; i < matches->Count(); ++i) {
             const Match match = matches->Item(i);

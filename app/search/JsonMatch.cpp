@@ -1,6 +1,5 @@
-#include "cli/JsonMatch.h"
+#include "search/JsonMatch.h"
 
-#include "platform/FilePath.h"
 #include "search/MatchCollection.h"
 
 namespace {
@@ -54,11 +53,6 @@ QByteArray jsonString(QStringView text)
     flushPlain(text.size());
     out += '"';
     return out;
-}
-
-QByteArray jsonFileName(QByteArrayView path)
-{
-    return jsonString(FilePath::decode(path));
 }
 
 QByteArray jsonMatchLine(const Match& match, MatchPlace place, QByteArrayView file)

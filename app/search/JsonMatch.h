@@ -11,12 +11,6 @@ class Match;
 /// \uXXXX, everything else as it is.
 QByteArray jsonString(QStringView text);
 
-/// A file name (the system's bytes) as a JSON string literal. A byte that is not part of
-/// valid UTF-8 is written as the lone surrogate U+DC00 + byte (see FilePath::decode), as
-/// Python's "surrogateescape" reads and writes file names, so that the name leads back to
-/// the same file.
-QByteArray jsonFileName(QByteArrayView path);
-
 /// Where a match lies, beside its UTF-16 index: 1-based line and column (in code units).
 struct MatchPlace {
     qsizetype line = 1;
@@ -25,5 +19,6 @@ struct MatchPlace {
 
 /// One match as a line of JSON, newline included:
 /// {"file":"...","index":N,"line":N,"column":N,"length":N,"value":"...","submatches":["...",...]},
-/// "file" only when file is not empty (file is a literal from jsonFileName()).
+/// "file" only when file is not empty (file is a JSON string literal). sifta-cli matches
+/// and the Matches window's export both write matches with this.
 QByteArray jsonMatchLine(const Match& match, MatchPlace place, QByteArrayView file = {});
