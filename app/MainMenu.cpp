@@ -105,6 +105,11 @@ MainMenu buildMainMenu(QMenuBar* bar)
         addItem(tools, "mnuToolsUseSelectionAsPattern", QStringLiteral("&Use Selection as Pattern"));
     m.mnuToolsSearchInSelection =
         addCheckItem(tools, "mnuToolsSearchInSelection", QStringLiteral("Search in &Selection"), false);
+    addSeparator(tools, "mnuToolsSep1");
+    m.mnuToolsMatchesWindow = addCheckItem(tools, "mnuToolsMatchesWindow", QStringLiteral("&Matches Window"), false);
+    m.mnuToolsMatchesWindow->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_M));
+    m.mnuToolsPreviewReplaceAll = addItem(tools, "mnuToolsPreviewReplaceAll", QStringLiteral("Pre&view Replace All..."),
+                                          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_H));
 
     QMenu* help = addMenu(bar, "mnuHelp", QStringLiteral("&Help"));
     m.mnuHelpAbout = addItem(help, "mnuHelpAbout", QStringLiteral("&About..."));

@@ -33,7 +33,7 @@
 frmSifta::frmSifta(IMessageBox& messages, CSettings& settings, IFileDialog* dialogs, QWidget* parent)
     : QMainWindow(parent), mMessages(messages), mSettings(settings), mGeometry(designGeometry()),
       mOwnFileDialog(dialogs ? nullptr : std::make_unique<QtFileDialog>(this)),
-      mDocumentCommands(*this, messages, dialogs ? *dialogs : *mOwnFileDialog),
+      mFileDialogs(dialogs ? *dialogs : *mOwnFileDialog), mDocumentCommands(*this, messages, mFileDialogs),
       mSearchCommands(*this, messages)
 {
     setObjectName(QStringLiteral("frmSifta"));
@@ -53,7 +53,8 @@ frmSifta::frmSifta(IMessageBox& messages, CSettings& settings, IFileDialog* dial
                                  {mMenu.mnuFileNew, mMenu.mnuFileOpen, mMenu.mnuFileSave, mMenu.mnuEditCut,
                                   mMenu.mnuEditCopy, mMenu.mnuEditPaste, mMenu.mnuEditSelectAll, mMenu.mnuEditFind,
                                   mMenu.mnuEditFindNext, mMenu.mnuEditFindPrevious, mMenu.mnuEditReplace,
-                                  mMenu.mnuToolsReplaceAndFindNext},
+                                  mMenu.mnuToolsReplaceAndFindNext, mMenu.mnuToolsMatchesWindow,
+                                  mMenu.mnuToolsPreviewReplaceAll},
                                   AccessKeys(mControls.accessKeyControls),
                                  [this](int& KeyAscii) { Form_KeyPress(KeyAscii); });
     new MenuBarKeys(menuBar());
@@ -63,6 +64,7 @@ frmSifta::frmSifta(IMessageBox& messages, CSettings& settings, IFileDialog* dial
     Form_Resize();
 
     connectLive();
+    connectMatches();
     Form_Load();
     mControls.cboPattern->setFocus();
 }
@@ -122,6 +124,8 @@ void frmSifta::connectCommands()
     command(mMenu.mnuToolsReplaceAndFindNext, &frmSifta::mnuToolsReplaceAndFindNext_Click);
     command(mMenu.mnuToolsUseSelectionAsPattern, &frmSifta::mnuToolsUseSelectionAsPattern_Click);
     command(mMenu.mnuToolsSearchInSelection, &frmSifta::mnuToolsSearchInSelection_Click);
+    command(mMenu.mnuToolsMatchesWindow, &frmSifta::mnuToolsMatchesWindow_Click);
+    command(mMenu.mnuToolsPreviewReplaceAll, &frmSifta::mnuToolsPreviewReplaceAll_Click);
     command(mMenu.mnuHelpAbout, &frmSifta::mnuHelpAbout_Click);
 }
 
@@ -188,6 +192,7 @@ void frmSifta::Form_Resize()
 void frmSifta::placeControls()
 {
     ::placeControls(mControls, mGeometry, logicalDpiX(), logicalDpiY());
+    placeMatchCount();
 }
 
 // Tab and Shift+Tab visit the controls in the window's own order, across its frames.
@@ -253,6 +258,7 @@ void frmSifta::UpdateCursorLabel()
     const int column = document->CurrentChar();
     const int length = document->TextLength();
     mControls.lblCursor->setText(statusLineText(qint64(line) + 1, qint64(column) + 1, length));
+    placeMatchCount();
 }
 
 void frmSifta::txtDocument_Change()

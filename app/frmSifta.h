@@ -5,6 +5,7 @@
 #include "app/MainMenu.h"
 #include "documents/DocumentCommands.h"
 #include "documents/DocumentWindow.h"
+#include "live/PatternStatus.h"
 #include "search/SearchCommands.h"
 #include "search/SearchWindow.h"
 
@@ -20,8 +21,11 @@ class MatchHighlighter;
 class PatternFeedback;
 class IMessageBox;
 class KeyPreview;
+class QLabel;
 class QMimeData;
+class QTimer;
 class QtFileDialog;
+class frmMatches;
 
 /// The main window: the Search Text, the pattern and replacement boxes, the five search
 /// and replace buttons, the syntax pane and the menus. Message boxes go through
@@ -61,6 +65,9 @@ public:
     /// Every match of the pattern is marked in the Search Text while the user types.
     bool HighlightMatches() const;
     void setHighlightMatches(bool bValue);
+    /// The Matches window is open: every match of the pattern in a table, kept up to date.
+    bool MatchesWindow() const;
+    void setMatchesWindow(bool bValue);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -113,6 +120,8 @@ private:
     void mnuToolsReplaceAndFindNext_Click();
     void mnuToolsUseSelectionAsPattern_Click();
     void mnuToolsSearchInSelection_Click();
+    void mnuToolsMatchesWindow_Click();
+    void mnuToolsPreviewReplaceAll_Click();
 
     // The window as the search commands see it.
     QString patternText() const override;
@@ -130,6 +139,8 @@ private:
     void showMatchLabels(const QString& sMatchNo, const QString& sSubMatches) override;
     void setSubMatchList(const QString& sList) override;
     void setSubMatchLines(const std::vector<int>& lines) override;
+    void showWrapNotice(bool backward) override;
+    void showReplacePreview(const ReplacePreview& preview) override;
     std::optional<MatchCollection> liveMatches(const QString& pattern, bool ignoreCase) const override;
     void pauseLiveSearch(bool paused) override;
     bool searchInSelection() const override;
@@ -152,6 +163,19 @@ private:
     void mnuFormatGroupColours_Click();
     void mnuFormatGroupColoursEveryMatch_Click();
     void applyGroupColours();
+    /// Live matching runs while its matches are marked or listed, and no replacement runs.
+    void applyLiveEnabled();
+
+    // The count of the live matching beside the status line, the notice of a search that
+    // went around the text, and the Matches window.
+    void connectMatches();
+    void showLiveStatus(const PatternStatus& status);
+    /// Shows the notice while it lasts, else the live count.
+    void showMatchCount();
+    /// Puts the count between the Search Text's label and the status line's text.
+    void placeMatchCount();
+    frmMatches* matchesWindow();
+    void matchesWindow_VisibilityChanged(bool visible);
 
     // Keyboard and caret status.
     void Form_KeyPress(int& KeyAscii);
@@ -198,7 +222,16 @@ private:
     /// The lines of the sub-match list that each group takes.
     std::vector<int> mSubMatchLines;
     BusyRunner* mBusy = nullptr;
+    bool mLivePaused = false;
+    QLabel* mMatchCount = nullptr;
+    QString mMatchCountText;
+    QString mNotice;
+    QTimer* mNoticeTimer = nullptr;
+    frmMatches* mMatchesWindow = nullptr;
+    /// The Matches window's geometry as remembered, until the window exists.
+    QString mMatchesGeometry;
     std::unique_ptr<QtFileDialog> mOwnFileDialog;
+    IFileDialog& mFileDialogs;
     DocumentCommands mDocumentCommands;
     SearchCommands mSearchCommands;
 };

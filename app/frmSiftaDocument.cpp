@@ -8,6 +8,7 @@
 #include "busy/BusyPointer.h"
 #include "busy/BusyRunner.h"
 #include "documents/RememberedOptions.h"
+#include "matches/frmMatches.h"
 #include "platform/MessageBox.h"
 #include "settings/CSettings.h"
 #include "textex/TextEx.h"
@@ -48,6 +49,8 @@ void frmSifta::Form_Load()
     setGroupColours(options.groupColours);
     setGroupColoursEveryMatch(options.groupColoursEveryMatch);
     setSearchInSelection(options.searchInSelection);
+    mMatchesGeometry = options.matchesWindowGeometry;
+    setMatchesWindow(options.matchesWindow);
     mControls.lblMatchNo->clear();
     // Applying word wrap can switch the inner box of the Search Text and so mark the
     // document changed; the new document starts unchanged.
@@ -92,6 +95,9 @@ void frmSifta::SaveOptions()
     options.groupColours = GroupColours();
     options.groupColoursEveryMatch = GroupColoursEveryMatch();
     options.searchInSelection = searchInSelection();
+    options.matchesWindow = MatchesWindow();
+    options.matchesWindowGeometry = mMatchesWindow ? QString::fromLatin1(mMatchesWindow->saveGeometry().toBase64())
+                                                   : mMatchesGeometry;
     writeRememberedOptions(mSettings, options);
 }
 
@@ -138,10 +144,7 @@ void frmSifta::txtDocument_TooLong()
 
 bool frmSifta::runBusy(const QString& sLabel, const std::function<void(const std::atomic_bool& cancel)>& work)
 {
-    const bool finished = mBusy->run<bool>(sLabel, [&work](const std::atomic_bool& cancel) {
-        work(cancel);
-        return true;
-    }).has_value();
+    const bool finished = mBusy->runToEnd(sLabel, work);
     // File, Exit during the work closed the last window, which ends the event loop only
     // while it runs: the work may have come before the loop was started, at start-up.
     if (std::exchange(mQuitAfterBusy, false))

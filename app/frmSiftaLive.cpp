@@ -9,6 +9,7 @@
 #include "live/LiveSearch.h"
 #include "live/MatchHighlighter.h"
 #include "live/PatternFeedback.h"
+#include "matches/frmMatches.h"
 #include "textex/GroupColours.h"
 #include "textex/TextEx.h"
 
@@ -35,8 +36,13 @@ void frmSifta::connectLive()
     mBusy = new BusyRunner(*this, *busyPool);
     busyPool->setParent(mBusy);
 
-    connect(mLive, &LiveSearch::matchesChanged, mHighlighter, &MatchHighlighter::setMatches);
+    connect(mLive, &LiveSearch::matchesChanged, this, [this](const MatchCollection& matches) {
+        mHighlighter->setMatches(HighlightMatches() ? matches : MatchCollection());
+        if (MatchesWindow())
+            mMatchesWindow->setMatches(matches);
+    });
     connect(mLive, &LiveSearch::statusChanged, mPatternFeedback, &PatternFeedback::show);
+    connect(mLive, &LiveSearch::statusChanged, this, &frmSifta::showLiveStatus);
     connect(mControls.cboPattern, &QComboBox::editTextChanged, this, &frmSifta::updateLiveSearch);
     connect(mControls.chkIgnoreCase, &QCheckBox::stateChanged, this, &frmSifta::updateLiveSearch);
     connect(document, &TextEx::Change, mLive, &LiveSearch::textChanged);
@@ -57,8 +63,14 @@ void frmSifta::setHighlightMatches(bool bValue)
 {
     // The pattern box may have been filled with its signals blocked (at start-up).
     updateLiveSearch();
-    mLive->setEnabled(bValue);
     mMenu.mnuFormatHighlightMatches->setChecked(bValue);
+    applyLiveEnabled();
+    mHighlighter->setMatches(bValue ? mLive->matches() : MatchCollection());
+}
+
+void frmSifta::applyLiveEnabled()
+{
+    mLive->setEnabled(!mLivePaused && (HighlightMatches() || MatchesWindow()));
 }
 
 void frmSifta::mnuFormatHighlightMatches_Click()

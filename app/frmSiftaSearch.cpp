@@ -143,7 +143,8 @@ std::optional<MatchCollection> frmSifta::liveMatches(const QString& pattern, boo
 
 void frmSifta::pauseLiveSearch(bool paused)
 {
-    mLive->setEnabled(!paused && HighlightMatches());
+    mLivePaused = paused;
+    applyLiveEnabled();
 }
 
 bool frmSifta::searchInSelection() const

@@ -29,6 +29,14 @@ void BusyRunner::cancel()
     mLoop->quit();
 }
 
+bool BusyRunner::runToEnd(const QString& sLabel, const std::function<void(const std::atomic_bool& cancel)>& work)
+{
+    return run<bool>(sLabel, [&work](const std::atomic_bool& cancel) {
+        work(cancel);
+        return true;
+    }).has_value();
+}
+
 bool BusyRunner::waitFor(const QFuture<void>& future, const QString& sLabel, std::atomic_bool& cancel)
 {
     QEventLoop loop;

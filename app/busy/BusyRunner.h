@@ -51,6 +51,9 @@ public:
         return std::move(*result);
     }
 
+    /// Runs work, which has no result, as run() does; false when the user pressed Cancel.
+    bool runToEnd(const QString& sLabel, const std::function<void(const std::atomic_bool& cancel)>& work);
+
 signals:
     /// The progress dialog appeared (for tests and for the benchmark, which press Cancel).
     void progressShown(QProgressDialog* dialog);

@@ -39,6 +39,8 @@ RememberedOptions readRememberedOptions(const CSettings& settings)
     options.groupColoursEveryMatch =
         readBoolean(settings, QStringLiteral("GroupColoursEveryMatch"), options.groupColoursEveryMatch);
     options.searchInSelection = readBoolean(settings, QStringLiteral("SearchInSelection"), options.searchInSelection);
+    options.matchesWindow = readBoolean(settings, QStringLiteral("MatchesWindow"), options.matchesWindow);
+    options.matchesWindowGeometry = settings.GetSetting(QStringLiteral("MatchesWindowGeometry"), QString());
     return options;
 }
 
@@ -60,7 +62,9 @@ void writeRememberedOptions(CSettings& settings, const RememberedOptions& option
                             {QStringLiteral("HighlightMatches"), options.highlightMatches},
                             {QStringLiteral("GroupColours"), options.groupColours},
                             {QStringLiteral("GroupColoursEveryMatch"), options.groupColoursEveryMatch},
-                            {QStringLiteral("SearchInSelection"), options.searchInSelection}};
+                            {QStringLiteral("SearchInSelection"), options.searchInSelection},
+                            {QStringLiteral("MatchesWindow"), options.matchesWindow},
+                            {QStringLiteral("MatchesWindowGeometry"), options.matchesWindowGeometry}};
     // Without the key after the last entry, the entries of a longer list stored before would
     // come back after this one.
     settings.SaveSettings(values, {kPattern + QString::number(stored)});

@@ -27,6 +27,11 @@ struct RememberedOptions {
     bool groupColoursEveryMatch = false;
     /// Tools, Search in Selection.
     bool searchInSelection = false;
+    /// Tools, Matches Window: the window is open.
+    bool matchesWindow = false;
+    /// The Matches window's place and size as QWidget::saveGeometry() gives them, in base64;
+    /// empty until the window has been open.
+    QString matchesWindowGeometry;
 
     friend bool operator==(const RememberedOptions&, const RememberedOptions&) = default;
 };
@@ -40,7 +45,8 @@ RememberedOptions readRememberedOptions(const CSettings& settings);
 /// Writes the options to `settings` in one go (CSettings::SaveSettings), in the order
 /// "Pattern", "Pattern0" ... "PatternN", "Replace", "IgnoreCase", "WordWrap",
 /// "ProportionalFont", "ShowSyntax", "HighlightMatches", "GroupColours",
-/// "GroupColoursEveryMatch", "SearchInSelection", and deletes the history key after
+/// "GroupColoursEveryMatch", "SearchInSelection", "MatchesWindow",
+/// "MatchesWindowGeometry", and deletes the history key after
 /// the last one written. History entries that are empty or that the store cannot keep are
 /// left out and the entries after them numbered on. The Replace With text is stored escaped
 /// (ReplaceEscape), the patterns as they are.

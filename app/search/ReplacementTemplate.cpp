@@ -1,5 +1,6 @@
 #include "search/ReplacementTemplate.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -111,6 +112,14 @@ qsizetype ReplacementTemplate::expandedLength(const QString& subject, Offsets of
 void ReplacementTemplate::expand(QString& out, const QString& subject, Offsets offsets) const
 {
     forEachPart(subject, offsets, [&](QStringView part) { out += part; });
+}
+
+void ReplacementTemplate::expandUpTo(QString& out, const QString& subject, Offsets offsets, qsizetype limit) const
+{
+    forEachPart(subject, offsets, [&](QStringView part) {
+        out += part.first(std::min(part.size(), std::max(limit, qsizetype(0))));
+        limit -= part.size();
+    });
 }
 
 char16_t* ReplacementTemplate::expandTo(char16_t* out, const QString& subject, Offsets offsets) const

@@ -24,6 +24,9 @@ public:
     qsizetype expandedLength(const QString& subject, Offsets offsets) const;
     /// Appends the expansion for one match to out.
     void expand(QString& out, const QString& subject, Offsets offsets) const;
+    /// Appends the first limit code units of the expansion for one match to out (all of it
+    /// when shorter), without building the rest: $_ of a large text stays cheap to show.
+    void expandUpTo(QString& out, const QString& subject, Offsets offsets, qsizetype limit) const;
     /// Writes the expansion for one match at out, which has room for expandedLength() code
     /// units, and returns the end of what it wrote.
     char16_t* expandTo(char16_t* out, const QString& subject, Offsets offsets) const;

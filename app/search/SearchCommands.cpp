@@ -97,11 +97,27 @@ SearchOutcome SearchCommands::selectMatch(const std::optional<RegExpResult<Match
         mWindow.showMatchLabels(QString(), kSubMatchesLabelNoMatch);
         return SearchOutcome::NotFound;
     }
-    mWindow.setSelection(found->firstIndex, found->length);
+    showFound(*found);
+    if (found->wrapped)
+        mWindow.showWrapNotice(backward);
+    return SearchOutcome::Found;
+}
+
+void SearchCommands::showFound(const FoundMatch& found)
+{
+    mWindow.setSelection(found.firstIndex, found.length);
     mWindow.focusDocument();
-    mWindow.setSubMatchList(found->subMatchList);
-    mWindow.setSubMatchLines(found->subMatchLines);
-    mWindow.showMatchLabels(matchLabelText(*found), subMatchesLabelText(*found));
+    mWindow.setSubMatchList(found.subMatchList);
+    mWindow.setSubMatchLines(found.subMatchLines);
+    mWindow.showMatchLabels(matchLabelText(found), subMatchesLabelText(found));
+}
+
+SearchOutcome SearchCommands::SelectMatch(const MatchCollection& matches, qsizetype index)
+{
+    if (index < 0 || index >= matches.Count() || matches.Text() != mWindow.documentText())
+        return SearchOutcome::NotFound;
+    AddPatternToHistory();
+    showFound(foundMatch(matches, index));
     return SearchOutcome::Found;
 }
 
@@ -349,4 +365,17 @@ void SearchCommands::UseSelectionAsPattern()
     const qsizetype length = mWindow.selLength();
     if (length > 0)
         mWindow.setPatternText(escapedPattern(QStringView(mWindow.documentText()).mid(mWindow.selStart(), length)));
+}
+
+void SearchCommands::PreviewReplaceAll()
+{
+    const std::optional<RegExpResult<MatchCollection>> matches =
+        matchesIn(mWindow.documentText(), mWindow.patternText(), mWindow.ignoreCase());
+    if (!matches)
+        return;
+    if (!*matches) {
+        mMessages.show(regExpErrorText(matches->error()));
+        return;
+    }
+    mWindow.showReplacePreview(ReplacePreview(matches->value(), replacementText()));
 }

@@ -5,6 +5,7 @@
 #include "search/UndoText.h"
 
 class IMessageBox;
+struct FoundMatch;
 
 /// How a search ended.
 enum class SearchOutcome {
@@ -52,6 +53,13 @@ public:
     /// The text changed: when an edit removed the whole range of Search in Selection, the
     /// option goes off with a note.
     void textChanged();
+    /// Shows what Replace All would do now: the number of replacements and each match with
+    /// the text that replaces it. A pattern that fails is reported as Replace All reports it.
+    void PreviewReplaceAll();
+    /// Selects match index of matches as Find Next selects a match, with its number and
+    /// sub-matches; matches are every match of the current pattern (a table of them, say).
+    /// NotFound, and nothing changed, when matches are no longer those of the text.
+    SearchOutcome SelectMatch(const MatchCollection& matches, qsizetype index);
 
     /// Puts the pattern at the top of the history, selects the match that follows (or,
     /// when Backward, precedes) the selection, and shows its number and sub-matches.
@@ -64,6 +72,8 @@ private:
     /// picks among matches inside within, and shows it; nothing when the user cancelled the search.
     SearchOutcome selectMatch(const std::optional<RegExpResult<MatchCollection>>& matches, qsizetype selStart,
                               qsizetype selLength, bool backward, const TextRange& within);
+    /// Selects found and shows its number and sub-matches.
+    void showFound(const FoundMatch& found);
     void ReplaceSelection();
     /// Runs replace, a replacement of the whole text by the current pattern, off the window's
     /// thread while the live matching rests; its result, or nothing when the user cancelled or

@@ -2,8 +2,6 @@
 
 #include "search/ReplacementTemplate.h"
 
-#include <vector>
-
 qsizetype searchStart(qsizetype selStart, qsizetype selLength, qsizetype textLength, bool backward)
 {
     qsizetype start = backward ? selStart : selStart + selLength;
@@ -63,6 +61,25 @@ int linesOf(const QString& text)
     return lines;
 }
 
+/// Match index of matches, numbered among the matches [first, last) that were searched.
+FoundMatch foundAmong(const MatchCollection& matches, qsizetype index, qsizetype first, qsizetype last)
+{
+    FoundMatch found;
+    found.index = index - first;
+    found.count = last - first;
+    const Match match = matches.Item(index);
+    found.firstIndex = match.FirstIndex();
+    found.length = match.Length();
+    const SubMatches groups = match.SubMatches();
+    found.subMatchCount = groups.Count();
+    for (int j = 0; j < groups.Count(); ++j) {
+        const QString value = groups.Item(j);
+        found.subMatchList += value + QStringLiteral("\r\n");
+        found.subMatchLines.push_back(linesOf(value));
+    }
+    return found;
+}
+
 } // namespace
 
 qsizetype chooseMatch(const MatchCollection& matches, qsizetype start, bool backward)
@@ -113,13 +130,24 @@ void matchOffsets(const Match& match, std::span<qsizetype> offsets)
     }
 }
 
+std::vector<qsizetype> matchOffsets(const Match& match)
+{
+    std::vector<qsizetype> offsets(2 * (std::size_t(match.SubMatches().Count()) + 1));
+    matchOffsets(match, offsets);
+    return offsets;
+}
+
 QString expandedReplacement(const MatchCollection& matches, qsizetype index, const QString& replacement)
 {
-    std::vector<qsizetype> offsets(2 * (std::size_t(matches.GroupCount()) + 1));
-    matchOffsets(matches.Item(index), offsets);
     QString expanded;
-    ReplacementTemplate(replacement, matches.GroupCount()).expand(expanded, matches.Text(), offsets);
+    ReplacementTemplate(replacement, matches.GroupCount())
+        .expand(expanded, matches.Text(), matchOffsets(matches.Item(index)));
     return expanded;
+}
+
+FoundMatch foundMatch(const MatchCollection& matches, qsizetype index)
+{
+    return foundAmong(matches, index, 0, matches.Count());
 }
 
 std::optional<FoundMatch> pickMatch(const MatchCollection& matches, qsizetype selStart, qsizetype selLength,
@@ -137,21 +165,11 @@ std::optional<FoundMatch> pickMatch(const MatchCollection& matches, qsizetype se
     qsizetype start = searchStart(selStart, selLength, within.end(), backward);
     if (start < within.start)
         start = within.start;
-
-    FoundMatch found;
-    const qsizetype index = chooseAmong(matches, first, last, start, backward);
-    found.index = index - first;
-    found.count = last - first;
-    const Match match = matches.Item(index);
-    found.firstIndex = match.FirstIndex();
-    found.length = match.Length();
-    const SubMatches groups = match.SubMatches();
-    found.subMatchCount = groups.Count();
-    for (int j = 0; j < groups.Count(); ++j) {
-        const QString value = groups.Item(j);
-        found.subMatchList += value + QStringLiteral("\r\n");
-        found.subMatchLines.push_back(linesOf(value));
-    }
+    FoundMatch found = foundAmong(matches, chooseAmong(matches, first, last, start, backward), first, last);
+    // Judged from the selection rather than from the start: a caret at the very end that
+    // searches backward and selects the last match has not gone around anything.
+    found.wrapped = backward ? found.firstIndex + found.length - 1 >= selStart
+                             : found.firstIndex < selStart + selLength;
     return found;
 }
 

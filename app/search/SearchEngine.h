@@ -34,6 +34,9 @@ std::pair<qsizetype, qsizetype> matchesWithin(const MatchCollection& matches, co
 /// end, the whole match first; -1, -1 for a group that took no part.
 void matchOffsets(const Match& match, std::span<qsizetype> offsets);
 
+/// The same offsets, in a vector of their own.
+std::vector<qsizetype> matchOffsets(const Match& match);
+
 /// replacement expanded for match `index` of matches as Replace All expands it: $1..$99, $&,
 /// $`, $', $_, $+, $$.
 QString expandedReplacement(const MatchCollection& matches, qsizetype index, const QString& replacement);
@@ -49,7 +52,12 @@ struct FoundMatch {
     /// The lines of the sub-match list that each group's text takes, in group order: one,
     /// and one more for each line break (CR LF, CR or LF) in the text.
     std::vector<int> subMatchLines;
+    /// The search went past the end of the text (forward) or its start (backward) to find it.
+    bool wrapped = false;
 };
+
+/// Match index of matches (0 <= index < matches.Count()) as a search that selects it shows it.
+FoundMatch foundMatch(const MatchCollection& matches, qsizetype index);
 
 /// The match a search selects among matches, every match of the searched text: the one
 /// that follows (or precedes, when backward) the selection, wrapping around; nothing when

@@ -2,6 +2,7 @@
 
 #include "search/MatchCollection.h"
 #include "search/TextRange.h"
+#include "search/ReplacePreview.h"
 
 #include <QString>
 #include <QStringList>
@@ -67,6 +68,12 @@ public:
     virtual void setSearchRange(const std::optional<TextRange>& range) = 0;
     /// Shows a short note that asks for no answer and goes away by itself.
     virtual void showNote(const QString& sNote) = 0;
+    /// Tells the user, briefly and without a message box, that a search went past the end
+    /// of the text and went on from its start (or, when backward, past the start).
+    virtual void showWrapNotice(bool backward) = 0;
+    /// Shows what Replace All would do, with a way to run it (SearchCommands::ReplaceAll)
+    /// or to leave the text as it is; returns at once.
+    virtual void showReplacePreview(const ReplacePreview& preview) = 0;
 
     /// Every match of pattern with this case option, as the live matching found them in
     /// the text it last searched, when it has them at hand; nothing otherwise.

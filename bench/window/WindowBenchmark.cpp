@@ -16,6 +16,8 @@
 
 #include "app/frmSifta.h"
 #include "app/MultiLineBox.h"
+#include "matches/frmMatches.h"
+#include "matches/MatchTableModel.h"
 #include "platform/MessageBox.h"
 #include "platform/TextFile.h"
 #include "search/RegExp.h"
@@ -34,6 +36,7 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -154,6 +157,33 @@ public:
         }
     }
 
+    /// Opens the Matches window and waits until it shows its first screen with the lines.
+    void openMatchesWindow() const
+    {
+        trigger("mnuToolsMatchesWindow");
+        const frmMatches* matches = mWindow->findChild<frmMatches*>();
+        while (!matches->table().lineIndex())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        matchesView()->viewport()->repaint();
+    }
+    void closeMatchesWindow() const
+    {
+        if (const frmMatches* matches = mWindow->findChild<frmMatches*>(); matches && matches->isVisible())
+            trigger("mnuToolsMatchesWindow");
+        QCoreApplication::processEvents();
+    }
+    /// Scrolls the Matches window's table to its last row, or first, and paints it.
+    void scrollMatches(bool toEnd) const
+    {
+        QTableView* view = matchesView();
+        if (toEnd)
+            view->scrollToBottom();
+        else
+            view->scrollToTop();
+        view->viewport()->repaint();
+    }
+    QTableView* matchesView() const { return mWindow->findChild<QTableView*>(QStringLiteral("tblMatches")); }
+
     /// Opens sFile as File, Open does once the file is chosen.
     void open(const QString& sFile) const { mWindow->LoadDocument(sFile); }
 
@@ -226,6 +256,25 @@ int figures(const QString& file)
                                        [&] { window.document()->setSelStart(int(text.size() / 2)); });
         report(qPrintable(QStringLiteral("  from the middle of the text, %1").arg(QLatin1String(p.name))), fromMiddle,
                bareCount, 1.5);
+    }
+
+    // The Matches window lists what the live matching found. Opening it indexes the lines of
+    // the text off the window's thread and paints the first screen; scrolling to the end
+    // paints the last. Each against the search alone, as Find Next.
+    {
+        const Pattern& p = kPatterns[0];
+        const RegExp expression = expressionFor(p.pattern);
+        qsizetype count = 0;
+        const double bareCount = best(3, [&] { count = expression.Execute(text)->Count(); });
+        window.pattern()->setEditText(p.pattern);
+        window.settle();
+        const double open = best(3, [&] { window.openMatchesWindow(); }, [&] { window.closeMatchesWindow(); });
+        const QString what = QStringLiteral("open the Matches window, %1 (%2 matches)").arg(QLatin1String(p.name));
+        report(qPrintable(what.arg(count)), open, bareCount, 1.5);
+        const double scroll =
+            best(5, [&] { window.scrollMatches(true); }, [&] { window.scrollMatches(false); });
+        report("  scroll it to the end", scroll, bareCount, 1.5);
+        window.closeMatchesWindow();
     }
 
     for (const Pattern& p : kPatterns) {

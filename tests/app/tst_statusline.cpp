@@ -8,6 +8,8 @@ class tst_StatusLine : public QObject {
 private slots:
     void text_data();
     void text();
+    void matchCount_data();
+    void matchCount();
 };
 
 void tst_StatusLine::text_data()
@@ -34,6 +36,23 @@ void tst_StatusLine::text()
     QFETCH(qint64, length);
     QFETCH(QString, expected);
     QCOMPARE(statusLineText(line, column, length, QLocale(QLocale::English, QLocale::UnitedStates)), expected);
+}
+
+void tst_StatusLine::matchCount_data()
+{
+    QTest::addColumn<qint64>("count");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("none") << qint64(0) << QStringLiteral("0 matches");
+    QTest::newRow("one, singular") << qint64(1) << QStringLiteral("1 match");
+    QTest::newRow("grouped as the status line") << qint64(1234567) << QStringLiteral("1,234,567 matches");
+}
+
+void tst_StatusLine::matchCount()
+{
+    QFETCH(qint64, count);
+    QFETCH(QString, expected);
+    QCOMPARE(matchCountText(count, QLocale(QLocale::English, QLocale::UnitedStates)), expected);
 }
 
 QTEST_GUILESS_MAIN(tst_StatusLine)

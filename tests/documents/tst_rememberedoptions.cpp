@@ -74,6 +74,7 @@ void TestRememberedOptions::firstRunDefaults()
     QCOMPARE(options.wordWrap, true);
     QCOMPARE(options.proportionalFont, false);
     QCOMPARE(options.showSyntax, true);
+    QCOMPARE(options.matchesWindow, false);
 }
 
 void TestRememberedOptions::historyStopsAtTheFirstEmptyKey_data()
@@ -179,6 +180,8 @@ void TestRememberedOptions::writtenOptionsComeBack_data()
     changed.groupColours = false;
     changed.groupColoursEveryMatch = true;
     changed.searchInSelection = true;
+    changed.matchesWindow = true;
+    changed.matchesWindowGeometry = u"AdnQywADAAAAAAB4AAAAgQ=="_s;
 
     RememberedOptions oddHistory;
     oddHistory.pattern = u"line 1\r\nline 2"_s;
@@ -258,7 +261,7 @@ void TestRememberedOptions::writtenKeysInOrder()
                                  u"Replace=x\\r\\ny\\\\"_s, u"IgnoreCase=1"_s, u"WordWrap=-1"_s,
                                  u"ProportionalFont=0"_s, u"ShowSyntax=-1"_s,
                                  u"HighlightMatches=-1"_s, u"GroupColours=-1"_s, u"GroupColoursEveryMatch=0"_s,
-                                 u"SearchInSelection=0"_s}));
+                                 u"SearchInSelection=0"_s, u"MatchesWindow=0"_s, u"MatchesWindowGeometry="_s}));
 }
 
 void TestRememberedOptions::ignoreCaseStates_data()

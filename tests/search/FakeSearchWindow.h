@@ -28,6 +28,11 @@ public:
     bool searchInSelectionOn = false;
     std::optional<TextRange> range;
     QStringList notes;
+    /// How many times a search said it went around the end (forward) or the start (backward).
+    int wrapsForward = 0;
+    int wrapsBackward = 0;
+    /// The last preview of Replace All shown.
+    std::optional<ReplacePreview> preview;
 
     /// What the live matching offers, and for which pattern and case option.
     std::optional<MatchCollection> live;
@@ -119,6 +124,8 @@ public:
     std::optional<TextRange> searchRange() const override { return range; }
     void setSearchRange(const std::optional<TextRange>& marked) override { range = marked; }
     void showNote(const QString& sNote) override { notes.append(sNote); }
+    void showWrapNotice(bool backward) override { ++(backward ? wrapsBackward : wrapsForward); }
+    void showReplacePreview(const ReplacePreview& shown) override { preview = shown; }
     std::optional<MatchCollection> liveMatches(const QString& sPattern, bool bIgnoreCase) const override
     {
         if (!live || sPattern != livePattern || bIgnoreCase != liveIgnoreCase)

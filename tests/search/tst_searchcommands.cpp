@@ -86,6 +86,13 @@ private slots:
     void rangeTakenAtTheFirstSearch();
     void rangeRemovedByAnEdit_data();
     void rangeRemovedByAnEdit();
+    void wrapNotice_data();
+    void wrapNotice();
+    void selectMatch_data();
+    void selectMatch();
+    void previewReplaceAll_data();
+    void previewReplaceAll();
+    void previewReplaceAllWithInvalidPattern();
 };
 
 void tst_SearchCommands::init()
@@ -560,6 +567,143 @@ void tst_SearchCommands::rangeRemovedByAnEdit()
     QCOMPARE(w.searchInSelectionOn, kept);
     QCOMPARE(w.range.has_value(), kept);
     QCOMPARE(w.notes.size(), kept ? 0 : 1);
+}
+
+void tst_SearchCommands::wrapNotice_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("pattern");
+    QTest::addColumn<int>("selStart");
+    QTest::addColumn<int>("selLength");
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<bool>("wrapped");
+
+    QTest::newRow("next match ahead") << u"a a"_s << u"a"_s << 0 << 1 << u"Find Next"_s << false;
+    QTest::newRow("past the last match") << u"a a"_s << u"a"_s << 2 << 1 << u"Find Next"_s << true;
+    QTest::newRow("the only match, selected") << u"xay"_s << u"a"_s << 1 << 1 << u"Find Next"_s << true;
+    QTest::newRow("caret at the end goes around") << u"a b"_s << u"a"_s << 3 << 0 << u"Find Next"_s << true;
+    QTest::newRow("empty match at the caret") << u"ab"_s << u"$"_s << 2 << 0 << u"Find Next"_s << false;
+    QTest::newRow("previous match behind") << u"a a"_s << u"a"_s << 2 << 1 << u"Find Previous"_s << false;
+    QTest::newRow("before the first match") << u"a a"_s << u"a"_s << 0 << 1 << u"Find Previous"_s << true;
+    QTest::newRow("caret at the end finds the last match")
+        << u"a a"_s << u"a"_s << 3 << 0 << u"Find Previous"_s << false;
+    QTest::newRow("caret inside the only match") << u"abc"_s << u"abc"_s << 1 << 0 << u"Find Previous"_s << true;
+}
+
+// A search that goes around an end of the text says so, once, without a message box.
+void tst_SearchCommands::wrapNotice()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, pattern);
+    QFETCH(int, selStart);
+    QFETCH(int, selLength);
+    QFETCH(QString, command);
+    QFETCH(bool, wrapped);
+
+    w.prepare(text, pattern, selStart, selLength);
+    run(command);
+    const bool backward = command == u"Find Previous";
+    QCOMPARE(w.wrapsForward, wrapped && !backward ? 1 : 0);
+    QCOMPARE(w.wrapsBackward, wrapped && backward ? 1 : 0);
+    QCOMPARE(messages.texts(), QStringList());
+}
+
+void tst_SearchCommands::selectMatch_data()
+{
+    QTest::addColumn<QString>("searched");
+    QTest::addColumn<int>("index");
+    QTest::addColumn<int>("start");
+    QTest::addColumn<int>("length");
+    QTest::addColumn<QString>("matchNo");
+    QTest::addColumn<QString>("subMatchList");
+
+    const QString text = u"k=1 v= k=22"_s;
+    QTest::newRow("a match with its groups") << text << 2 << 7 << 4 << u"Match 3 of 3"_s << u"k\r\n22\r\n"_s;
+    QTest::newRow("a group that took no part") << text << 1 << 4 << 2 << u"Match 2 of 3"_s << u"v\r\n\r\n"_s;
+    QTest::newRow("matches of an older text select nothing")
+        << u"k=1"_s << 0 << 0 << 0 << u"before"_s << QString();
+    QTest::newRow("an index past the last match selects nothing") << text << 3 << 0 << 0 << u"before"_s << QString();
+}
+
+void tst_SearchCommands::selectMatch()
+{
+    QFETCH(QString, searched);
+    QFETCH(int, index);
+    QFETCH(int, start);
+    QFETCH(int, length);
+    QFETCH(QString, matchNo);
+    QFETCH(QString, subMatchList);
+
+    RegExp expression;
+    const QString pattern = u"(\\w)=(\\d+)?"_s;
+    prepareSearch(expression, pattern, false);
+    w.prepare(u"k=1 v= k=22"_s, pattern);
+    w.matchNo = u"before"_s;
+    const bool found = matchNo != u"before";
+
+    QCOMPARE(c->SelectMatch(expression.Execute(searched).value(), index),
+             found ? SearchOutcome::Found : SearchOutcome::NotFound);
+    QCOMPARE(w.start, start);
+    QCOMPARE(w.length, length);
+    QCOMPARE(w.matchNo, matchNo);
+    QCOMPARE(w.subMatchList, subMatchList);
+    QCOMPARE(w.documentFocused, found);
+    QCOMPARE(w.history, found ? QStringList{pattern} : QStringList());
+    QCOMPARE(w.wrapsForward + w.wrapsBackward, 0);
+}
+
+void tst_SearchCommands::previewReplaceAll_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("pattern");
+    QTest::addColumn<QString>("replacement");
+    QTest::addColumn<QStringList>("replacements");
+
+    QTest::newRow("groups swapped") << u"ab cd"_s << u"(\\w)(\\w)"_s << u"$2$1"_s << QStringList{u"ba"_s, u"dc"_s};
+    QTest::newRow("empty matches count too") << u"ab"_s << u"x*"_s << u"-"_s << QStringList{u"-"_s, u"-"_s, u"-"_s};
+    QTest::newRow("line breaks as the document has them")
+        << u"a\r\nb"_s << u"b"_s << u"1\n2"_s << QStringList{u"1\r\n2"_s};
+    QTest::newRow("no match") << u"ab"_s << u"z"_s << u"y"_s << QStringList();
+}
+
+// The preview lists what Replace All puts in place of each match, and changes nothing.
+void tst_SearchCommands::previewReplaceAll()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, pattern);
+    QFETCH(QString, replacement);
+    QFETCH(QStringList, replacements);
+
+    w.prepare(text, pattern, 1);
+    w.replaceWith = replacement;
+    c->PreviewReplaceAll();
+    QVERIFY(w.preview);
+    QCOMPARE(w.preview->Count(), replacements.size());
+    QStringList shown;
+    for (qsizetype i = 0; i < w.preview->Count(); ++i) {
+        QCOMPARE(w.preview->replacementLength(i), replacements.at(i).size());
+        shown.append(w.preview->replacementFor(i, 100));
+    }
+    QCOMPARE(shown, replacements);
+    QCOMPARE(w.text, text);
+    QCOMPARE(w.start, 1);
+    QCOMPARE(messages.texts(), QStringList());
+
+    QString replaced = text;
+    for (qsizetype i = w.preview->Count() - 1; i >= 0; --i) {
+        const Match match = w.preview->matches().Item(i);
+        replaced.replace(match.FirstIndex(), match.Length(), replacements.at(i));
+    }
+    c->ReplaceAll();
+    QCOMPARE(w.text, replaced);
+}
+
+void tst_SearchCommands::previewReplaceAllWithInvalidPattern()
+{
+    w.prepare(u"abc"_s, u"(a"_s);
+    c->PreviewReplaceAll();
+    QCOMPARE(messages.texts(), QStringList{u"Expected ')' in regular expression"_s});
+    QVERIFY(!w.preview);
 }
 
 QTEST_GUILESS_MAIN(tst_SearchCommands)

@@ -1,0 +1,48 @@
+#include "matches/MatchListModel.h"
+
+#include "matches/CellText.h"
+
+MatchListModel::MatchListModel(QThreadPool& pool, QObject* parent) : QAbstractTableModel(parent), mLoader(pool)
+{
+    connect(&mLoader, &LineIndexLoader::ready, this, [this](const std::shared_ptr<const LineIndex>& lines) {
+        mLines = lines;
+        if (rowCount() > 0)
+            emit dataChanged(index(0, LineColumn), index(rowCount() - 1, ColumnColumn), {Qt::DisplayRole});
+        emit lineIndexReady();
+    });
+}
+
+int MatchListModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : int(mMatches.Count());
+}
+
+void MatchListModel::resetMatches(const MatchCollection& matches)
+{
+    beginResetModel();
+    mMatches = matches;
+    mLoader.request(matches.Text());
+    mLines = mLoader.index();
+    endResetModel();
+}
+
+QVariant MatchListModel::leadingData(int row, int column) const
+{
+    if (column == NumberColumn)
+        return qlonglong(row) + 1;
+    if (!mLines)
+        return {};
+    const TextPlace place = mLines->place(mMatches.Item(row).FirstIndex());
+    return qlonglong(column == LineColumn ? place.line : place.column);
+}
+
+QString MatchListModel::valueText(int row) const
+{
+    const Match match = mMatches.Item(row);
+    return cellText(QStringView(mMatches.Text()).sliced(match.FirstIndex(), match.Length()));
+}
+
+QVariant MatchListModel::alignment(bool number)
+{
+    return QVariant::fromValue(number ? Qt::AlignRight | Qt::AlignVCenter : Qt::AlignLeft | Qt::AlignVCenter);
+}

@@ -1,0 +1,80 @@
+#include "matches/MatchesCommands.h"
+
+#include "matches/MatchesWindow.h"
+#include "matches/MatchTableModel.h"
+#include "platform/CommonDialog.h"
+#include "platform/FileBytes.h"
+#include "platform/MessageBox.h"
+
+#include <optional>
+
+namespace {
+
+/// What a command reads on another thread, taken on the window's: the table may show other
+/// matches meanwhile, as the live matching lands.
+struct Snapshot {
+    MatchCollection matches;
+    std::shared_ptr<const LineIndex> lines;
+
+    explicit Snapshot(const MatchTableModel& table) : matches(table.matches()), lines(table.lineIndex()) {}
+
+    /// The table's line index when it was built, else one built here; null on cancel.
+    std::shared_ptr<const LineIndex> lineIndex(const std::atomic_bool& cancel) const
+    {
+        return lines ? lines : LineIndex::build(matches.Text(), &cancel);
+    }
+};
+
+QString exportFilter(MatchFileFormat format)
+{
+    switch (format) {
+    case MatchFileFormat::Csv:
+        return QStringLiteral("CSV Files (*.csv)|*.csv|All Files|*.*|");
+    case MatchFileFormat::JsonLines:
+        return QStringLiteral("JSON Lines (*.jsonl)|*.jsonl|All Files|*.*|");
+    }
+    Q_UNREACHABLE();
+}
+
+} // namespace
+
+MatchesCommands::MatchesCommands(IMatchesWindow& window, IMessageBox& messages, IFileDialog& dialogs)
+    : mWindow(window), mMessages(messages), mDialogs(dialogs)
+{
+}
+
+void MatchesCommands::Copy(const MatchTableModel& model, const QList<RowRange>& rows)
+{
+    if (rows.isEmpty())
+        return;
+    const Snapshot table(model);
+    QString text;
+    const bool finished = mWindow.runBusy(QStringLiteral("Copying..."), [&](const std::atomic_bool& cancel) {
+        if (const std::shared_ptr<const LineIndex> lines = table.lineIndex(cancel))
+            text = tabSeparatedRows(table.matches, *lines, rows, &cancel);
+    });
+    if (finished)
+        mWindow.setClipboardText(text);
+}
+
+void MatchesCommands::Export(const MatchTableModel& model, MatchFileFormat format)
+{
+    const Snapshot table(model);
+    const QString path = CommonDialog::ShowSave(mDialogs, QStringLiteral("Export Matches"), QString(),
+                                                exportFilter(format),
+                                                OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_EXPLORER);
+    if (path.isEmpty())
+        return;
+    std::optional<FileError> error;
+    mWindow.runBusy(QStringLiteral("Exporting..."), [&](const std::atomic_bool& cancel) {
+        const std::shared_ptr<const LineIndex> lines = table.lineIndex(cancel);
+        if (!lines)
+            return;
+        const QByteArray bytes = matchFile(format, table.matches, *lines, &cancel);
+        // Once the file is being replaced a cancel comes too late; before, it leaves the file alone.
+        if (!cancel.load())
+            error = FileBytes::write(path, bytes);
+    });
+    if (error)
+        mMessages.show(error->message(), MessageButtons::Ok, MessageIcon::Exclamation);
+}

@@ -1,0 +1,45 @@
+#include "matches/frmReplacePreview.h"
+
+#include "app/StatusLine.h"
+#include "matches/MatchTableView.h"
+#include "matches/ReplacePreviewModel.h"
+
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableView>
+#include <QVBoxLayout>
+
+frmReplacePreview::frmReplacePreview(const ReplacePreview& preview, QThreadPool& pool, QWidget* parent)
+    : QDialog(parent), mModel(new ReplacePreviewModel(pool, this))
+{
+    setObjectName(QStringLiteral("frmReplacePreview"));
+    setWindowTitle(QStringLiteral("Preview Replace All"));
+    mModel->setPreview(preview);
+
+    auto* label =
+        new QLabel(countText(preview.Count(), QStringLiteral("replacement"), QStringLiteral("replacements")), this);
+    label->setObjectName(QStringLiteral("lblCount"));
+
+    QTableView* table = newMatchTableView(this, "tblPreview", mModel);
+    fitNumberColumn(table, NumberColumn, preview.Count());
+    fitNumberColumn(table, LineColumn, preview.matches().Text().size());
+    fitNumberColumn(table, ColumnColumn, preview.matches().Text().size());
+    fitTextColumn(table, ReplacePreviewModel::BeforeColumn, 24);
+    table->horizontalHeader()->setStretchLastSection(true);
+
+    auto* buttons = new QDialogButtonBox(this);
+    QPushButton* replaceAll = buttons->addButton(QStringLiteral("Replace &All"), QDialogButtonBox::AcceptRole);
+    replaceAll->setObjectName(QStringLiteral("cmdReplaceAll"));
+    QPushButton* cancel = buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
+    cancel->setObjectName(QStringLiteral("cmdCancel"));
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(label);
+    layout->addWidget(table, 1);
+    layout->addWidget(buttons);
+    resize(640, 360);
+}

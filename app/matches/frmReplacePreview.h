@@ -1,0 +1,23 @@
+#pragma once
+
+#include "search/ReplacePreview.h"
+
+#include <QDialog>
+
+class QThreadPool;
+class ReplacePreviewModel;
+
+/// Shows what Replace All is about to do: how many replacements, and a row per replacement
+/// with the matched text and the text that replaces it, each worked out as it scrolls into
+/// view. Replace All accepts the dialog, Cancel rejects it; the dialog itself changes nothing.
+class frmReplacePreview : public QDialog {
+    Q_OBJECT
+public:
+    /// Lines are counted on pool, which must outlive the dialog.
+    frmReplacePreview(const ReplacePreview& preview, QThreadPool& pool, QWidget* parent = nullptr);
+
+    const ReplacePreviewModel& table() const { return *mModel; }
+
+private:
+    ReplacePreviewModel* mModel = nullptr;
+};

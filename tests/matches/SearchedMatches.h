@@ -1,0 +1,12 @@
+#pragma once
+
+#include "search/RegExp.h"
+#include "search/SearchSetup.h"
+
+/// Every match of pattern in text, found as the window's searches find them.
+inline MatchCollection matchesOf(const QString& pattern, const QString& text)
+{
+    RegExp expression;
+    prepareSearch(expression, pattern, false);
+    return expression.Execute(text).value();
+}
