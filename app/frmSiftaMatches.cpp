@@ -11,7 +11,6 @@
 
 #include <QAction>
 #include <QLabel>
-#include <QThreadPool>
 #include <QTimer>
 
 #include <algorithm>
@@ -110,7 +109,7 @@ frmMatches* frmSifta::matchesWindow()
 {
     if (mMatchesWindow)
         return mMatchesWindow;
-    mMatchesWindow = new frmMatches(mMessages, mFileDialogs, *QThreadPool::globalInstance(), this);
+    mMatchesWindow = new frmMatches(mMessages, mFileDialogs, this);
     if (!mMatchesGeometry.isEmpty())
         mMatchesWindow->restoreGeometry(QByteArray::fromBase64(mMatchesGeometry.toLatin1()));
     mMatchesWindow->setStatus(mLive->status());
@@ -140,7 +139,7 @@ void frmSifta::mnuToolsPreviewReplaceAll_Click()
 
 void frmSifta::showReplacePreview(const ReplacePreview& preview)
 {
-    auto* dialog = new frmReplacePreview(preview, *QThreadPool::globalInstance(), this);
+    auto* dialog = new frmReplacePreview(preview, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     // Queued, so that the replacement runs once the dialog has gone, exactly as the button's.
     connect(dialog, &QDialog::accepted, this, [this] { mSearchCommands.ReplaceAll(); }, Qt::QueuedConnection);

@@ -5,6 +5,7 @@
 #include <QHeaderView>
 #include <QLocale>
 #include <QTableView>
+#include <QThreadPool>
 
 #include <algorithm>
 
@@ -21,6 +22,13 @@ void fitColumn(QTableView* view, int column, int contentWidth)
 }
 
 } // namespace
+
+QThreadPool* newWindowPool(QWidget* window)
+{
+    auto* pool = new QThreadPool(window);
+    pool->setMaxThreadCount(1);
+    return pool;
+}
 
 QTableView* newMatchTableView(QWidget* parent, const char* name, QAbstractItemModel* model)
 {

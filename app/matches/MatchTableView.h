@@ -4,7 +4,12 @@
 
 class QAbstractItemModel;
 class QTableView;
+class QThreadPool;
 class QWidget;
+
+/// A pool of one thread owned by window, for the window's own work off its thread: counting
+/// lines, copying, exporting. Qt's global pool helps paint and must not be held up.
+QThreadPool* newWindowPool(QWidget* window);
 
 /// A table view for a model with a row per match: whole rows selected, one line of the
 /// sub-match list's font per row, so that the view never measures a row, and no row titles

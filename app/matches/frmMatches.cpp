@@ -31,9 +31,9 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption)
 
 } // namespace
 
-frmMatches::frmMatches(IMessageBox& messages, IFileDialog& dialogs, QThreadPool& pool, QWidget* parent)
-    : QWidget(parent, Qt::Window), mModel(new MatchTableModel(pool, this)), mBusy(new BusyRunner(*this, pool)),
-      mCommands(*this, messages, dialogs)
+frmMatches::frmMatches(IMessageBox& messages, IFileDialog& dialogs, QWidget* parent)
+    : QWidget(parent, Qt::Window), mPool(newWindowPool(this)), mModel(new MatchTableModel(*mPool, this)),
+      mBusy(new BusyRunner(*this, *mPool)), mCommands(*this, messages, dialogs)
 {
     setObjectName(QStringLiteral("frmMatches"));
     setWindowTitle(QStringLiteral("Matches"));

@@ -23,9 +23,8 @@ class QThreadPool;
 class frmMatches : public QWidget, private IMatchesWindow {
     Q_OBJECT
 public:
-    /// Lines are counted and long commands run on pool; messages, dialogs and pool must
-    /// outlive the window.
-    frmMatches(IMessageBox& messages, IFileDialog& dialogs, QThreadPool& pool, QWidget* parent = nullptr);
+    /// messages and dialogs must outlive the window.
+    frmMatches(IMessageBox& messages, IFileDialog& dialogs, QWidget* parent = nullptr);
     ~frmMatches() override;
 
     /// Shows matches, every match of the live matching's last run, in place of the ones before.
@@ -54,6 +53,9 @@ private:
     void fitColumns();
     QList<RowRange> selectedRows() const;
 
+    /// Lines are counted and long commands run here, never on Qt's global pool, which helps
+    /// paint: one thread, which the window's own steps take in turn.
+    QThreadPool* mPool = nullptr;
     MatchTableModel* mModel = nullptr;
     QLabel* mCount = nullptr;
     QTableView* mTable = nullptr;

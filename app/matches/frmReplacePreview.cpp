@@ -11,8 +11,8 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-frmReplacePreview::frmReplacePreview(const ReplacePreview& preview, QThreadPool& pool, QWidget* parent)
-    : QDialog(parent), mModel(new ReplacePreviewModel(pool, this))
+frmReplacePreview::frmReplacePreview(const ReplacePreview& preview, QWidget* parent)
+    : QDialog(parent), mModel(new ReplacePreviewModel(*newWindowPool(this), this))
 {
     setObjectName(QStringLiteral("frmReplacePreview"));
     setWindowTitle(QStringLiteral("Preview Replace All"));

@@ -4,7 +4,6 @@
 
 #include <QDialog>
 
-class QThreadPool;
 class ReplacePreviewModel;
 
 /// Shows what Replace All is about to do: how many replacements, and a row per replacement
@@ -13,8 +12,7 @@ class ReplacePreviewModel;
 class frmReplacePreview : public QDialog {
     Q_OBJECT
 public:
-    /// Lines are counted on pool, which must outlive the dialog.
-    frmReplacePreview(const ReplacePreview& preview, QThreadPool& pool, QWidget* parent = nullptr);
+    frmReplacePreview(const ReplacePreview& preview, QWidget* parent = nullptr);
 
     const ReplacePreviewModel& table() const { return *mModel; }
 
