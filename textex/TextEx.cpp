@@ -194,12 +194,11 @@ bool TextEx::setText(const QString& sValue)
     const long wrapMode = mBox->SendScintilla(Sci::SCI_GETWRAPMODE);
     mBox->SendScintilla(Sci::SCI_SETWRAPMODE, long(Sci::SC_WRAP_NONE));
     mBox->SendScintilla(Sci::SCI_SETUNDOCOLLECTION, 0L);
-    // The UTF-16 line index is built in one pass once the text is in: keeping it up to
-    // date line by line while a large text goes in takes far longer.
-    mBox->SendScintilla(Sci::SCI_RELEASELINECHARACTERINDEX, long(Sci::SC_LINECHARACTERINDEX_UTF16));
+    // Until the first edit, the text counted in blocks serves for UTF-16 positions.
+    Utf16Positions::releaseIndex(*mBox);
     mBox->SendScintilla(Sci::SCI_CLEARALL);
     const bool validUtf16 = appendAsUtf8(*mBox, sValue);
-    mBox->SendScintilla(Sci::SCI_ALLOCATELINECHARACTERINDEX, long(Sci::SC_LINECHARACTERINDEX_UTF16));
+    Utf16Positions::countWrittenText(*mBox);
     mBox->SendScintilla(Sci::SCI_EMPTYUNDOBUFFER);
     mBox->SendScintilla(Sci::SCI_SETUNDOCOLLECTION, 1L);
     mBox->SendScintilla(Sci::SCI_SETWRAPMODE, wrapMode);
@@ -229,6 +228,7 @@ void TextEx::onTextModified()
 {
     if (mRearming)
         return;
+    Utf16Positions::indexEditedText(*mBox);
     forgetText();
     if (mChangeDepth > 0) {
         mChangePending = true;

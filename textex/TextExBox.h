@@ -1,6 +1,10 @@
 #pragma once
 
+#include "textex/Utf16Blocks.h"
+
 #include <Qsci/qsciscintilla.h>
+
+#include <memory>
 
 class TextEx;
 
@@ -13,6 +17,10 @@ public:
     explicit TextExBox(TextEx& owner);
 
     void paste() override;
+
+    /// The UTF-16 positions of the text written whole by TextEx, until it is edited; null
+    /// when the editor keeps its own UTF-16 line index (see Utf16Positions).
+    const Utf16Blocks* writtenTextBlocks() const { return mWrittenTextBlocks.get(); }
 
 protected:
     bool event(QEvent* e) override;
@@ -27,6 +35,8 @@ protected:
     void dropEvent(QDropEvent* e) override;
 
 private:
+    friend class Utf16Positions;
+
     void typeKey(QKeyEvent* e);
     bool acceptsDrop(const QDropEvent* e) const;
     qint64 selectedBytes() const;
@@ -36,4 +46,5 @@ private:
     bool fitsPasted(const QString& text, qint64 kept) const;
 
     TextEx& mOwner;
+    std::unique_ptr<Utf16Blocks> mWrittenTextBlocks;
 };

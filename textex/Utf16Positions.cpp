@@ -1,10 +1,20 @@
 #include "textex/Utf16Positions.h"
 
+#include "textex/TextExBox.h"
+#include "textex/Utf16Blocks.h"
+
 #include <Qsci/qsciscintillabase.h>
 
 #include <QByteArray>
 
 #include <algorithm>
+
+Utf16Positions::Utf16Positions(const QsciScintillaBase& editor)
+    : mEditor(editor)
+{
+    if (const auto* box = qobject_cast<const TextExBox*>(&editor))
+        mBlocks = box->writtenTextBlocks();
+}
 
 void Utf16Positions::enable(QsciScintillaBase& editor)
 {
@@ -13,13 +23,48 @@ void Utf16Positions::enable(QsciScintillaBase& editor)
                          QsciScintillaBase::SC_LINECHARACTERINDEX_UTF16);
 }
 
+// The editor counts the holders of its line index, so it is released only when held.
+void Utf16Positions::releaseIndex(TextExBox& box)
+{
+    if (!box.mWrittenTextBlocks)
+        box.SendScintilla(QsciScintillaBase::SCI_RELEASELINECHARACTERINDEX,
+                          QsciScintillaBase::SC_LINECHARACTERINDEX_UTF16);
+}
+
+void Utf16Positions::countWrittenText(TextExBox& box)
+{
+    box.mWrittenTextBlocks = std::make_unique<Utf16Blocks>(Utf16Positions(box).text());
+}
+
+void Utf16Positions::indexEditedText(TextExBox& box)
+{
+    if (!box.mWrittenTextBlocks)
+        return;
+    box.mWrittenTextBlocks.reset();
+    box.SendScintilla(QsciScintillaBase::SCI_ALLOCATELINECHARACTERINDEX,
+                      QsciScintillaBase::SC_LINECHARACTERINDEX_UTF16);
+}
+
+// Reading the text as one run moves the editor's gap to its end, where a text written
+// whole and not edited since has it already.
+QByteArrayView Utf16Positions::text() const
+{
+    const long bytes = mEditor.SendScintilla(QsciScintillaBase::SCI_GETLENGTH);
+    return {static_cast<const char*>(mEditor.SendScintillaPtrResult(QsciScintillaBase::SCI_GETCHARACTERPOINTER)),
+            bytes};
+}
+
 long Utf16Positions::length() const
 {
+    if (mBlocks)
+        return static_cast<long>(mBlocks->length());
     return toUtf16(mEditor.SendScintilla(QsciScintillaBase::SCI_GETLENGTH));
 }
 
 long Utf16Positions::toUtf16(long nBytes) const
 {
+    if (mBlocks)
+        return static_cast<long>(mBlocks->toUtf16(text(), nBytes));
     const long line = mEditor.SendScintilla(QsciScintillaBase::SCI_LINEFROMPOSITION, nBytes);
     const long lineStart = mEditor.SendScintilla(QsciScintillaBase::SCI_POSITIONFROMLINE, line);
     const long lineStartUtf16 = mEditor.SendScintilla(
@@ -31,6 +76,8 @@ long Utf16Positions::toUtf16(long nBytes) const
 
 long Utf16Positions::toBytes(long nUtf16) const
 {
+    if (mBlocks)
+        return static_cast<long>(mBlocks->toBytes(text(), nUtf16));
     if (nUtf16 <= 0)
         return 0;
     const long documentBytes = mEditor.SendScintilla(QsciScintillaBase::SCI_GETLENGTH);

@@ -1,20 +1,31 @@
 #pragma once
 
+#include <QByteArrayView>
+
 class QsciScintillaBase;
+class TextExBox;
+class Utf16Blocks;
 
 /// Converts between UTF-16 positions of the text (the units of QString) and the UTF-8 byte
 /// positions of a QScintilla document. Each conversion looks up the line through the
 /// editor's line indexes and scans within that one line only, so it stays quick on very
-/// large texts.
+/// large texts. A TextExBox whose text was written whole and not edited since has no such
+/// index: its text was counted in blocks instead, and a conversion scans one block.
 class Utf16Positions {
 public:
-    explicit Utf16Positions(const QsciScintillaBase& editor)
-        : mEditor(editor)
-    {
-    }
+    explicit Utf16Positions(const QsciScintillaBase& editor);
 
     /// Switches the editor to UTF-8 and has it keep a UTF-16 start for every line.
     static void enable(QsciScintillaBase& editor);
+    /// Before the whole text is written anew: the editor stops keeping its line index,
+    /// which would take far longer to keep up to date, line by line, than to build.
+    static void releaseIndex(TextExBox& box);
+    /// After that write: counts the text's UTF-16 positions in blocks, which takes a
+    /// fraction of the time the line index takes to build.
+    static void countWrittenText(TextExBox& box);
+    /// The text was edited: the editor keeps a UTF-16 start for every line again, which it
+    /// keeps up to date through every later edit.
+    static void indexEditedText(TextExBox& box);
 
     /// Number of UTF-16 code units of the whole text.
     long length() const;
@@ -25,5 +36,8 @@ public:
     long toUtf16(long nBytes) const;
 
 private:
+    QByteArrayView text() const;
+
     const QsciScintillaBase& mEditor;
+    const Utf16Blocks* mBlocks = nullptr;
 };

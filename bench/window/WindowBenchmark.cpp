@@ -24,6 +24,7 @@
 #include "search/SearchSetup.h"
 #include "settings/CSettings.h"
 #include "textex/TextEx.h"
+#include "textex/Utf8Append.h"
 
 #include <Qsci/qsciscintilla.h>
 
@@ -207,11 +208,29 @@ private:
     std::unique_ptr<frmSifta> mWindow;
 };
 
+/// The best time of the editor's own insertion of sText: a bare editor with the box's document
+/// options takes the text in as the box does, but keeps no UTF-16 positions of it.
+double bareInsertion(const QString& sText)
+{
+    using Sci = QsciScintillaBase;
+    QsciScintilla editor;
+    const long document = editor.SendScintilla(Sci::SCI_CREATEDOCUMENT, 0UL, long(Sci::SC_DOCUMENTOPTION_STYLES_NONE));
+    editor.SendScintilla(Sci::SCI_SETDOCPOINTER, 0UL, document);
+    editor.SendScintilla(Sci::SCI_RELEASEDOCUMENT, 0UL, document);
+    editor.SendScintilla(Sci::SCI_SETCODEPAGE, Sci::SC_CP_UTF8);
+    editor.SendScintilla(Sci::SCI_SETMODEVENTMASK, 0L);
+    editor.SendScintilla(Sci::SCI_SETUNDOCOLLECTION, 0L);
+    return best(2, [&] { appendAsUtf8(editor, sText); }, [&] {
+        editor.SendScintilla(Sci::SCI_CLEARALL);
+        QCoreApplication::processEvents();
+    });
+}
+
 bool gCheck = false;
 
 const char* verdict(double ratio, double bound)
 {
-    if (!gCheck)
+    if (!gCheck || bound <= 0)
         return "";
     return ratio <= bound ? "ok" : "OUT OF BOUND";
 }
@@ -238,7 +257,7 @@ int figures(const QString& file)
         window.document()->setText(QString());
         window.settle();
     });
-    report("open the file", windowOpen, bareOpen, 3.0);
+    report("open the file (vs. the bare read and decode)", windowOpen, bareOpen, 2.5);
     window.settle();
 
     for (const Pattern& p : kPatterns) {
@@ -295,20 +314,17 @@ int figures(const QString& file)
             undo = std::min(undo, best(1, [&] { window.click("cmdUndo"); }));
             window.settle();
         }
-        const auto bareSetTextOf = [&](const QString& sText) {
-            return best(2, [&] { window.document()->setText(sText); }, [&] {
-                window.document()->setText(QString());
-                window.settle();
-            });
-        };
-        const double bareSetText = bareSetTextOf(text);
         // Replace All cannot take less than the two steps it is made of: the replacement and
-        // putting its result into the box, whose cost is fixed by the editor's own work.
-        const double bareSetResult = bareSetTextOf(expression.Replace(text, p.replacement).value());
+        // the editor's own insertion of its result.
+        const double bareInsertText = bareInsertion(text);
+        const double bareInsertResult = bareInsertion(expression.Replace(text, p.replacement).value());
         window.settle();
-        report(qPrintable(QStringLiteral("Replace All, %1").arg(QLatin1String(p.name))), replaceAll, bareReplace, 3.0);
-        report("  (vs. bare Replace + putting the result into the box)", replaceAll, bareReplace + bareSetResult, 1.2);
-        report(qPrintable(QStringLiteral("Undo after it, %1").arg(QLatin1String(p.name))), undo, bareSetText, 1.5);
+        // Shown for scale only: the editor's insertion alone takes more than the replacement.
+        report(qPrintable(QStringLiteral("Replace All, %1").arg(QLatin1String(p.name))), replaceAll, bareReplace, 0);
+        report("  (vs. bare Replace + editor's insertion of the result)", replaceAll,
+               bareReplace + bareInsertResult, 1.2);
+        report(qPrintable(QStringLiteral("Undo after it, %1 (vs. the editor's insertion)").arg(QLatin1String(p.name))),
+               undo, bareInsertText, 1.2);
     }
 
     // Typing deep inside the text: the handlers of the change and the status line must not
@@ -374,7 +390,7 @@ int memory(const QString& file)
     window.settle();
     const long peak = peakMegabytes();
     std::printf("%-56s %10ld %10.0f %7.2f %6.1f  %s\n", "peak memory (MB; bare = file size)", peak, size,
-                double(peak) / size, 8.0, verdict(double(peak) / size, 8.0));
+                double(peak) / size, 5.0, verdict(double(peak) / size, 5.0));
     std::printf("%-56s %10ld\n", "  of which before loading (MB)", before);
     return 0;
 }

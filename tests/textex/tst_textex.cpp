@@ -1,9 +1,11 @@
 #include "textex/TextEx.h"
+#include "textex/Utf16Positions.h"
 
 #include <Qsci/qsciscintilla.h>
 
 #include <QApplication>
 #include <QClipboard>
+#include <QKeyEvent>
 #include <QMimeData>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -54,6 +56,44 @@ int xOf(const TextEx& control, int position)
                                                           static_cast<long>(position)));
 }
 
+/// ASCII text of count characters with a line break every fifty.
+QString asciiRun(qsizetype count, char16_t c)
+{
+    QString run(count, c);
+    for (qsizetype i = 49; i < count; i += 50)
+        run[i] = u'\n';
+    return run;
+}
+
+/// A text with characters of two, three and four bytes across the editor's byte positions
+/// 4,096, 8,192 and 12,288, and one of each at the start and at the end.
+QString mixedText()
+{
+    return QStringLiteral("\u00E9\u65E5\U0001F600") + asciiRun(4086, u'a') + QStringLiteral("\U0001F600")
+        + asciiRun(4092, u'b') + QStringLiteral("\u00E9") + asciiRun(4094, u'c') + QStringLiteral("\u65E5\r\n")
+        + asciiRun(300, u'd') + QStringLiteral("\U0001F600\u65E5\u00E9");
+}
+
+/// Checks every UTF-16 position of the control against the text it must hold.
+void checkEveryPosition(const TextEx& control, const QString& text)
+{
+    QCOMPARE(control.Text(), text);
+    const Utf16Positions positions(*control.hwnd());
+    QCOMPARE(positions.length(), long(text.size()));
+    long bytes = 0;
+    for (qsizetype p = 0; p <= text.size(); ++p) {
+        const bool insidePair = p > 0 && p < text.size() && text[p].isLowSurrogate();
+        if (!insidePair) {
+            QCOMPARE(positions.toUtf16(bytes), long(p));
+            QCOMPARE(positions.toBytes(long(p)), bytes);
+        } else {
+            QCOMPARE(positions.toBytes(long(p)), bytes - 4);
+        }
+        if (p < text.size() && !text[p].isLowSurrogate())
+            bytes += QStringView(text).sliced(p, text[p].isHighSurrogate() ? 2 : 1).toUtf8().size();
+    }
+}
+
 } // namespace
 
 class TstTextEx : public QObject {
@@ -65,6 +105,8 @@ private slots:
     void loneSurrogateReadsBackAsStored();
     void largeTextKeepsPairsWhole_data();
     void largeTextKeepsPairsWhole();
+    void positionsHoldThroughEdits_data();
+    void positionsHoldThroughEdits();
     void lineQueries_data();
     void lineQueries();
     void selectionStartLine();
@@ -174,6 +216,59 @@ void TstTextEx::largeTextKeepsPairsWhole()
     QCOMPARE(control.LineCount(), int(filler.count(u'\n')) + 1 + breaks);
     control.SetSel(int(text.size()) - 4, int(text.size()));
     QCOMPARE(control.SelText(), text.right(4));
+}
+
+void TstTextEx::positionsHoldThroughEdits_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("to");
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QString>("inserted");
+
+    const QString ascii = asciiRun(12'500, u'a');
+    const QString mixed = mixedText();
+    const QString pair = QStringLiteral("\U0001F600");
+    QTest::newRow("written, not edited") << mixed << 0 << 0 << QString() << QString();
+    QTest::newRow("ASCII written, not edited") << ascii << 0 << 0 << QString() << QString();
+    QTest::newRow("non-ASCII typed into an ASCII text") << ascii << 5000 << 5000 << "type" << QStringLiteral("\u00E9");
+    QTest::newRow("non-ASCII pasted into an ASCII text") << ascii << 100 << 104 << "paste" << pair + QStringLiteral("\u65E5x");
+    QTest::newRow("non-ASCII written over a selection of an ASCII text")
+        << ascii << 8000 << 8000 << "write" << QStringLiteral("\u65E5") + pair;
+    QTest::newRow("ASCII typed into a mixed text") << mixed << 4090 << 4090 << "type" << QStringLiteral("x");
+    QTest::newRow("non-ASCII removed from a mixed text") << mixed << 0 << 4100 << "write" << QString();
+    QTest::newRow("removal undone") << mixed << 4 << 8300 << "undo" << QString();
+}
+
+// A text written whole is counted in blocks until its first edit; after that the editor's
+// line index must serve every position, whatever the edit brought in or took out.
+void TstTextEx::positionsHoldThroughEdits()
+{
+    QFETCH(QString, text);
+    QFETCH(int, from);
+    QFETCH(int, to);
+    QFETCH(QString, how);
+    QFETCH(QString, inserted);
+
+    auto control = shownControl();
+    control->setText(text);
+    control->SetSel(from, to);
+    if (how == QLatin1String("type")) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, inserted);
+        QApplication::sendEvent(control->hwnd(), &press);
+    } else if (how == QLatin1String("paste")) {
+        QApplication::clipboard()->setText(inserted);
+        control->hwnd()->paste();
+    } else if (how == QLatin1String("write") || how == QLatin1String("undo")) {
+        control->setSelText(inserted);
+    }
+    if (how == QLatin1String("undo")) {
+        checkEveryPosition(*control, text.left(from) + text.mid(to));
+        control->hwnd()->undo();
+        checkEveryPosition(*control, text);
+        return;
+    }
+    checkEveryPosition(*control, text.left(from) + inserted + text.mid(to));
 }
 
 void TstTextEx::lineQueries_data()
