@@ -375,23 +375,31 @@ int memory(const QString& file)
     Window window;
     window.trigger("mnuFormatWordWrap");
     const long before = peakMegabytes();
+    // The peak so far after each step, so that the step that sets it shows.
+    QStringList steps;
+    const auto step = [&](const QString& name) { steps.append(QStringLiteral("%1 %2").arg(name).arg(peakMegabytes())); };
     window.open(file);
     window.settle();
+    step(QStringLiteral("open"));
     for (const Pattern& p : kPatterns) {
         window.pattern()->setEditText(p.pattern);
         window.click("cmdFind");
         window.settle();
+        step(QLatin1String(p.name));
     }
     window.pattern()->setEditText(kPatterns[0].pattern);
     window.setReplacement(kPatterns[0].replacement);
     window.click("cmdReplaceAll");
     window.settle();
+    step(QStringLiteral("Replace All"));
     window.click("cmdUndo");
     window.settle();
+    step(QStringLiteral("Undo"));
     const long peak = peakMegabytes();
     std::printf("%-56s %10ld %10.0f %7.2f %6.1f  %s\n", "peak memory (MB; bare = file size)", peak, size,
                 double(peak) / size, 5.0, verdict(double(peak) / size, 5.0));
     std::printf("%-56s %10ld\n", "  of which before loading (MB)", before);
+    std::printf("  peak after each step (MB): %s\n", qPrintable(steps.join(QStringLiteral(", "))));
     return 0;
 }
 
