@@ -3,6 +3,7 @@
 #include "platform/Descriptor.h"
 #include "platform/ExtendedAttributes.h"
 #include "platform/FilePath.h"
+#include "platform/HugePages.h"
 #include "platform/InPlaceRewrite.h"
 #include "platform/NewFile.h"
 
@@ -57,8 +58,10 @@ Result<QByteArray, FileError> readAll(int fd, const struct stat& info, qint64 ma
     // and one more, so that the read that finds the end needs no more room and nothing is
     // copied twice; anything else into room that grows as it comes.
     QByteArray bytes;
-    if (regular)
+    if (regular) {
         bytes.reserve(static_cast<qsizetype>(info.st_size) + 1);
+        adviseHugePages(bytes.data(), static_cast<std::size_t>(bytes.capacity()));
+    }
     constexpr qsizetype kGrowth = 65536;
     // Small enough that a raised cancel flag is seen between two reads.
     constexpr qsizetype kLargestRead = qsizetype(1) << 20;

@@ -1,10 +1,13 @@
 #include "platform/TextCodec.h"
 
+#include "platform/HugePages.h"
+
 #include <QStringDecoder>
 
 #include <array>
 #include <cstdint>
 #include <cstring>
+#include <utility>
 
 namespace {
 
@@ -76,9 +79,17 @@ bool isValidUtf8(QByteArrayView bytes)
     return true;
 }
 
+/// Room for count code units, its pages not yet touched, in huge pages where it is large.
+QString freshText(qsizetype count)
+{
+    QString text(count, Qt::Uninitialized);
+    adviseHugePages(text.data(), std::size_t(count) * sizeof(char16_t));
+    return text;
+}
+
 QString decodeWindows1252(QByteArrayView bytes)
 {
-    QString text(bytes.size(), Qt::Uninitialized);
+    QString text = freshText(bytes.size());
     char16_t* out = reinterpret_cast<char16_t*>(text.data());
     for (const char byte : bytes) {
         const auto value = static_cast<unsigned char>(byte);
@@ -151,7 +162,10 @@ DecodedText decode(QByteArrayView bytes)
         bytes = bytes.sliced(kByteOrderMark.size());
     // QString::fromUtf8 would drop a second byte-order mark that belongs to the text.
     QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
-    return {decoder.decode(bytes), {TextEncoding::Utf8, byteOrderMark}};
+    QString text = freshText(decoder.requiredSpace(bytes.size()));
+    const QChar* end = decoder.appendToBuffer(text.data(), bytes);
+    text.truncate(end - text.constData());
+    return {std::move(text), {TextEncoding::Utf8, byteOrderMark}};
 }
 
 EncodedText encode(QStringView text, TextFormat format)
