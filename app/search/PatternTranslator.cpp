@@ -242,10 +242,11 @@ public:
 
     /// layout: what an earlier parse found, so that a marker group before an atom is numbered
     /// before the groups inside it, and references to copied groups know it.
+    /// parts: where the parts read are reported, or null.
     Translator(const QString& pattern, bool ignoreCase, bool multiline, int totalGroups,
-               const Layout& layout)
+               const Layout& layout, std::vector<PatternPart>* parts)
         : p(pattern), mIgnoreCase(ignoreCase), mMultiline(multiline), mTotalGroups(totalGroups),
-          mPlanned(layout)
+          mPlanned(layout), mParts(parts)
     {
     }
 
@@ -293,6 +294,29 @@ private:
     char16_t at(qsizetype i) const { return i < p.size() ? p.at(i).unicode() : 0; }
     bool has(qsizetype i) const { return i < p.size(); }
 
+    /// Reports a part of the pattern; the copies of a repeated atom are no parts of their own.
+    void note(const PatternPart& part)
+    {
+        if (mParts && mCopyCursor < 0)
+            mParts->push_back(part);
+    }
+
+    PatternPart part(PatternPart::Kind kind, qsizetype offset, qsizetype length) const
+    {
+        PatternPart found;
+        found.kind = kind;
+        found.offset = offset;
+        found.length = length;
+        return found;
+    }
+
+    void noteCharacter(qsizetype offset, char16_t c)
+    {
+        PatternPart found = part(PatternPart::Character, offset, pos - offset);
+        found.character = c;
+        note(found);
+    }
+
     bool fail(int number, qsizetype offset)
     {
         if (!mError)
@@ -319,6 +343,7 @@ private:
             earlierNullable = earlierNullable || alternative.nullable;
             if (mGroupDepth > 0)
                 mAlternativesSeen = true;
+            note(part(PatternPart::Alternation, pos, 1));
             mOut += u'|';
             ++pos;
         }
@@ -373,6 +398,7 @@ private:
     {
         if (!quantifierAt(pos))
             return false;
+        const qsizetype start = pos;
         const char16_t c = cur();
         if (c == '{') {
             const BraceQuantifier q = braceQuantifierAt(pos);
@@ -399,6 +425,11 @@ private:
             repeat.text += u'?';
             ++pos;
         }
+        PatternPart found = part(PatternPart::Quantifier, start, pos - start);
+        found.min = repeat.min;
+        found.max = repeat.max;
+        found.lazy = repeat.lazy;
+        note(found);
         return true;
     }
 
@@ -416,6 +447,7 @@ private:
         const char16_t c = cur();
         switch (c) {
         case '^':
+            note(part(PatternPart::Anchor, pos, 1));
             ++pos;
             mOut += mMultiline ? kLineStart : kTextStart;
             if (mMultiline)
@@ -423,6 +455,7 @@ private:
             sequence.append(Shape::empty());
             return rejectQuantifier();
         case '$':
+            note(part(PatternPart::Anchor, pos, 1));
             ++pos;
             mOut += mMultiline ? kLineEnd : kTextEnd;
             sequence.append(Shape::empty());
@@ -434,6 +467,7 @@ private:
         case '\\':
             if (at(pos + 1) == 'b' || at(pos + 1) == 'B') {
                 mOut += at(pos + 1) == 'b' ? u"\\b" : u"\\B";
+                note(part(PatternPart::Anchor, pos, 2));
                 pos += 2;
                 sequence.append(Shape::empty());
                 return rejectQuantifier();
@@ -505,6 +539,7 @@ private:
                 return fail(RegExpError::UnexpectedQuantifier, pos);
             atom = literal(c);
             ++pos;
+            noteCharacter(pos - 1, c);
             return true;
         case '(':
             return parseGroup(atom, shape, wrapWhenRepeated);
@@ -516,6 +551,7 @@ private:
             return true;
         }
         case '.':
+            note(part(PatternPart::AnyCharacter, pos, 1));
             atom = QString::fromUtf16(kAnyButLineBreak);
             ++pos;
             return true;
@@ -530,6 +566,7 @@ private:
         default:
             atom = literal(c);
             ++pos;
+            noteCharacter(pos - 1, c);
             return true;
         }
     }
@@ -630,6 +667,12 @@ private:
             opener = QStringLiteral("(");
             ++pos;
         }
+        PatternPart start = part(PatternPart::GroupStart, open, pos - open);
+        start.number = number;
+        if (opener.size() == 3)
+            start.group = opener.at(2) == u':' ? PatternPart::NonCapturing
+                : opener.at(2) == u'=' ? PatternPart::Lookahead : PatternPart::NegativeLookahead;
+        note(start);
         // The parser recurses once per level of nesting, with character sets of 8 KB on the
         // stack, so a limit far beyond real patterns keeps a hostile one from overflowing it.
         if (mGroupDepth == kMaxGroupDepth)
@@ -643,6 +686,7 @@ private:
             return false;
         if (atEnd())
             return fail(RegExpError::ExpectedParen, open);
+        note(part(PatternPart::GroupEnd, pos, 1));
         ++pos;
         atom = opener % content % u')';
         // Captures of a negative lookahead never outlive it.
@@ -726,20 +770,24 @@ private:
         const char16_t e = at(pos + 1);
         if (auto set = classEscapeSet(e)) {
             atom = set->toPcre();
+            note(part(PatternPart::CharacterSet, pos, 2));
             pos += 2;
             return true;
         }
         if (auto c = parseCharacterEscape()) {
             atom = literal(*c);
+            noteCharacter(start, *c);
             return true;
         }
         if (e == 'c') {
             if (isAsciiLetter(at(pos + 2)) && has(pos + 2)) {
                 atom = literal(at(pos + 2) % 32);
                 pos += 3;
+                noteCharacter(start, at(pos - 1) % 32);
             } else { // the backslash stands for itself; the 'c' is read next
                 atom = literal('\\');
                 ++pos;
+                noteCharacter(start, '\\');
             }
             return true;
         }
@@ -753,6 +801,10 @@ private:
                 }
                 if (n <= quint64(mTotalGroups)) {
                     pos = j;
+                    PatternPart reference = part(PatternPart::BackReference, start, pos - start);
+                    reference.number = int(n);
+                    reference.pending = n >= mClosed.size() || !mClosed[std::size_t(n)];
+                    note(reference);
                     atom = backReference(int(n));
                     shape = Shape::empty();
                     return true;
@@ -760,17 +812,21 @@ private:
                 if (e == '8' || e == '9') {
                     atom = literal(e);
                     pos += 2;
+                    noteCharacter(start, e);
                     return true;
                 }
             }
             ++pos;
-            atom = literal(readOctal());
+            const char16_t octal = readOctal();
+            atom = literal(octal);
+            noteCharacter(start, octal);
             return true;
         }
         if (isPcreOnlyEscape(e))
             return fail(RegExpError::SyntaxError, start);
         atom = literal(e);
         pos += 2;
+        noteCharacter(start, e);
         return true;
     }
 
@@ -802,6 +858,9 @@ private:
             negated = true;
             ++pos;
         }
+        PatternPart start = part(PatternPart::ClassStart, open, pos - open);
+        start.negated = negated;
+        note(start);
         CodeSet set;
         // A ']' right after '[' or '[^' is a member, so "[]" is an unclosed class.
         for (bool first = true;; first = false) {
@@ -810,6 +869,7 @@ private:
                 return std::nullopt;
             }
             if (cur() == ']' && !first) {
+                note(part(PatternPart::ClassEnd, pos, 1));
                 ++pos;
                 break;
             }
@@ -818,7 +878,7 @@ private:
             if (!parseClassAtom(low))
                 return std::nullopt;
             if (has(pos + 1) && cur() == '-' && at(pos + 1) != ']') {
-                ++pos;
+                const qsizetype hyphen = pos++;
                 ClassAtom high;
                 if (!parseClassAtom(high))
                     return std::nullopt;
@@ -828,13 +888,21 @@ private:
                         return std::nullopt;
                     }
                     set.addRange(low.c, high.c);
+                    PatternPart range = part(PatternPart::ClassRange, atomStart, pos - atomStart);
+                    range.character = low.c;
+                    range.high = high.c;
+                    note(range);
                 } else { // [\d-z]: the hyphen is a member
                     low.addTo(set);
                     set.add('-');
                     high.addTo(set);
+                    noteClassAtom(low, atomStart, hyphen);
+                    noteClassAtom({'-', std::nullopt}, hyphen, hyphen + 1);
+                    noteClassAtom(high, hyphen + 1, pos);
                 }
             } else {
                 low.addTo(set);
+                noteClassAtom(low, atomStart, pos);
             }
         }
         if (mIgnoreCase)
@@ -855,6 +923,13 @@ private:
                 target.add(c);
         }
     };
+
+    void noteClassAtom(const ClassAtom& atom, qsizetype start, qsizetype end)
+    {
+        PatternPart found = part(atom.set ? PatternPart::CharacterSet : PatternPart::Character, start, end - start);
+        found.character = atom.c;
+        note(found);
+    }
 
     bool isPosixClassAt(qsizetype i) const
     {
@@ -936,6 +1011,7 @@ private:
     bool mAlternativesSeen = false;
     bool mRepeatAfterAlternatives = false;
     const Layout& mPlanned;
+    std::vector<PatternPart>* const mParts;
     std::vector<qsizetype> mMarkedAtoms;
     /// While a copy of an atom is parsed, the number of the last group it has opened; -1
     /// otherwise.
@@ -952,7 +1028,8 @@ private:
 
 } // namespace
 
-RegExpResult<TranslatedPattern> translatePattern(const QString& pattern, bool ignoreCase, bool multiline)
+RegExpResult<TranslatedPattern> translatePattern(const QString& pattern, bool ignoreCase, bool multiline,
+                                                 std::vector<PatternPart>* parts)
 {
     // A decimal escape is a back-reference when it does not exceed the number of groups of
     // the whole pattern, and a repeated atom gets a marker group before its own groups when it
@@ -961,7 +1038,9 @@ RegExpResult<TranslatedPattern> translatePattern(const QString& pattern, bool ig
     int groups = 0;
     Layout layout;
     for (;;) {
-        Translator translator(pattern, ignoreCase, multiline, groups, layout);
+        if (parts)
+            parts->clear();
+        Translator translator(pattern, ignoreCase, multiline, groups, layout, parts);
         auto result = translator.run();
         if (!result)
             return result;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "search/PatternParts.h"
 #include "search/RegExpError.h"
 #include "search/RegExpResult.h"
 
@@ -78,4 +79,8 @@ struct TranslatedPattern {
 /// ("(?:|a)*" on "aaa" matches "aaa"). Where that can change the result, the atom a{n,m} is
 /// written as a{n} followed by a second copy a{0,m-n} whose iterations a callout fails when
 /// they are empty.
-RegExpResult<TranslatedPattern> translatePattern(const QString& pattern, bool ignoreCase, bool multiline);
+///
+/// When parts is given, it receives the parts of the pattern as this parse reads them (up to
+/// the error, when there is one).
+RegExpResult<TranslatedPattern> translatePattern(const QString& pattern, bool ignoreCase, bool multiline,
+                                                 std::vector<PatternPart>* parts = nullptr);
