@@ -110,6 +110,8 @@ MainMenu buildMainMenu(QMenuBar* bar)
     m.mnuToolsMatchesWindow->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_M));
     m.mnuToolsPreviewReplaceAll = addItem(tools, "mnuToolsPreviewReplaceAll", QStringLiteral("Pre&view Replace All..."),
                                           QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_H));
+    m.mnuToolsExplainPattern = addCheckItem(tools, "mnuToolsExplainPattern", QStringLiteral("&Explain Pattern"), false);
+    m.mnuToolsExplainPattern->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E));
 
     QMenu* help = addMenu(bar, "mnuHelp", QStringLiteral("&Help"));
     m.mnuHelpAbout = addItem(help, "mnuHelpAbout", QStringLiteral("&About..."));

@@ -31,6 +31,7 @@ struct MainMenu {
     QAction* mnuToolsSearchInSelection = nullptr;
     QAction* mnuToolsMatchesWindow = nullptr;
     QAction* mnuToolsPreviewReplaceAll = nullptr;
+    QAction* mnuToolsExplainPattern = nullptr;
     QAction* mnuHelpAbout = nullptr;
 };
 

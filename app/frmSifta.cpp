@@ -54,7 +54,7 @@ frmSifta::frmSifta(IMessageBox& messages, CSettings& settings, IFileDialog* dial
                                   mMenu.mnuEditCopy, mMenu.mnuEditPaste, mMenu.mnuEditSelectAll, mMenu.mnuEditFind,
                                   mMenu.mnuEditFindNext, mMenu.mnuEditFindPrevious, mMenu.mnuEditReplace,
                                   mMenu.mnuToolsReplaceAndFindNext, mMenu.mnuToolsMatchesWindow,
-                                  mMenu.mnuToolsPreviewReplaceAll},
+                                  mMenu.mnuToolsPreviewReplaceAll, mMenu.mnuToolsExplainPattern},
                                   AccessKeys(mControls.accessKeyControls),
                                  [this](int& KeyAscii) { Form_KeyPress(KeyAscii); });
     new MenuBarKeys(menuBar());
@@ -126,6 +126,7 @@ void frmSifta::connectCommands()
     command(mMenu.mnuToolsSearchInSelection, &frmSifta::mnuToolsSearchInSelection_Click);
     command(mMenu.mnuToolsMatchesWindow, &frmSifta::mnuToolsMatchesWindow_Click);
     command(mMenu.mnuToolsPreviewReplaceAll, &frmSifta::mnuToolsPreviewReplaceAll_Click);
+    command(mMenu.mnuToolsExplainPattern, &frmSifta::mnuToolsExplainPattern_Click);
     command(mMenu.mnuHelpAbout, &frmSifta::mnuHelpAbout_Click);
 }
 

@@ -14,6 +14,7 @@
 #include <memory>
 
 class BusyRunner;
+class frmExplain;
 class CSettings;
 class IFileDialog;
 class LiveSearch;
@@ -122,6 +123,11 @@ private:
     void mnuToolsSearchInSelection_Click();
     void mnuToolsMatchesWindow_Click();
     void mnuToolsPreviewReplaceAll_Click();
+    /// The Explain Pattern window is open beside the window, following the pattern box.
+    bool ExplainPattern() const;
+    void setExplainPattern(bool bValue);
+    void mnuToolsExplainPattern_Click();
+    void updateExplanation();
 
     // The window as the search commands see it.
     QString patternText() const override;
@@ -230,6 +236,7 @@ private:
     frmMatches* mMatchesWindow = nullptr;
     /// The Matches window's geometry as remembered, until the window exists.
     QString mMatchesGeometry;
+    frmExplain* mExplain = nullptr;
     std::unique_ptr<QtFileDialog> mOwnFileDialog;
     IFileDialog& mFileDialogs;
     DocumentCommands mDocumentCommands;

@@ -51,6 +51,7 @@ void frmSifta::Form_Load()
     setSearchInSelection(options.searchInSelection);
     mMatchesGeometry = options.matchesWindowGeometry;
     setMatchesWindow(options.matchesWindow);
+    setExplainPattern(options.explainPattern);
     mControls.lblMatchNo->clear();
     // Applying word wrap can switch the inner box of the Search Text and so mark the
     // document changed; the new document starts unchanged.
@@ -98,6 +99,7 @@ void frmSifta::SaveOptions()
     options.matchesWindow = MatchesWindow();
     options.matchesWindowGeometry = mMatchesWindow ? QString::fromLatin1(mMatchesWindow->saveGeometry().toBase64())
                                                    : mMatchesGeometry;
+    options.explainPattern = ExplainPattern();
     writeRememberedOptions(mSettings, options);
 }
 

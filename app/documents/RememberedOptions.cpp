@@ -41,6 +41,7 @@ RememberedOptions readRememberedOptions(const CSettings& settings)
     options.searchInSelection = readBoolean(settings, QStringLiteral("SearchInSelection"), options.searchInSelection);
     options.matchesWindow = readBoolean(settings, QStringLiteral("MatchesWindow"), options.matchesWindow);
     options.matchesWindowGeometry = settings.GetSetting(QStringLiteral("MatchesWindowGeometry"), QString());
+    options.explainPattern = readBoolean(settings, QStringLiteral("ExplainPattern"), options.explainPattern);
     return options;
 }
 
@@ -64,7 +65,8 @@ void writeRememberedOptions(CSettings& settings, const RememberedOptions& option
                             {QStringLiteral("GroupColoursEveryMatch"), options.groupColoursEveryMatch},
                             {QStringLiteral("SearchInSelection"), options.searchInSelection},
                             {QStringLiteral("MatchesWindow"), options.matchesWindow},
-                            {QStringLiteral("MatchesWindowGeometry"), options.matchesWindowGeometry}};
+                            {QStringLiteral("MatchesWindowGeometry"), options.matchesWindowGeometry},
+                            {QStringLiteral("ExplainPattern"), options.explainPattern}};
     // Without the key after the last entry, the entries of a longer list stored before would
     // come back after this one.
     settings.SaveSettings(values, {kPattern + QString::number(stored)});

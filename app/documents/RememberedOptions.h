@@ -32,6 +32,8 @@ struct RememberedOptions {
     /// The Matches window's place and size as QWidget::saveGeometry() gives them, in base64;
     /// empty until the window has been open.
     QString matchesWindowGeometry;
+    /// Tools, Explain Pattern: its window is open.
+    bool explainPattern = false;
 
     friend bool operator==(const RememberedOptions&, const RememberedOptions&) = default;
 };
@@ -46,7 +48,7 @@ RememberedOptions readRememberedOptions(const CSettings& settings);
 /// "Pattern", "Pattern0" ... "PatternN", "Replace", "IgnoreCase", "WordWrap",
 /// "ProportionalFont", "ShowSyntax", "HighlightMatches", "GroupColours",
 /// "GroupColoursEveryMatch", "SearchInSelection", "MatchesWindow",
-/// "MatchesWindowGeometry", and deletes the history key after
+/// "MatchesWindowGeometry", "ExplainPattern", and deletes the history key after
 /// the last one written. History entries that are empty or that the store cannot keep are
 /// left out and the entries after them numbered on. The Replace With text is stored escaped
 /// (ReplaceEscape), the patterns as they are.

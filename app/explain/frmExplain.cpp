@@ -1,0 +1,126 @@
+#include "explain/frmExplain.h"
+
+#include "search/PatternExplanation.h"
+
+#include <QCloseEvent>
+#include <QFontDatabase>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QSignalBlocker>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int kOffsetRole = Qt::UserRole;
+constexpr int kLengthRole = Qt::UserRole + 1;
+
+} // namespace
+
+frmExplain::frmExplain(QWidget* parent)
+    : QWidget(parent, Qt::Tool), mMessage(new QLabel(this)), mPlace(new QLabel(this)), mParts(new QTreeWidget(this))
+{
+    setObjectName(u"frmExplain"_s);
+    setWindowTitle(u"Explain Pattern"_s);
+    mMessage->setObjectName(u"lblMessage"_s);
+    mMessage->setWordWrap(true);
+    mMessage->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    mPlace->setObjectName(u"lblPlace"_s);
+    mPlace->setTextFormat(Qt::RichText);
+    mPlace->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    mPlace->setWordWrap(true);
+    mParts->setObjectName(u"tvwParts"_s);
+    mParts->setColumnCount(2);
+    mParts->setHeaderLabels({u"Part"_s, u"Meaning"_s});
+    mParts->setAlternatingRowColors(true);
+    mParts->setWordWrap(true);
+    mParts->header()->setStretchLastSection(true);
+    connect(mParts, &QTreeWidget::currentItemChanged, this, &frmExplain::tvwParts_CurrentItemChanged);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(mMessage);
+    layout->addWidget(mPlace);
+    layout->addWidget(mParts, 1);
+    resize(560, 360);
+    setPattern(QString(), false);
+}
+
+void frmExplain::setPattern(const QString& pattern, bool ignoreCase)
+{
+    if (mExplained && pattern == mPattern && ignoreCase == mIgnoreCase)
+        return;
+    mExplained = true;
+    mPattern = pattern;
+    mIgnoreCase = ignoreCase;
+    const PatternExplanation explanation = explainPattern(pattern, ignoreCase);
+    // Filling the tree selects nothing in the pattern box, where the user may be typing.
+    const QSignalBlocker blocker(mParts);
+    mParts->clear();
+    addItems(mParts->invisibleRootItem(), explanation.parts);
+    mParts->expandAll();
+    mParts->resizeColumnToContents(0);
+    mParts->setColumnWidth(0, std::min(mParts->columnWidth(0), mParts->width() / 2));
+    if (explanation.error) {
+        mMessage->setText(explanation.errorText);
+        const ExplanationNode& error = explanation.parts.front();
+        showPlace(error.offset, error.length);
+    } else {
+        mMessage->setText(pattern.isEmpty() ? u"The pattern is empty: it matches at every position."_s
+                                            : u"Selecting a part selects it in the pattern box."_s);
+        showPlace(-1, 0);
+    }
+}
+
+void frmExplain::addItems(QTreeWidgetItem* parent, const std::vector<ExplanationNode>& nodes)
+{
+    for (const ExplanationNode& node : nodes) {
+        auto* item = new QTreeWidgetItem(parent);
+        item->setText(0, node.offset < 0 ? QString() : mPattern.mid(node.offset, node.length));
+        item->setText(1, node.description);
+        item->setToolTip(1, node.description);
+        item->setData(0, kOffsetRole, node.offset);
+        item->setData(0, kLengthRole, node.length);
+        addItems(item, node.children);
+    }
+}
+
+/// Shows the pattern with the error's place marked, or nothing when there is no place.
+void frmExplain::showPlace(qsizetype offset, qsizetype length)
+{
+    mPlace->setVisible(offset >= 0);
+    if (offset < 0) {
+        mPlace->clear();
+        return;
+    }
+    const QString marked = length > 0 ? mPattern.mid(offset, length).toHtmlEscaped() : u"&nbsp;"_s;
+    mPlace->setText(mPattern.left(offset).toHtmlEscaped()
+                    + u"<span style=\"background-color:#c62828; color:#ffffff; font-weight:bold\">"_s + marked
+                    + u"</span>"_s + mPattern.mid(offset + length).toHtmlEscaped());
+}
+
+void frmExplain::tvwParts_CurrentItemChanged(QTreeWidgetItem* item)
+{
+    if (!item)
+        return;
+    const qsizetype offset = item->data(0, kOffsetRole).toLongLong();
+    if (offset >= 0)
+        emit partSelected(offset, item->data(0, kLengthRole).toLongLong());
+}
+
+void frmExplain::closeEvent(QCloseEvent* event)
+{
+    QWidget::closeEvent(event);
+    emit closed();
+}
+
+void frmExplain::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}

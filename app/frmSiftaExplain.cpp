@@ -1,0 +1,55 @@
+// Tools, Explain Pattern: a window beside the main window that shows the parts of the pattern
+// and selects the part the user picks in the pattern box.
+
+#include "app/frmSifta.h"
+
+#include "app/ScreenFit.h"
+#include "explain/frmExplain.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QScreen>
+
+bool frmSifta::ExplainPattern() const
+{
+    return mMenu.mnuToolsExplainPattern->isChecked();
+}
+
+void frmSifta::setExplainPattern(bool bValue)
+{
+    mMenu.mnuToolsExplainPattern->setChecked(bValue);
+    if (!bValue) {
+        if (mExplain)
+            mExplain->hide();
+        return;
+    }
+    if (!mExplain) {
+        mExplain = new frmExplain(this);
+        connect(mExplain, &frmExplain::partSelected, this, [this](qsizetype offset, qsizetype length) {
+            mControls.cboPattern->lineEdit()->setSelection(int(offset), int(length));
+        });
+        connect(mExplain, &frmExplain::closed, this, [this] { mMenu.mnuToolsExplainPattern->setChecked(false); });
+        connect(mControls.cboPattern, &QComboBox::editTextChanged, this, &frmSifta::updateExplanation);
+        connect(mControls.chkIgnoreCase, &QCheckBox::stateChanged, this, &frmSifta::updateExplanation);
+        // It first opens to the right of the window, as far as the screen lets it.
+        const QRect beside(frameGeometry().topRight() + QPoint(1, 0), mExplain->size());
+        mExplain->move(fitInside(beside, screen()->availableGeometry()).topLeft());
+    }
+    updateExplanation();
+    mExplain->show();
+    mExplain->raise();
+}
+
+void frmSifta::mnuToolsExplainPattern_Click()
+{
+    setExplainPattern(!ExplainPattern());
+}
+
+void frmSifta::updateExplanation()
+{
+    if (ExplainPattern())
+        mExplain->setPattern(mControls.cboPattern->currentText(),
+                             mControls.chkIgnoreCase->checkState() == Qt::Checked);
+}
