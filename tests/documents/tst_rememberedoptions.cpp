@@ -75,6 +75,7 @@ void TestRememberedOptions::firstRunDefaults()
     QCOMPARE(options.proportionalFont, false);
     QCOMPARE(options.showSyntax, true);
     QCOMPARE(options.matchesWindow, false);
+    QCOMPARE(options.explainPattern, false);
 }
 
 void TestRememberedOptions::historyStopsAtTheFirstEmptyKey_data()
@@ -182,6 +183,7 @@ void TestRememberedOptions::writtenOptionsComeBack_data()
     changed.searchInSelection = true;
     changed.matchesWindow = true;
     changed.matchesWindowGeometry = u"AdnQywADAAAAAAB4AAAAgQ=="_s;
+    changed.explainPattern = true;
 
     RememberedOptions oddHistory;
     oddHistory.pattern = u"line 1\r\nline 2"_s;
@@ -261,7 +263,8 @@ void TestRememberedOptions::writtenKeysInOrder()
                                  u"Replace=x\\r\\ny\\\\"_s, u"IgnoreCase=1"_s, u"WordWrap=-1"_s,
                                  u"ProportionalFont=0"_s, u"ShowSyntax=-1"_s,
                                  u"HighlightMatches=-1"_s, u"GroupColours=-1"_s, u"GroupColoursEveryMatch=0"_s,
-                                 u"SearchInSelection=0"_s, u"MatchesWindow=0"_s, u"MatchesWindowGeometry="_s}));
+                                 u"SearchInSelection=0"_s, u"MatchesWindow=0"_s, u"MatchesWindowGeometry="_s,
+                                 u"ExplainPattern=0"_s}));
 }
 
 void TestRememberedOptions::ignoreCaseStates_data()
