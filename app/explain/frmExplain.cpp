@@ -61,8 +61,9 @@ void frmExplain::setPattern(const QString& pattern, bool ignoreCase)
     mParts->clear();
     addItems(mParts->invisibleRootItem(), explanation.parts);
     mParts->expandAll();
+    // The parts in full where they fit, leaving the meanings at least half the window.
     mParts->resizeColumnToContents(0);
-    mParts->setColumnWidth(0, std::min(mParts->columnWidth(0), mParts->width() / 2));
+    mParts->setColumnWidth(0, std::min(mParts->columnWidth(0), width() / 2));
     if (explanation.error) {
         mMessage->setText(explanation.errorText);
         const ExplanationNode& error = explanation.parts.front();
@@ -79,6 +80,7 @@ void frmExplain::addItems(QTreeWidgetItem* parent, const std::vector<Explanation
     for (const ExplanationNode& node : nodes) {
         auto* item = new QTreeWidgetItem(parent);
         item->setText(0, node.offset < 0 ? QString() : mPattern.mid(node.offset, node.length));
+        item->setFont(0, mPlace->font());
         item->setText(1, node.description);
         item->setToolTip(1, node.description);
         item->setData(0, kOffsetRole, node.offset);
