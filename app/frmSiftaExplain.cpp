@@ -33,8 +33,9 @@ void frmSifta::setExplainPattern(bool bValue)
         connect(mExplain, &frmExplain::closed, this, [this] { mMenu.mnuToolsExplainPattern->setChecked(false); });
         connect(mControls.cboPattern, &QComboBox::editTextChanged, this, &frmSifta::updateExplanation);
         connect(mControls.chkIgnoreCase, &QCheckBox::stateChanged, this, &frmSifta::updateExplanation);
-        // It first opens to the right of the window, as far as the screen lets it.
-        const QRect beside(frameGeometry().topRight() + QPoint(1, 0), mExplain->size());
+        // It first opens to the right of the window and as tall, as far as the screen lets it.
+        mExplain->resize(mExplain->width(), height());
+        const QRect beside(frameGeometry().topRight() + QPoint(1, 0), mExplain->frameGeometry().size());
         mExplain->move(fitInside(beside, screen()->availableGeometry()).topLeft());
     }
     updateExplanation();

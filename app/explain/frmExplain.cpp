@@ -36,7 +36,8 @@ frmExplain::frmExplain(QWidget* parent)
     mParts->setColumnCount(2);
     mParts->setHeaderLabels({u"Part"_s, u"Meaning"_s});
     mParts->setAlternatingRowColors(true);
-    mParts->setWordWrap(true);
+    // Meanings are shown whole, with a scroll bar when the window is narrower than the longest.
+    mParts->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
     mParts->header()->setStretchLastSection(true);
     connect(mParts, &QTreeWidget::currentItemChanged, this, &frmExplain::tvwParts_CurrentItemChanged);
 
@@ -44,7 +45,7 @@ frmExplain::frmExplain(QWidget* parent)
     layout->addWidget(mMessage);
     layout->addWidget(mPlace);
     layout->addWidget(mParts, 1);
-    resize(560, 360);
+    resize(640, 480);
     setPattern(QString(), false);
 }
 
