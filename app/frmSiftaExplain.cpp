@@ -12,6 +12,8 @@
 #include <QLineEdit>
 #include <QScreen>
 
+#include <algorithm>
+
 bool frmSifta::ExplainPattern() const
 {
     return mMenu.mnuToolsExplainPattern->isChecked();
@@ -33,10 +35,17 @@ void frmSifta::setExplainPattern(bool bValue)
         connect(mExplain, &frmExplain::closed, this, [this] { mMenu.mnuToolsExplainPattern->setChecked(false); });
         connect(mControls.cboPattern, &QComboBox::editTextChanged, this, &frmSifta::updateExplanation);
         connect(mControls.chkIgnoreCase, &QCheckBox::stateChanged, this, &frmSifta::updateExplanation);
-        // It first opens to the right of the window and as tall, as far as the screen lets it.
-        mExplain->resize(mExplain->width(), height());
-        const QRect beside(frameGeometry().topRight() + QPoint(1, 0), mExplain->frameGeometry().size());
-        mExplain->move(fitInside(beside, screen()->availableGeometry()).topLeft());
+        // It first opens to the right of the window and as tall. Where the screen has too
+        // little room there, it keeps half its width and covers the window's right-hand side
+        // (the buttons) rather than the pattern box.
+        const QRect area = screen()->availableGeometry();
+        const QRect frame = frameGeometry();
+        const int extra = mExplain->frameGeometry().width() - mExplain->width();
+        const int room = area.right() - frame.right() - extra;
+        const int width = std::clamp(room, mExplain->width() / 2, mExplain->width());
+        mExplain->resize(width, height());
+        const QRect beside(frame.topRight() + QPoint(1, 0), mExplain->size() + QSize(extra, extra));
+        mExplain->move(fitInside(beside, area).topLeft());
     }
     updateExplanation();
     mExplain->show();

@@ -38,7 +38,7 @@ frmExplain::frmExplain(QWidget* parent)
     mParts->setAlternatingRowColors(true);
     // Meanings are shown whole, with a scroll bar when the window is narrower than the longest.
     mParts->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
-    mParts->header()->setStretchLastSection(true);
+    mParts->header()->setStretchLastSection(false);
     connect(mParts, &QTreeWidget::currentItemChanged, this, &frmExplain::tvwParts_CurrentItemChanged);
 
     auto* layout = new QVBoxLayout(this);

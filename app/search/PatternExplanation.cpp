@@ -56,7 +56,7 @@ QString setDescription(QChar letter)
     case 'D': return u"Any character but a digit"_s;
     case 'w': return u"A word character (a-z, A-Z, 0-9 or _)"_s;
     case 'W': return u"Any character but a word character"_s;
-    case 's': return u"White space (space, tab, carriage return, line feed, vertical tab or form feed)"_s;
+    case 's': return u"White space: a space, tab, line break, vertical tab or form feed"_s;
     default: return u"Any character but white space"_s;
     }
 }

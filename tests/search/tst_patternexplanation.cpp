@@ -77,7 +77,7 @@ void tst_PatternExplanation::tree_data()
         u"  6+9 Range: one character from 'A' to 'Z'"_s};
     QTest::newRow("hyphen after a set is a member; \\b in a class is backspace") << uR"([\s-z][\b])"_s << QStringList{
         u"0+6 Class: one character from its members"_s,
-        u"  1+2 White space (space, tab, carriage return, line feed, vertical tab or form feed)"_s,
+        u"  1+2 White space: a space, tab, line break, vertical tab or form feed"_s,
         u"  3+1 The character '-'"_s,
         u"  4+1 The character 'z'"_s,
         u"6+4 Class: one character from its members"_s,
