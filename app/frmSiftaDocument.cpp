@@ -8,6 +8,7 @@
 #include "busy/BusyPointer.h"
 #include "busy/BusyRunner.h"
 #include "documents/RememberedOptions.h"
+#include "live/LiveSearch.h"
 #include "matches/frmMatches.h"
 #include "platform/MessageBox.h"
 #include "settings/CSettings.h"
@@ -146,7 +147,9 @@ void frmSifta::txtDocument_TooLong()
 
 bool frmSifta::runBusy(const QString& sLabel, const std::function<void(const std::atomic_bool& cancel)>& work)
 {
+    mLive->setHeld(true);
     const bool finished = mBusy->runToEnd(sLabel, work);
+    mLive->setHeld(false);
     // File, Exit during the work closed the last window, which ends the event loop only
     // while it runs: the work may have come before the loop was started, at start-up.
     if (std::exchange(mQuitAfterBusy, false))

@@ -3,6 +3,8 @@
 #include "search/RegExpErrorText.h"
 #include "search/SearchSetup.h"
 
+#include <utility>
+
 namespace {
 
 constexpr int kDefaultPauseMsec = 300;
@@ -42,6 +44,13 @@ void LiveSearch::setEnabled(bool bValue)
             showStatus(PatternStatus());
     }
     schedule();
+}
+
+void LiveSearch::setHeld(bool bHeld)
+{
+    mHeld = bHeld;
+    if (!mHeld && std::exchange(mRunDeferred, false))
+        refresh();
 }
 
 void LiveSearch::setPattern(const QString& sPattern)
@@ -96,6 +105,10 @@ void LiveSearch::refresh()
     }
     if (!mEnabled) {
         showStatus(PatternStatus());
+        return;
+    }
+    if (mHeld) {
+        mRunDeferred = true;
         return;
     }
     mRunSearch = {mPattern, mIgnoreCase};

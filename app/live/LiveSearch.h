@@ -44,7 +44,11 @@ public:
     /// True while a change waits for its pause to end.
     bool isPending() const { return mPause.isActive(); }
     /// True while a change waits for its pause or a run has not landed yet.
-    bool isBusy() const { return isPending() || mRunner.isRunning(); }
+    bool isBusy() const { return isPending() || mRunDeferred || mRunner.isRunning(); }
+    /// While held, no run starts: a run that falls due waits for the hold to end, and the
+    /// matches shown stay. The window holds it while its own work searches the whole text,
+    /// so that the two searches do not each collect every match at the same time.
+    void setHeld(bool bHeld);
     /// Starts what waits for the pause at once.
     Q_INVOKABLE void runPending();
 
@@ -80,6 +84,9 @@ private:
     QString mPattern;
     bool mIgnoreCase = false;
     bool mEnabled = true;
+    bool mHeld = false;
+    /// A run fell due while held.
+    bool mRunDeferred = false;
     MatchCollection mMatches;
     /// What the shown matches are the matches of; nothing while none are shown.
     std::optional<Search> mShownSearch;

@@ -45,6 +45,7 @@ private slots:
     void switchedOffShowsNoMatchesButStillReportsErrors();
     void backtrackingLimitIsReported();
     void supersededRunStopsWithinItsSearch();
+    void heldRunStartsWhenReleased();
 };
 
 void tst_LiveSearch::toolTips_data()
@@ -204,6 +205,19 @@ void tst_LiveSearch::supersededRunStopsWithinItsSearch()
     QVERIFY(finished.wait(60'000));
     QCOMPARE(finished.size(), 1);
     QCOMPARE(finished.at(0).at(0).value<quint64>(), generation);
+}
+
+void tst_LiveSearch::heldRunStartsWhenReleased()
+{
+    Fixture f(QStringLiteral("one two"));
+    f.live.setPattern(QStringLiteral("\\w+"));
+    f.live.setHeld(true);
+    f.live.runPending();
+    QCOMPARE(f.pool.activeThreadCount(), 0);
+    QVERIFY(f.live.isBusy());
+    f.live.setHeld(false);
+    QVERIFY(f.matchesSpy.wait(10'000));
+    QCOMPARE(f.live.matches().Count(), qsizetype(2));
 }
 
 QTEST_GUILESS_MAIN(tst_LiveSearch)
