@@ -195,16 +195,66 @@ std::optional<char16_t> controlEscape(char16_t letter)
     }
 }
 
-/// What a piece of the pattern can do where repeating it is concerned.
+/// The code units a piece of the pattern consumes: at least min, at most max (none: no
+/// bound), and when lineFree, never CR or LF. Counts beyond kFar are taken as kFar for min
+/// and as no bound for max, which only widens the range.
+struct Extent {
+    static constexpr quint64 kFar = quint64(1) << 40;
+
+    quint64 min = 0;
+    std::optional<quint64> max = 0;
+    bool lineFree = true;
+
+    static Extent unknown() { return {0, std::nullopt, false}; }
+
+    static std::optional<quint64> bounded(std::optional<quint64> n)
+    {
+        return n && *n <= kFar ? n : std::nullopt;
+    }
+
+    /// This extent followed by next.
+    void append(const Extent& next)
+    {
+        min = std::min(min + next.min, kFar);
+        max = max && next.max ? bounded(*max + *next.max) : std::nullopt;
+        lineFree = lineFree && next.lineFree;
+    }
+
+    /// This extent or other, whichever matches.
+    void orElse(const Extent& other)
+    {
+        min = std::min(min, other.min);
+        max = max && other.max ? std::max(max, other.max) : std::nullopt;
+        lineFree = lineFree && other.lineFree;
+    }
+
+    /// a × b, or kFar + 1 when that is beyond kFar.
+    static quint64 product(quint64 a, quint64 b)
+    {
+        return a != 0 && b > kFar / a ? kFar + 1 : a * b;
+    }
+
+    /// This extent repeated from low to high times (none: no bound).
+    Extent repeated(quint64 low, std::optional<quint64> high) const
+    {
+        if (high == quint64(0) || max == quint64(0))
+            return {};
+        const std::optional<quint64> most = high && max ? bounded(product(*high, *max)) : std::nullopt;
+        return {std::min(product(low, min), kFar), most, lineFree};
+    }
+};
+
+/// What a piece of the pattern can do where repeating it is concerned, and what it consumes.
 struct Shape {
     bool nullable = false; ///< it can match empty
     /// When it matches empty, that is the last thing it offers at that place; repeating it then
     /// gives the same result in PCRE2 as in this flavour, unless it also captures.
     bool emptyLast = true;
     bool captures = false; ///< it holds a capturing group
+    Extent extent;
 
-    static Shape empty() { return {true, true, false}; }
-    static Shape consuming() { return {false, true, false}; }
+    static Shape empty() { return {true, true, false, {}}; }
+    static Shape consuming() { return {false, true, false, {1, 1, true}}; }
 
     /// This shape followed by next.
     void append(const Shape& next)
@@ -212,8 +262,11 @@ struct Shape {
         nullable = nullable && next.nullable;
         emptyLast = emptyLast && next.emptyLast;
         captures = captures || next.captures;
+        extent.append(next.extent);
     }
 };
+
+bool holdsLineBreak(const CodeSet& set) { return set.contains('\r') || set.contains('\n'); }
 
 /// What an earlier parse learnt that changes the group numbers: the repeated atoms that get a
 /// marker group before them, and the groups held in several copies.
@@ -271,6 +324,8 @@ public:
         result.iterationMarkers = mIterationMarkers;
         if (std::any_of(mGroupCopies.begin(), mGroupCopies.end(), [](const auto& c) { return !c.empty(); }))
             result.groupCopies = mGroupCopies;
+        if (!mTopLevelAlternatives)
+            result.requiredLiteral = longestUsableRun();
         return result;
     }
 
@@ -324,16 +379,49 @@ private:
         return false;
     }
 
+    /// The literal a prefilter can look for, from the runs of the top-level sequence.
+    std::optional<RequiredLiteral> longestUsableRun() const
+    {
+        std::optional<RequiredLiteral> best;
+        for (const RequiredLiteral& run : mRuns)
+            if ((run.maxPrefix || run.prefixLineFree) && (!best || run.text.size() > best->text.size()))
+                best = run;
+        return best;
+    }
+
+    /// Extends or ends the run of exact characters of the top-level sequence after a term;
+    /// before is what the sequence consumed up to the term.
+    void noteTopLevelTerm(const Extent& before)
+    {
+        if (!mTermChar) {
+            mRunOpen = false;
+            return;
+        }
+        if (!mRunOpen)
+            mRuns.push_back({QString(), before.min, before.max, before.lineFree});
+        mRunOpen = true;
+        mRuns.back().text += QChar(*mTermChar);
+    }
+
     bool parseDisjunction(Shape& shape)
     {
         shape = Shape::consuming();
         bool earlierNullable = false;
-        for (;;) {
+        for (bool first = true;; first = false) {
             Shape alternative = Shape::empty();
-            while (!atEnd() && cur() != '|' && cur() != ')')
+            while (!atEnd() && cur() != '|' && cur() != ')') {
+                const Extent before = alternative.extent;
                 if (!parseTerm(alternative))
                     return false;
+                if (mGroupDepth == 0)
+                    noteTopLevelTerm(before);
+            }
+            mRunOpen = false;
             shape.captures = shape.captures || alternative.captures;
+            if (first)
+                shape.extent = alternative.extent;
+            else
+                shape.extent.orElse(alternative.extent);
             if (atEnd() || cur() != '|') {
                 // An empty match of an earlier alternative leaves the later ones to try.
                 shape.nullable = earlierNullable || alternative.nullable;
@@ -341,6 +429,8 @@ private:
                 return true;
             }
             earlierNullable = earlierNullable || alternative.nullable;
+            if (mGroupDepth == 0)
+                mTopLevelAlternatives = true;
             if (mGroupDepth > 0)
                 mAlternativesSeen = true;
             note(part(PatternPart::Alternation, pos, 1));
@@ -441,9 +531,11 @@ private:
         return true;
     }
 
-    /// Parses one term and appends its shape to sequence.
+    /// Parses one term and appends its shape to sequence; mTermChar tells whether a top-level
+    /// term was one character that matches only itself.
     bool parseTerm(Shape& sequence)
     {
+        mTermChar.reset();
         const char16_t c = cur();
         switch (c) {
         case '^':
@@ -487,10 +579,14 @@ private:
         bool wrapWhenRepeated = false;
         if (!parseAtom(atom, shape, wrapWhenRepeated))
             return false;
+        const std::optional<char16_t> atomChar = std::exchange(mAtomChar, std::nullopt);
         Repeat repeat;
         if (!parseQuantifier(repeat)) {
             mOut += atom;
             sequence.append(shape);
+            // Only top-level terms: the terms of a group, or of its copy, end inside the term.
+            if (mGroupDepth == 0 && atomChar && (!mIgnoreCase || CaseFolding::nextEquivalent(*atomChar) == *atomChar))
+                mTermChar = atomChar;
             return !mError;
         }
         if (!repeat.max && mAlternativesSeen)
@@ -532,22 +628,27 @@ private:
     /// Parses the atom at pos (anything but an assertion).
     bool parseAtom(QString& atom, Shape& shape, bool& wrapWhenRepeated)
     {
+        mAtomChar.reset();
         const char16_t c = cur();
         switch (c) {
         case '{':
             if (quantifierAt(pos))
                 return fail(RegExpError::UnexpectedQuantifier, pos);
-            atom = literal(c);
+            atom = literalAtom(c, shape);
             ++pos;
             noteCharacter(pos - 1, c);
             return true;
-        case '(':
-            return parseGroup(atom, shape, wrapWhenRepeated);
+        case '(': {
+            const bool parsed = parseGroup(atom, shape, wrapWhenRepeated);
+            mAtomChar.reset(); // set by the group's last atom
+            return parsed;
+        }
         case '[': {
             std::optional<CodeSet> set = parseClass();
             if (!set)
                 return false;
             atom = set->toPcre();
+            shape.extent.lineFree = !holdsLineBreak(*set);
             return true;
         }
         case '.':
@@ -564,7 +665,7 @@ private:
             wrapWhenRepeated = shape.nullable;
             return true;
         default:
-            atom = literal(c);
+            atom = literalAtom(c, shape);
             ++pos;
             noteCharacter(pos - 1, c);
             return true;
@@ -604,6 +705,7 @@ private:
     static Shape repeatedShape(const Shape& atom, const Repeat& repeat, bool guarded)
     {
         Shape shape = atom;
+        shape.extent = atom.extent.repeated(repeat.min, repeat.max);
         shape.nullable = atom.nullable || repeat.min == 0;
         if (repeat.max == quint64(0))
             shape.emptyLast = true;
@@ -691,7 +793,7 @@ private:
         atom = opener % content % u')';
         // Captures of a negative lookahead never outlive it.
         if (isLookahead)
-            shape = {true, true, opener == u"(?=" && shape.captures};
+            shape = {true, true, opener == u"(?=" && shape.captures, {}};
         shape.captures = shape.captures || number > 0;
         if (number > 0) {
             if (mClosed.size() <= std::size_t(number))
@@ -699,6 +801,14 @@ private:
             mClosed[number] = true;
         }
         return true;
+    }
+
+    /// The atom of the character c, noted as the atom's character.
+    QString literalAtom(char16_t c, Shape& shape)
+    {
+        mAtomChar = c;
+        shape.extent.lineFree = c != '\r' && c != '\n';
+        return literal(c);
     }
 
     QString literal(char16_t c) const
@@ -771,21 +881,22 @@ private:
         if (auto set = classEscapeSet(e)) {
             atom = set->toPcre();
             note(part(PatternPart::CharacterSet, pos, 2));
+            shape.extent.lineFree = !holdsLineBreak(*set);
             pos += 2;
             return true;
         }
         if (auto c = parseCharacterEscape()) {
-            atom = literal(*c);
+            atom = literalAtom(*c, shape);
             noteCharacter(start, *c);
             return true;
         }
         if (e == 'c') {
             if (isAsciiLetter(at(pos + 2)) && has(pos + 2)) {
-                atom = literal(at(pos + 2) % 32);
+                atom = literalAtom(at(pos + 2) % 32, shape);
                 pos += 3;
                 noteCharacter(start, at(pos - 1) % 32);
             } else { // the backslash stands for itself; the 'c' is read next
-                atom = literal('\\');
+                atom = literalAtom('\\', shape);
                 ++pos;
                 noteCharacter(start, '\\');
             }
@@ -807,10 +918,11 @@ private:
                     note(reference);
                     atom = backReference(int(n));
                     shape = Shape::empty();
+                    shape.extent = Extent::unknown();
                     return true;
                 }
                 if (e == '8' || e == '9') {
-                    atom = literal(e);
+                    atom = literalAtom(e, shape);
                     pos += 2;
                     noteCharacter(start, e);
                     return true;
@@ -818,13 +930,13 @@ private:
             }
             ++pos;
             const char16_t octal = readOctal();
-            atom = literal(octal);
+            atom = literalAtom(octal, shape);
             noteCharacter(start, octal);
             return true;
         }
         if (isPcreOnlyEscape(e))
             return fail(RegExpError::SyntaxError, start);
-        atom = literal(e);
+        atom = literalAtom(e, shape);
         pos += 2;
         noteCharacter(start, e);
         return true;
@@ -1022,6 +1134,15 @@ private:
     std::vector<PatternCallout> mCallouts;
     std::vector<CalloutBackReference> mBackReferences;
     std::vector<int> mIterationMarkers;
+    /// The character of the atom just parsed, when it is one.
+    std::optional<char16_t> mAtomChar;
+    /// The character of the term just parsed, when it is one that matches only itself.
+    std::optional<char16_t> mTermChar;
+    /// The runs of such characters in the top-level sequence; the last is open while the
+    /// terms go on with such characters.
+    std::vector<RequiredLiteral> mRuns;
+    bool mRunOpen = false;
+    bool mTopLevelAlternatives = false;
     QString mOut;
     std::optional<RegExpError> mError;
 };

@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 /// A back-reference that PCRE2 cannot take as it stands: under Ignore Case (PCRE2 without UTF
@@ -28,6 +29,16 @@ struct PatternCallout {
     };
     Kind kind = BackReferenceGuard;
     int index = 0; ///< the entry of backReferences or iterationMarkers
+};
+
+/// A text that every match contains, and where a match holding it can start: between
+/// maxPrefix (when bounded) and minPrefix code units before it and, when prefixLineFree, not
+/// before the line it stands on (the part of a match before it never holds CR or LF).
+struct RequiredLiteral {
+    QString text;
+    quint64 minPrefix = 0;
+    std::optional<quint64> maxPrefix;
+    bool prefixLineFree = false;
 };
 
 /// A pattern of the VBScript/JScript flavour rewritten for PCRE2 (16-bit, no UTF, no UCP).
@@ -61,6 +72,9 @@ struct TranslatedPattern {
     /// For each repetition whose empty iterations fail, the PCRE2 number of the empty group
     /// that marks where the current iteration started.
     std::vector<int> iterationMarkers;
+    /// The longest run of exact characters in the pattern's one top-level sequence, when a
+    /// match holding it can only start within a bounded distance before it or on its line.
+    std::optional<RequiredLiteral> requiredLiteral;
 };
 
 /// Parses pattern in the VBScript/JScript (ECMAScript 3) syntax and returns the equivalent

@@ -2,6 +2,7 @@
 
 #include "search/GrowingBuffers.h"
 #include "search/LiteralAlternatives.h"
+#include "search/LiteralFinder.h"
 #include "search/PatternCallouts.h"
 #include "search/PatternTranslator.h"
 #include "search/ReplacementTemplate.h"
@@ -92,6 +93,8 @@ struct CompiledPattern {
     bool jit = false;
     /// Set when the pattern is plain text alternatives, which are searched without PCRE2.
     std::optional<LiteralAlternatives> literals;
+    /// Set when every match holds translated.requiredLiteral: PCRE2 then runs only near its places.
+    std::optional<LiteralFinder> requiredLiteral;
 
     /// The PCRE2 group number of original group j (0 is the whole match) in the ovector of a
     /// match, where every pair is set or PCRE2_UNSET.
@@ -159,6 +162,8 @@ std::shared_ptr<const CompiledPattern> compilePattern(const QString& pattern, bo
     }
     compiled->jit = pcre2_jit_compile(compiled->code.get(), PCRE2_JIT_COMPLETE) == 0;
     compiled->literals = LiteralAlternatives::of(pattern, ignoreCase);
+    if (compiled->translated.requiredLiteral)
+        compiled->requiredLiteral.emplace(compiled->translated.requiredLiteral->text);
     return compiled;
 }
 
@@ -199,6 +204,7 @@ public:
         Q_CHECK_PTR(mData.get());
         Q_CHECK_PTR(mContext.get());
         mOvector = pcre2_get_ovector_pointer(mData.get());
+        mEnd = mLength;
         mLast = lastStart(0);
         pcre2_set_depth_limit(mContext.get(), kDepthLimit);
         pcre2_set_heap_limit(mContext.get(), kHeapLimitKiB);
@@ -214,8 +220,16 @@ public:
 
     /// Looks for the first match that starts at or after offset: true when found (its
     /// offsets are in ovector()), false when there is none or the search failed (error()).
-    bool find(PCRE2_SIZE offset)
+    bool find(PCRE2_SIZE offset) { return find(offset, mLength); }
+
+    /// As find(offset), for a match that starts at or before last.
+    bool find(PCRE2_SIZE offset, PCRE2_SIZE last)
     {
+        if (last != mEnd) {
+            mEnd = last;
+            mLast = lastStart(offset);
+            mCheapJitReady = false;
+        }
         // Most calls find a match in the current window within the cheap limit: one JIT call
         // with the limits already set, without the bookkeeping of search.
         if (mCheapJitReady && offset <= mLast && !cancelRaised()) {
@@ -227,6 +241,14 @@ public:
 
     /// Why find returned false, if not for the lack of a further match.
     const std::optional<RegExpError>& error() const { return mError; }
+
+    /// True, with the error set, once the cancel flag is raised.
+    bool cancelled()
+    {
+        if (cancelRaised())
+            mError = RegExpError::make(RegExpError::Cancelled);
+        return mError.has_value();
+    }
     const PCRE2_SIZE* ovector() const { return mOvector; }
     PCRE2_SIZE length() const { return mLength; }
 
@@ -268,7 +290,7 @@ private:
                 mError = matchError(rc);
                 return false;
             }
-            if (mLast >= mLength)
+            if (mLast >= mEnd)
                 return false;
             offset = mLast + 1;
             mWindow = std::min(mWindow * 2, kMaxWindow);
@@ -280,9 +302,7 @@ private:
     /// True, with the error set, once the cancel flag is raised or the budget is spent.
     bool stopped()
     {
-        if (cancelRaised())
-            mError = RegExpError::make(RegExpError::Cancelled);
-        else if (mBudget <= 0)
+        if (!cancelled() && mBudget <= 0)
             mError = RegExpError::make(RegExpError::TooMuchBacktracking);
         return mError.has_value();
     }
@@ -290,7 +310,7 @@ private:
     /// The last start position of the window from offset. A window that ends between a CR
     /// and its LF finds what one search would: PCRE2 could skip such an LF after failing at
     /// the CR, but never does here, since the translated line anchors spell out CR and LF.
-    PCRE2_SIZE lastStart(PCRE2_SIZE offset) const { return std::min(offset + mWindow - 1, mLength); }
+    PCRE2_SIZE lastStart(PCRE2_SIZE offset) const { return std::min(offset + mWindow - 1, mEnd); }
 
     /// Tries the start positions offset..last, each within limit (lowered to what is left
     /// of the budget), in the JIT and, where its stack runs out, in the interpreter.
@@ -371,9 +391,10 @@ private:
     qint64 mBudget;
     const std::atomic_bool* mCancel;
     std::optional<RegExpError> mError;
-    /// The current window: start positions up to mLast, at most mWindow of them.
+    /// The current window: start positions up to mLast, at most mWindow of them, none after mEnd.
     PCRE2_SIZE mWindow = kMaxWindow;
     PCRE2_SIZE mLast = 0;
+    PCRE2_SIZE mEnd = 0;
     /// The limits the match context holds, and the match limit of the current try.
     PCRE2_SIZE mOffsetLimit = PCRE2_UNSET;
     uint32_t mMatchLimit = 0;
@@ -396,11 +417,50 @@ void copyOffsets(const CompiledPattern& compiled, const PCRE2_SIZE* ovector, Off
     }
 }
 
+/// As matcher.find(offset), but runs PCRE2 only from where a match can start that holds the
+/// required literal at one of its places: a match starting at s or later holds it at s +
+/// minPrefix or later, and a match holding it at the first such place p starts at p -
+/// maxPrefix or later and, when the part before the literal holds no line break, not before
+/// p's line. Each start position is tried at most once, and only when the plain search would
+/// try it, so the budget is spent less, never more.
+bool findAroundLiteral(Matcher& matcher, const CompiledPattern& compiled, const char16_t* text,
+                       PCRE2_SIZE offset)
+{
+    const RequiredLiteral& literal = *compiled.translated.requiredLiteral;
+    const auto length = qsizetype(matcher.length());
+    for (;;) {
+        // As the plain search, which sees the flag before its first try.
+        if (matcher.cancelled() || qsizetype(offset + literal.minPrefix) > length)
+            return false;
+        const qsizetype at = compiled.requiredLiteral->find(text, length, qsizetype(offset + literal.minPrefix));
+        if (at < 0)
+            return false;
+        const auto place = PCRE2_SIZE(at);
+        PCRE2_SIZE first = offset;
+        if (literal.maxPrefix && place - offset > *literal.maxPrefix)
+            first = place - *literal.maxPrefix;
+        if (literal.prefixLineFree) {
+            for (PCRE2_SIZE i = place; i > first; --i) {
+                if (text[i - 1] == u'\n' || text[i - 1] == u'\r') {
+                    first = i;
+                    break;
+                }
+            }
+        }
+        const PCRE2_SIZE last = place - literal.minPrefix;
+        if (first <= last && matcher.find(first, last))
+            return true;
+        if (matcher.error())
+            return false;
+        offset = last + 1;
+    }
+}
+
 /// Runs the search over the whole text, calling onMatch(ovector) for each match in text order;
 /// onMatch returns false to stop. Returns the error that ended the search, if any.
 template <typename OnMatch>
 std::optional<RegExpError> forEachMatch(const CompiledPattern& compiled, const QString& text,
-                                        bool global, bool useJit, qint64 budget,
+                                        bool global, bool useJit, bool usePrefilter, qint64 budget,
                                         const std::atomic_bool* cancel, OnMatch onMatch)
 {
     if (compiled.literals) {
@@ -421,9 +481,11 @@ std::optional<RegExpError> forEachMatch(const CompiledPattern& compiled, const Q
         return std::nullopt;
     }
     Matcher matcher(compiled, text, useJit, budget, cancel);
+    const auto* subject = reinterpret_cast<const char16_t*>(text.utf16());
+    const bool prefilter = usePrefilter && compiled.requiredLiteral;
     PCRE2_SIZE offset = 0;
     while (offset <= matcher.length()) {
-        if (!matcher.find(offset))
+        if (!(prefilter ? findAroundLiteral(matcher, compiled, subject, offset) : matcher.find(offset)))
             return matcher.error();
         const PCRE2_SIZE* ovector = matcher.ovector();
         if (!onMatch(ovector) || !global)
@@ -493,6 +555,10 @@ bool RegExp::jitEnabled() const { return mJitEnabled; }
 
 void RegExp::setJitEnabled(bool enabled) { mJitEnabled = enabled; }
 
+bool RegExp::prefilterEnabled() const { return mPrefilterEnabled; }
+
+void RegExp::setPrefilterEnabled(bool enabled) { mPrefilterEnabled = enabled; }
+
 const CompiledPattern& RegExp::compiled() const
 {
     if (!mCompiled) {
@@ -525,7 +591,7 @@ RegExpResult<MatchCollection> RegExp::Execute(const QString& text,
     data->text = text;
     data->groupCount = pattern.translated.groupCount;
     const qsizetype stride = data->stride();
-    const auto error = forEachMatch(pattern, text, mGlobal, mJitEnabled, mMatchBudget, cancel, [&](const PCRE2_SIZE* ovector) {
+    const auto error = forEachMatch(pattern, text, mGlobal, mJitEnabled, mPrefilterEnabled, mMatchBudget, cancel, [&](const PCRE2_SIZE* ovector) {
         copyOffsets(pattern, ovector, data->offsets.extend(stride));
         return true;
     });
@@ -546,7 +612,7 @@ RegExpResult<QString> RegExp::Replace(const QString& text, const QString& replac
     bool tooLong = false;
     bool reserved = false;
     std::vector<qsizetype> offsets(2 * (std::size_t(pattern.translated.groupCount) + 1));
-    const auto error = forEachMatch(pattern, text, mGlobal, mJitEnabled, mMatchBudget, cancel, [&](const PCRE2_SIZE* ovector) {
+    const auto error = forEachMatch(pattern, text, mGlobal, mJitEnabled, mPrefilterEnabled, mMatchBudget, cancel, [&](const PCRE2_SIZE* ovector) {
         copyOffsets(pattern, ovector, offsets.data());
         const qsizetype expanded = expansion.expandedLength(text, offsets);
         const qsizetype added = offsets[0] - copied + expanded;

@@ -63,6 +63,11 @@ public:
     /// as a match does when the JIT stack runs out (a diagnostic for tests). On by default.
     bool jitEnabled() const;
     void setJitEnabled(bool enabled);
+    /// Whether a pattern whose every match holds a literal text is run only near the places of
+    /// that text; off, every start position goes to the engine. The results are the same either
+    /// way (a diagnostic for tests). On by default.
+    bool prefilterEnabled() const;
+    void setPrefilterEnabled(bool enabled);
 
     /// Every match of the pattern in text (only the first unless Global), in text order.
     /// The cancel flag is checked between matches and during a long search for one; a
@@ -86,6 +91,7 @@ private:
     bool mGlobal = false;
     bool mMultiline = false;
     bool mJitEnabled = true;
+    bool mPrefilterEnabled = true;
     qsizetype mMaxResultLength = INT32_MAX;
     qint64 mMatchBudget = kDefaultMatchBudget;
     mutable std::shared_ptr<const CompiledPattern> mCompiled;

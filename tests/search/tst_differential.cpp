@@ -13,6 +13,7 @@
 // - Under Ignore Case, a case naming a letter this node's Unicode leaves unassigned is not
 //   compared (the case-folding table may come from a later Unicode).
 
+#include "MatchSpans.h"
 #include "RandomPattern.h"
 
 #include "search/RegExp.h"
@@ -30,34 +31,6 @@ QString toHex(const QString& text)
     for (QChar c : text)
         hex += QStringLiteral("%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
     return hex;
-}
-
-/// Readable code units for a failure message.
-QString shown(const QString& text)
-{
-    QString out;
-    for (QChar c : text)
-        out += c.unicode() >= 0x20 && c.unicode() < 0x7F ? QString(c)
-                                                          : QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
-    return out;
-}
-
-/// The matches in the format differential.js writes.
-QString describe(const RegExpResult<MatchCollection>& result)
-{
-    if (!result)
-        return QStringLiteral("E%1").arg(result.error().Number);
-    QStringList matches;
-    for (qsizetype i = 0; i < result->Count(); ++i) {
-        const Match match = result->Item(i);
-        QStringList spans{QStringLiteral("%1-%2").arg(match.FirstIndex()).arg(match.FirstIndex() + match.Length())};
-        const SubMatches groups = match.SubMatches();
-        for (int j = 0; j < groups.Count(); ++j)
-            spans << (groups.FirstIndex(j) < 0 ? QStringLiteral("-")
-                                               : QStringLiteral("%1-%2").arg(groups.FirstIndex(j)).arg(groups.FirstIndex(j) + groups.Length(j)));
-        matches << spans.join(u',');
-    }
-    return matches.join(u' ');
 }
 
 /// Whether our matches agree with JavaScript's, but for the texts of groups that JavaScript

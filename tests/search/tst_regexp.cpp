@@ -515,6 +515,8 @@ void tst_RegExp::wholeSearchStaysWithinItsBudget()
     QFETCH(QString, expected);
     RegExp re = make(pattern, u"gm"_qs);
     re.setMatchBudget(budget);
+    // Every start position goes to the engine, as for a pattern without a literal to look for.
+    re.setPrefilterEnabled(false);
     QCOMPARE(describe(re.Execute(text)), expected);
     re.setJitEnabled(false);
     QCOMPARE(describe(re.Execute(text)), expected);
