@@ -21,3 +21,9 @@ QString wrapNoticeText(bool backward)
     return backward ? QStringLiteral("Wrapped around to the end")
                     : QStringLiteral("Wrapped around to the start");
 }
+
+QString longLineNoticeText(qint64 length, const QLocale& locale)
+{
+    return QStringLiteral("A line of %1 is slow to show and scroll: the Search Text lays out a whole line at once")
+        .arg(countText(length, QStringLiteral("character"), QStringLiteral("characters"), locale));
+}

@@ -19,3 +19,5 @@ QString matchCountText(qint64 count, const QLocale& locale = QLocale());
 /// The brief notice of a search that went around an end of the text: forward it went on
 /// from the start, backward from the end.
 QString wrapNoticeText(bool backward);
+/// The notice of a text whose longest line, length characters, is slow in the Search Text.
+QString longLineNoticeText(qint64 length, const QLocale& locale = QLocale());

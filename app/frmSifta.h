@@ -146,6 +146,8 @@ private:
     void setSubMatchList(const QString& sList) override;
     void setSubMatchLines(const std::vector<int>& lines) override;
     void showWrapNotice(bool backward) override;
+    /// Shows sNotice in place of the live count for a few seconds.
+    void showNotice(const QString& sNotice);
     void showReplacePreview(const ReplacePreview& preview) override;
     std::optional<MatchCollection> liveMatches(const QString& pattern, bool ignoreCase) const override;
     void pauseLiveSearch(bool paused) override;

@@ -5,12 +5,14 @@
 
 #include "about/frmHelp.h"
 #include "app/MultiLineBox.h"
+#include "app/StatusLine.h"
 #include "busy/BusyPointer.h"
 #include "busy/BusyRunner.h"
 #include "documents/RememberedOptions.h"
 #include "live/LiveSearch.h"
 #include "matches/frmMatches.h"
 #include "platform/MessageBox.h"
+#include "search/LineBreaks.h"
 #include "settings/CSettings.h"
 #include "textex/TextEx.h"
 
@@ -128,8 +130,24 @@ QString frmSifta::documentText() const
 
 bool frmSifta::setDocumentText(const QString& sText)
 {
-    const BusyPointer busy(sText.size() >= kLargeTextLength);
-    return mControls.txtDocument->setText(sText);
+    TextEx* document = mControls.txtDocument;
+    const qsizetype longest = sText.size() > document->SlowLineLength() ? longestLineLength(sText) : 0;
+    const bool slowLine = longest > document->SlowLineLength();
+    const BusyPointer busy(slowLine || sText.size() >= kLargeTextLength);
+    if (!slowLine)
+        return document->setText(sText);
+    // The editor cannot show such a line quickly: the user is told why the window waits
+    // before it does, and the notice stays a while after the wait.
+    showNotice(longLineNoticeText(longest));
+    mMatchCount->repaint();
+    const bool written = document->setText(sText);
+    if (written) {
+        mNoticeTimer->start();
+    } else {
+        mNotice.clear();
+        showMatchCount();
+    }
+    return written;
 }
 
 qint64 frmSifta::documentCapacity() const

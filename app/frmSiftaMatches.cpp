@@ -59,7 +59,12 @@ void frmSifta::showLiveStatus(const PatternStatus& status)
 
 void frmSifta::showWrapNotice(bool backward)
 {
-    mNotice = wrapNoticeText(backward);
+    showNotice(wrapNoticeText(backward));
+}
+
+void frmSifta::showNotice(const QString& sNotice)
+{
+    mNotice = sNotice;
     mNoticeTimer->start();
     showMatchCount();
 }

@@ -114,6 +114,11 @@ public:
     /// Whether the text still fits once sValue replaces the selection, with room for
     /// nExtraBytes more.
     bool canReplaceSelection(QStringView sValue, qint64 nExtraBytes = 0) const;
+    /// Lines longer than this many characters are slow: the editor lays out a whole line,
+    /// at about a third of a microsecond a character, to show or reach any part of it, and
+    /// setText() lays out the first line.
+    qsizetype SlowLineLength() const { return mSlowLineLength; }
+    void setSlowLineLength(qsizetype nLength) { mSlowLineLength = nLength; }
 
     // Display modes, tab stops and fonts.
 
@@ -237,6 +242,7 @@ private:
     int mOLEDropMode = 0;
     QString mNewLine = QStringLiteral("\r\n");
     qint64 mCapacity = std::numeric_limits<qint32>::max();
+    qsizetype mSlowLineLength = 1'000'000;
 
     /// The cached text is dropped: the text changed.
     void forgetText();

@@ -1,5 +1,7 @@
 #include "search/LineBreaks.h"
 
+#include <algorithm>
+
 QString lineBreakOf(const QString& text)
 {
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -31,4 +33,18 @@ QString withLineBreaks(const QString& text, const QString& lineBreak)
         }
     }
     return result;
+}
+
+qsizetype longestLineLength(QStringView text)
+{
+    qsizetype longest = 0;
+    qsizetype lineStart = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (c != u'\r' && c != u'\n')
+            continue;
+        longest = std::max(longest, i - lineStart);
+        lineStart = i + 1;
+    }
+    return std::max(longest, text.size() - lineStart);
 }

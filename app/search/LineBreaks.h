@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
 
 /// The line-break convention of a text: its first line break (CR LF, LF or CR), or CR LF
 /// when it has none.
@@ -8,3 +9,7 @@ QString lineBreakOf(const QString& text);
 
 /// text with every line break (CR LF, lone CR, lone LF) written as lineBreak.
 QString withLineBreaks(const QString& text, const QString& lineBreak);
+
+/// The number of characters of the longest line of text, line breaks (CR LF, lone CR, lone
+/// LF) not counted.
+qsizetype longestLineLength(QStringView text);

@@ -22,6 +22,8 @@ private slots:
     void lineBreakOf();
     void withLineBreaks_data();
     void withLineBreaks();
+    void longestLineLength_data();
+    void longestLineLength();
     void chooseMatchFollowsTheOneByOneRule_data();
     void chooseMatchFollowsTheOneByOneRule();
 };
@@ -127,6 +129,24 @@ void tst_SearchEngine::withLineBreaks()
     QFETCH(QString, lineBreak);
     QFETCH(QString, expected);
     QCOMPARE(::withLineBreaks(text, lineBreak), expected);
+}
+
+void tst_SearchEngine::longestLineLength_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("longest");
+    QTest::newRow("empty") << "" << 0;
+    QTest::newRow("one line") << "abc" << 3;
+    QTest::newRow("the last line longest") << "a\r\nbcd" << 3;
+    QTest::newRow("CR LF, lone CR and LF end lines, uncounted") << "ab\r\nabc\rab\na" << 3;
+    QTest::newRow("empty lines") << "\r\n\n\r" << 0;
+}
+
+void tst_SearchEngine::longestLineLength()
+{
+    QFETCH(QString, text);
+    QFETCH(int, longest);
+    QCOMPARE(::longestLineLength(text), longest);
 }
 
 void tst_SearchEngine::chooseMatchFollowsTheOneByOneRule_data()

@@ -2,6 +2,7 @@
 // a search that went around the text, the Matches window and the preview of Replace All.
 
 #include "DocumentWindowFixture.h"
+#include "app/StatusLine.h"
 #include "live/LiveSearch.h"
 #include "live/MatchHighlighter.h"
 #include "matches/frmMatches.h"
@@ -58,6 +59,8 @@ private slots:
     void liveCount_data();
     void liveCount();
     void wrapNotice();
+    void longLineNotice_data();
+    void longLineNotice();
     void matchesWindowFollowsTheLiveMatching();
     void doubleClickSelectsTheMatch();
     void copyAndExport();
@@ -127,6 +130,32 @@ void tst_WindowMatches::wrapNotice()
     // The notice lasts a few seconds, then the count is back.
     f->window->findChild<QTimer*>(u"noticeTimer"_s)->start(0);
     QTRY_COMPARE(f->count(), u"2 matches"_s);
+}
+
+void tst_WindowMatches::longLineNotice_data()
+{
+    QTest::addColumn<QString>("replacement");
+    QTest::addColumn<bool>("noticed");
+    QTest::newRow("lines that stay short") << u"\r\n"_s << false;
+    QTest::newRow("one line longer than the editor shows quickly") << QString() << true;
+}
+
+// A text with a line the editor is slow to lay out says so where the count is, and the count
+// comes back after a while.
+void tst_WindowMatches::longLineNotice()
+{
+    QFETCH(QString, replacement);
+    QFETCH(bool, noticed);
+    f->document()->setSlowLineLength(4);
+    QVERIFY(f->search(u"abc\r\ndef"_s, u"\r\n"_s));
+    f->replaceWith()->setText(replacement);
+    f->click("cmdReplaceAll");
+    const QLabel* count = f->label("lblMatchCount");
+    QCOMPARE((count->toolTip().isEmpty() ? count->text() : count->toolTip()) == longLineNoticeText(6), noticed);
+    QCOMPARE(f->messages.texts(), QStringList());
+
+    f->window->findChild<QTimer*>(u"noticeTimer"_s)->start(0);
+    QTRY_COMPARE(f->count(), noticed ? u"0 matches"_s : u"1 match"_s);
 }
 
 void tst_WindowMatches::matchesWindowFollowsTheLiveMatching()
