@@ -128,6 +128,7 @@ private:
     void setExplainPattern(bool bValue);
     void mnuToolsExplainPattern_Click();
     void updateExplanation();
+    void placeExplainWindow();
 
     // The window as the search commands see it.
     QString patternText() const override;
@@ -239,6 +240,8 @@ private:
     /// The Matches window's geometry as remembered, until the window exists.
     QString mMatchesGeometry;
     frmExplain* mExplain = nullptr;
+    /// The Explain Pattern window's geometry as remembered, until the window exists.
+    QString mExplainGeometry;
     std::unique_ptr<QtFileDialog> mOwnFileDialog;
     IFileDialog& mFileDialogs;
     DocumentCommands mDocumentCommands;

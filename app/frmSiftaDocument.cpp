@@ -9,6 +9,7 @@
 #include "busy/BusyPointer.h"
 #include "busy/BusyRunner.h"
 #include "documents/RememberedOptions.h"
+#include "explain/frmExplain.h"
 #include "live/LiveSearch.h"
 #include "matches/frmMatches.h"
 #include "platform/MessageBox.h"
@@ -54,6 +55,7 @@ void frmSifta::Form_Load()
     setSearchInSelection(options.searchInSelection);
     mMatchesGeometry = options.matchesWindowGeometry;
     setMatchesWindow(options.matchesWindow);
+    mExplainGeometry = options.explainPatternGeometry;
     setExplainPattern(options.explainPattern);
     mControls.lblMatchNo->clear();
     // Applying word wrap can switch the inner box of the Search Text and so mark the
@@ -103,6 +105,7 @@ void frmSifta::SaveOptions()
     options.matchesWindowGeometry = mMatchesWindow ? QString::fromLatin1(mMatchesWindow->saveGeometry().toBase64())
                                                    : mMatchesGeometry;
     options.explainPattern = ExplainPattern();
+    options.explainPatternGeometry = mExplain ? QString::fromLatin1(mExplain->saveGeometry().toBase64()) : mExplainGeometry;
     writeRememberedOptions(mSettings, options);
 }
 

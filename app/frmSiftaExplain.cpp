@@ -35,21 +35,29 @@ void frmSifta::setExplainPattern(bool bValue)
         connect(mExplain, &frmExplain::closed, this, [this] { mMenu.mnuToolsExplainPattern->setChecked(false); });
         connect(mControls.cboPattern, &QComboBox::editTextChanged, this, &frmSifta::updateExplanation);
         connect(mControls.chkIgnoreCase, &QCheckBox::stateChanged, this, &frmSifta::updateExplanation);
-        // It first opens to the right of the window and as tall. Where the screen has too
-        // little room there, it keeps half its width and covers the window's right-hand side
-        // (the buttons) rather than the pattern box.
-        const QRect area = screen()->availableGeometry();
-        const QRect frame = frameGeometry();
-        const int extra = mExplain->frameGeometry().width() - mExplain->width();
-        const int room = area.right() - frame.right() - extra;
-        const int width = std::clamp(room, mExplain->width() / 2, mExplain->width());
-        mExplain->resize(width, height());
-        const QRect beside(frame.topRight() + QPoint(1, 0), mExplain->size() + QSize(extra, extra));
-        mExplain->move(fitInside(beside, area).topLeft());
+        if (!mExplainGeometry.isEmpty())
+            mExplain->restoreGeometry(QByteArray::fromBase64(mExplainGeometry.toLatin1()));
+        else
+            placeExplainWindow();
     }
     updateExplanation();
     mExplain->show();
     mExplain->raise();
+}
+
+// Without a remembered place, the window opens to the right of the main window and as tall.
+// Where the screen has too little room there, it keeps half its width and covers the main
+// window's right-hand side (the buttons) rather than the pattern box.
+void frmSifta::placeExplainWindow()
+{
+    const QRect area = screen()->availableGeometry();
+    const QRect frame = frameGeometry();
+    const QSize decoration = mExplain->frameGeometry().size() - mExplain->size();
+    const int room = area.right() - frame.right() - decoration.width();
+    const int width = std::clamp(room, mExplain->width() / 2, mExplain->width());
+    mExplain->resize(width, height());
+    const QRect beside(frame.topRight() + QPoint(1, 0), mExplain->size() + decoration);
+    mExplain->move(fitInside(beside, area).topLeft());
 }
 
 void frmSifta::mnuToolsExplainPattern_Click()

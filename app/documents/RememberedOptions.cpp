@@ -42,6 +42,7 @@ RememberedOptions readRememberedOptions(const CSettings& settings)
     options.matchesWindow = readBoolean(settings, QStringLiteral("MatchesWindow"), options.matchesWindow);
     options.matchesWindowGeometry = settings.GetSetting(QStringLiteral("MatchesWindowGeometry"), QString());
     options.explainPattern = readBoolean(settings, QStringLiteral("ExplainPattern"), options.explainPattern);
+    options.explainPatternGeometry = settings.GetSetting(QStringLiteral("ExplainPatternGeometry"), QString());
     return options;
 }
 
@@ -66,7 +67,8 @@ void writeRememberedOptions(CSettings& settings, const RememberedOptions& option
                             {QStringLiteral("SearchInSelection"), options.searchInSelection},
                             {QStringLiteral("MatchesWindow"), options.matchesWindow},
                             {QStringLiteral("MatchesWindowGeometry"), options.matchesWindowGeometry},
-                            {QStringLiteral("ExplainPattern"), options.explainPattern}};
+                            {QStringLiteral("ExplainPattern"), options.explainPattern},
+                            {QStringLiteral("ExplainPatternGeometry"), options.explainPatternGeometry}};
     // Without the key after the last entry, the entries of a longer list stored before would
     // come back after this one.
     settings.SaveSettings(values, {kPattern + QString::number(stored)});

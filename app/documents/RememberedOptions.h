@@ -34,6 +34,9 @@ struct RememberedOptions {
     QString matchesWindowGeometry;
     /// Tools, Explain Pattern: its window is open.
     bool explainPattern = false;
+    /// The Explain Pattern window's place and size, as matchesWindowGeometry holds the
+    /// Matches window's.
+    QString explainPatternGeometry;
 
     friend bool operator==(const RememberedOptions&, const RememberedOptions&) = default;
 };
@@ -48,7 +51,7 @@ RememberedOptions readRememberedOptions(const CSettings& settings);
 /// "Pattern", "Pattern0" ... "PatternN", "Replace", "IgnoreCase", "WordWrap",
 /// "ProportionalFont", "ShowSyntax", "HighlightMatches", "GroupColours",
 /// "GroupColoursEveryMatch", "SearchInSelection", "MatchesWindow",
-/// "MatchesWindowGeometry", "ExplainPattern", and deletes the history key after
+/// "MatchesWindowGeometry", "ExplainPattern", "ExplainPatternGeometry", and deletes the history key after
 /// the last one written. History entries that are empty or that the store cannot keep are
 /// left out and the entries after them numbered on. The Replace With text is stored escaped
 /// (ReplaceEscape), the patterns as they are.

@@ -118,12 +118,14 @@ void tst_WindowExplain::openedByKeyAndRemembered()
 {
     QTest::keyClick(f->pattern(), Qt::Key_E, Qt::ControlModifier | Qt::ShiftModifier);
     QVERIFY(f->explainWindow() && f->explainWindow()->isVisible());
+    f->explainWindow()->resize(432, 234);
     QVERIFY(f->window->close());
     QVERIFY(f->contentOf(u"Settings.ini"_s).contains("ExplainPattern=-1"));
 
     QVERIFY(f->openWindow());
     QVERIFY(f->explainWindow()->isVisible());
     QVERIFY(f->item("mnuToolsExplainPattern")->isChecked());
+    QCOMPARE(f->explainWindow()->size(), QSize(432, 234));
     // Closing the window takes the mark off, and it stays closed at the next start.
     QVERIFY(f->explainWindow()->close());
     QVERIFY(!f->item("mnuToolsExplainPattern")->isChecked());

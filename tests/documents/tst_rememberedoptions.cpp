@@ -184,6 +184,7 @@ void TestRememberedOptions::writtenOptionsComeBack_data()
     changed.matchesWindow = true;
     changed.matchesWindowGeometry = u"AdnQywADAAAAAAB4AAAAgQ=="_s;
     changed.explainPattern = true;
+    changed.explainPatternGeometry = u"AdnQywADAAAAAAB4AAAAgQ=="_s;
 
     RememberedOptions oddHistory;
     oddHistory.pattern = u"line 1\r\nline 2"_s;
@@ -264,7 +265,7 @@ void TestRememberedOptions::writtenKeysInOrder()
                                  u"ProportionalFont=0"_s, u"ShowSyntax=-1"_s,
                                  u"HighlightMatches=-1"_s, u"GroupColours=-1"_s, u"GroupColoursEveryMatch=0"_s,
                                  u"SearchInSelection=0"_s, u"MatchesWindow=0"_s, u"MatchesWindowGeometry="_s,
-                                 u"ExplainPattern=0"_s}));
+                                 u"ExplainPattern=0"_s, u"ExplainPatternGeometry="_s}));
 }
 
 void TestRememberedOptions::ignoreCaseStates_data()
