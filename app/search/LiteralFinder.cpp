@@ -54,8 +54,11 @@ qsizetype LiteralFinder::find(const char16_t* text, qsizetype length, qsizetype 
     // Eight places a round; a place is where the literal would start.
     for (; p + 8 + n - 1 <= length; p += 8) {
         const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + p + mFirst));
-        const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + p + mSecond));
-        const __m128i both = _mm_and_si128(_mm_cmpeq_epi16(a, first), _mm_cmpeq_epi16(b, second));
+        __m128i both = _mm_cmpeq_epi16(a, first);
+        if (mSecond != mFirst) {
+            const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + p + mSecond));
+            both = _mm_and_si128(both, _mm_cmpeq_epi16(b, second));
+        }
         // One bit a place: the low one of its code unit's two bytes.
         unsigned candidates = unsigned(_mm_movemask_epi8(both)) & 0x5555u;
         while (candidates != 0) {

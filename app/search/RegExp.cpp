@@ -162,8 +162,10 @@ std::shared_ptr<const CompiledPattern> compilePattern(const QString& pattern, bo
     }
     compiled->jit = pcre2_jit_compile(compiled->code.get(), PCRE2_JIT_COMPLETE) == 0;
     compiled->literals = LiteralAlternatives::of(pattern, ignoreCase);
-    if (compiled->translated.requiredLiteral)
-        compiled->requiredLiteral.emplace(compiled->translated.requiredLiteral->text);
+    // A literal that starts every match is what PCRE2's own vector search looks for already.
+    const auto& required = compiled->translated.requiredLiteral;
+    if (required && required->maxPrefix != quint64(0))
+        compiled->requiredLiteral.emplace(required->text);
     return compiled;
 }
 

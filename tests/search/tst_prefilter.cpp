@@ -140,7 +140,8 @@ void tst_Prefilter::sameMatchesAsEveryStartPosition()
         re.setIgnoreCase(generator.chance(30));
         re.setMultiline(generator.chance(70));
         const auto translated = translatePattern(re.Pattern(), re.IgnoreCase(), re.Multiline());
-        if (translated && translated->requiredLiteral)
+        // A literal that starts every match is left to PCRE2.
+        if (translated && translated->requiredLiteral && translated->requiredLiteral->maxPrefix != quint64(0))
             ++prefiltered;
         for (int t = 0; t < 4; ++t) {
             const QString text = generator.text();
@@ -156,7 +157,7 @@ void tst_Prefilter::sameMatchesAsEveryStartPosition()
     }
     qInfo("%d patterns, %d of them with a literal to look for", kCases, prefiltered);
     QVERIFY2(failures.isEmpty(), qPrintable(u'\n' + failures.join(u'\n')));
-    QVERIFY(prefiltered > kCases / 2);
+    QVERIFY(prefiltered > kCases / 3);
 }
 
 void tst_Prefilter::budgetSpentOnlyNearTheLiteral()
