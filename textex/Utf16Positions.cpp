@@ -1,5 +1,6 @@
 #include "textex/Utf16Positions.h"
 
+#include "busy/BusyPointer.h"
 #include "textex/TextExBox.h"
 #include "textex/Utf16Blocks.h"
 
@@ -41,6 +42,8 @@ void Utf16Positions::indexEditedText(TextExBox& box)
     if (!box.mWrittenTextBlocks)
         return;
     box.mWrittenTextBlocks.reset();
+    // On a large text this holds the window up for as long as the text took to go in.
+    const BusyPointer busy(box.SendScintilla(QsciScintillaBase::SCI_GETLENGTH) >= kLargeTextLength);
     box.SendScintilla(QsciScintillaBase::SCI_ALLOCATELINECHARACTERINDEX,
                       QsciScintillaBase::SC_LINECHARACTERINDEX_UTF16);
 }
