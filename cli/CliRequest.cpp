@@ -31,18 +31,18 @@ constexpr OptionSpec kOptions[] = {
 
 const OptionSpec* shortOption(char name)
 {
-    for (const OptionSpec& spec : kOptions) {
-        if (spec.shortName == name)
-            return &spec;
+    for (const OptionSpec& option : kOptions) {
+        if (option.shortName == name)
+            return &option;
     }
     return nullptr;
 }
 
 const OptionSpec* longOption(QByteArrayView name)
 {
-    for (const OptionSpec& spec : kOptions) {
-        if (name == spec.longName)
-            return &spec;
+    for (const OptionSpec& option : kOptions) {
+        if (name == option.longName)
+            return &option;
     }
     return nullptr;
 }
@@ -86,7 +86,7 @@ public:
 private:
     std::optional<UsageError> takeLongOption(const QByteArray& argument, qsizetype& next);
     std::optional<UsageError> takeShortOptions(const QByteArray& argument, qsizetype& next);
-    std::optional<UsageError> apply(const OptionSpec& spec, const std::optional<QByteArray>& value);
+    std::optional<UsageError> apply(const OptionSpec& option, const std::optional<QByteArray>& value);
     Result<CliRequest, UsageError> finish();
 
     const QList<QByteArray>& mArguments;
@@ -124,49 +124,49 @@ std::optional<UsageError> Parser::takeLongOption(const QByteArray& argument, qsi
 {
     const qsizetype equals = argument.indexOf('=');
     const QByteArray name = argument.mid(2, equals < 0 ? -1 : equals - 2);
-    const OptionSpec* spec = longOption(name);
-    if (!spec)
+    const OptionSpec* option = longOption(name);
+    if (!option)
         return UsageError{QStringLiteral("unknown option '--%1'").arg(shown(name))};
     std::optional<QByteArray> value;
     if (equals >= 0)
         value = argument.mid(equals + 1);
-    if (spec->takes == Takes::Nothing && value)
+    if (option->takes == Takes::Nothing && value)
         return UsageError{QStringLiteral("option '--%1' takes no value").arg(shown(name))};
-    if (spec->takes == Takes::Value && !value) {
+    if (option->takes == Takes::Value && !value) {
         if (next == mArguments.size())
             return UsageError{QStringLiteral("option '--%1' needs a value").arg(shown(name))};
         value = mArguments[next++];
     }
-    return apply(*spec, value);
+    return apply(*option, value);
 }
 
 std::optional<UsageError> Parser::takeShortOptions(const QByteArray& argument, qsizetype& next)
 {
     for (qsizetype i = 1; i < argument.size(); ++i) {
-        const OptionSpec* spec = shortOption(argument[i]);
-        if (!spec) {
+        const OptionSpec* option = shortOption(argument[i]);
+        if (!option) {
             return UsageError{QStringLiteral("unknown option '-%1' (give a pattern that starts with \"-\" "
                                              "with -e, or after \"--\")")
                                   .arg(shown(argument.mid(i, 1)))};
         }
-        if (spec->takes != Takes::Value) {
-            if (const std::optional<UsageError> error = apply(*spec, std::nullopt))
+        if (option->takes != Takes::Value) {
+            if (const std::optional<UsageError> error = apply(*option, std::nullopt))
                 return error;
             continue;
         }
         // The rest of the group is the value (-efoo); an option that ends it takes the next argument.
         if (i + 1 < argument.size())
-            return apply(*spec, argument.mid(i + 1));
+            return apply(*option, argument.mid(i + 1));
         if (next == mArguments.size())
-            return UsageError{QStringLiteral("option '-%1' needs a value").arg(QLatin1Char(spec->shortName))};
-        return apply(*spec, mArguments[next++]);
+            return UsageError{QStringLiteral("option '-%1' needs a value").arg(QLatin1Char(option->shortName))};
+        return apply(*option, mArguments[next++]);
     }
     return std::nullopt;
 }
 
-std::optional<UsageError> Parser::apply(const OptionSpec& spec, const std::optional<QByteArray>& value)
+std::optional<UsageError> Parser::apply(const OptionSpec& option, const std::optional<QByteArray>& value)
 {
-    switch (spec.id) {
+    switch (option.id) {
     case OptionId::IgnoreCase: mRequest.ignoreCase = true; break;
     case OptionId::Recursive: mRequest.recursive = true; break;
     case OptionId::BinaryFiles: mRequest.binaryFiles = true; break;
@@ -182,7 +182,7 @@ std::optional<UsageError> Parser::apply(const OptionSpec& spec, const std::optio
         const std::optional<CliRequest::Color> color = value ? colorNamed(*value) : CliRequest::Color::Auto;
         if (!color) {
             return UsageError{QStringLiteral("invalid value '%1' for --%2 (auto, always or never)")
-                                  .arg(shown(*value), QLatin1String(spec.longName))};
+                                  .arg(shown(*value), QLatin1String(option.longName))};
         }
         mRequest.color = *color;
         break;
