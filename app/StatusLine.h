@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/TextCodec.h"
+
 #include <QLocale>
 #include <QString>
 
@@ -21,3 +23,9 @@ QString matchCountText(qint64 count, const QLocale& locale = QLocale());
 QString wrapNoticeText(bool backward);
 /// The notice of a text whose longest line, length characters, is slow in the Search Text.
 QString longLineNoticeText(qint64 length, const QLocale& locale = QLocale());
+
+/// The encoding of the document's file as the status line names it: nothing for plain UTF-8,
+/// otherwise its name, with its byte-order mark or stray bytes ("UTF-8, 3 stray bytes").
+QString encodingText(const TextFormat& format, const QLocale& locale = QLocale());
+/// What encodingText() means, in a sentence, for its tooltip.
+QString encodingToolTip(const TextFormat& format, const QLocale& locale = QLocale());

@@ -90,6 +90,7 @@ private:
     bool runBusy(const QString& sLabel, const std::function<void(const std::atomic_bool& cancel)>& work) override;
     QString fileName() const override;
     void setFileName(const QString& sFileName) override;
+    void showFormat(const TextFormat& format) override;
 
     // File and Help commands.
     void mnuFileNew_Click();
@@ -233,6 +234,8 @@ private:
     BusyRunner* mBusy = nullptr;
     bool mLivePaused = false;
     QLabel* mMatchCount = nullptr;
+    /// The encoding of the document's file, left of the status line's text.
+    QLabel* mEncoding = nullptr;
     QString mMatchCountText;
     QString mNotice;
     QTimer* mNoticeTimer = nullptr;

@@ -188,6 +188,13 @@ void frmSifta::setFileName(const QString& sFileName)
     mFileName = sFileName;
 }
 
+void frmSifta::showFormat(const TextFormat& format)
+{
+    mEncoding->setText(encodingText(format));
+    mEncoding->setToolTip(encodingToolTip(format));
+    placeMatchCount();
+}
+
 // File commands.
 
 void frmSifta::mnuFileNew_Click()

@@ -28,6 +28,10 @@ void frmSifta::connectMatches()
     mMatchCount->setObjectName(QStringLiteral("lblMatchCount"));
     mMatchCount->setTextFormat(Qt::PlainText);
     mMatchCount->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    mEncoding = new QLabel(centralWidget());
+    mEncoding->setObjectName(QStringLiteral("lblEncoding"));
+    mEncoding->setTextFormat(Qt::PlainText);
+    mEncoding->setAlignment(Qt::AlignRight | Qt::AlignTop);
     mNoticeTimer = new QTimer(this);
     mNoticeTimer->setObjectName(QStringLiteral("noticeTimer"));
     mNoticeTimer->setSingleShot(true);
@@ -85,7 +89,14 @@ void frmSifta::placeMatchCount()
     const QFontMetrics cursorMetrics = cursor->fontMetrics();
     const int gap = cursorMetrics.horizontalAdvance(QStringLiteral("    "));
     const int left = mControls.lblSearchText->geometry().right() + 1 + gap;
-    const int right = cursor->geometry().right() + 1 - cursorMetrics.horizontalAdvance(cursor->text()) - gap;
+    int right = cursor->geometry().right() + 1 - cursorMetrics.horizontalAdvance(cursor->text()) - gap;
+    if (!mEncoding->text().isEmpty()) {
+        const int encodingWidth = std::min(mEncoding->fontMetrics().horizontalAdvance(mEncoding->text()),
+                                           std::max(0, right - left));
+        mEncoding->setGeometry(right - encodingWidth, cursor->y(), encodingWidth, cursor->height());
+        right -= encodingWidth + gap;
+    }
+    mEncoding->setVisible(!mEncoding->text().isEmpty());
     const int width = std::max(0, right - left);
     mMatchCount->setGeometry(left, cursor->y(), width, cursor->height());
 

@@ -6,7 +6,7 @@
 
 namespace {
 
-enum class OptionId { IgnoreCase, Pattern, Recursive, BinaryFiles, InPlace, Color, Help, Version };
+enum class OptionId { IgnoreCase, Pattern, Recursive, BinaryFiles, InPlace, ToUtf8, Color, Help, Version };
 enum class Takes { Nothing, Value, OptionalValue };
 
 struct OptionSpec {
@@ -23,6 +23,7 @@ constexpr OptionSpec kOptions[] = {
     {OptionId::Recursive, 'r', "recursive", Takes::Nothing},
     {OptionId::BinaryFiles, 'a', "text", Takes::Nothing},
     {OptionId::InPlace, 'I', "in-place", Takes::Nothing},
+    {OptionId::ToUtf8, 0, "to-utf8", Takes::Nothing},
     {OptionId::Color, 0, "color", Takes::OptionalValue},
     {OptionId::Color, 0, "colour", Takes::OptionalValue},
     {OptionId::Help, 'h', "help", Takes::Nothing},
@@ -171,6 +172,7 @@ std::optional<UsageError> Parser::apply(const OptionSpec& option, const std::opt
     case OptionId::Recursive: mRequest.recursive = true; break;
     case OptionId::BinaryFiles: mRequest.binaryFiles = true; break;
     case OptionId::InPlace: mRequest.inPlace = true; break;
+    case OptionId::ToUtf8: mRequest.toUtf8 = true; break;
     case OptionId::Help: mInfo = CliRequest::Command::Help; break;
     case OptionId::Version: mInfo = CliRequest::Command::Version; break;
     case OptionId::Pattern:
@@ -229,6 +231,8 @@ Result<CliRequest, UsageError> Parser::finish()
 
     if (mRequest.inPlace && !replace)
         return UsageError{QStringLiteral("--in-place is only for replace")};
+    if (mRequest.toUtf8 && !replace)
+        return UsageError{QStringLiteral("--to-utf8 is only for replace")};
     if (replace && !mRequest.inPlace && (mRequest.files.size() > 1 || mRequest.recursive))
         return UsageError{QStringLiteral("replace with several files or -r needs --in-place (-I)")};
     if (mRequest.inPlace && mRequest.files.isEmpty() && !mRequest.recursive)
@@ -261,10 +265,19 @@ QString helpText()
         "                        (the current folder without a FILE)\n"
         "  -a, --text            also search files in folders that look binary\n"
         "  -I, --in-place        replace: write each FILE back instead of to standard output\n"
+        "      --to-utf8         replace: write a result that the input's encoding cannot store\n"
+        "                        as UTF-8 instead of refusing it\n"
         "      --color[=WHEN]    colour the matches of lines: auto (the default), always or never\n"
         "  -h, --help            show this help\n"
         "      --version         show the version\n"
         "  --                    end the options\n"
+        "\n"
+        "Encodings: a file that starts with a UTF-16 or UTF-32 byte-order mark is read in that\n"
+        "form; otherwise as UTF-8, where each byte that is not UTF-8 stands as the character\n"
+        "U+EF80 to U+EFFF (byte 0x80 + n as U+EF80 + n) and is written back as that byte, as\n"
+        "long as such bytes are fewer than the characters of several bytes; otherwise as\n"
+        "Windows-1252. lines writes UTF-16 and UTF-32 text as UTF-8; replace keeps the\n"
+        "input's encoding.\n"
         "\n"
         "Exit status: 0 a match was found (replace: done), 1 no match, 2 an error.\n");
 }

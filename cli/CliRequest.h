@@ -20,6 +20,9 @@ struct CliRequest {
     bool binaryFiles = false;
     /// Replace writes each file back instead of writing to standard output.
     bool inPlace = false;
+    /// Replace writes a result that the input's encoding cannot store as UTF-8, instead of
+    /// refusing it.
+    bool toUtf8 = false;
     Color color = Color::Auto;
     QString pattern;
     /// Only for Command::Replace.

@@ -2,11 +2,21 @@
 
 #include "cli/CliOutput.h"
 #include "cli/LineCursor.h"
+#include "platform/WideUnicode.h"
 #include "search/MatchCollection.h"
 
 #include <algorithm>
 
 namespace {
+
+/// The bytes lines are written in: the input's own, but without a byte-order mark, and
+/// UTF-8 for UTF-16 and UTF-32, which a terminal or a pipe into other tools would not read.
+TextFormat outputFormat(const TextFormat& input)
+{
+    if (WideUnicode::isWide(input.encoding))
+        return TextFormat{};
+    return TextFormat{input.encoding, false, input.strayBytes};
+}
 
 // The colours grep uses by default.
 constexpr char kMatchColor[] = "\033[1;31m";
@@ -17,7 +27,10 @@ constexpr char kColorOff[] = "\033[0m";
 /// Builds one output line, copying the text in its own encoding and colouring pieces of it.
 class LineWriter {
 public:
-    LineWriter(const DecodedText& text, LineStyle style) : mText(text), mStyle(style) {}
+    LineWriter(const DecodedText& text, LineStyle style)
+        : mText(text), mOutputFormat(outputFormat(text.format)), mStyle(style)
+    {
+    }
 
     void begin(qsizetype number, qsizetype start)
     {
@@ -66,13 +79,15 @@ private:
     void appendText(qsizetype from, qsizetype to)
     {
         const QStringView piece = QStringView(mText.text).sliced(from, to - from);
-        // Text decoded as Windows-1252 encodes back byte for byte; a piece of UTF-8 text can
-        // only fail to encode where a match ends inside a surrogate pair.
-        const EncodedText encoded = TextCodec::encode(piece, TextFormat{mText.format.encoding, false});
+        // Text decoded as Windows-1252, or as UTF-8 with stray bytes, encodes back byte for
+        // byte; UTF-16 and UTF-32 go out as UTF-8. A piece of Unicode text can only fail to
+        // encode where a match ends inside a surrogate pair.
+        const EncodedText encoded = TextCodec::encode(piece, mOutputFormat);
         mLine += encoded.ok() ? encoded.bytes : piece.toUtf8();
     }
 
     const DecodedText& mText;
+    const TextFormat mOutputFormat;
     LineStyle mStyle;
     QByteArray mLine;
     qsizetype mCopied = 0;

@@ -8,6 +8,7 @@
 #include "platform/FileBytes.h"
 #include "platform/FilePath.h"
 #include "platform/TextCodec.h"
+#include "platform/WideUnicode.h"
 #include "search/JsonMatch.h"
 #include "search/RegExp.h"
 #include "search/RegExpErrorText.h"
@@ -16,11 +17,6 @@
 #include <new>
 
 namespace {
-
-QString codePointName(QChar c)
-{
-    return QStringLiteral("U+%1").arg(uint(c.unicode()), 4, 16, QLatin1Char('0')).toUpper();
-}
 
 RegExp regExpFor(const CliRequest& request)
 {
@@ -148,24 +144,32 @@ private:
                      (replacements == 1 ? " replacement" : " replacements"));
     }
 
-    // The result goes out in the input's encoding; when that cannot hold a character the
-    // replacement brought in, UTF-8 holds everything but lone surrogates.
+    // The result goes out in the input's encoding. One that cannot hold a character the
+    // replacement brought in is refused, since every other byte of the file would change
+    // with it, unless UTF-8 was asked for; UTF-8 holds everything but lone surrogates.
     std::optional<QByteArray> encodeResult(const QString& replaced, TextFormat format)
     {
         EncodedText encoded = TextCodec::encode(replaced, format);
-        if (!encoded.ok() && format.encoding != TextEncoding::Utf8) {
-            const QChar unencodable = replaced.at(*encoded.unencodableAt);
-            encoded = TextCodec::encode(replaced, TextFormat{TextEncoding::Utf8, false});
-            if (encoded.ok()) {
-                mOutput.note(prefix() + QStringLiteral("the result holds %1, which %2 cannot store; written as UTF-8")
-                                            .arg(codePointName(unencodable), TextCodec::encodingName(format.encoding))
-                                            .toUtf8());
+        if (!encoded.ok() && format.encoding == TextEncoding::Windows1252) {
+            const QString unencodable = TextCodec::codePointName(replaced, *encoded.unencodableAt);
+            const QString encoding = TextCodec::encodingName(format.encoding);
+            if (!mRequest.toUtf8) {
+                fail(QStringLiteral("the result holds %1, which %2 cannot store; nothing written "
+                                    "(--to-utf8 writes it as UTF-8)")
+                         .arg(unencodable, encoding)
+                         .toUtf8());
+                return std::nullopt;
             }
+            encoded = TextCodec::encode(replaced, TextFormat{});
+            if (encoded.ok())
+                mOutput.note(prefix() + QStringLiteral("the result holds %1, which %2 cannot store; written as UTF-8")
+                                            .arg(unencodable, encoding)
+                                            .toUtf8());
         }
         if (!encoded.ok()) {
             fail(QStringLiteral("the result holds a lone surrogate %1 at position %2, "
                                 "which no encoding can store; nothing written")
-                     .arg(codePointName(replaced.at(*encoded.unencodableAt)))
+                     .arg(TextCodec::codePointName(replaced, *encoded.unencodableAt))
                      .arg(*encoded.unencodableAt)
                      .toUtf8());
             return std::nullopt;
@@ -198,13 +202,17 @@ bool runInput(const CliRequest& request, const RegExp& regExp, const InputFile& 
         output.error(bytes.error().message);
         return false;
     }
-    // A NUL byte is taken for a sign of binary content, as grep and ripgrep take it; files named
-    // on the command line are searched all the same.
-    if (input.foundInFolder && !request.binaryFiles && bytes->contains('\0'))
+    // A NUL byte is taken for a sign of binary content, as grep and ripgrep take it, unless
+    // the bytes are UTF-16 or UTF-32 text; files named on the command line are searched all
+    // the same.
+    const bool mayBeBinary = input.foundInFolder && !request.binaryFiles && bytes->contains('\0');
+    if (mayBeBinary && !WideUnicode::markedEncoding(bytes.value()))
         return false;
     // Search buffers grow with the matches; memory that runs out ends this input, not the program.
     try {
         const DecodedText text = TextCodec::decode(bytes.value());
+        if (mayBeBinary && !WideUnicode::isWide(text.format.encoding))
+            return false;
         // The bytes are not needed again; letting them go lowers the peak of a large search.
         bytes.value() = QByteArray();
         return run.run(colorOutput, text);

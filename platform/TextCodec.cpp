@@ -1,17 +1,16 @@
 #include "platform/TextCodec.h"
 
-#include "platform/HugePages.h"
-
-#include <QStringDecoder>
+#include "platform/FreshText.h"
+#include "platform/Utf8Bytes.h"
+#include "platform/WideUnicode.h"
 
 #include <array>
-#include <cstdint>
-#include <cstring>
+#include <limits>
 #include <utility>
 
 namespace {
 
-constexpr QByteArrayView kByteOrderMark("\xEF\xBB\xBF", 3);
+constexpr QByteArrayView kUtf8ByteOrderMark("\xEF\xBB\xBF", 3);
 
 // Windows-1252 from 0x80 to 0x9F. The five bytes the code page leaves undefined
 // (0x81, 0x8D, 0x8F, 0x90, 0x9D) stand for the C1 control of the same value, so every
@@ -22,70 +21,6 @@ constexpr std::array<char16_t, 32> kWindows1252High = {
     0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
-
-bool startsWithAscii8(const unsigned char* p)
-{
-    std::uint64_t word;
-    std::memcpy(&word, p, sizeof word);
-    return (word & 0x8080808080808080u) == 0;
-}
-
-// Well-formed UTF-8 as Unicode defines it: the second byte's range excludes overlong
-// forms (after E0, F0), surrogates (after ED) and code points above U+10FFFF (after F4).
-bool isValidUtf8(QByteArrayView bytes)
-{
-    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
-    const auto* const end = p + bytes.size();
-    while (p < end) {
-        if (end - p >= 8 && startsWithAscii8(p)) {
-            p += 8;
-            continue;
-        }
-        const unsigned char lead = *p;
-        if (lead < 0x80) {
-            ++p;
-            continue;
-        }
-        int continuation = 0;
-        unsigned char secondMin = 0x80;
-        unsigned char secondMax = 0xBF;
-        if (lead >= 0xC2 && lead <= 0xDF) {
-            continuation = 1;
-        } else if (lead >= 0xE0 && lead <= 0xEF) {
-            continuation = 2;
-            if (lead == 0xE0)
-                secondMin = 0xA0;
-            else if (lead == 0xED)
-                secondMax = 0x9F;
-        } else if (lead >= 0xF0 && lead <= 0xF4) {
-            continuation = 3;
-            if (lead == 0xF0)
-                secondMin = 0x90;
-            else if (lead == 0xF4)
-                secondMax = 0x8F;
-        } else {
-            return false;
-        }
-        if (end - p <= continuation)
-            return false;
-        if (p[1] < secondMin || p[1] > secondMax)
-            return false;
-        for (int i = 2; i <= continuation; ++i) {
-            if (p[i] < 0x80 || p[i] > 0xBF)
-                return false;
-        }
-        p += continuation + 1;
-    }
-    return true;
-}
-
-/// Room for count code units, its pages not yet touched, in huge pages where it is large.
-QString freshText(qsizetype count)
-{
-    QString text(count, Qt::Uninitialized);
-    adviseHugePages(text.data(), std::size_t(count) * sizeof(char16_t));
-    return text;
-}
 
 QString decodeWindows1252(QByteArrayView bytes)
 {
@@ -105,6 +40,15 @@ std::optional<char> windows1252Byte(char16_t c)
     for (std::size_t i = 0; i < kWindows1252High.size(); ++i) {
         if (kWindows1252High[i] == c)
             return static_cast<char>(0x80 + i);
+    }
+    return std::nullopt;
+}
+
+std::optional<qsizetype> firstOutsideWindows1252(QStringView text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (!windows1252Byte(text[i].unicode()))
+            return i;
     }
     return std::nullopt;
 }
@@ -136,17 +80,41 @@ std::optional<qsizetype> firstLoneSurrogate(QStringView text)
     return std::nullopt;
 }
 
-EncodedText encodeUtf8(QStringView text, bool byteOrderMark)
+/// A text in a Unicode form: every character but a lone surrogate, which would otherwise be
+/// written as a substitute and change the text silently.
+EncodedText encodeUnicode(QStringView text, TextFormat format)
 {
-    // QString::toUtf8 would write a lone surrogate as a substitute character; that
-    // would change the text silently, so such a text is refused instead.
     if (const std::optional<qsizetype> at = firstLoneSurrogate(text))
         return {{}, at};
-    QByteArray bytes;
-    if (byteOrderMark)
-        bytes = kByteOrderMark.toByteArray();
-    bytes += text.toUtf8();
-    return {bytes, std::nullopt};
+    EncodedText encoded;
+    if (format.encoding == TextEncoding::Utf8) {
+        if (format.byteOrderMark)
+            encoded.bytes = kUtf8ByteOrderMark.toByteArray();
+        qsizetype standIns = 0;
+        encoded.bytes += Utf8Bytes::encode(text, format.strayBytes > 0, standIns);
+        encoded.strayBytes = standIns;
+        return encoded;
+    }
+    encoded.bytes = WideUnicode::byteOrderMark(format.encoding).toByteArray();
+    encoded.bytes += WideUnicode::encode(text, format.encoding);
+    return encoded;
+}
+
+/// UTF-8, or nothing when the stray bytes are too many to take the bytes for UTF-8.
+std::optional<DecodedText> decodeUtf8(QByteArrayView bytes)
+{
+    TextFormat format;
+    format.byteOrderMark = bytes.startsWith(kUtf8ByteOrderMark);
+    if (format.byteOrderMark)
+        bytes = bytes.sliced(kUtf8ByteOrderMark.size());
+    const bool valid = Utf8Bytes::isValid(bytes);
+    if (!valid) {
+        const Utf8Bytes::Scan scan = Utf8Bytes::scan(bytes);
+        if (scan.strayBytes >= scan.multiByteCharacters || scan.holdsStandIn)
+            return std::nullopt;
+        format.strayBytes = scan.strayBytes;
+    }
+    return DecodedText{Utf8Bytes::decode(bytes, valid), format};
 }
 
 } // namespace
@@ -155,28 +123,34 @@ namespace TextCodec {
 
 DecodedText decode(QByteArrayView bytes)
 {
-    if (!isValidUtf8(bytes))
-        return {decodeWindows1252(bytes), {TextEncoding::Windows1252, false}};
-    const bool byteOrderMark = bytes.startsWith(kByteOrderMark);
-    if (byteOrderMark)
-        bytes = bytes.sliced(kByteOrderMark.size());
-    // QString::fromUtf8 would drop a second byte-order mark that belongs to the text.
-    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
-    QString text = freshText(decoder.requiredSpace(bytes.size()));
-    const QChar* end = decoder.appendToBuffer(text.data(), bytes);
-    text.truncate(end - text.constData());
-    return {std::move(text), {TextEncoding::Utf8, byteOrderMark}};
+    if (const std::optional<TextEncoding> marked = WideUnicode::markedEncoding(bytes)) {
+        const QByteArrayView mark = WideUnicode::byteOrderMark(*marked);
+        if (std::optional<QString> text = WideUnicode::decode(bytes.sliced(mark.size()), *marked))
+            return {std::move(*text), {*marked, true, 0}};
+        // Four bytes FF FE 00 00 are also the UTF-16 LE mark and a U+0000.
+        if (*marked == TextEncoding::Utf32LE) {
+            const QByteArrayView utf16Mark = WideUnicode::byteOrderMark(TextEncoding::Utf16LE);
+            if (std::optional<QString> text = WideUnicode::decode(bytes.sliced(utf16Mark.size()), TextEncoding::Utf16LE))
+                return {std::move(*text), {TextEncoding::Utf16LE, true, 0}};
+        }
+    }
+    if (std::optional<DecodedText> utf8 = decodeUtf8(bytes))
+        return std::move(*utf8);
+    return {decodeWindows1252(bytes), {TextEncoding::Windows1252, false, 0}};
 }
 
 EncodedText encode(QStringView text, TextFormat format)
 {
-    switch (format.encoding) {
-    case TextEncoding::Utf8:
-        return encodeUtf8(text, format.byteOrderMark);
-    case TextEncoding::Windows1252:
+    if (format.encoding == TextEncoding::Windows1252)
         return encodeWindows1252(text);
-    }
-    Q_UNREACHABLE();
+    return encodeUnicode(text, format);
+}
+
+std::optional<qsizetype> firstUnencodable(QStringView text, TextFormat format)
+{
+    if (format.encoding == TextEncoding::Windows1252)
+        return firstOutsideWindows1252(text);
+    return firstLoneSurrogate(text);
 }
 
 bool fitsInUtf8(QStringView text, qint64 maxBytes)
@@ -194,15 +168,38 @@ bool fitsInUtf8(QStringView text, qint64 maxBytes)
     return bytes <= maxBytes;
 }
 
+qint64 fileBytesFor(qint64 maxUtf8, QByteArrayView start)
+{
+    constexpr qint64 kMostMark = 4;
+    qint64 perCharacter = 1;
+    if (const std::optional<TextEncoding> marked = WideUnicode::markedEncoding(start))
+        perCharacter = (*marked == TextEncoding::Utf32LE || *marked == TextEncoding::Utf32BE) ? 4 : 2;
+    constexpr qint64 kMost = std::numeric_limits<qint64>::max();
+    if (maxUtf8 > (kMost - kMostMark) / perCharacter)
+        return kMost;
+    return maxUtf8 * perCharacter + kMostMark;
+}
+
+QString codePointName(QStringView text, qsizetype at)
+{
+    char32_t codePoint = text[at].unicode();
+    if (text[at].isHighSurrogate() && at + 1 < text.size() && text[at + 1].isLowSurrogate())
+        codePoint = QChar::surrogateToUcs4(text[at], text[at + 1]);
+    return QStringLiteral("U+%1").arg(uint(codePoint), 4, 16, QLatin1Char('0')).toUpper();
+}
+
 QString encodingName(TextEncoding encoding)
 {
     switch (encoding) {
-    case TextEncoding::Utf8:
-        return QStringLiteral("UTF-8");
-    case TextEncoding::Windows1252:
-        return QStringLiteral("Windows-1252");
+    case TextEncoding::Utf8: return QStringLiteral("UTF-8");
+    case TextEncoding::Windows1252: return QStringLiteral("Windows-1252");
+    case TextEncoding::Utf16LE: return QStringLiteral("UTF-16 LE");
+    case TextEncoding::Utf16BE: return QStringLiteral("UTF-16 BE");
+    case TextEncoding::Utf32LE: return QStringLiteral("UTF-32 LE");
+    case TextEncoding::Utf32BE: return QStringLiteral("UTF-32 BE");
     }
     Q_UNREACHABLE();
+    return {};
 }
 
 } // namespace TextCodec

@@ -1,20 +1,41 @@
 #include "platform/TextFile.h"
 
+#include "platform/Descriptor.h"
+#include "platform/FilePath.h"
+
+#include <algorithm>
 #include <cerrno>
+#include <fcntl.h>
 #include <new>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+/// The most bytes `sFile` may have for its text to fit in `nMaxUtf8` bytes of UTF-8. A
+/// regular file's first bytes tell its encoding; anything else (a pipe, a device) cannot be
+/// looked at before it is read, and is taken for UTF-8.
+qint64 byteLimit(const QString& sFile, qint64 nMaxUtf8)
+{
+    char start[4];
+    qint64 got = 0;
+    Descriptor file(::open(FilePath::encode(sFile).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    struct stat info {};
+    if (file.valid() && ::fstat(file.get(), &info) == 0 && S_ISREG(info.st_mode))
+        got = std::max<ssize_t>(::read(file.get(), start, sizeof start), 0);
+    return TextCodec::fileBytesFor(nMaxUtf8, QByteArrayView(start, got));
+}
+
+} // namespace
 
 namespace Tools {
 
 TextFileRead ReadTextFile(const QString& sFile, qint64 nMaxUtf8, const std::atomic_bool* cancel)
 {
-    // A UTF-8 file takes as many bytes as its text, and a byte-order mark three more;
-    // a Windows-1252 file takes fewer, so its text is measured once decoded.
-    const qint64 byteOrderMark = 3;
-    const qint64 maxBytes = nMaxUtf8 > FileBytes::kNoLimit - byteOrderMark ? FileBytes::kNoLimit : nMaxUtf8 + byteOrderMark;
     try {
         DecodedText content;
         {
-            const Result<QByteArray, FileError> bytes = FileBytes::read(sFile, maxBytes, cancel);
+            const Result<QByteArray, FileError> bytes = FileBytes::read(sFile, byteLimit(sFile, nMaxUtf8), cancel);
             if (!bytes)
                 return bytes.error();
             content = TextCodec::decode(bytes.value());
@@ -30,27 +51,18 @@ TextFileRead ReadTextFile(const QString& sFile, qint64 nMaxUtf8, const std::atom
 TextFileWrite WriteTextFile(const QString& sFile, const QString& sText, TextFormat format,
                             FileBytes::Target target)
 {
-    TextFileWritten written{format, std::nullopt};
-    EncodedText encoded = TextCodec::encode(sText, format);
-    if (!encoded.ok() && format.encoding != TextEncoding::Utf8) {
-        written.replacedEncoding = format.encoding;
-        written.format = TextFormat{TextEncoding::Utf8, false};
-        encoded = TextCodec::encode(sText, written.format);
-    }
+    const EncodedText encoded = TextCodec::encode(sText, format);
     if (!encoded.ok()) {
-        // Only a lone surrogate, which no encoding can store, gets here.
-        return FileError::fromErrno(EILSEQ);
+        FileError error = FileError::fromErrno(EILSEQ);
+        error.description = QStringLiteral("The text holds %1, which %2 cannot store")
+                                .arg(TextCodec::codePointName(sText, *encoded.unencodableAt),
+                                     TextCodec::encodingName(format.encoding));
+        return error;
     }
     if (std::optional<FileError> error = FileBytes::write(sFile, encoded.bytes, target))
         return *error;
-    return written;
-}
-
-QString ReplacedEncodingMessage(const QString& sFile, TextEncoding requested)
-{
-    return QStringLiteral("The text has characters that %1 cannot store, so '%2' was saved as %3.")
-        .arg(TextCodec::encodingName(requested), sFile,
-             TextCodec::encodingName(TextEncoding::Utf8));
+    format.strayBytes = encoded.strayBytes;
+    return TextFileWritten{format};
 }
 
 } // namespace Tools

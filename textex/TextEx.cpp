@@ -21,6 +21,17 @@
 
 namespace {
 
+/// A stand-in for a byte of the file that was no part of valid UTF-8 shows as that byte,
+/// "xE9", in a box, as the editor shows other characters that have no glyph of their own.
+void showStandIns(QsciScintillaBase& box)
+{
+    for (int byte = 0x80; byte <= 0xFF; ++byte) {
+        const QByteArray character = QString(QChar(TextCodec::standIn(byte))).toUtf8();
+        const QByteArray shown = 'x' + QByteArray::number(byte, 16).toUpper();
+        box.SendScintilla(QsciScintillaBase::SCI_SETREPRESENTATION, character.constData(), shown.constData());
+    }
+}
+
 using Sci = QsciScintillaBase;
 
 enum BoxIndex { OneLineBox = 0, WrappingBox = 1, ScrollingBox = 2 };
@@ -73,6 +84,7 @@ TextEx::TextEx(QWidget* parent)
     mBox->SendScintilla(Sci::SCI_SETDOCPOINTER, 0UL, document);
     mBox->SendScintilla(Sci::SCI_RELEASEDOCUMENT, 0UL, document);
     Utf16Positions::enable(*mBox);
+    showStandIns(*mBox);
     mBox->SendScintilla(Sci::SCI_SETEOLMODE, Sci::SC_EOL_CRLF);
     mBox->SendScintilla(Sci::SCI_SETPASTECONVERTENDINGS, 0L);
     // Modification notices cost a scan from the start of the text in QScintilla, so they

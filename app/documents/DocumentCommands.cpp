@@ -25,6 +25,15 @@ QString firstLocalFile(const QMimeData& data)
     return {};
 }
 
+/// Asks whether a text that holds `character`, which `encoding` cannot store, may be saved as
+/// UTF-8 instead.
+QString encodingQuestion(const QString& sFile, TextEncoding encoding, const QString& character)
+{
+    return QStringLiteral("The text holds %1, which %2 cannot store.\r\nSave '%3' as UTF-8 instead? "
+                          "Cancel leaves the file as it is.")
+        .arg(character, TextCodec::encodingName(encoding), sFile);
+}
+
 } // namespace
 
 DocumentCommands::DocumentCommands(IDocumentWindow& window, IMessageBox& messages, IFileDialog& dialogs)
@@ -87,7 +96,7 @@ bool DocumentCommands::Load(const QString& sFile, ErrorNaming naming)
     }
     if (!mWindow.setDocumentText(read->value().text))
         return false;
-    mFormat = read->value().format;
+    setFormat(read->value().format);
     mWindow.setFileName(sFile);
     mWindow.setDirty(false);
     mWindow.RefreshCaption();
@@ -145,16 +154,29 @@ void DocumentCommands::Drop(const QMimeData& Data)
 
 bool DocumentCommands::write(const QString& sFile, FileBytes::Target target)
 {
-    const Tools::TextFileWrite written = Tools::WriteTextFile(sFile, mWindow.documentText(), mFormat, target);
+    const QString text = mWindow.documentText();
+    TextFormat format = mFormat;
+    if (const std::optional<qsizetype> at = TextCodec::firstUnencodable(text, format);
+        at && format.encoding == TextEncoding::Windows1252) {
+        // Nothing is written, and the document keeps its encoding, unless the user agrees.
+        const QString question = encodingQuestion(sFile, format.encoding, TextCodec::codePointName(text, *at));
+        if (mMessages.show(question, MessageButtons::OkCancel, MessageIcon::Question) != MessageAnswer::Ok)
+            return false;
+        format = TextFormat{};
+    }
+    const Tools::TextFileWrite written = Tools::WriteTextFile(sFile, text, format, target);
     if (!written.ok()) {
         showError(written.error());
         return false;
     }
-    mFormat = written->format;
-    if (written->replacedEncoding)
-        mMessages.show(Tools::ReplacedEncodingMessage(sFile, *written->replacedEncoding),
-                       MessageButtons::Ok, MessageIcon::Information);
+    setFormat(written->format);
     return true;
+}
+
+void DocumentCommands::setFormat(TextFormat format)
+{
+    mFormat = format;
+    mWindow.showFormat(format);
 }
 
 std::optional<QString> DocumentCommands::fileChosen(const QString& sPath)
@@ -186,7 +208,7 @@ void DocumentCommands::replaceWithUnnamed(const QString& sText)
     if (!mWindow.setDocumentText(sText))
         return;
     mWindow.setFileName(kUntitled);
-    mFormat = TextFormat{};
+    setFormat(TextFormat{});
     mWindow.setDirty(false);
     mWindow.RefreshCaption();
 }

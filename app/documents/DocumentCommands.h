@@ -16,7 +16,8 @@ class QMimeData;
 /// The File commands on the document of a window: the save prompt, New, Open, Save,
 /// Save As, loading a file and taking a drop. Files are read and written whole; the
 /// document keeps the encoding its file was read in, and Save writes it back in that
-/// encoding. Every file error is shown as the system's description and number with the
+/// encoding; a text that encoding cannot store is written as UTF-8 only when the user
+/// agrees, and otherwise not at all. Every file error is shown as the system's description and number with the
 /// exclamation icon, and stops the command before it changes the document's state.
 class DocumentCommands {
 public:
@@ -69,6 +70,8 @@ private:
     /// a device, a pipe or a socket, which would swallow the text or block the window.
     bool canTakeDocument(const QString& sFile);
     void showError(const FileError& error);
+    /// Keeps the encoding the next save writes in, and shows it in the window.
+    void setFormat(TextFormat format);
     /// Makes the document a new unnamed one holding `sText`.
     void replaceWithUnnamed(const QString& sText);
 

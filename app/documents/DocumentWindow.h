@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/TextCodec.h"
+
 #include <QString>
 
 #include <atomic>
@@ -30,6 +32,9 @@ public:
     virtual bool Dirty() const = 0;
     virtual void setDirty(bool bValue) = 0;
     virtual void RefreshCaption() = 0;
+    /// Shows how the document's file is encoded: after a file is read or written, and for a
+    /// new document.
+    virtual void showFormat(const TextFormat& format) = 0;
 
     /// Runs work, a step that may take long, such as reading a large file, while the window
     /// shows that it is busy; the flag is raised when the user cancels. False when the user

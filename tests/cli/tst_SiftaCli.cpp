@@ -1,3 +1,4 @@
+#include "support/EncodedSamples.h"
 #include "support/FileContent.h"
 
 #include <QDir>
@@ -117,6 +118,9 @@ private slots:
     void tooLargeForMemory();
     void colorOnTerminal_data();
     void colorOnTerminal();
+    void encodingsSearchAlike_data();
+    void encodingsSearchAlike();
+    void strayBytesGoOutAsTheyCame();
     void cleanupTestCase();
 
 private:
@@ -147,9 +151,58 @@ void tst_SiftaCli::initTestCase()
     const QByteArray names = QFile::encodeName(path("names"));
     QVERIFY(createFile(names + "/caf\xE9.txt", "banana"));
     QVERIFY(createFile(names + "/caf\xC3\xA9.txt", "apple"));
+    QVERIFY(folder.mkpath(QStringLiteral("encodings")));
+    for (const EncodedSamples::Sample& sample : EncodedSamples::samples())
+        QVERIFY(FileContent::write(path("encodings/" + sample.fileName), sample.bytes));
 }
 
 // QDir cannot remove a file whose name is not UTF-8.
+void tst_SiftaCli::encodingsSearchAlike_data()
+{
+    QTest::addColumn<QString>("file");
+    // lines writes Windows-1252 lines in their own bytes, as it found them.
+    QTest::addColumn<QByteArray>("ownLines");
+    for (const EncodedSamples::Sample& sample : EncodedSamples::samples()) {
+        const bool codePage = sample.fileName == u"cp1252.txt";
+        QTest::newRow(qPrintable(sample.fileName))
+            << "encodings/" + sample.fileName
+            << (codePage ? QByteArray("1:hello caf\xE9\n2:second line: hello\n") : QByteArray());
+    }
+}
+
+// Every encoding reads as the same text, so every command finds what it finds in UTF-8.
+void tst_SiftaCli::encodingsSearchAlike()
+{
+    QFETCH(QString, file);
+    QFETCH(QByteArray, ownLines);
+
+    const QString& pattern = EncodedSamples::kSamplePattern;
+    const QString plain = QStringLiteral("encodings/utf8.txt");
+    for (const QString command : {u"count"_qs, u"lines"_qs, u"matches"_qs}) {
+        const CliRun expected = runCli({command, pattern, plain}, {}, mFolder.path());
+        const CliRun run = runCli({command, pattern, file}, {}, mFolder.path());
+        QCOMPARE(run.err, QByteArray());
+        QCOMPARE(run.out, command == u"lines" && !ownLines.isEmpty() ? ownLines : expected.out);
+        QCOMPARE(run.exitCode, 0);
+    }
+    QCOMPARE(runCli({u"count"_qs, pattern, file}, {}, mFolder.path()).out,
+             QByteArray::number(EncodedSamples::kSampleMatches) + '\n');
+
+    // In a folder, UTF-16 and UTF-32 are text, though they hold NUL bytes.
+    const CliRun folder = runCli({u"count"_qs, u"-r"_qs, pattern, u"encodings"_qs}, {}, mFolder.path());
+    QVERIFY2(folder.out.split('\n').contains(file.toUtf8() + ':' + QByteArray::number(EncodedSamples::kSampleMatches)),
+             folder.out.constData());
+}
+
+void tst_SiftaCli::strayBytesGoOutAsTheyCame()
+{
+    const CliRun lines = runCli({u"lines"_qs, u"Latin"_qs, u"encodings/stray-1.txt"_qs}, {}, mFolder.path());
+    QCOMPARE(lines.out, QByteArray("4:Latin-1: caf\xE9\n"));
+    // A stray byte is found as its stand-in, U+EF00 + the byte.
+    const CliRun standIn = runCli({u"count"_qs, u"caf\\uEFE9"_qs, u"encodings/stray-1.txt"_qs}, {}, mFolder.path());
+    QCOMPARE(standIn.out, QByteArray("1\n"));
+}
+
 void tst_SiftaCli::cleanupTestCase()
 {
     ::unlink((QFile::encodeName(path("names")) + "/caf\xE9.txt").constData());
@@ -269,9 +322,17 @@ void tst_SiftaCli::replaceEncoding_data()
     QTest::addColumn<QByteArray>("error");
     QTest::addColumn<int>("exitCode");
 
-    QTest::newRow("character outside Windows-1252 switches the output to UTF-8")
-        << QStringList{"replace", "caf", "ж"} << QByteArray("caf\xE9") << QByteArray("\xD0\xB6\xC3\xA9")
+    QTest::newRow("character outside Windows-1252 writes nothing")
+        << QStringList{"replace", "caf", "ж"} << QByteArray("caf\xE9") << QByteArray()
+        << QByteArray("sifta-cli: the result holds U+0436, which Windows-1252 cannot store; nothing written "
+                      "(--to-utf8 writes it as UTF-8)\n")
+        << 2;
+    QTest::newRow("--to-utf8 writes it as UTF-8")
+        << QStringList{"replace", "--to-utf8", "caf", "ж"} << QByteArray("caf\xE9") << QByteArray("\xD0\xB6\xC3\xA9")
         << QByteArray("sifta-cli: the result holds U+0436, which Windows-1252 cannot store; written as UTF-8\n") << 0;
+    QTest::newRow("a stray byte in UTF-8 stays as it was")
+        << QStringList{"replace", "-e", "-", "\xC5\x9D"} << QByteArray("\xC3\xA9\xC3\xA9 \xE9 -") << QByteArray("\xC3\xA9\xC3\xA9 \xE9 \xC5\x9D")
+        << QByteArray() << 0;
     QTest::newRow("lone surrogate in the result writes nothing")
         << QStringList{"replace", "[\\uDC00-\\uDFFF]", ""} << QByteArray("a\xF0\x9F\x99\x82")
         << QByteArray()
@@ -616,8 +677,15 @@ void tst_SiftaCli::inPlace_data()
         << Files{"caf\xE9\r\nx\r\n", kByteOrderMark + "x\r\n\xC3\xA9", plain[2]}
         << Files{"caf\xE9\r\ny\r\n", kByteOrderMark + "y\r\n\xC3\xA9", plain[2]}
         << QByteArray("sifta-cli: a.txt: 1 replacement\nsifta-cli: b.txt: 1 replacement\n") << 0;
-    QTest::newRow("a character Windows-1252 cannot store saves the file as UTF-8")
-        << QStringList{"replace", "-I", "x", "\xD0\xB6", "a.txt"} << Files{"caf\xE9 x", "", plain[2]}
+    QTest::newRow("a character Windows-1252 cannot store leaves the file alone")
+        << QStringList{"replace", "-I", "x", "\xD0\xB6", "a.txt", "b.txt"} << Files{"caf\xE9 x", "x", plain[2]}
+        << Files{"caf\xE9 x", "\xD0\xB6", plain[2]}
+        << QByteArray("sifta-cli: a.txt: the result holds U+0436, which Windows-1252 cannot store; nothing written "
+                      "(--to-utf8 writes it as UTF-8)\n"
+                      "sifta-cli: b.txt: 1 replacement\n")
+        << 2;
+    QTest::newRow("--to-utf8 saves it as UTF-8")
+        << QStringList{"replace", "-I", "--to-utf8", "x", "\xD0\xB6", "a.txt"} << Files{"caf\xE9 x", "", plain[2]}
         << Files{"caf\xC3\xA9 \xD0\xB6", "", plain[2]}
         << QByteArray("sifta-cli: a.txt: the result holds U+0436, which Windows-1252 cannot store; written as UTF-8\n"
                       "sifta-cli: a.txt: 1 replacement\n")

@@ -1,9 +1,13 @@
 #include "platform/TextCodec.h"
 
+#include <QRandomGenerator>
 #include <QSet>
 #include <QTest>
 
 Q_DECLARE_METATYPE(TextEncoding)
+Q_DECLARE_METATYPE(TextFormat)
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -18,6 +22,26 @@ QByteArray bytesOf(std::initializer_list<unsigned char> values)
 QString charsOf(std::initializer_list<char16_t> units)
 {
     return QString(reinterpret_cast<const QChar*>(units.begin()), qsizetype(units.size()));
+}
+
+/// ASCII text in UTF-16 or UTF-32: each byte spread to a code unit of `unitSize` bytes.
+QByteArray wide(QByteArrayView ascii, int unitSize, bool bigEndian)
+{
+    QByteArray bytes;
+    for (const char c : ascii) {
+        QByteArray unit(unitSize, '\0');
+        unit[bigEndian ? unitSize - 1 : 0] = c;
+        bytes += unit;
+    }
+    return bytes;
+}
+
+QByteArray randomBytes(QRandomGenerator& random, qsizetype count)
+{
+    QByteArray bytes(count, Qt::Uninitialized);
+    for (char& byte : bytes)
+        byte = char(random.bounded(256));
+    return bytes;
 }
 
 } // namespace
@@ -37,6 +61,11 @@ private slots:
     void unencodable();
     void fitsInUtf8_data();
     void fitsInUtf8();
+    void strayBytes_data();
+    void strayBytes();
+    void editKeepsEveryOtherByte_data();
+    void editKeepsEveryOtherByte();
+    void fileBytesAllowForTheEncoding();
 };
 
 void tst_TextCodec::decodeAndRoundTrip_data()
@@ -92,6 +121,24 @@ void tst_TextCodec::decodeAndRoundTrip_data()
         << QByteArray("0123456789abcdefg\xFF") << QStringLiteral("0123456789abcdefgÿ") << cp1252 << false;
     QTest::newRow("NUL bytes with invalid UTF-8") << QByteArray("\0\xFF\0", 3) << charsOf({0, 0xFF, 0}) << cp1252
                                                   << false;
+    QTest::newRow("UTF-16 LE") << QByteArray("\xFF\xFEh\0\xE9\0\r\0\n\0", 10) << QStringLiteral("h\u00E9\r\n")
+                               << TextEncoding::Utf16LE << true;
+    QTest::newRow("UTF-16 BE surrogate pair") << bytesOf({0xFE, 0xFF, 0xD8, 0x3D, 0xDE, 0x00})
+                                              << charsOf({0xD83D, 0xDE00}) << TextEncoding::Utf16BE << true;
+    QTest::newRow("UTF-16 LE mark alone") << QByteArray("\xFF\xFE") << QString() << TextEncoding::Utf16LE << true;
+    QTest::newRow("UTF-16 LE mark and U+0000 is no UTF-32")
+        << QByteArray("\xFF\xFE\0\0a\0", 6) << charsOf({0, 'a'}) << TextEncoding::Utf16LE << true;
+    QTest::newRow("UTF-32 LE") << QByteArray("\xFF\xFE\0\0a\0\0\0\x00\xF6\x01\0", 12)
+                               << charsOf({'a', 0xD83D, 0xDE00}) << TextEncoding::Utf32LE << true;
+    QTest::newRow("UTF-32 BE") << QByteArray("\0\0\xFE\xFF\0\0\0a", 8) << QStringLiteral("a")
+                               << TextEncoding::Utf32BE << true;
+    QTest::newRow("UTF-16 of odd length is bytes") << QByteArray("\xFF\xFE" "a") << QStringLiteral("\u00FF\u00FEa")
+                                                   << cp1252 << false;
+    QTest::newRow("UTF-16 with a lone surrogate is bytes")
+        << bytesOf({0xFE, 0xFF, 0xD8, 0x00}) << QStringLiteral("\u00FE\u00FF\u00D8") + QChar(0) << cp1252 << false;
+    QTest::newRow("UTF-32 above U+10FFFF is bytes")
+        << bytesOf({0x00, 0x00, 0xFE, 0xFF, 0x00, 0x11, 0x00, 0x00})
+        << charsOf({0, 0, 0xFE, 0xFF, 0, 0x11, 0, 0}) << cp1252 << false;
     QTest::newRow("CR LF with invalid UTF-8") << QByteArray("a\r\n\xE9\r") << QStringLiteral("a\r\né\r") << cp1252
                                               << false;
 }
@@ -164,6 +211,12 @@ void tst_TextCodec::encode_data()
     QTest::newRow("Windows-1252 Latin-1 range") << QStringLiteral("\u00A0ÿ") << TextEncoding::Windows1252 << false
                                                 << bytesOf({0xA0, 0xFF});
     QTest::newRow("Windows-1252 empty text") << QString() << TextEncoding::Windows1252 << false << QByteArray();
+    QTest::newRow("UTF-16 BE with its mark") << charsOf({'a', 0xD83D, 0xDE00}) << TextEncoding::Utf16BE << true
+                                             << bytesOf({0xFE, 0xFF, 0x00, 'a', 0xD8, 0x3D, 0xDE, 0x00});
+    QTest::newRow("UTF-32 LE joins a surrogate pair") << charsOf({0xD83D, 0xDE00}) << TextEncoding::Utf32LE << true
+                                                      << bytesOf({0xFF, 0xFE, 0, 0, 0x00, 0xF6, 0x01, 0x00});
+    QTest::newRow("stand-in in plain UTF-8 is a character")
+        << charsOf({TextCodec::standIn(0xE9)}) << TextEncoding::Utf8 << false << QByteArray("\xEE\xBF\xA9");
 }
 
 void tst_TextCodec::encode()
@@ -194,6 +247,8 @@ void tst_TextCodec::unencodable_data()
     QTest::newRow("high surrogate at the end in UTF-8") << charsOf({'a', 0xD800}) << TextEncoding::Utf8
                                                         << qsizetype(1);
     QTest::newRow("lone low surrogate in UTF-8") << charsOf({0xDC00, 'b'}) << TextEncoding::Utf8 << qsizetype(0);
+    QTest::newRow("lone surrogate in UTF-16") << charsOf({'a', 0xDE00}) << TextEncoding::Utf16LE << qsizetype(1);
+    QTest::newRow("lone surrogate in UTF-32") << charsOf({0xD83D}) << TextEncoding::Utf32BE << qsizetype(0);
     QTest::newRow("reversed pair in UTF-8") << charsOf({'x', 0xD83D, 0xDE00, 0xDE00, 0xD83D})
                                             << TextEncoding::Utf8 << qsizetype(3);
 }
@@ -236,6 +291,113 @@ void tst_TextCodec::fitsInUtf8()
     QFETCH(qint64, maxBytes);
     QFETCH(bool, fits);
     QCOMPARE(TextCodec::fitsInUtf8(text, maxBytes), fits);
+}
+
+void tst_TextCodec::strayBytes_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<TextEncoding>("encoding");
+    QTest::addColumn<qsizetype>("strayBytes");
+    QTest::addColumn<QString>("text");
+
+    const auto utf8 = TextEncoding::Utf8;
+    const auto cp1252 = TextEncoding::Windows1252;
+    QTest::newRow("a Latin-1 line in UTF-8") << QByteArray("caf\xC3\xA9\nrenam\xE9\nna\xC3\xAFve") << utf8
+                                             << qsizetype(1) << u"caf\u00E9\nrenam\uEFE9\nna\u00EFve"_s;
+    QTest::newRow("a character cut at the end")
+        << QByteArray("\xE2\x82\xAC, \xE2\x82\xAC, \xE2\x82\xAC, \xE2\x82") << utf8 << qsizetype(2)
+        << u"\u20AC, \u20AC, \u20AC, \uEFE2\uEF82"_s;
+    QTest::newRow("stray bytes after a byte-order mark")
+        << QByteArray("\xEF\xBB\xBF\xC3\xA9\xC3\xA9\xFF") << utf8 << qsizetype(1) << u"\u00E9\u00E9\uEFFF"_s;
+    QTest::newRow("as many stray bytes as characters is Windows-1252")
+        << QByteArray("\xC3\xA9 \xE9") << cp1252 << qsizetype(0) << u"\u00C3\u00A9 \u00E9"_s;
+    QTest::newRow("a stand-in already in the file is Windows-1252")
+        << QByteArray("\xEE\xBF\xA9 \xC3\xA9 \xE9") << cp1252 << qsizetype(0) << QString();
+    QTest::newRow("ASCII with one stray byte is Windows-1252") << QByteArray("plain \xE9") << cp1252 << qsizetype(0)
+                                                               << u"plain \u00E9"_s;
+}
+
+void tst_TextCodec::strayBytes()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(TextEncoding, encoding);
+    QFETCH(qsizetype, strayBytes);
+    QFETCH(QString, text);
+
+    const DecodedText decoded = TextCodec::decode(bytes);
+    QCOMPARE(decoded.format.encoding, encoding);
+    QCOMPARE(decoded.format.strayBytes, strayBytes);
+    if (!text.isNull())
+        QCOMPARE(decoded.text, text);
+    const EncodedText encoded = TextCodec::encode(decoded.text, decoded.format);
+    QCOMPARE(encoded.bytes, bytes);
+    QCOMPARE(encoded.strayBytes, strayBytes);
+}
+
+void tst_TextCodec::editKeepsEveryOtherByte_data()
+{
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QByteArray>("marker");
+    QTest::addColumn<QByteArray>("after");
+    QTest::addColumn<TextEncoding>("encoding");
+    QTest::addColumn<QByteArray>("edited");
+
+    // The edit replaces the text "[mark]" by "é"; every other byte must stay as it was.
+    const QByteArray mark("[mark]");
+    const auto utf8 = TextEncoding::Utf8;
+    QTest::newRow("UTF-8") << QByteArray("na\xC3\xAFve caf\xC3\xA9\r\n") << mark << QByteArray("\r\nr\xC3\xA9sum\xC3\xA9")
+                           << utf8 << QByteArray("\xC3\xA9");
+    QTest::newRow("UTF-8 with a byte-order mark") << QByteArray("\xEF\xBB\xBF\xE2\x82\xAC\n") << mark
+                                                  << QByteArray("\n\xE2\x82\xAC") << utf8 << QByteArray("\xC3\xA9");
+    QTest::newRow("UTF-8 with one stray byte")
+        << QByteArray("\xC3\xBCn\xC3\xAF" "c\xC3\xB6" "d\xC3\xA9\nLatin-1 caf\xE9\n") << mark << QByteArray("\n\xC3\xA9")
+        << utf8 << QByteArray("\xC3\xA9");
+    QByteArray manyStray;
+    for (int i = 0; i < 1000; ++i)
+        manyStray += QByteArray("\xC3\xA9\xE2\x82\xAC\xE9 ");
+    QTest::newRow("UTF-8 with 1,000 stray bytes") << manyStray << mark << manyStray.right(400) << utf8
+                                                  << QByteArray("\xC3\xA9");
+    QTest::newRow("UTF-16 LE") << QByteArray("\xFF\xFE") + wide("one\r\n", 2, false) << wide(mark, 2, false)
+                               << wide("\r\ntwo", 2, false) << TextEncoding::Utf16LE << QByteArray("\xE9\0", 2);
+    QTest::newRow("UTF-16 BE") << QByteArray("\xFE\xFF") + wide("one\n", 2, true) << wide(mark, 2, true)
+                               << wide("\ntwo", 2, true) << TextEncoding::Utf16BE << QByteArray("\0\xE9", 2);
+    QTest::newRow("UTF-32 LE") << QByteArray("\xFF\xFE\0\0", 4) + wide("one ", 4, false) << wide(mark, 4, false)
+                               << wide(" two", 4, false) << TextEncoding::Utf32LE << QByteArray("\xE9\0\0\0", 4);
+    QTest::newRow("Windows-1252") << QByteArray("caf\xE9 \x80 \x93") << mark << QByteArray("\x94 \xFF\x81")
+                                  << TextEncoding::Windows1252 << QByteArray("\xE9");
+    QRandomGenerator random(23);
+    QTest::newRow("random bytes") << randomBytes(random, 4000) << mark << randomBytes(random, 4000)
+                                  << TextEncoding::Windows1252 << QByteArray("\xE9");
+}
+
+void tst_TextCodec::editKeepsEveryOtherByte()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(QByteArray, marker);
+    QFETCH(QByteArray, after);
+    QFETCH(TextEncoding, encoding);
+    QFETCH(QByteArray, edited);
+
+    const QByteArray file = before + marker + after;
+    const DecodedText decoded = TextCodec::decode(file);
+    QCOMPARE(decoded.format.encoding, encoding);
+    QCOMPARE(TextCodec::encode(decoded.text, decoded.format).bytes, file);
+
+    const qsizetype at = decoded.text.indexOf(u"[mark]");
+    QVERIFY(at >= 0);
+    const QString changed = QString(decoded.text).replace(at, 6, QStringLiteral("\u00E9"));
+    const EncodedText encoded = TextCodec::encode(changed, decoded.format);
+    QVERIFY(encoded.ok());
+    QCOMPARE(encoded.bytes, before + edited + after);
+}
+
+void tst_TextCodec::fileBytesAllowForTheEncoding()
+{
+    QCOMPARE(TextCodec::fileBytesFor(100, QByteArray("abc")), 104);
+    QCOMPARE(TextCodec::fileBytesFor(100, QByteArray("\xFE\xFF")), 204);
+    QCOMPARE(TextCodec::fileBytesFor(100, QByteArray("\0\0\xFE\xFF", 4)), 404);
+    QCOMPARE(TextCodec::fileBytesFor(std::numeric_limits<qint64>::max(), QByteArray("\xFF\xFE")),
+             std::numeric_limits<qint64>::max());
 }
 
 QTEST_GUILESS_MAIN(tst_TextCodec)

@@ -17,6 +17,8 @@ public:
     QString caption = QStringLiteral("Siftwell");
     /// Every caption shown, in order.
     QStringList captions;
+    /// The encoding the window shows.
+    TextFormat format;
 
     /// The longest text the document holds, counted in UTF-16 code units here.
     qint64 capacity = std::numeric_limits<qint64>::max();
@@ -41,6 +43,7 @@ public:
         dirty = bValue;
         RefreshCaption();
     }
+    void showFormat(const TextFormat& shown) override { format = shown; }
     void RefreshCaption() override
     {
         caption = documentCaption(name, dirty);

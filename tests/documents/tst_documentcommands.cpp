@@ -80,7 +80,8 @@ private slots:
     void saveAsOfUnchangedDocumentRenamesIt();
     void openAndSaveKeepEveryByte_data();
     void openAndSaveKeepEveryByte();
-    void characterOutsideTheCodePageIsSavedAsUtf8();
+    void characterOutsideTheCodePageAsksFirst_data();
+    void characterOutsideTheCodePageAsksFirst();
     void dropFiles_data();
     void dropFiles();
     void dropCancelledInPromptLooksAtNothing();
@@ -501,20 +502,48 @@ void TestDocumentCommands::openAndSaveKeepEveryByte()
     QCOMPARE(mMessages->shown.size(), 0);
 }
 
-void TestDocumentCommands::characterOutsideTheCodePageIsSavedAsUtf8()
+void TestDocumentCommands::characterOutsideTheCodePageAsksFirst_data()
 {
+    QTest::addColumn<bool>("fromPrompt");
+    QTest::addColumn<MessageAnswer>("answer");
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<TextEncoding>("encoding");
+
+    const QByteArray converted = "caf\xc3\xa9 \xe2\x9c\x93";
+    QTest::newRow("Save, Ok saves as UTF-8") << false << MessageAnswer::Ok << converted << TextEncoding::Utf8;
+    QTest::newRow("Save, Cancel writes nothing") << false << MessageAnswer::Cancel << "caf\xe9"_ba
+                                                 << TextEncoding::Windows1252;
+    QTest::newRow("save prompt, Ok saves as UTF-8") << true << MessageAnswer::Ok << converted << TextEncoding::Utf8;
+    QTest::newRow("save prompt, Cancel keeps the changes") << true << MessageAnswer::Cancel << "caf\xe9"_ba
+                                                           << TextEncoding::Windows1252;
+}
+
+void TestDocumentCommands::characterOutsideTheCodePageAsksFirst()
+{
+    QFETCH(bool, fromPrompt);
+    QFETCH(MessageAnswer, answer);
+    QFETCH(QByteArray, file);
+    QFETCH(TextEncoding, encoding);
+
     openNamed(u"latin.txt"_s, "caf\xe9");
     mWindow->type(u" \u2713"_s);
+    const bool saved = answer == MessageAnswer::Ok;
 
-    mCommands->Save();
+    if (fromPrompt) {
+        mMessages->answers = {MessageAnswer::Yes, answer};
+        QCOMPARE(mCommands->QuerySaveChanges(), saved ? 1 : 2);
+    } else {
+        mMessages->answers = {answer};
+        QCOMPARE(mCommands->Save(), saved ? DocumentCommands::SaveOutcome::Saved : DocumentCommands::SaveOutcome::Failed);
+    }
 
-    QCOMPARE(FileContent::read(path(u"latin.txt"_s)), "caf\xc3\xa9 \xe2\x9c\x93"_ba);
-    QCOMPARE(mMessages->shown.size(), 1);
-    QCOMPARE(mMessages->shown.first().text,
-             Tools::ReplacedEncodingMessage(path(u"latin.txt"_s), TextEncoding::Windows1252));
-    QCOMPARE(mMessages->shown.first().icon, MessageIcon::Information);
-    QCOMPARE(mCommands->format(), (TextFormat{TextEncoding::Utf8, false}));
-    QCOMPARE(mWindow->dirty, false);
+    QCOMPARE(FileContent::read(path(u"latin.txt"_s)), file);
+    const RecordingMessageBox::Shown& question = mMessages->shown.last();
+    QVERIFY2(question.text.contains(u"U+2713"_s) && question.text.contains(u"Windows-1252"_s), qPrintable(question.text));
+    QCOMPARE(question.buttons, MessageButtons::OkCancel);
+    QCOMPARE(mCommands->format().encoding, encoding);
+    QCOMPARE(mWindow->format.encoding, encoding);
+    QCOMPARE(mWindow->dirty, !saved);
 }
 
 void TestDocumentCommands::dropFiles_data()

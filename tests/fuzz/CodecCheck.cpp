@@ -27,9 +27,11 @@ QString checkRefusal(QStringView text, TextFormat format, qsizetype at)
 {
     if (at < 0 || at >= text.size())
         return QStringLiteral("%1 refused at %2, outside the text").arg(formatName(format)).arg(at);
-    if (format.encoding == TextEncoding::Utf8) {
+    if (format.encoding != TextEncoding::Windows1252) {
         if (!isLoneSurrogate(text, at))
-            return QStringLiteral("UTF-8 refused the character at %1, which is no lone surrogate").arg(at);
+            return QStringLiteral("%1 refused the character at %2, which is no lone surrogate")
+                .arg(formatName(format))
+                .arg(at);
     } else if (TextCodec::encode(text.mid(at, 1), format).ok()) {
         return QStringLiteral("Windows-1252 refused the character at %1, which it can store").arg(at);
     }
@@ -72,7 +74,9 @@ QString codec(QByteArrayView data)
 
     const QString text = fuzzText(data, true);
     for (const TextFormat format : {TextFormat{TextEncoding::Utf8, false}, TextFormat{TextEncoding::Utf8, true},
-                                    TextFormat{TextEncoding::Windows1252, false}}) {
+                                    TextFormat{TextEncoding::Windows1252, false},
+                                    TextFormat{TextEncoding::Utf16LE, true}, TextFormat{TextEncoding::Utf16BE, true},
+                                    TextFormat{TextEncoding::Utf32LE, true}, TextFormat{TextEncoding::Utf32BE, true}}) {
         if (QString failure = checkEncoding(text, format); !failure.isEmpty())
             return failure;
     }

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+#include <QStringView>
+
+/// UTF-8 as Unicode defines it, and UTF-8 that holds stray bytes: the steps of the
+/// document codec that read and write UTF-8.
+namespace Utf8Bytes {
+
+/// What a scan of bytes as UTF-8 found.
+struct Scan {
+    /// Bytes that are no part of a well-formed UTF-8 character.
+    qsizetype strayBytes = 0;
+    /// Well-formed characters of two to four bytes.
+    qsizetype multiByteCharacters = 0;
+    /// Whether a well-formed character is one of the stand-ins for stray bytes.
+    bool holdsStandIn = false;
+};
+
+/// Whether `bytes` are well-formed UTF-8: no overlong forms, no surrogates, nothing above
+/// U+10FFFF.
+bool isValid(QByteArrayView bytes);
+
+/// Counts the stray bytes and the characters of `bytes`.
+Scan scan(QByteArrayView bytes);
+
+/// The text of `bytes`, each stray byte as its stand-in; `valid` says that `isValid` found
+/// none, which spares looking for them. A byte-order mark is part of the text.
+QString decode(QByteArrayView bytes, bool valid);
+
+/// The UTF-8 bytes of `text`, which holds no lone surrogate. With `writeStandIns`, each
+/// stand-in is written as the stray byte it stands for, and `standInsWritten` counts them.
+QByteArray encode(QStringView text, bool writeStandIns, qsizetype& standInsWritten);
+
+} // namespace Utf8Bytes
