@@ -1,4 +1,5 @@
 #include "DocumentWindowFixture.h"
+#include "support/EncodedSamples.h"
 
 #include <QDir>
 #include <QFile>
@@ -7,6 +8,8 @@
 #include <QUrl>
 
 using namespace Qt::StringLiterals;
+
+Q_DECLARE_METATYPE(EncodedSamples::Sample)
 
 namespace {
 
@@ -53,6 +56,8 @@ private slots:
     void newOnUnchangedDocument();
     void openAndSaveKeepEveryByte_data();
     void openAndSaveKeepEveryByte();
+    void encodedFilesSearchAndSaveAlike_data();
+    void encodedFilesSearchAndSaveAlike();
     void droppedFiles_data();
     void droppedFiles();
     void droppedText();
@@ -198,6 +203,44 @@ void TestWindowDocument::openAndSaveKeepEveryByte()
 
     QCOMPARE(f->messages.texts(), QStringList());
     QCOMPARE(f->contentOf(u"file.bin"_s), bytes);
+}
+
+void TestWindowDocument::encodedFilesSearchAndSaveAlike_data()
+{
+    QTest::addColumn<EncodedSamples::Sample>("sample");
+    QTest::addColumn<QString>("encoding");
+
+    const QStringList encodings{QString(),        u"UTF-8 with BOM"_s, u"UTF-8, 1 stray byte"_s,
+                                u"UTF-8, 1,000 stray bytes"_s, u"UTF-16 LE"_s, u"UTF-16 BE"_s,
+                                u"UTF-32 LE"_s,   u"Windows-1252"_s};
+    const QList<EncodedSamples::Sample> samples = EncodedSamples::samples();
+    QCOMPARE(samples.size(), encodings.size());
+    for (qsizetype i = 0; i < samples.size(); ++i)
+        QTest::newRow(qPrintable(samples[i].fileName)) << samples[i] << encodings[i];
+}
+
+// Whatever the file's encoding, Find finds what it finds in UTF-8, the window names the
+// encoding, and Replace All then Save changes the replaced bytes and nothing else.
+void TestWindowDocument::encodedFilesSearchAndSaveAlike()
+{
+    QFETCH(EncodedSamples::Sample, sample);
+    QFETCH(QString, encoding);
+
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    openFile(sample.fileName, sample.bytes);
+    QCOMPARE(f->label("lblEncoding")->text(), encoding);
+
+    f->pattern()->setEditText(EncodedSamples::kSamplePattern);
+    f->click("cmdFind");
+    QCOMPARE(f->label("lblMatchNo")->text(), u"Match 1 of %1"_s.arg(EncodedSamples::kSampleMatches));
+
+    f->pattern()->setEditText(u"hello"_s);
+    f->replaceWith()->setText(u"HELLO"_s);
+    f->click("cmdReplaceAll");
+    f->trigger("mnuFileSave");
+
+    QCOMPARE(f->messages.texts(), QStringList());
+    QCOMPARE(f->contentOf(sample.fileName), QByteArray(sample.bytes).replace(sample.ascii("hello"), sample.ascii("HELLO")));
 }
 
 void TestWindowDocument::droppedFiles_data()

@@ -13,11 +13,6 @@ namespace EncodedSamples {
 inline const QString kSamplePattern = QStringLiteral("hello|caf\u00E9");
 inline constexpr int kSampleMatches = 3;
 
-struct Sample {
-    QString fileName;
-    QByteArray bytes;
-};
-
 /// ASCII in UTF-16 or UTF-32: each byte spread to a code unit of `unitSize` bytes.
 inline QByteArray wide(QByteArrayView ascii, int unitSize, bool bigEndian)
 {
@@ -29,6 +24,17 @@ inline QByteArray wide(QByteArrayView ascii, int unitSize, bool bigEndian)
     }
     return bytes;
 }
+
+struct Sample {
+    QString fileName;
+    QByteArray bytes;
+    /// The bytes of a code unit, and their order.
+    int unitSize = 1;
+    bool bigEndian = false;
+
+    /// ASCII text as this sample's file stores it.
+    QByteArray ascii(QByteArrayView text) const { return wide(text, unitSize, bigEndian); }
+};
 
 inline QList<Sample> samples()
 {
@@ -45,11 +51,12 @@ inline QList<Sample> samples()
         {QStringLiteral("stray-1.txt"), utf8 + "na\xC3\xAFve \xC3\xBCn\xC3\xAF" "code\r\nLatin-1: caf\xE9\r\n"},
         {QStringLiteral("stray-1000.txt"), utf8 + manyStray},
         {QStringLiteral("utf16le.txt"),
-         "\xFF\xFE" + wide(head, 2, false) + QByteArray("\xE9\0", 2) + wide(tail, 2, false)},
+         "\xFF\xFE" + wide(head, 2, false) + QByteArray("\xE9\0", 2) + wide(tail, 2, false), 2, false},
         {QStringLiteral("utf16be.txt"),
-         "\xFE\xFF" + wide(head, 2, true) + QByteArray("\0\xE9", 2) + wide(tail, 2, true)},
-        {QStringLiteral("utf32le.txt"), QByteArray("\xFF\xFE\0\0", 4) + wide(head, 4, false)
-                                            + QByteArray("\xE9\0\0\0", 4) + wide(tail, 4, false)},
+         "\xFE\xFF" + wide(head, 2, true) + QByteArray("\0\xE9", 2) + wide(tail, 2, true), 2, true},
+        {QStringLiteral("utf32le.txt"),
+         QByteArray("\xFF\xFE\0\0", 4) + wide(head, 4, false) + QByteArray("\xE9\0\0\0", 4) + wide(tail, 4, false), 4,
+         false},
         {QStringLiteral("cp1252.txt"), "hello caf\xE9\r\nsecond line: hello\r\n\x93quoted\x94\r\n"},
     };
 }
