@@ -85,6 +85,8 @@ void TestTextFile::roundTripKeepsEveryByte_data()
     QTest::newRow("UTF-8") << QByteArray("gr\xC3\xBC\xC3\x9F") << QStringLiteral("gr\u00FC\u00DF");
     QTest::newRow("byte-order mark kept out of the text")
         << QByteArray("\xEF\xBB\xBFhi") << "hi";
+    QTest::newRow("UTF-16 BE") << QByteArray("\xFE\xFF\0h\0i", 6) << "hi";
+    QTest::newRow("UTF-8 with a stray byte") << QByteArray("\xC3\xA9\xC3\xA9\xFF") << QStringLiteral("\u00E9\u00E9\uEFFF");
     QTest::newRow("every byte value") << everyByteValue() << QString();
     QTest::newRow("empty file") << QByteArray() << "";
 }
@@ -416,6 +418,10 @@ void TestTextFile::readBeyondTheLimitIsRefused_data()
                                                     << qint64(4) << 0;
     QTest::newRow("Windows-1252 that grows in UTF-8") << "" << QByteArray("\xE9\xE9\xE9") << qint64(0) << qint64(5)
                                                       << EFBIG;
+    QTest::newRow("UTF-16 twice the limit in bytes, at the limit in UTF-8")
+        << "" << QByteArray("\xFF\xFE" "a\0b\0c\0d\0", 10) << qint64(0) << qint64(4) << 0;
+    QTest::newRow("UTF-32 one character over") << "" << QByteArray("\0\0\xFE\xFF\0\0\0a\0\0\0b", 12) << qint64(0)
+                                               << qint64(1) << EFBIG;
     QTest::newRow("30 GB sparse file, measured before reading") << "" << QByteArray() << (qint64(30) << 30)
                                                                 << qint64(INT32_MAX) << EFBIG;
     QTest::newRow("endless device, read no further than the limit") << "/dev/zero" << QByteArray() << qint64(0)
