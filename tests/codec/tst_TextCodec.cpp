@@ -1,4 +1,5 @@
 #include "platform/TextCodec.h"
+#include "support/EncodedSamples.h"
 
 #include <QRandomGenerator>
 #include <QSet>
@@ -8,6 +9,7 @@ Q_DECLARE_METATYPE(TextEncoding)
 Q_DECLARE_METATYPE(TextFormat)
 
 using namespace Qt::StringLiterals;
+using EncodedSamples::wide;
 
 namespace {
 
@@ -22,18 +24,6 @@ QByteArray bytesOf(std::initializer_list<unsigned char> values)
 QString charsOf(std::initializer_list<char16_t> units)
 {
     return QString(reinterpret_cast<const QChar*>(units.begin()), qsizetype(units.size()));
-}
-
-/// ASCII text in UTF-16 or UTF-32: each byte spread to a code unit of `unitSize` bytes.
-QByteArray wide(QByteArrayView ascii, int unitSize, bool bigEndian)
-{
-    QByteArray bytes;
-    for (const char c : ascii) {
-        QByteArray unit(unitSize, '\0');
-        unit[bigEndian ? unitSize - 1 : 0] = c;
-        bytes += unit;
-    }
-    return bytes;
 }
 
 QByteArray randomBytes(QRandomGenerator& random, qsizetype count)
