@@ -17,10 +17,8 @@
 
 namespace {
 
-// Limits that stop runaway backtracking within a fraction of a second; the JIT stack is large
-// enough for deep but linear patterns such as (a|b)*! on long texts, and the interpreter takes
-// over, within the heap limit, where it runs out. The match limit holds for each start
-// position; the search budget (RegExp::matchBudget) bounds a whole search.
+// Limits that stop runaway backtracking within a fraction of a second. The match limit holds
+// for each start position; the search budget (RegExp::matchBudget) bounds a whole search.
 constexpr uint32_t kMatchLimit = 10'000'000;
 // Start positions are tried in windows of at most this many with the cheap limit; a window that
 // reaches it is halved down to one position, whose limit then grows by kLimitGrowth up to
@@ -33,10 +31,15 @@ constexpr uint32_t kLimitGrowth = 4;
 constexpr PCRE2_SIZE kMaxWindow = 1 << 16;
 // The interpreter does about a quarter of the work of the JIT in the same time.
 constexpr qint64 kInterpreterWeight = 4;
-constexpr uint32_t kDepthLimit = 10'000'000;
-constexpr uint32_t kHeapLimitKiB = 512 * 1024;
+// A repetition the match holds open, such as each iteration of (a|b)+, takes some 32 bytes of
+// the JIT stack, and about a kilobyte of the interpreter's heap. The JIT stack grows on demand
+// up to what one iteration per code unit of the text needs, at least kJitStackMin and at most
+// the memory limit; only where it runs out below that limit does the interpreter take over,
+// within the memory limit.
 constexpr PCRE2_SIZE kJitStackStart = 64 * 1024;
-constexpr PCRE2_SIZE kJitStackMax = 8 * 1024 * 1024;
+constexpr PCRE2_SIZE kJitStackMin = 8 * 1024 * 1024;
+constexpr PCRE2_SIZE kJitStackPerCodeUnit = 64;
+constexpr uint32_t kDepthLimit = 10'000'000;
 
 struct CodeDeleter {
     void operator()(pcre2_code* code) const { pcre2_code_free(code); }
@@ -173,11 +176,13 @@ RegExpError matchError(int rc)
 {
     switch (rc) {
     case PCRE2_ERROR_MATCHLIMIT:
+        return RegExpError::make(RegExpError::TooMuchBacktracking);
+    // What runs out here is the memory for the repetitions the match holds open.
     case PCRE2_ERROR_DEPTHLIMIT:
     case PCRE2_ERROR_HEAPLIMIT:
     case PCRE2_ERROR_NOMEMORY:
     case PCRE2_ERROR_JIT_STACKLIMIT:
-        return RegExpError::make(RegExpError::TooMuchBacktracking);
+        return RegExpError::make(RegExpError::TooManyRepetitions);
     default: {
         RegExpError error = RegExpError::make(RegExpError::InternalError);
         error.Description += QStringLiteral(" (") + pcreMessage(rc) + u')';
@@ -194,7 +199,7 @@ RegExpError matchError(int rc)
 class Matcher {
 public:
     Matcher(const CompiledPattern& compiled, const QString& text, bool useJit, qint64 budget,
-            const std::atomic_bool* cancel)
+            qint64 memoryLimit, const std::atomic_bool* cancel)
         : mCode(compiled.code.get()),
           mSubject(reinterpret_cast<PCRE2_SPTR>(text.utf16())),
           mLength(PCRE2_SIZE(text.size())),
@@ -209,9 +214,17 @@ public:
         mEnd = mLength;
         mLast = lastStart(0);
         pcre2_set_depth_limit(mContext.get(), kDepthLimit);
-        pcre2_set_heap_limit(mContext.get(), kHeapLimitKiB);
+        const auto memory = PCRE2_SIZE(std::max<qint64>(memoryLimit, 1024));
+        pcre2_set_heap_limit(mContext.get(), uint32_t(std::min<PCRE2_SIZE>(memory / 1024, UINT32_MAX)));
         if (compiled.jit && useJit) {
-            mJitStack.reset(pcre2_jit_stack_create(kJitStackStart, kJitStackMax, nullptr));
+            PCRE2_SIZE stack = std::min(std::max(kJitStackPerCodeUnit * mLength, kJitStackMin), memory);
+            mJitStack.reset(pcre2_jit_stack_create(std::min(kJitStackStart, stack), stack, nullptr));
+            if (!mJitStack && stack > kJitStackMin) { // the system would not reserve that much
+                stack = kJitStackMin;
+                mJitStack.reset(pcre2_jit_stack_create(kJitStackStart, stack, nullptr));
+            }
+            // The interpreter would need far more memory where a stack of the whole limit ran out.
+            mInterpretWhenStackRunsOut = stack < memory;
             if (mJitStack)
                 pcre2_jit_stack_assign(mContext.get(), nullptr, mJitStack.get());
         }
@@ -338,7 +351,7 @@ private:
     int afterJit(PCRE2_SIZE offset, int rc)
     {
         charge(rc, 1);
-        return rc == PCRE2_ERROR_JIT_STACKLIMIT ? interpret(offset) : rc;
+        return rc == PCRE2_ERROR_JIT_STACKLIMIT && mInterpretWhenStackRunsOut ? interpret(offset) : rc;
     }
 
     int interpret(PCRE2_SIZE offset)
@@ -389,6 +402,7 @@ private:
     std::unique_ptr<pcre2_match_data, MatchDataDeleter> mData;
     std::unique_ptr<pcre2_match_context, MatchContextDeleter> mContext;
     std::unique_ptr<pcre2_jit_stack, JitStackDeleter> mJitStack;
+    bool mInterpretWhenStackRunsOut = true;
     const PCRE2_SIZE* mOvector = nullptr;
     qint64 mBudget;
     const std::atomic_bool* mCancel;
@@ -463,7 +477,7 @@ bool findAroundLiteral(Matcher& matcher, const CompiledPattern& compiled, const 
 template <typename OnMatch>
 std::optional<RegExpError> forEachMatch(const CompiledPattern& compiled, const QString& text,
                                         bool global, bool useJit, bool usePrefilter, qint64 budget,
-                                        const std::atomic_bool* cancel, OnMatch onMatch)
+                                        qint64 memoryLimit, const std::atomic_bool* cancel, OnMatch onMatch)
 {
     if (compiled.literals) {
         const auto* subject = reinterpret_cast<const char16_t*>(text.utf16());
@@ -482,7 +496,7 @@ std::optional<RegExpError> forEachMatch(const CompiledPattern& compiled, const Q
         }
         return std::nullopt;
     }
-    Matcher matcher(compiled, text, useJit, budget, cancel);
+    Matcher matcher(compiled, text, useJit, budget, memoryLimit, cancel);
     const auto* subject = reinterpret_cast<const char16_t*>(text.utf16());
     const bool prefilter = usePrefilter && compiled.requiredLiteral;
     PCRE2_SIZE offset = 0;
@@ -551,6 +565,10 @@ qint64 RegExp::matchBudget() const { return mMatchBudget; }
 
 void RegExp::setMatchBudget(qint64 units) { mMatchBudget = units; }
 
+qint64 RegExp::memoryLimit() const { return mMemoryLimit; }
+
+void RegExp::setMemoryLimit(qint64 bytes) { mMemoryLimit = bytes; }
+
 int RegExp::compileCount() const { return mCompileCount; }
 
 bool RegExp::jitEnabled() const { return mJitEnabled; }
@@ -593,7 +611,7 @@ RegExpResult<MatchCollection> RegExp::Execute(const QString& text,
     data->text = text;
     data->groupCount = pattern.translated.groupCount;
     const qsizetype stride = data->stride();
-    const auto error = forEachMatch(pattern, text, mGlobal, mJitEnabled, mPrefilterEnabled, mMatchBudget, cancel, [&](const PCRE2_SIZE* ovector) {
+    const auto error = forEachMatch(pattern, text, mGlobal, mJitEnabled, mPrefilterEnabled, mMatchBudget, mMemoryLimit, cancel, [&](const PCRE2_SIZE* ovector) {
         copyOffsets(pattern, ovector, data->offsets.extend(stride));
         return true;
     });
@@ -614,7 +632,7 @@ RegExpResult<QString> RegExp::Replace(const QString& text, const QString& replac
     bool tooLong = false;
     bool reserved = false;
     std::vector<qsizetype> offsets(2 * (std::size_t(pattern.translated.groupCount) + 1));
-    const auto error = forEachMatch(pattern, text, mGlobal, mJitEnabled, mPrefilterEnabled, mMatchBudget, cancel, [&](const PCRE2_SIZE* ovector) {
+    const auto error = forEachMatch(pattern, text, mGlobal, mJitEnabled, mPrefilterEnabled, mMatchBudget, mMemoryLimit, cancel, [&](const PCRE2_SIZE* ovector) {
         copyOffsets(pattern, ovector, offsets.data());
         const qsizetype expanded = expansion.expandedLength(text, offsets);
         const qsizetype added = offsets[0] - copied + expanded;

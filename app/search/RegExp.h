@@ -15,6 +15,8 @@ struct CompiledPattern;
 
 /// RegExp::matchBudget unless lowered.
 inline constexpr qint64 kDefaultMatchBudget = 100'000'000;
+/// RegExp::memoryLimit unless lowered: 512 MiB.
+inline constexpr qint64 kDefaultMemoryLimit = qint64(512) << 20;
 
 /// The regular-expression object: a VBScript/JScript (ECMAScript 3 style) pattern with the
 /// options IgnoreCase, Global and Multiline, run over UTF-16 text. Positions are code units.
@@ -51,6 +53,11 @@ public:
     /// seconds; a single start position may never use more than 10,000,000 units.
     qint64 matchBudget() const;
     void setMatchBudget(qint64 units);
+    /// Memory a search may use for the repetitions a match holds open (each iteration of
+    /// (a|b)+ is one), in bytes; a search that needs more ends in
+    /// RegExpError::TooManyRepetitions. The default holds about 16 million of them.
+    qint64 memoryLimit() const;
+    void setMemoryLimit(qint64 bytes);
 
     /// Compiles the pattern (when not compiled yet) without searching; the error, or nothing
     /// when the pattern is valid. For live feedback while the user types.
@@ -94,6 +101,7 @@ private:
     bool mPrefilterEnabled = true;
     qsizetype mMaxResultLength = INT32_MAX;
     qint64 mMatchBudget = kDefaultMatchBudget;
+    qint64 mMemoryLimit = kDefaultMemoryLimit;
     mutable std::shared_ptr<const CompiledPattern> mCompiled;
     mutable int mCompileCount = 0;
 };

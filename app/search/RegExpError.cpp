@@ -16,6 +16,8 @@ QString RegExpError::describe(int number)
     case ResultTooLong: return QStringLiteral("The result of the replacement would be too long");
     case Cancelled: return QStringLiteral("The search was cancelled");
     case TextTooLong: return QStringLiteral("The text is too long to search");
+    case TooManyRepetitions:
+        return QStringLiteral("The regular expression repeats a group too many times for this text");
     default: return QStringLiteral("Unexpected error in the regular-expression engine");
     }
 }

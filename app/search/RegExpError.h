@@ -18,12 +18,13 @@ struct RegExpError {
     static constexpr int InvalidRange = 5021;          ///< "Invalid range in character set"
 
     // Failures of our own, outside the range the original component uses.
-    static constexpr int TooMuchBacktracking = 5040;   ///< match, depth or heap limit reached on this text
+    static constexpr int TooMuchBacktracking = 5040;   ///< match limit or search budget reached on this text
     static constexpr int PatternTooComplex = 5041;     ///< valid pattern beyond the engine's limits (e.g. a{70000})
     static constexpr int ResultTooLong = 5042;         ///< Replace result longer than the maximum length
     static constexpr int Cancelled = 5043;             ///< the caller's cancel flag was raised
     static constexpr int TextTooLong = 5044;           ///< the searched text exceeds the 32-bit position range
     static constexpr int InternalError = 5045;         ///< unexpected engine failure (a bug)
+    static constexpr int TooManyRepetitions = 5046;    ///< the repetitions a match holds open outgrow its memory
 
     /// The fixed description for one of the numbers above.
     static QString describe(int number);

@@ -137,7 +137,8 @@ QString pattern(QByteArrayView data)
 
     const auto all = expression.Execute(text);
     if (!all.ok()) {
-        if (all.error().Number != RegExpError::TooMuchBacktracking)
+        if (all.error().Number != RegExpError::TooMuchBacktracking
+            && all.error().Number != RegExpError::TooManyRepetitions)
             return QStringLiteral("Execute failed with error %1: %2").arg(all.error().Number).arg(all.error().Description);
         return {};
     }

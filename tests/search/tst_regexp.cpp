@@ -61,6 +61,8 @@ private slots:
     void cancelFlag();
     void wholeSearchStaysWithinItsBudget_data();
     void wholeSearchStaysWithinItsBudget();
+    void longRepetitionGetsTheStackItNeeds();
+    void repetitionsBeyondTheMemoryLimit();
     void cancelStopsALongSearchForOneMatch();
     void compilesOnlyWhenPatternOrOptionsChange();
     void copiesSearchIndependently();
@@ -376,7 +378,7 @@ void tst_RegExp::errorDescriptions()
                              RegExpError::InvalidRange, RegExpError::TooMuchBacktracking,
                              RegExpError::PatternTooComplex, RegExpError::ResultTooLong,
                              RegExpError::Cancelled, RegExpError::TextTooLong,
-                             RegExpError::InternalError};
+                             RegExpError::InternalError, RegExpError::TooManyRepetitions};
     QSet<QString> descriptions;
     for (int number : numbers)
         descriptions.insert(RegExpError::describe(number));
@@ -520,6 +522,30 @@ void tst_RegExp::wholeSearchStaysWithinItsBudget()
     QCOMPARE(describe(re.Execute(text)), expected);
     re.setJitEnabled(false);
     QCOMPARE(describe(re.Execute(text)), expected);
+}
+
+void tst_RegExp::longRepetitionGetsTheStackItNeeds()
+{
+    // One iteration of the group per code unit: far beyond a fixed JIT stack of a few megabytes.
+    const QString text(2'000'000, u'a');
+    const RegExp re = make(u"(a|b)+"_qs, u"g"_qs);
+    const auto result = re.Execute(text);
+    QVERIFY2(result, result ? "" : qPrintable(result.error().Description));
+    QCOMPARE(result->Count(), 1);
+    QCOMPARE(result->Item(0).Length(), text.size());
+}
+
+void tst_RegExp::repetitionsBeyondTheMemoryLimit()
+{
+    RegExp re = make(u"(a|b)+"_qs, u"g"_qs);
+    re.setMemoryLimit(1 << 20);
+    const QString text(100'000, u'a');
+    for (bool jit : {true, false}) {
+        re.setJitEnabled(jit);
+        const auto result = re.Execute(text);
+        QVERIFY(!result);
+        QCOMPARE(result.error().Number, RegExpError::TooManyRepetitions);
+    }
 }
 
 void tst_RegExp::cancelStopsALongSearchForOneMatch()
