@@ -38,6 +38,21 @@ int backReference(const pcre2_callout_block& block, const TranslatedPattern& pat
     return 0;
 }
 
+/// Counts the code units passed forward since the last metering callout of this start
+/// position, and the callout itself as one, since a lazy repeat passes one at a time.
+int meterScan(const pcre2_callout_block& block, ScanMeter& meter)
+{
+    if (block.start_match != meter.start) {
+        meter.start = block.start_match;
+        meter.mark = block.start_match;
+        meter.passed = 0;
+    }
+    const PCRE2_SIZE at = block.current_position;
+    meter.passed += 1 + (at > meter.mark ? at - meter.mark : 0);
+    meter.mark = at;
+    return meter.passed > meter.allowance ? PCRE2_ERROR_MATCHLIMIT : 0;
+}
+
 } // namespace
 
 int currentGroup(const TranslatedPattern& pattern, int j, const PCRE2_SIZE* ovector, uint32_t captureTop)
@@ -58,7 +73,8 @@ int currentGroup(const TranslatedPattern& pattern, int j, const PCRE2_SIZE* ovec
 
 int patternCallout(pcre2_callout_block* block, void* data)
 {
-    const auto& pattern = *static_cast<const TranslatedPattern*>(data);
+    const auto& calloutData = *static_cast<const CalloutData*>(data);
+    const TranslatedPattern& pattern = *calloutData.pattern;
     std::size_t number = block->callout_number;
     if (block->callout_string) {
         number = 0;
@@ -67,6 +83,8 @@ int patternCallout(pcre2_callout_block* block, void* data)
     }
     Q_ASSERT(number >= 1 && number <= pattern.callouts.size());
     const PatternCallout& callout = pattern.callouts[number - 1];
+    if (callout.kind == PatternCallout::ScanMeter)
+        return meterScan(*block, *calloutData.meter);
     if (callout.kind != PatternCallout::IterationCheck)
         return backReference(*block, pattern, callout);
     // An iteration that took nothing fails.

@@ -8,6 +8,7 @@
 #include <array>
 #include <bit>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <utility>
 
@@ -62,6 +63,7 @@ void appendEscaped(QString& out, char16_t c)
 class CodeSet {
 public:
     void add(char16_t c) { mBits[c >> 6] |= std::uint64_t(1) << (c & 63); }
+    void remove(char16_t c) { mBits[c >> 6] &= ~(std::uint64_t(1) << (c & 63)); }
     void addRange(char16_t low, char16_t high)
     {
         for (char32_t c = low; c <= high; ++c)
@@ -73,6 +75,13 @@ public:
             mBits[i] |= other.mBits[i];
     }
     bool contains(char16_t c) const { return mBits[c >> 6] >> (c & 63) & 1; }
+    bool intersects(const CodeSet& other) const
+    {
+        for (std::size_t i = 0; i < mBits.size(); ++i)
+            if (mBits[i] & other.mBits[i])
+                return true;
+        return false;
+    }
     void invert()
     {
         for (auto& word : mBits)
@@ -84,6 +93,14 @@ public:
         for (auto word : mBits)
             n += std::popcount(word);
         return n;
+    }
+    /// Adds the code units that fold with c, ASCII letters as PCRE2_CASELESS folds them too.
+    void closeUnderCase(char16_t c)
+    {
+        if (isAsciiLetter(c))
+            add(char16_t(c ^ 0x20));
+        for (char16_t e = CaseFolding::nextEquivalent(c); e != c; e = CaseFolding::nextEquivalent(e))
+            add(e);
     }
     /// Adds every code unit that folds with a member.
     void closeUnderCase()
@@ -156,6 +173,26 @@ CodeSet wordSet()
     set.addRange('A', 'Z');
     set.addRange('a', 'z');
     set.add('_');
+    return set;
+}
+
+/// A set shared rather than copied: the parser recurses once per group, and each level
+/// keeps some, too large for the stack.
+using SharedSet = std::shared_ptr<const CodeSet>;
+
+SharedSet everyCodeUnit()
+{
+    auto set = std::make_shared<CodeSet>();
+    set->invert();
+    return set;
+}
+
+SharedSet anyButLineBreak()
+{
+    auto set = std::make_shared<CodeSet>();
+    set->invert();
+    set->remove('\n');
+    set->remove('\r');
     return set;
 }
 
@@ -292,6 +329,9 @@ public:
     /// Nested repetitions that are written twice double the pattern each; beyond this length
     /// the pattern is too complex.
     static constexpr qsizetype kMaxTranslatedLength = 1 << 20;
+    /// A repeat of one character up to this many times costs little more than a step of the
+    /// match limit, and is never metered.
+    static constexpr quint64 kUnmeteredRepeat = 16;
 
     /// layout: what an earlier parse found, so that a marker group before an atom is numbered
     /// before the groups inside it, and references to copied groups know it.
@@ -407,8 +447,13 @@ private:
     {
         shape = Shape::consuming();
         bool earlierNullable = false;
+        // Each alternative starts after what came before; the disjunction gives back what any
+        // of them does.
+        const SharedSet entry = mGivenBack;
+        SharedSet exits;
         for (bool first = true;; first = false) {
             Shape alternative = Shape::empty();
+            mGivenBack = entry;
             while (!atEnd() && cur() != '|' && cur() != ')') {
                 const Extent before = alternative.extent;
                 if (!parseTerm(alternative))
@@ -417,6 +462,8 @@ private:
                     noteTopLevelTerm(before);
             }
             mRunOpen = false;
+            exits = united(exits, mGivenBack);
+            mGivenBack = exits;
             shape.captures = shape.captures || alternative.captures;
             if (first)
                 shape.extent = alternative.extent;
@@ -577,9 +624,16 @@ private:
         QString atom;
         Shape shape = Shape::consuming();
         bool wrapWhenRepeated = false;
+        SharedSet givenBack = mGivenBack;
+        const bool group = cur() == '(';
         if (!parseAtom(atom, shape, wrapWhenRepeated))
             return false;
         const std::optional<char16_t> atomChar = std::exchange(mAtomChar, std::nullopt);
+        SharedSet atomSet = std::exchange(mAtomSet, nullptr);
+        if (shape.extent.max == quint64(0)) // a lookahead gives back what came before it
+            mGivenBack = givenBack;
+        else if (!group)
+            mGivenBack.reset(); // one character, or a back-reference, which never gives back
         Repeat repeat;
         if (!parseQuantifier(repeat)) {
             mOut += atom;
@@ -591,11 +645,16 @@ private:
         }
         if (!repeat.max && mAlternativesSeen)
             mRepeatAfterAlternatives = true;
+        if (atomChar)
+            atomSet = characterSet(*atomChar);
         const bool guarded = needsGuard(shape, repeat);
         if (!guarded) {
             if (wrapWhenRepeated)
                 atom = u"(?:" % atom % u')';
-            mOut += atom % repeat.text;
+            if (atomSet && meetsGivenBack(givenBack, *atomSet, repeat))
+                mOut += scanMeter() % atom % repeat.text % scanMeter();
+            else
+                mOut += atom % repeat.text;
         } else if (repeat.min == 0) {
             mMarkedAtoms.push_back(atomStart);
             // Without its marker this parse is only a survey; the next one has it.
@@ -620,6 +679,7 @@ private:
         if (mOut.size() > kMaxTranslatedLength) // copies of copies
             return fail(RegExpError::PatternTooComplex, atomStart);
         sequence.append(repeatedShape(shape, repeat, guarded));
+        noteGivenBack(givenBack, atomSet, repeat);
         if (quantifierAt(pos)) // a** or a{2}{3}
             return fail(RegExpError::UnexpectedQuantifier, pos);
         return true;
@@ -629,6 +689,7 @@ private:
     bool parseAtom(QString& atom, Shape& shape, bool& wrapWhenRepeated)
     {
         mAtomChar.reset();
+        mAtomSet.reset();
         const char16_t c = cur();
         switch (c) {
         case '{':
@@ -649,12 +710,16 @@ private:
                 return false;
             atom = set->toPcre();
             shape.extent.lineFree = !holdsLineBreak(*set);
+            if (quantifierAt(pos))
+                mAtomSet = std::make_shared<const CodeSet>(*set);
             return true;
         }
         case '.':
             note(part(PatternPart::AnyCharacter, pos, 1));
             atom = QString::fromUtf16(kAnyButLineBreak);
             ++pos;
+            if (quantifierAt(pos))
+                mAtomSet = anyButLineBreak();
             return true;
         case '\\':
             if (!parseAtomEscape(atom, shape))
@@ -717,6 +782,52 @@ private:
             shape.emptyLast = atom.emptyLast && (!repeat.lazy || repeat.max == repeat.min);
         return shape;
     }
+
+    /// Whether a repeat of the atom of atomSet goes over again what the term before it gives
+    /// back, and far enough for that to cost more than a step of PCRE2's match limit.
+    static bool meetsGivenBack(const SharedSet& givenBack, const CodeSet& atomSet, const Repeat& repeat)
+    {
+        return givenBack && (!repeat.max || *repeat.max > kUnmeteredRepeat) && givenBack->intersects(atomSet);
+    }
+
+    /// What the sequence gives back after a repeated atom: a repeat of one character gives
+    /// back its character, and what came before it when it may take nothing; a repeat of
+    /// anything else may give back any code unit; one that repeats a fixed count gives back
+    /// what its atom did.
+    void noteGivenBack(const SharedSet& givenBack, const SharedSet& atomSet, const Repeat& repeat)
+    {
+        if (repeat.max == quint64(0))
+            mGivenBack = givenBack;
+        else if (repeat.max == repeat.min)
+            return;
+        else if (!atomSet)
+            mGivenBack = everyCodeUnit();
+        else if (repeat.min == 0)
+            mGivenBack = united(givenBack, atomSet);
+        else
+            mGivenBack = atomSet;
+    }
+
+    static SharedSet united(const SharedSet& a, const SharedSet& b)
+    {
+        if (!a || !b)
+            return a ? a : b;
+        auto set = std::make_shared<CodeSet>(*a);
+        set->add(*b);
+        return set;
+    }
+
+    /// The code units the character c matches, as PCRE2 is told to match it.
+    SharedSet characterSet(char16_t c) const
+    {
+        auto set = std::make_shared<CodeSet>();
+        set->add(c);
+        if (mIgnoreCase)
+            set->closeUnderCase(c);
+        return set;
+    }
+
+    QString scanMeter() { return callout(PatternCallout::ScanMeter, 0); }
 
     /// The PCRE2 form of a repetition whose empty iterations fail: the marker group records
     /// where each iteration starts, and the callout compares.
@@ -883,6 +994,8 @@ private:
             note(part(PatternPart::CharacterSet, pos, 2));
             shape.extent.lineFree = !holdsLineBreak(*set);
             pos += 2;
+            if (quantifierAt(pos))
+                mAtomSet = std::make_shared<const CodeSet>(*set);
             return true;
         }
         if (auto c = parseCharacterEscape()) {
@@ -1136,6 +1249,12 @@ private:
     std::vector<int> mIterationMarkers;
     /// The character of the atom just parsed, when it is one.
     std::optional<char16_t> mAtomChar;
+    /// The code units of the atom just parsed, when it is a class, a class escape or '.' that a
+    /// quantifier follows.
+    SharedSet mAtomSet;
+    /// The code units the terms parsed last may give back when PCRE2 backtracks into them, so
+    /// that a repeat after them goes over those again; nothing after a term of fixed length.
+    SharedSet mGivenBack;
     /// The character of the term just parsed, when it is one that matches only itself.
     std::optional<char16_t> mTermChar;
     /// The runs of such characters in the top-level sequence; the last is open while the

@@ -26,9 +26,12 @@ struct PatternCallout {
         BackReferenceGuard, ///< the reference's loop may take one more code unit
         BackReferenceCheck, ///< the reference compares what it took
         IterationCheck,     ///< an iteration of a guarded repetition ends: it fails when empty
+        /// Before and after a repeat that goes over again what the repeat before it gave back:
+        /// counts the code units passed since the last such callout (see ScanMeter).
+        ScanMeter,
     };
     Kind kind = BackReferenceGuard;
-    int index = 0; ///< the entry of backReferences or iterationMarkers
+    int index = 0; ///< the entry of backReferences or iterationMarkers; 0 for ScanMeter
 };
 
 /// A text that every match contains, and where a match holding it can start: between

@@ -31,6 +31,9 @@ constexpr uint32_t kLimitGrowth = 4;
 constexpr PCRE2_SIZE kMaxWindow = 1 << 16;
 // The interpreter does about a quarter of the work of the JIT in the same time.
 constexpr qint64 kInterpreterWeight = 4;
+// Code units a metered repeat may pass over for one step of the match limit: a step of the
+// JIT takes about as long as passing over a dozen code units.
+constexpr quint64 kScanPerStep = 8;
 // A repetition the match holds open, such as each iteration of (a|b)+, takes some 32 bytes of
 // the JIT stack, and about a kilobyte of the interpreter's heap. The JIT stack grows on demand
 // up to what one iteration per code unit of the text needs, at least kJitStackMin and at most
@@ -228,10 +231,13 @@ public:
             if (mJitStack)
                 pcre2_jit_stack_assign(mContext.get(), nullptr, mJitStack.get());
         }
-        if (!compiled.translated.callouts.empty())
-            pcre2_set_callout(mContext.get(), patternCallout,
-                              const_cast<TranslatedPattern*>(&compiled.translated));
+        if (!compiled.translated.callouts.empty()) {
+            mCalloutData = {&compiled.translated, &mMeter};
+            pcre2_set_callout(mContext.get(), patternCallout, &mCalloutData);
+        }
     }
+    Matcher(const Matcher&) = delete; // the match context points at its callout data
+    Matcher& operator=(const Matcher&) = delete;
 
     /// Looks for the first match that starts at or after offset: true when found (its
     /// offsets are in ovector()), false when there is none or the search failed (error()).
@@ -344,6 +350,7 @@ private:
 
     int jitMatch(PCRE2_SIZE offset)
     {
+        mMeter.start = PCRE2_UNSET;
         return pcre2_jit_match(mCode, mSubject, mLength, offset, 0, mData.get(), mContext.get());
     }
 
@@ -357,6 +364,7 @@ private:
     int interpret(PCRE2_SIZE offset)
     {
         setMatchLimit(kInterpreterWeight);
+        mMeter.start = PCRE2_UNSET;
         const int rc = pcre2_match(mCode, mSubject, mLength, offset, PCRE2_NO_JIT, mData.get(), mContext.get());
         charge(rc, kInterpreterWeight);
         return rc;
@@ -371,6 +379,7 @@ private:
             limit = uint32_t(std::max<qint64>(mBudget / weight, 1));
         if (limit != mMatchLimit) {
             mMatchLimit = limit;
+            mMeter.allowance = limit * kScanPerStep;
             pcre2_set_match_limit(mContext.get(), limit);
         }
     }
@@ -403,6 +412,8 @@ private:
     std::unique_ptr<pcre2_match_context, MatchContextDeleter> mContext;
     std::unique_ptr<pcre2_jit_stack, JitStackDeleter> mJitStack;
     bool mInterpretWhenStackRunsOut = true;
+    ScanMeter mMeter;
+    CalloutData mCalloutData;
     const PCRE2_SIZE* mOvector = nullptr;
     qint64 mBudget;
     const std::atomic_bool* mCancel;

@@ -1,8 +1,10 @@
+#include "search/PatternTranslator.h"
 #include "search/RegExp.h"
 #include "TestText.h"
 
 #include <QTest>
 
+#include <algorithm>
 #include <atomic>
 #include <limits>
 #include <thread>
@@ -61,6 +63,10 @@ private slots:
     void cancelFlag();
     void wholeSearchStaysWithinItsBudget_data();
     void wholeSearchStaysWithinItsBudget();
+    void repeatsThatMeetSpendTheBudget_data();
+    void repeatsThatMeetSpendTheBudget();
+    void onlyRepeatsThatGoOverAgainAreMetered_data();
+    void onlyRepeatsThatGoOverAgainAreMetered();
     void longRepetitionGetsTheStackItNeeds();
     void repetitionsBeyondTheMemoryLimit();
     void cancelStopsALongSearchForOneMatch();
@@ -522,6 +528,67 @@ void tst_RegExp::wholeSearchStaysWithinItsBudget()
     QCOMPARE(describe(re.Execute(text)), expected);
     re.setJitEnabled(false);
     QCOMPARE(describe(re.Execute(text)), expected);
+}
+
+void tst_RegExp::repeatsThatMeetSpendTheBudget_data()
+{
+    QTest::addColumn<QString>("pattern");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<qint64>("budget");
+    QTest::addColumn<QString>("expected");
+
+    // Each step the first repeat gives back makes the second go over the rest of the run again:
+    // a step of the match limit that passes hundreds of code units, cheap to PCRE2's count.
+    const QString run = QString(600, u'a');
+    const QStringList shapes{u"a*a*\\d"_qs, u"(a*)(a*)\\d"_qs, u"a+a+\\d"_qs, u"[a-z]*a*\\d"_qs,
+                             u"a*a*?\\d"_qs, u"(?:a*)a*\\d"_qs, u"a{0,1000}a*\\d"_qs,
+                             u"a*(?=a)a*\\d"_qs, u"(a|b)*a*\\d"_qs, u"a*b*a*\\d"_qs};
+    for (const QString& shape : shapes)
+        QTest::addRow("%s over a long run", qPrintable(shape)) << shape << run << qint64(1'000'000) << u"E5040"_qs;
+    // The y makes PCRE2 try the blanks: without it, its search for a required character ends at once.
+    QTest::newRow("blanks meeting blanks") << u"\\s*\\s*y"_qs << QString(600, u' ') + u"xy"_qs
+                                           << qint64(1'000'000) << u"E5040"_qs;
+    QTest::newRow("the same shape on short runs costs nothing")
+        << u"a*a*\\d"_qs << u"aaaa1 aa2"_qs << qint64(0) << u"0:aaaa1 6:aa2"_qs;
+}
+
+void tst_RegExp::repeatsThatMeetSpendTheBudget()
+{
+    wholeSearchStaysWithinItsBudget();
+}
+
+void tst_RegExp::onlyRepeatsThatGoOverAgainAreMetered_data()
+{
+    QTest::addColumn<QString>("pattern");
+    QTest::addColumn<bool>("ignoreCase");
+    QTest::addColumn<bool>("metered");
+
+    QTest::newRow("the same character twice") << u"a*a+x"_qs << false << true;
+    QTest::newRow("a class after an overlapping class") << u"[a-z]+\\w*x"_qs << false << true;
+    QTest::newRow("across group boundaries") << u"(a*)((?:a*))x"_qs << false << true;
+    QTest::newRow("after a repeated group") << u"(ab|c)*a*x"_qs << false << true;
+    QTest::newRow("through a repeat that may take nothing") << u"a*b?a*x"_qs << false << true;
+    QTest::newRow("after any alternative") << u"(?:x|a*)a*y"_qs << false << true;
+    QTest::newRow("letters of either case") << u"a*A*x"_qs << true << true;
+    QTest::newRow("letters of different case") << u"a*A*x"_qs << false << false;
+    QTest::newRow("characters apart") << u"\\w+\\s*x"_qs << false << false;
+    QTest::newRow("a character between") << u"a*xa*y"_qs << false << false;
+    QTest::newRow("a repeat of a few") << u"a*a{0,16}x"_qs << false << false;
+    QTest::newRow("a first repeat") << u"a*x"_qs << false << false;
+    QTest::newRow("a repeat of a fixed count before") << u"a{3}a*x"_qs << false << false;
+}
+
+void tst_RegExp::onlyRepeatsThatGoOverAgainAreMetered()
+{
+    QFETCH(QString, pattern);
+    QFETCH(bool, ignoreCase);
+    QFETCH(bool, metered);
+    const auto translated = translatePattern(pattern, ignoreCase, true);
+    QVERIFY(translated);
+    const auto& callouts = translated->callouts;
+    QCOMPARE(std::any_of(callouts.begin(), callouts.end(),
+                         [](const PatternCallout& c) { return c.kind == PatternCallout::ScanMeter; }),
+             metered);
 }
 
 void tst_RegExp::longRepetitionGetsTheStackItNeeds()
