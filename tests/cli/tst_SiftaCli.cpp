@@ -13,6 +13,8 @@
 #include <termios.h>
 #include <unistd.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 struct CliRun {
@@ -178,28 +180,28 @@ void tst_SiftaCli::encodingsSearchAlike()
 
     const QString& pattern = EncodedSamples::kSamplePattern;
     const QString plain = QStringLiteral("encodings/utf8.txt");
-    for (const QString command : {u"count"_qs, u"lines"_qs, u"matches"_qs}) {
+    for (const QString& command : {u"count"_s, u"lines"_s, u"matches"_s}) {
         const CliRun expected = runCli({command, pattern, plain}, {}, mFolder.path());
         const CliRun run = runCli({command, pattern, file}, {}, mFolder.path());
         QCOMPARE(run.err, QByteArray());
         QCOMPARE(run.out, command == u"lines" && !ownLines.isEmpty() ? ownLines : expected.out);
         QCOMPARE(run.exitCode, 0);
     }
-    QCOMPARE(runCli({u"count"_qs, pattern, file}, {}, mFolder.path()).out,
+    QCOMPARE(runCli({u"count"_s, pattern, file}, {}, mFolder.path()).out,
              QByteArray::number(EncodedSamples::kSampleMatches) + '\n');
 
     // In a folder, UTF-16 and UTF-32 are text, though they hold NUL bytes.
-    const CliRun folder = runCli({u"count"_qs, u"-r"_qs, pattern, u"encodings"_qs}, {}, mFolder.path());
+    const CliRun folder = runCli({u"count"_s, u"-r"_s, pattern, u"encodings"_s}, {}, mFolder.path());
     QVERIFY2(folder.out.split('\n').contains(file.toUtf8() + ':' + QByteArray::number(EncodedSamples::kSampleMatches)),
              folder.out.constData());
 }
 
 void tst_SiftaCli::strayBytesGoOutAsTheyCame()
 {
-    const CliRun lines = runCli({u"lines"_qs, u"Latin"_qs, u"encodings/stray-1.txt"_qs}, {}, mFolder.path());
+    const CliRun lines = runCli({u"lines"_s, u"Latin"_s, u"encodings/stray-1.txt"_s}, {}, mFolder.path());
     QCOMPARE(lines.out, QByteArray("4:Latin-1: caf\xE9\n"));
     // A stray byte is found as its stand-in, U+EF00 + the byte.
-    const CliRun standIn = runCli({u"count"_qs, u"caf\\uEFE9"_qs, u"encodings/stray-1.txt"_qs}, {}, mFolder.path());
+    const CliRun standIn = runCli({u"count"_s, u"caf\\uEFE9"_s, u"encodings/stray-1.txt"_s}, {}, mFolder.path());
     QCOMPARE(standIn.out, QByteArray("1\n"));
 }
 
