@@ -96,12 +96,17 @@ private:
 
 } // namespace
 
-void writeMatchingLines(const MatchCollection& matches, const DecodedText& text, LineStyle style,
+bool writeMatchingLines(const MatchCollection& matches, const DecodedText& text, LineStyle style,
                         CliOutput& output)
 {
     LineCursor cursor(text.text);
     LineWriter writer(text, style);
-    const qsizetype count = matches.Count();
+    qsizetype count = matches.Count();
+    // An empty match at the end of an empty text, or after its final line break, is on no
+    // line: only the last match can be there.
+    if (count > 0 && matches.Item(count - 1).FirstIndex() == text.text.size()
+        && (text.text.isEmpty() || text.text.back() == u'\n' || text.text.back() == u'\r'))
+        --count;
     qsizetype next = 0;
     while (next < count) {
         cursor.moveTo(matches.Item(next).FirstIndex());
@@ -121,4 +126,5 @@ void writeMatchingLines(const MatchCollection& matches, const DecodedText& text,
             cursor.moveToNext();
         }
     }
+    return count > 0;
 }

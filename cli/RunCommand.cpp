@@ -99,8 +99,7 @@ private:
         if (!matches)
             return false;
         const QByteArray name = mShowName ? mInput.shownName() : QByteArray();
-        writeMatchingLines(*matches, text, LineStyle{name, colorOutput}, mOutput);
-        return matches->Count() > 0;
+        return writeMatchingLines(*matches, text, LineStyle{name, colorOutput}, mOutput);
     }
 
     bool replace(const DecodedText& input)

@@ -563,6 +563,12 @@ void tst_SiftaCli::options_data()
     QTest::newRow("lines writes Windows-1252 lines as they are") << QStringList{"lines", "caf"}
                                                                  << QByteArray("caf\xE9\nx") << QByteArray("1:caf\xE9\n")
                                                                  << 0;
+    QTest::newRow("lines: no line after the final line break") << QStringList{"lines", "^"} << QByteArray("a\nb\n")
+                                                              << QByteArray("1:a\n2:b\n") << 0;
+    QTest::newRow("lines: no line after a final CR LF") << QStringList{"lines", "$"} << QByteArray("a\r\n")
+                                                        << QByteArray("1:a\n") << 0;
+    QTest::newRow("lines on empty input has no line and exits 1") << QStringList{"lines", "^"} << QByteArray()
+                                                                  << QByteArray() << 1;
     QTest::newRow("lines without a match exits 1") << QStringList{"lines", "x"} << QByteArray("abc") << QByteArray()
                                                    << 1;
     QTest::newRow("--color=always colours matches and numbers")
