@@ -579,6 +579,17 @@ void tst_SiftaCli::options_data()
         << kNameOn + "tree/a.txt" + kOff + ":" + kNumberOn + "1" + kOff + ":an appl" + kOn + "e" + kOff + "\n" +
                kNameOn + "tree/a.txt" + kOff + ":" + kNumberOn + "2" + kOff + ":" + kOn + "b" + kOff + "anana\n"
         << 0;
+    // "." matches each half of a surrogate pair; the colour never splits the character.
+    QTest::newRow("--color=always colours a character whose halves match apart")
+        << QStringList{"lines", "--color=always", "."} << QByteArray("a\xF0\x9F\x98\x80" "b\n")
+        << kNumberOn + "1" + kOff + ":" + kOn + "a" + kOff + kOn + "\xF0\x9F\x98\x80" + kOff + kOn + "b" + kOff + "\n"
+        << 0;
+    QTest::newRow("--color=always colours the whole character of a high half")
+        << QStringList{"lines", "--color=always", "[\\uD800-\\uDBFF]"} << QByteArray("a\xF0\x9F\x98\x80" "b")
+        << kNumberOn + "1" + kOff + ":a" + kOn + "\xF0\x9F\x98\x80" + kOff + "b\n" << 0;
+    QTest::newRow("--color=always colours the whole character of a low half")
+        << QStringList{"lines", "--color=always", "[\\uDC00-\\uDFFF]"} << QByteArray("a\xF0\x9F\x98\x80" "b")
+        << kNumberOn + "1" + kOff + ":a" + kOn + "\xF0\x9F\x98\x80" + kOff + "b\n" << 0;
     QTest::newRow("--color=never") << QStringList{"lines", "--color=never", "b"} << QByteArray("ab")
                                    << QByteArray("1:ab\n") << 0;
     QTest::newRow("--color alone is auto: no colour into a pipe") << QStringList{"lines", "--color", "b"}
