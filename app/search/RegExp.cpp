@@ -631,6 +631,24 @@ RegExpResult<MatchCollection> RegExp::Execute(const QString& text,
     return MatchCollection(std::move(data));
 }
 
+RegExpResult<qsizetype> RegExp::countMatches(const QString& text, const std::atomic_bool* cancel) const
+{
+    const CompiledPattern& pattern = compiled();
+    if (pattern.error)
+        return *pattern.error;
+    if (text.size() > INT32_MAX)
+        return RegExpError::make(RegExpError::TextTooLong);
+    qsizetype count = 0;
+    const auto error = forEachMatch(pattern, text, mGlobal, mJitEnabled, mPrefilterEnabled, mMatchBudget, mMemoryLimit, cancel,
+                                    [&](const PCRE2_SIZE*) {
+                                        ++count;
+                                        return true;
+                                    });
+    if (error)
+        return *error;
+    return count;
+}
+
 RegExpResult<QString> RegExp::Replace(const QString& text, const QString& replacement,
                                       const std::atomic_bool* cancel) const
 {

@@ -826,24 +826,35 @@ void tst_SiftaCli::tooLargeForMemory_data()
 {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<bool>("lowerMemory");
+    QTest::addColumn<QByteArray>("output");
     QTest::addColumn<QByteArray>("error");
+    QTest::addColumn<int>("exitCode");
 
     QTest::newRow("a 30 GB sparse file is refused before it is read")
-        << QStringList{"count", "x", "huge.txt", "odd/good.txt"} << false
-        << QByteArray("sifta-cli: cannot read 'huge.txt': it is too large to search (more than 6442450944 bytes)\n");
-    QTest::newRow("endless input under a memory limit") << QStringList{"count", "x", "/dev/zero"} << true
-                                                        << QByteArray("sifta-cli: cannot read '/dev/zero': there is not "
-                                                                      "enough memory to read it\n");
-    QTest::newRow("matches that outgrow a memory limit") << QStringList{"count", "", "many.txt"} << true
-                                                         << QByteArray("sifta-cli: there is not enough memory to search "
-                                                                       "'many.txt'\n");
+        << QStringList{"count", "x", "huge.txt", "odd/good.txt"} << false << QByteArray("odd/good.txt:0\n")
+        << QByteArray("sifta-cli: cannot read 'huge.txt': it is too large to search (more than 6442450944 bytes)\n")
+        << 2;
+    QTest::newRow("endless input under a memory limit names the limit")
+        << QStringList{"count", "x", "/dev/zero"} << true << QByteArray()
+        << QByteArray("sifta-cli: cannot read '/dev/zero': there is not enough memory to read it (an input is read "
+                      "whole, up to 6442450944 bytes)\n")
+        << 2;
+    QTest::newRow("matches that outgrow a memory limit")
+        << QStringList{"matches", "", "many.txt"} << true << QByteArray()
+        << QByteArray("sifta-cli: there is not enough memory to search 'many.txt'\n") << 2;
+    // Kept, the matches of a thousand groups would take 8 KB each, beyond the limit.
+    QTest::newRow("count keeps no matches under a memory limit")
+        << QStringList{"count", QStringLiteral("()").repeated(1000), "groups.txt"} << true << QByteArray("131073\n")
+        << QByteArray() << 0;
 }
 
 void tst_SiftaCli::tooLargeForMemory()
 {
     QFETCH(QStringList, arguments);
     QFETCH(bool, lowerMemory);
+    QFETCH(QByteArray, output);
     QFETCH(QByteArray, error);
+    QFETCH(int, exitCode);
 
 #if defined(__SANITIZE_ADDRESS__)
     if (lowerMemory)
@@ -853,6 +864,7 @@ void tst_SiftaCli::tooLargeForMemory()
     QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(30LL << 30));
     huge.close();
     QVERIFY(FileContent::write(path("many.txt"), QByteArray(64 << 20, 'a')));
+    QVERIFY(FileContent::write(path("groups.txt"), QByteArray(128 << 10, 'a')));
 
     QProcess process;
     process.setWorkingDirectory(mFolder.path());
@@ -864,10 +876,11 @@ void tst_SiftaCli::tooLargeForMemory()
     }
     process.start(QStringLiteral(SIFTA_CLI_PATH), arguments);
     const CliRun run = finish(process, QByteArray());
-    QFile::remove(path("huge.txt"));
-    QFile::remove(path("many.txt"));
+    for (const char* name : {"huge.txt", "many.txt", "groups.txt"})
+        QFile::remove(path(QString::fromLatin1(name)));
     QCOMPARE(run.err, error);
-    QCOMPARE(run.exitCode, 2);
+    QCOMPARE(run.out, output);
+    QCOMPARE(run.exitCode, exitCode);
 }
 
 // Colour on a terminal: standard output is the slave side of a pseudo-terminal.

@@ -73,6 +73,8 @@ private slots:
     void compilesOnlyWhenPatternOrOptionsChange();
     void copiesSearchIndependently();
     void plainAlternativesAgreeWithGroupedOnes();
+    void countMatchesAgreesWithExecute_data();
+    void countMatchesAgreesWithExecute();
 };
 
 void tst_RegExp::execute_data()
@@ -694,6 +696,37 @@ void tst_RegExp::plainAlternativesAgreeWithGroupedOnes()
             QCOMPARE(describe(plain.Execute(text)), describe(grouped.Execute(text)));
         }
     }
+}
+
+void tst_RegExp::countMatchesAgreesWithExecute_data()
+{
+    QTest::addColumn<QString>("pattern");
+    QTest::addColumn<QString>("flags");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("empty matches at every position") << u""_qs << u"gm"_qs << u"abc"_qs;
+    QTest::newRow("groups that match empty") << u"()()(a)?"_qs << u"gm"_qs << u"aba"_qs;
+    QTest::newRow("only the first without Global") << u"a"_qs << u"m"_qs << u"banana"_qs;
+    QTest::newRow("plain text alternatives") << u"ana|nan"_qs << u"gm"_qs << u"bananana"_qs;
+    QTest::newRow("near a required literal") << u"\\w+ana"_qs << u"gm"_qs << u"banana cabana"_qs;
+    QTest::newRow("no match") << u"x"_qs << u"gm"_qs << u"abc"_qs;
+    QTest::newRow("pattern error") << u"(a"_qs << u"gm"_qs << u"abc"_qs;
+}
+
+void tst_RegExp::countMatchesAgreesWithExecute()
+{
+    QFETCH(QString, pattern);
+    QFETCH(QString, flags);
+    QFETCH(QString, text);
+
+    const RegExp re = make(pattern, flags);
+    const RegExpResult<MatchCollection> matches = re.Execute(text);
+    const RegExpResult<qsizetype> count = re.countMatches(text);
+    QCOMPARE(count.ok(), matches.ok());
+    if (matches)
+        QCOMPARE(count.value(), matches->Count());
+    else
+        QCOMPARE(count.error().Number, matches.error().Number);
 }
 
 QTEST_GUILESS_MAIN(tst_RegExp)
