@@ -106,6 +106,28 @@ void LiteralTrie::linkFailures()
     }
 }
 
+inline std::int32_t LiteralTrie::child(std::int32_t node, char16_t c) const
+{
+    if (node == 0)
+        return mFirstNodes[c];
+    const Node& at = mNodes[std::size_t(node)];
+    const auto begin = mEdgeUnits.begin() + at.firstEdge;
+    const auto end = begin + at.edgeCount;
+    const auto edge = std::lower_bound(begin, end, c);
+    return edge != end && *edge == c ? mEdgeTargets[std::size_t(edge - mEdgeUnits.begin())] : -1;
+}
+
+inline std::int32_t LiteralTrie::next(std::int32_t node, char16_t c) const
+{
+    for (;;) {
+        if (const std::int32_t below = child(node, c); below >= 0)
+            return below;
+        if (node == 0)
+            return 0;
+        node = mNodes[std::size_t(node)].fail;
+    }
+}
+
 bool LiteralTrie::find(const char16_t* text, qsizetype length, qsizetype from, qsizetype last, qsizetype& start,
                        qsizetype& end) const
 {
@@ -141,24 +163,3 @@ bool LiteralTrie::search(const char16_t* text, qsizetype length, qsizetype from,
     return best != kNone;
 }
 
-std::int32_t LiteralTrie::child(std::int32_t node, char16_t c) const
-{
-    if (node == 0)
-        return mFirstNodes[c];
-    const Node& at = mNodes[std::size_t(node)];
-    const auto begin = mEdgeUnits.begin() + at.firstEdge;
-    const auto end = begin + at.edgeCount;
-    const auto edge = std::lower_bound(begin, end, c);
-    return edge != end && *edge == c ? mEdgeTargets[std::size_t(edge - mEdgeUnits.begin())] : -1;
-}
-
-std::int32_t LiteralTrie::next(std::int32_t node, char16_t c) const
-{
-    for (;;) {
-        if (const std::int32_t below = child(node, c); below >= 0)
-            return below;
-        if (node == 0)
-            return 0;
-        node = mNodes[std::size_t(node)].fail;
-    }
-}
