@@ -45,12 +45,17 @@ public:
         mLineStart = start;
     }
 
-    /// Colours [from, to) clipped to [start of the line, lineEnd); no effect without colour.
+    /// Colours [from, to), widened to whole characters and clipped to what is not written yet
+    /// of the line up to lineEnd; no effect without colour.
     void highlight(qsizetype from, qsizetype to, qsizetype lineEnd)
     {
-        from = std::max(from, mLineStart);
-        to = std::min(to, lineEnd);
-        if (!mStyle.color || from >= to)
+        if (!mStyle.color)
+            return;
+        // A match may take one half of a surrogate pair; its colour takes the whole character,
+        // so that no piece of the line ends inside one.
+        from = std::max(insidePair(from) ? from - 1 : from, mCopied);
+        to = std::min(insidePair(to) ? to + 1 : to, lineEnd);
+        if (from >= to)
             return;
         appendText(mCopied, from);
         mLine += kMatchColor;
@@ -76,14 +81,21 @@ private:
             mLine += kColorOff;
     }
 
+    /// Whether position falls between the two halves of a surrogate pair.
+    bool insidePair(qsizetype position) const
+    {
+        const QString& text = mText.text;
+        return position > 0 && position < text.size() && text[position].isLowSurrogate()
+               && text[position - 1].isHighSurrogate();
+    }
+
     void appendText(qsizetype from, qsizetype to)
     {
-        const QStringView piece = QStringView(mText.text).sliced(from, to - from);
-        // Text decoded as Windows-1252, or as UTF-8 with stray bytes, encodes back byte for
-        // byte; UTF-16 and UTF-32 go out as UTF-8. A piece of Unicode text can only fail to
-        // encode where a match ends inside a surrogate pair.
-        const EncodedText encoded = TextCodec::encode(piece, mOutputFormat);
-        mLine += encoded.ok() ? encoded.bytes : piece.toUtf8();
+        // Every piece is whole characters of a decoded text, which holds no lone surrogate,
+        // so it encodes: to its own bytes, or as UTF-8 for UTF-16 and UTF-32.
+        const EncodedText encoded = TextCodec::encode(QStringView(mText.text).sliced(from, to - from), mOutputFormat);
+        Q_ASSERT(encoded.ok());
+        mLine += encoded.bytes;
     }
 
     const DecodedText& mText;
@@ -96,12 +108,17 @@ private:
 
 } // namespace
 
-void writeMatchingLines(const MatchCollection& matches, const DecodedText& text, LineStyle style,
+bool writeMatchingLines(const MatchCollection& matches, const DecodedText& text, LineStyle style,
                         CliOutput& output)
 {
     LineCursor cursor(text.text);
     LineWriter writer(text, style);
-    const qsizetype count = matches.Count();
+    qsizetype count = matches.Count();
+    // An empty match at the end of an empty text, or after its final line break, is on no
+    // line: only the last match can be there.
+    if (count > 0 && matches.Item(count - 1).FirstIndex() == text.text.size()
+        && (text.text.isEmpty() || text.text.back() == u'\n' || text.text.back() == u'\r'))
+        --count;
     qsizetype next = 0;
     while (next < count) {
         cursor.moveTo(matches.Item(next).FirstIndex());
@@ -121,4 +138,5 @@ void writeMatchingLines(const MatchCollection& matches, const DecodedText& text,
             cursor.moveToNext();
         }
     }
+    return count > 0;
 }

@@ -18,6 +18,8 @@ struct LineStyle {
 /// Writes every line of text that a match of matches touches, once and in order, each as
 /// [NAME:]NUMBER:LINE and a line feed. The line is written without its own break, in the
 /// text's encoding, so that it shows the file's bytes. A match that spans line breaks
-/// touches every line it covers; an empty match touches the line it is on.
-void writeMatchingLines(const MatchCollection& matches, const DecodedText& text, LineStyle style,
+/// touches every line it covers; an empty match touches the line it is on. A line is text
+/// ended by a line break, or the text after the last one when there is any, so an empty match
+/// after the final break touches none. Returns whether a line was written.
+bool writeMatchingLines(const MatchCollection& matches, const DecodedText& text, LineStyle style,
                         CliOutput& output);

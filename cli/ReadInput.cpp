@@ -14,7 +14,9 @@ QByteArray reason(const FileError& error)
     case EISDIR: return "it is a folder (-r searches folders)";
     case EFBIG:
         return "it is too large to search (more than " + QByteArray::number(kMaxInputBytes) + " bytes)";
-    case ENOMEM: return "there is not enough memory to read it";
+    case ENOMEM:
+        return "there is not enough memory to read it (an input is read whole, up to " +
+               QByteArray::number(kMaxInputBytes) + " bytes)";
     default: return error.description.toUtf8();
     }
 }

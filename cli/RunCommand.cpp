@@ -66,14 +66,25 @@ private:
         return std::move(matches).value();
     }
 
+    /// The number of matches in text, or nothing after reporting why there is none.
+    std::optional<qsizetype> countMatches(const QString& text)
+    {
+        const RegExpResult<qsizetype> count = mRegExp.countMatches(text);
+        if (!count) {
+            fail(regExpErrorText(count.error()).toUtf8());
+            return std::nullopt;
+        }
+        return count.value();
+    }
+
     bool count(const QString& text)
     {
-        const std::optional<MatchCollection> matches = execute(text);
-        if (!matches)
+        const std::optional<qsizetype> count = countMatches(text);
+        if (!count)
             return false;
         const QByteArray name = mShowName ? mInput.shownName() + ':' : QByteArray();
-        mOutput.write(name + QByteArray::number(matches->Count()) + '\n');
-        return matches->Count() > 0;
+        mOutput.write(name + QByteArray::number(*count) + '\n');
+        return *count > 0;
     }
 
     bool listMatches(const QString& text)
@@ -99,18 +110,17 @@ private:
         if (!matches)
             return false;
         const QByteArray name = mShowName ? mInput.shownName() : QByteArray();
-        writeMatchingLines(*matches, text, LineStyle{name, colorOutput}, mOutput);
-        return matches->Count() > 0;
+        return writeMatchingLines(*matches, text, LineStyle{name, colorOutput}, mOutput);
     }
 
     bool replace(const DecodedText& input)
     {
         qsizetype replacements = 0;
         if (mRequest.inPlace) {
-            const std::optional<MatchCollection> matches = execute(input.text);
-            if (!matches)
+            const std::optional<qsizetype> count = countMatches(input.text);
+            if (!count)
                 return false;
-            replacements = matches->Count();
+            replacements = *count;
             if (replacements == 0) {
                 reportReplacements(0);
                 return false;

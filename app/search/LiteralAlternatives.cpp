@@ -13,29 +13,61 @@
 
 std::optional<LiteralAlternatives> LiteralAlternatives::of(const QString& pattern, bool ignoreCase)
 {
-#ifndef __SSE2__
-    return std::nullopt; // without the vector scan PCRE2 is faster
-#endif
-    if (ignoreCase || !pattern.contains(u'|'))
+    std::optional<std::vector<QString>> alternatives = alternativesOf(pattern);
+    if (!alternatives)
         return std::nullopt;
     LiteralAlternatives result;
-    for (QStringView alternative : QStringView(pattern).split(u'|')) {
-        if (alternative.size() < kPrefix)
-            return std::nullopt;
-        for (QChar c : alternative)
-            if (QStringView(u"\\^$.?*+()[]{}").contains(c))
-                return std::nullopt;
-        for (qsizetype i = 0; i < kPrefix; ++i)
-            if (!addDistinct(result.mCodeUnits[i], alternative[i].unicode()))
-                return std::nullopt;
-        result.mAlternatives.push_back(alternative.toString());
+#ifdef __SSE2__
+    if (!ignoreCase && alternatives->size() > 1 && result.gatherPrefixes(*alternatives)) {
+        result.mAlternatives = std::move(*alternatives);
+        return result;
     }
+#endif
+    if (alternatives->size() < kManyAlternatives && pattern.size() < kLongPattern)
+        return std::nullopt;
+    result.mTrie = std::make_shared<const LiteralTrie>(*alternatives, ignoreCase);
     return result;
 }
 
-bool LiteralAlternatives::find(const char16_t* text, qsizetype length, qsizetype from,
+std::optional<std::vector<QString>> LiteralAlternatives::alternativesOf(const QString& pattern)
+{
+    constexpr QStringView kSyntax = u"\\^$.?*+()[]{}|";
+    std::vector<QString> alternatives(1);
+    for (qsizetype i = 0; i < pattern.size(); ++i) {
+        const QChar c = pattern[i];
+        if (c == u'|') {
+            alternatives.emplace_back();
+        } else if (c == u'\\' && i + 1 < pattern.size() && kSyntax.contains(pattern[i + 1])) {
+            alternatives.back() += pattern[++i];
+        } else if (kSyntax.contains(c)) {
+            return std::nullopt;
+        } else {
+            alternatives.back() += c;
+        }
+    }
+    for (const QString& alternative : alternatives)
+        if (alternative.isEmpty())
+            return std::nullopt;
+    return alternatives;
+}
+
+bool LiteralAlternatives::gatherPrefixes(const std::vector<QString>& alternatives)
+{
+    for (const QString& alternative : alternatives) {
+        if (alternative.size() < kPrefix)
+            return false;
+        for (qsizetype i = 0; i < kPrefix; ++i)
+            if (!addDistinct(mCodeUnits[std::size_t(i)], alternative[i].unicode()))
+                return false;
+    }
+    return true;
+}
+
+bool LiteralAlternatives::find(const char16_t* text, qsizetype length, qsizetype from, qsizetype last,
                                qsizetype& start, qsizetype& end) const
 {
+    if (mTrie)
+        return mTrie->find(text, length, from, last, start, end);
     qsizetype p = from;
 #ifdef __SSE2__
     __m128i codeUnits[kPrefix][kMaxCodeUnits];
@@ -43,7 +75,7 @@ bool LiteralAlternatives::find(const char16_t* text, qsizetype length, qsizetype
         for (std::size_t k = 0; k < mCodeUnits[i].size(); ++k)
             codeUnits[i][k] = _mm_set1_epi16(short(mCodeUnits[i][k]));
     // Eight places a round.
-    for (; p + 8 + kPrefix - 1 <= length; p += 8) {
+    for (; p + 8 + kPrefix - 1 <= length && p + 8 <= last; p += 8) {
         __m128i possible = _mm_set1_epi16(-1);
         for (qsizetype i = 0; i < kPrefix; ++i) {
             const __m128i units = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + p + i));
@@ -64,7 +96,7 @@ bool LiteralAlternatives::find(const char16_t* text, qsizetype length, qsizetype
         }
     }
 #endif
-    for (; p + kPrefix <= length; ++p) {
+    for (; p + kPrefix <= length && p < last; ++p) {
         if (matchAt(text, length, p, end)) {
             start = p;
             return true;

@@ -1,30 +1,47 @@
 #pragma once
 
+#include "search/LiteralTrie.h"
+
 #include <QString>
 
 #include <array>
+#include <memory>
 #include <optional>
 #include <vector>
 
-/// A pattern that is nothing but plain text alternatives ("apple|river|stone"), searched
-/// without PCRE2: a vector scan for places where the first code units of some alternative
-/// could stand (each of the first kPrefix code units one that some alternative has there),
-/// then a comparison of the alternatives at those places. The result is PCRE2's: the earliest
-/// place where one of them occurs, and there the first in pattern order.
+/// A pattern that is nothing but plain text alternatives (apple|river|stone, where a syntax
+/// character may stand escaped, as in e\.g\.), searched without PCRE2. A few alternatives of at
+/// least kPrefix code units, with few different code units at each of those places, go to a
+/// vector scan for places where the first code units of some alternative could stand, then
+/// a comparison of the alternatives at those places. Many alternatives, or a long pattern,
+/// go to a LiteralTrie, also under Ignore Case; such a pattern may be too large for PCRE2 to
+/// compile at all. The result is PCRE2's: the earliest place where one of them occurs, and
+/// there the first in pattern order.
 class LiteralAlternatives {
 public:
-    /// The alternatives of pattern, or nothing when the pattern is anything else or this
-    /// search would not pay: Ignore Case, an alternative shorter than kPrefix code units, or
-    /// more than kMaxCodeUnits different code units at one of those places.
+    /// The alternatives of pattern, or nothing when the pattern is anything else, has an empty
+    /// alternative, or is one that PCRE2 searches as fast: a few short alternatives that the
+    /// vector scan cannot take.
     static std::optional<LiteralAlternatives> of(const QString& pattern, bool ignoreCase);
 
-    /// The first match at or after from: its start and end, or false when there is none.
-    bool find(const char16_t* text, qsizetype length, qsizetype from, qsizetype& start,
+    /// The first match that starts at or after from: its start and end. False when none starts
+    /// before last (from < last <= length), which ends the search early so that its caller
+    /// regains control; a later match may still be found instead.
+    bool find(const char16_t* text, qsizetype length, qsizetype from, qsizetype last, qsizetype& start,
               qsizetype& end) const;
 
 private:
     static constexpr qsizetype kPrefix = 3;
     static constexpr std::size_t kMaxCodeUnits = 8;
+    /// From this many alternatives, or this long a pattern, the trie is faster than PCRE2.
+    static constexpr std::size_t kManyAlternatives = 16;
+    static constexpr qsizetype kLongPattern = 1024;
+
+    /// The texts of pattern's alternatives, or nothing when it holds any other syntax.
+    static std::optional<std::vector<QString>> alternativesOf(const QString& pattern);
+    /// Whether the vector scan can take alternatives: the code units of each of the first
+    /// kPrefix places are gathered into mCodeUnits.
+    bool gatherPrefixes(const std::vector<QString>& alternatives);
 
     static bool addDistinct(std::vector<char16_t>& set, char16_t c);
 
@@ -32,6 +49,8 @@ private:
     bool matchAt(const char16_t* text, qsizetype length, qsizetype p, qsizetype& end) const;
 
     std::vector<QString> mAlternatives;
+    /// Set for many alternatives or Ignore Case; the vector scan's members are unused then.
+    std::shared_ptr<const LiteralTrie> mTrie;
     /// The distinct code units the alternatives have at each of the first kPrefix places.
     std::array<std::vector<char16_t>, kPrefix> mCodeUnits;
 };

@@ -124,6 +124,11 @@ std::shared_ptr<const CompiledPattern> compilePattern(const QString& pattern, bo
         return compiled;
     }
     compiled->translated = std::move(translated).value();
+    // Plain text alternatives need no PCRE2 code, and a long list of them may be more than
+    // PCRE2 can compile.
+    compiled->literals = LiteralAlternatives::of(pattern, ignoreCase);
+    if (compiled->literals)
+        return compiled;
     const QString& source = compiled->translated.pcrePattern;
     // No PCRE2_UTF: one code unit is one character, as the positions are code units. The
     // offset limit lets a search try its start positions a window at a time.
@@ -167,7 +172,6 @@ std::shared_ptr<const CompiledPattern> compilePattern(const QString& pattern, bo
         return compiled;
     }
     compiled->jit = pcre2_jit_compile(compiled->code.get(), PCRE2_JIT_COMPLETE) == 0;
-    compiled->literals = LiteralAlternatives::of(pattern, ignoreCase);
     // A literal that starts every match is what PCRE2's own vector search looks for already.
     const auto& required = compiled->translated.requiredLiteral;
     if (required && required->maxPrefix != quint64(0))
@@ -495,11 +499,15 @@ std::optional<RegExpError> forEachMatch(const CompiledPattern& compiled, const Q
         qsizetype from = 0;
         qsizetype start = 0;
         qsizetype end = 0;
-        for (;;) {
+        // Start positions are looked at a window at a time, so that the cancel flag is seen.
+        while (from < text.size()) {
             if (cancel && cancel->load(std::memory_order_relaxed))
                 return RegExpError::make(RegExpError::Cancelled);
-            if (!compiled.literals->find(subject, text.size(), from, start, end))
-                break;
+            const qsizetype last = std::min(from + qsizetype(kMaxWindow), text.size());
+            if (!compiled.literals->find(subject, text.size(), from, last, start, end)) {
+                from = last;
+                continue;
+            }
             const PCRE2_SIZE ovector[2] = {PCRE2_SIZE(start), PCRE2_SIZE(end)};
             if (!onMatch(ovector) || !global)
                 break;
@@ -629,6 +637,24 @@ RegExpResult<MatchCollection> RegExp::Execute(const QString& text,
     if (error)
         return *error;
     return MatchCollection(std::move(data));
+}
+
+RegExpResult<qsizetype> RegExp::countMatches(const QString& text, const std::atomic_bool* cancel) const
+{
+    const CompiledPattern& pattern = compiled();
+    if (pattern.error)
+        return *pattern.error;
+    if (text.size() > INT32_MAX)
+        return RegExpError::make(RegExpError::TextTooLong);
+    qsizetype count = 0;
+    const auto error = forEachMatch(pattern, text, mGlobal, mJitEnabled, mPrefilterEnabled, mMatchBudget, mMemoryLimit, cancel,
+                                    [&](const PCRE2_SIZE*) {
+                                        ++count;
+                                        return true;
+                                    });
+    if (error)
+        return *error;
+    return count;
 }
 
 RegExpResult<QString> RegExp::Replace(const QString& text, const QString& replacement,

@@ -83,6 +83,11 @@ public:
     RegExpResult<MatchCollection> Execute(const QString& text,
                                           const std::atomic_bool* cancel = nullptr) const;
 
+    /// The number of matches Execute would find, counted without keeping the matches or
+    /// their groups, so that it needs no more memory for many matches than for one. Fails
+    /// as Execute fails.
+    RegExpResult<qsizetype> countMatches(const QString& text, const std::atomic_bool* cancel = nullptr) const;
+
     /// text with every match (only the first unless Global) replaced by replacement, which may
     /// use $1..$99, $&, $`, $', $_, $+, $$. Fails with RegExpError::ResultTooLong, and no
     /// partial result, when the result would exceed maxResultLength().

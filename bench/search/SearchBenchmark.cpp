@@ -3,7 +3,10 @@
 // Multiline on). Usage: sifta-bench-search [benchmark flags] PATTERNS TEXT...
 // PATTERNS holds lines "name<TAB>flags<TAB>pattern" (flags "i", "l" or "-"); each benchmark is
 // named count/NAME/TEXT or replace/NAME/TEXT; a count labels itself "matches=N". A pattern
-// with flag "l" also gets lengthen/NAME/TEXT, which writes every match twice.
+// with flag "l" also gets lengthen/NAME/TEXT, which writes every match twice. Beside the list,
+// count/words-100000/TEXT and count/words-100000-i/TEXT search for any of a word list of
+// 100,000 words (alternatives, as a user would paste them), of which a few dozen occur in the
+// text.
 
 #include "platform/TextCodec.h"
 #include "search/RegExp.h"
@@ -18,6 +21,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <memory>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -96,6 +100,27 @@ void replaceAll(benchmark::State& state, const BenchPattern& pattern, const Benc
     }
 }
 
+/// 100,000 words joined as alternatives: made-up words of four to ten letters from a fixed seed,
+/// with words of the benchmark's prose among them.
+QString wordList()
+{
+    const QStringList proseWords =
+        QStringLiteral("river stone apple garden window morning evening village market bridge forest "
+                       "mountain station harbour quietly")
+            .split(u' ');
+    std::mt19937 random(100'000);
+    QStringList words;
+    while (words.size() < 100'000) {
+        if (words.size() % 5'000 == 0)
+            words << proseWords.at(words.size() / 5'000 % proseWords.size());
+        QString word;
+        for (auto n = 4 + random() % 7; n > 0; --n)
+            word += QChar(u'a' + char16_t(random() % 26));
+        words << word;
+    }
+    return words.join(u'|');
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -137,6 +162,14 @@ int main(int argc, char* argv[])
             if (pattern.lengthen)
                 measure(benchmark::RegisterBenchmark(("lengthen/" + suffix(pattern, text)).c_str(), &replaceAll,
                                                      pattern, text, QStringLiteral("$&$&")));
+        }
+    }
+    const QString words = wordList();
+    for (const BenchText& text : texts) {
+        for (const bool ignoreCase : {false, true}) {
+            const BenchPattern pattern{ignoreCase ? QStringLiteral("words-100000-i") : QStringLiteral("words-100000"), ignoreCase, words};
+            measure(benchmark::RegisterBenchmark(("count/" + suffix(pattern, text)).c_str(), &countMatches, pattern,
+                                                 text));
         }
     }
     benchmark::RunSpecifiedBenchmarks();

@@ -565,6 +565,12 @@ void tst_SiftaCli::options_data()
     QTest::newRow("lines writes Windows-1252 lines as they are") << QStringList{"lines", "caf"}
                                                                  << QByteArray("caf\xE9\nx") << QByteArray("1:caf\xE9\n")
                                                                  << 0;
+    QTest::newRow("lines: no line after the final line break") << QStringList{"lines", "^"} << QByteArray("a\nb\n")
+                                                              << QByteArray("1:a\n2:b\n") << 0;
+    QTest::newRow("lines: no line after a final CR LF") << QStringList{"lines", "$"} << QByteArray("a\r\n")
+                                                        << QByteArray("1:a\n") << 0;
+    QTest::newRow("lines on empty input has no line and exits 1") << QStringList{"lines", "^"} << QByteArray()
+                                                                  << QByteArray() << 1;
     QTest::newRow("lines without a match exits 1") << QStringList{"lines", "x"} << QByteArray("abc") << QByteArray()
                                                    << 1;
     QTest::newRow("--color=always colours matches and numbers")
@@ -575,6 +581,17 @@ void tst_SiftaCli::options_data()
         << kNameOn + "tree/a.txt" + kOff + ":" + kNumberOn + "1" + kOff + ":an appl" + kOn + "e" + kOff + "\n" +
                kNameOn + "tree/a.txt" + kOff + ":" + kNumberOn + "2" + kOff + ":" + kOn + "b" + kOff + "anana\n"
         << 0;
+    // "." matches each half of a surrogate pair; the colour never splits the character.
+    QTest::newRow("--color=always colours a character whose halves match apart")
+        << QStringList{"lines", "--color=always", "."} << QByteArray("a\xF0\x9F\x98\x80" "b\n")
+        << kNumberOn + "1" + kOff + ":" + kOn + "a" + kOff + kOn + "\xF0\x9F\x98\x80" + kOff + kOn + "b" + kOff + "\n"
+        << 0;
+    QTest::newRow("--color=always colours the whole character of a high half")
+        << QStringList{"lines", "--color=always", "[\\uD800-\\uDBFF]"} << QByteArray("a\xF0\x9F\x98\x80" "b")
+        << kNumberOn + "1" + kOff + ":a" + kOn + "\xF0\x9F\x98\x80" + kOff + "b\n" << 0;
+    QTest::newRow("--color=always colours the whole character of a low half")
+        << QStringList{"lines", "--color=always", "[\\uDC00-\\uDFFF]"} << QByteArray("a\xF0\x9F\x98\x80" "b")
+        << kNumberOn + "1" + kOff + ":a" + kOn + "\xF0\x9F\x98\x80" + kOff + "b\n" << 0;
     QTest::newRow("--color=never") << QStringList{"lines", "--color=never", "b"} << QByteArray("ab")
                                    << QByteArray("1:ab\n") << 0;
     QTest::newRow("--color alone is auto: no colour into a pipe") << QStringList{"lines", "--color", "b"}
@@ -811,24 +828,35 @@ void tst_SiftaCli::tooLargeForMemory_data()
 {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<bool>("lowerMemory");
+    QTest::addColumn<QByteArray>("output");
     QTest::addColumn<QByteArray>("error");
+    QTest::addColumn<int>("exitCode");
 
     QTest::newRow("a 30 GB sparse file is refused before it is read")
-        << QStringList{"count", "x", "huge.txt", "odd/good.txt"} << false
-        << QByteArray("sifta-cli: cannot read 'huge.txt': it is too large to search (more than 6442450944 bytes)\n");
-    QTest::newRow("endless input under a memory limit") << QStringList{"count", "x", "/dev/zero"} << true
-                                                        << QByteArray("sifta-cli: cannot read '/dev/zero': there is not "
-                                                                      "enough memory to read it\n");
-    QTest::newRow("matches that outgrow a memory limit") << QStringList{"count", "", "many.txt"} << true
-                                                         << QByteArray("sifta-cli: there is not enough memory to search "
-                                                                       "'many.txt'\n");
+        << QStringList{"count", "x", "huge.txt", "odd/good.txt"} << false << QByteArray("odd/good.txt:0\n")
+        << QByteArray("sifta-cli: cannot read 'huge.txt': it is too large to search (more than 6442450944 bytes)\n")
+        << 2;
+    QTest::newRow("endless input under a memory limit names the limit")
+        << QStringList{"count", "x", "/dev/zero"} << true << QByteArray()
+        << QByteArray("sifta-cli: cannot read '/dev/zero': there is not enough memory to read it (an input is read "
+                      "whole, up to 6442450944 bytes)\n")
+        << 2;
+    QTest::newRow("matches that outgrow a memory limit")
+        << QStringList{"matches", "", "many.txt"} << true << QByteArray()
+        << QByteArray("sifta-cli: there is not enough memory to search 'many.txt'\n") << 2;
+    // Kept, the matches of a thousand groups would take 8 KB each, beyond the limit.
+    QTest::newRow("count keeps no matches under a memory limit")
+        << QStringList{"count", QStringLiteral("()").repeated(1000), "groups.txt"} << true << QByteArray("131073\n")
+        << QByteArray() << 0;
 }
 
 void tst_SiftaCli::tooLargeForMemory()
 {
     QFETCH(QStringList, arguments);
     QFETCH(bool, lowerMemory);
+    QFETCH(QByteArray, output);
     QFETCH(QByteArray, error);
+    QFETCH(int, exitCode);
 
 #if defined(__SANITIZE_ADDRESS__)
     if (lowerMemory)
@@ -838,6 +866,7 @@ void tst_SiftaCli::tooLargeForMemory()
     QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(30LL << 30));
     huge.close();
     QVERIFY(FileContent::write(path("many.txt"), QByteArray(64 << 20, 'a')));
+    QVERIFY(FileContent::write(path("groups.txt"), QByteArray(128 << 10, 'a')));
 
     QProcess process;
     process.setWorkingDirectory(mFolder.path());
@@ -849,10 +878,11 @@ void tst_SiftaCli::tooLargeForMemory()
     }
     process.start(QStringLiteral(SIFTA_CLI_PATH), arguments);
     const CliRun run = finish(process, QByteArray());
-    QFile::remove(path("huge.txt"));
-    QFile::remove(path("many.txt"));
+    for (const char* name : {"huge.txt", "many.txt", "groups.txt"})
+        QFile::remove(path(QString::fromLatin1(name)));
     QCOMPARE(run.err, error);
-    QCOMPARE(run.exitCode, 2);
+    QCOMPARE(run.out, output);
+    QCOMPARE(run.exitCode, exitCode);
 }
 
 // Colour on a terminal: standard output is the slave side of a pseudo-terminal.

@@ -46,10 +46,11 @@ void TestHostilePatterns::patternEndsInResultOrMessage_data()
     QTest::addColumn<int>("count");
 
     // PCRE2 as Debian builds it holds at most 64K code units of compiled pattern; a pattern
-    // beyond that is refused as too large, with a message, rather than matched.
+    // beyond that is refused as too large, with a message, rather than matched. Plain text,
+    // and plain text alternatives, are searched without PCRE2 at any length.
     const QString a100k = u"a"_s.repeated(100'000);
     QTest::newRow("literal of 30,000 characters") << u"a"_s.repeated(30'000) << u"a"_s.repeated(60'001) << kMatched << 2;
-    QTest::newRow("literal of 100,000 characters") << a100k << a100k << RegExpError::PatternTooComplex << 0;
+    QTest::newRow("literal of 100,000 characters") << a100k << a100k << kMatched << 1;
     QTest::newRow("alternation of 100,000 characters") << u"a|"_s.repeated(50'000) << "ab"
                                                        << RegExpError::PatternTooComplex << 0;
     QTest::newRow("class of 100,000 characters")

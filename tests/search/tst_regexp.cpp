@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <atomic>
 #include <limits>
+#include <random>
 #include <thread>
 
 namespace {
@@ -73,6 +74,11 @@ private slots:
     void compilesOnlyWhenPatternOrOptionsChange();
     void copiesSearchIndependently();
     void plainAlternativesAgreeWithGroupedOnes();
+    void countMatchesAgreesWithExecute_data();
+    void countMatchesAgreesWithExecute();
+    void longLiteralPatterns_data();
+    void longLiteralPatterns();
+    void wordListsAgreeWithGroupedOnes();
 };
 
 void tst_RegExp::execute_data()
@@ -692,6 +698,119 @@ void tst_RegExp::plainAlternativesAgreeWithGroupedOnes()
                 text += alphabet.at((state >> 16) % alphabet.size());
             }
             QCOMPARE(describe(plain.Execute(text)), describe(grouped.Execute(text)));
+        }
+    }
+}
+
+void tst_RegExp::countMatchesAgreesWithExecute_data()
+{
+    QTest::addColumn<QString>("pattern");
+    QTest::addColumn<QString>("flags");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("empty matches at every position") << u""_qs << u"gm"_qs << u"abc"_qs;
+    QTest::newRow("groups that match empty") << u"()()(a)?"_qs << u"gm"_qs << u"aba"_qs;
+    QTest::newRow("only the first without Global") << u"a"_qs << u"m"_qs << u"banana"_qs;
+    QTest::newRow("plain text alternatives") << u"ana|nan"_qs << u"gm"_qs << u"bananana"_qs;
+    QTest::newRow("near a required literal") << u"\\w+ana"_qs << u"gm"_qs << u"banana cabana"_qs;
+    QTest::newRow("no match") << u"x"_qs << u"gm"_qs << u"abc"_qs;
+    QTest::newRow("pattern error") << u"(a"_qs << u"gm"_qs << u"abc"_qs;
+}
+
+void tst_RegExp::countMatchesAgreesWithExecute()
+{
+    QFETCH(QString, pattern);
+    QFETCH(QString, flags);
+    QFETCH(QString, text);
+
+    const RegExp re = make(pattern, flags);
+    const RegExpResult<MatchCollection> matches = re.Execute(text);
+    const RegExpResult<qsizetype> count = re.countMatches(text);
+    QCOMPARE(count.ok(), matches.ok());
+    if (matches)
+        QCOMPARE(count.value(), matches->Count());
+    else
+        QCOMPARE(count.error().Number, matches.error().Number);
+}
+
+namespace {
+
+/// "w0|w1|...|w99999", or the same words from the last to the first.
+QString numberedWords(bool reversed)
+{
+    QStringList words;
+    for (int i = 0; i < 100'000; ++i)
+        words << u'w' + QString::number(reversed ? 99'999 - i : i);
+    return words.join(u'|');
+}
+
+} // namespace
+
+// Patterns too large for PCRE2 to compile: one long literal and long word lists, where the
+// first alternative in pattern order wins at a place, not the longest.
+void tst_RegExp::longLiteralPatterns_data()
+{
+    QTest::addColumn<QString>("pattern");
+    QTest::addColumn<QString>("flags");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("expected"); // start:length of each match
+
+    const QString literal = u"ab"_qs.repeated(32768);
+    QTest::newRow("64 KB literal after a near miss") << literal << u"gm"_qs << u"x"_qs + literal.chopped(1) + literal
+                                                    << u"65536:65536"_qs;
+    QTest::newRow("64 KB literal under Ignore Case") << literal << u"gim"_qs << u"AB"_qs.repeated(32769) << u"0:65536"_qs;
+    QTest::newRow("100,000 words: the first in pattern order wins") << numberedWords(false) << u"gm"_qs
+                                                                    << u"x w12345 W7 w99999"_qs << u"2:2 12:2"_qs;
+    QTest::newRow("100,000 words from the last: the longest is first") << numberedWords(true) << u"gm"_qs
+                                                                       << u"x w12345 W7 w99999"_qs << u"2:6 12:6"_qs;
+    QTest::newRow("100,000 words under Ignore Case") << numberedWords(false) << u"gim"_qs
+                                                     << u"x w12345 W7 w99999"_qs << u"2:2 9:2 12:2"_qs;
+    QTest::newRow("100,000 words without Global") << numberedWords(false) << u"m"_qs << u"x w12345 W7 w99999"_qs
+                                                  << u"2:2"_qs;
+}
+
+void tst_RegExp::longLiteralPatterns()
+{
+    QFETCH(QString, pattern);
+    QFETCH(QString, flags);
+    QFETCH(QString, text);
+    QFETCH(QString, expected);
+
+    const RegExpResult<MatchCollection> matches = make(pattern, flags).Execute(text);
+    QVERIFY2(matches, matches ? "" : qPrintable(matches.error().Description));
+    QStringList spans;
+    for (qsizetype i = 0; i < matches->Count(); ++i)
+        spans << QStringLiteral("%1:%2").arg(matches->Item(i).FirstIndex()).arg(matches->Item(i).Length());
+    QCOMPARE(spans.join(u' '), expected);
+}
+
+void tst_RegExp::wordListsAgreeWithGroupedOnes()
+{
+    // Word lists long enough to be searched apart from the engine, against the same words
+    // inside a group, which the engine searches: words of one to four characters that are
+    // prefixes of each other and differ in case, escaped syntax characters among them.
+    const QStringList pieces{u"a"_qs, u"A"_qs, u"b"_qs, u"\x00e9"_qs, u"\x00c9"_qs, u"\\."_qs, u"\\|"_qs};
+    const QString textAlphabet = u"aAb\x00e9\x00c9.|\n"_qs;
+    std::mt19937 random(20261207);
+    auto number = [&](int below) { return int(random() % unsigned(below)); };
+    for (int round = 0; round < 300; ++round) {
+        QStringList words;
+        for (int n = 16 + number(24); n > 0; --n) {
+            QString word;
+            for (int k = 1 + number(4); k > 0; --k)
+                word += pieces.at(number(int(pieces.size())));
+            words << word;
+        }
+        const QString list = words.join(u'|');
+        const QString flags = round % 2 ? u"gim"_qs : u"gm"_qs;
+        const RegExp plain = make(list, flags);
+        const RegExp grouped = make(u"(?:"_qs + list + u')', flags);
+        for (int t = 0; t < 10; ++t) {
+            QString text;
+            for (int k = number(30); k > 0; --k)
+                text += textAlphabet.at(number(int(textAlphabet.size())));
+            QVERIFY2(describe(plain.Execute(text)) == describe(grouped.Execute(text)),
+                     qPrintable(list + u" on "_qs + text));
         }
     }
 }
