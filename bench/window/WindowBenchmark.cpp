@@ -6,6 +6,8 @@
 //        sifta-bench-window memory FILE [check]    peak memory of load, search, replace and undo
 //        sifta-bench-window stall                  longest hold-up of the window while typing a
 //                                                  runaway pattern
+//        sifta-bench-window longpattern            the idle window's share of a core with a
+//                                                  1 MB pattern in the pattern box
 // With "check", each ratio is judged against its bound (the bounds are for the 100 MB text).
 //
 // Word wrap is off for the figures: after each change of the whole text the editor wraps
@@ -30,6 +32,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QElapsedTimer>
@@ -449,6 +452,58 @@ int stall()
     return 0;
 }
 
+/// Processor time this process has used so far, user and system, in milliseconds.
+double processorMs()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3
+        + double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
+}
+
+/// Pastes a pattern of about 1 MB into the pattern box and lets the window settle; then,
+/// while the box has the focus and its cursor blinks, reports the share of a core that the
+/// idle window uses over five seconds and the longest hold-up of its event loop.
+int longPattern()
+{
+    Window window;
+    QWidget* form = window.pattern()->window();
+    form->activateWindow();
+    QApplication::setActiveWindow(form);
+    if (!QTest::qWaitForWindowActive(form))
+        std::fprintf(stderr, "the window did not become active\n");
+    QLineEdit* box = window.pattern()->lineEdit();
+    box->setFocus();
+    const QString pattern = QStringLiteral("word|").repeated(200'000) + QStringLiteral("word");
+    QApplication::clipboard()->setText(pattern);
+    QElapsedTimer pasting;
+    pasting.start();
+    box->paste();
+    window.settle();
+    const double pasted = elapsedMs(pasting);
+    runFor(1000);
+
+    QElapsedTimer clock;
+    clock.start();
+    qint64 last = 0;
+    qint64 longest = 0;
+    QTimer tick;
+    tick.setInterval(5);
+    QObject::connect(&tick, &QTimer::timeout, [&] {
+        longest = std::max(longest, clock.elapsed() - last);
+        last = clock.elapsed();
+    });
+    const double before = processorMs();
+    tick.start();
+    runFor(5000);
+    const double used = processorMs() - before;
+    std::printf("%-56s %10lld\n", "pattern length (characters)", qlonglong(box->text().size()));
+    std::printf("%-56s %10.0f\n", "paste until the window settled (ms)", pasted);
+    std::printf("%-56s %10.1f\n", "idle window, share of a core over 5 s (%)", used / double(clock.elapsed()) * 100);
+    std::printf("%-56s %10lld\n", "  longest hold-up of the window (ms)", longest);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -459,8 +514,10 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     if (argc == 2 && QLatin1String(argv[1]) == QLatin1String("stall"))
         return stall();
+    if (argc == 2 && QLatin1String(argv[1]) == QLatin1String("longpattern"))
+        return longPattern();
     if (argc < 3 || argc > 4) {
-        std::fprintf(stderr, "usage: sifta-bench-window figures|memory FILE [check] | stall\n");
+        std::fprintf(stderr, "usage: sifta-bench-window figures|memory FILE [check] | stall | longpattern\n");
         return 2;
     }
     gCheck = argc == 4 && QLatin1String(argv[3]) == QLatin1String("check");
