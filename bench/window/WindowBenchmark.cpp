@@ -8,6 +8,8 @@
 //                                                  runaway pattern
 //        sifta-bench-window longpattern            the idle window's share of a core with a
 //                                                  1 MB pattern in the pattern box
+//        sifta-bench-window runaway                how soon the window takes input again after
+//                                                  a search that backtracks for long is given up
 // With "check", each ratio is judged against its bound (the bounds are for the 100 MB text).
 //
 // Word wrap is off for the figures: after each change of the whole text the editor wraps
@@ -18,6 +20,7 @@
 
 #include "app/frmSifta.h"
 #include "app/MultiLineBox.h"
+#include "busy/BusyRunner.h"
 #include "matches/frmMatches.h"
 #include "matches/MatchTableModel.h"
 #include "platform/MessageBox.h"
@@ -37,6 +40,7 @@
 #include <QLineEdit>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
@@ -504,6 +508,50 @@ int longPattern()
     return 0;
 }
 
+/// Over one line of a megabyte of a, where a*a*\d backtracks for long at every position:
+/// the time from pressing Cancel in "Searching..." until the window takes input again, and,
+/// with live matching, from replacing that pattern by a until the count of a shows. The
+/// given-up searches still run when this returns, and the program ends without them.
+int runaway()
+{
+    Window window;
+    window.trigger("mnuFormatHighlightMatches");
+    window.document()->setText(QString(1 << 20, u'a'));
+    window.pattern()->setEditText(QStringLiteral("a*a*\\d"));
+    QObject* form = window.pattern()->window();
+    auto* busy = form->findChild<BusyRunner*>(QStringLiteral("busyRunner"));
+    busy->setDelays(0, 100);
+    QElapsedTimer sinceCancel;
+    QObject::connect(busy, &BusyRunner::progressShown, busy, [&](QProgressDialog* dialog) {
+        sinceCancel.start();
+        dialog->findChild<QPushButton*>()->click();
+    });
+    window.click("cmdFind");
+    const double cancelled = elapsedMs(sinceCancel);
+
+    window.trigger("mnuFormatHighlightMatches");
+    QObject* live = form->findChild<QObject*>(QStringLiteral("liveSearch"));
+    // The time until the count of a shows when it replaces before, a second after before's run began.
+    const auto countAfter = [&](const QString& before) {
+        window.pattern()->setEditText(before);
+        QMetaObject::invokeMethod(live, "runPending");
+        runFor(1000);
+        QElapsedTimer sinceReplaced;
+        sinceReplaced.start();
+        window.pattern()->setEditText(QStringLiteral("a"));
+        QMetaObject::invokeMethod(live, "runPending");
+        while (live->property("busy").toBool())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        return elapsedMs(sinceReplaced);
+    };
+    const double bare = countAfter(QStringLiteral("b"));
+    const double replaced = countAfter(QStringLiteral("a*a*\\d"));
+    std::printf("%-56s %10.0f\n", "Cancel until the window takes input (ms)", cancelled);
+    std::printf("%-56s %10.0f\n", "a runaway live run replaced until the new count (ms)", replaced);
+    std::printf("%-56s %10.0f\n", "  the same count after a pattern without matches (ms)", bare);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -516,8 +564,10 @@ int main(int argc, char** argv)
         return stall();
     if (argc == 2 && QLatin1String(argv[1]) == QLatin1String("longpattern"))
         return longPattern();
+    if (argc == 2 && QLatin1String(argv[1]) == QLatin1String("runaway"))
+        return runaway();
     if (argc < 3 || argc > 4) {
-        std::fprintf(stderr, "usage: sifta-bench-window figures|memory FILE [check] | stall | longpattern\n");
+        std::fprintf(stderr, "usage: sifta-bench-window figures|memory FILE [check] | stall | longpattern | runaway\n");
         return 2;
     }
     gCheck = argc == 4 && QLatin1String(argv[3]) == QLatin1String("check");
