@@ -6,6 +6,7 @@
 #include "app/MenuBarKeys.h"
 #include "app/ScreenFit.h"
 #include "app/StatusLine.h"
+#include "busy/WorkThreads.h"
 #include "documents/DocumentCaption.h"
 #include "platform/QtFileDialog.h"
 #include "settings/CSettings.h"
@@ -30,10 +31,13 @@
 
 #include <algorithm>
 
-frmSifta::frmSifta(IMessageBox& messages, CSettings& settings, IFileDialog* dialogs, QWidget* parent)
+frmSifta::frmSifta(IMessageBox& messages, CSettings& settings, IFileDialog* dialogs, IWorkThreads* threads,
+                   QWidget* parent)
     : QMainWindow(parent), mMessages(messages), mSettings(settings), mGeometry(designGeometry()),
       mOwnFileDialog(dialogs ? nullptr : std::make_unique<QtFileDialog>(this)),
-      mFileDialogs(dialogs ? *dialogs : *mOwnFileDialog), mDocumentCommands(*this, messages, mFileDialogs),
+      mFileDialogs(dialogs ? *dialogs : *mOwnFileDialog),
+      mOwnThreads(threads ? nullptr : std::make_unique<DetachedThreads>()), mThreads(threads ? *threads : *mOwnThreads),
+      mDocumentCommands(*this, messages, mFileDialogs),
       mSearchCommands(*this, messages)
 {
     setObjectName(QStringLiteral("frmSifta"));

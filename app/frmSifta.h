@@ -21,6 +21,7 @@ class LiveSearch;
 class MatchHighlighter;
 class PatternFeedback;
 class IMessageBox;
+class IWorkThreads;
 class KeyPreview;
 class QLabel;
 class QMimeData;
@@ -30,16 +31,17 @@ class frmMatches;
 
 /// The main window: the Search Text, the pattern and replacement boxes, the five search
 /// and replace buttons, the syntax pane and the menus. Message boxes go through
-/// `messages`, the remembered options and the settings location through `settings`, and
-/// the open and save dialogs through `dialogs` (the real ones when none is given); all
-/// must outlive the window. The window reads the options when it is created and writes
-/// them when it closes.
+/// `messages`, the remembered options and the settings location through `settings`, the
+/// open and save dialogs through `dialogs` (the real ones when none is given), and long
+/// steps such as searches and reading a file to `threads` (threads that nobody waits for
+/// when none is given); all must outlive the window. The window reads the options when it
+/// is created and writes them when it closes.
 class frmSifta : public QMainWindow, private IDocumentWindow, private ISearchWindow {
     Q_OBJECT
 
 public:
     frmSifta(IMessageBox& messages, CSettings& settings, IFileDialog* dialogs = nullptr,
-             QWidget* parent = nullptr);
+             IWorkThreads* threads = nullptr, QWidget* parent = nullptr);
     ~frmSifta() override;
 
     /// True while the document has changes that are not saved. Setting the other value
@@ -247,6 +249,8 @@ private:
     QString mExplainGeometry;
     std::unique_ptr<QtFileDialog> mOwnFileDialog;
     IFileDialog& mFileDialogs;
+    std::unique_ptr<IWorkThreads> mOwnThreads;
+    IWorkThreads& mThreads;
     DocumentCommands mDocumentCommands;
     SearchCommands mSearchCommands;
 };

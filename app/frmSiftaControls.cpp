@@ -2,6 +2,7 @@
 
 #include "app/MultiLineBox.h"
 #include "app/StatusLine.h"
+#include "app/SteadyCursor.h"
 #include "app/SyntaxText.h"
 #include "textex/FontFaces.h"
 #include "textex/PropertyBag.h"
@@ -113,6 +114,7 @@ frmSiftaControls buildControls(QWidget* inner)
     // A pasted or remembered pattern stays whole: the edit field's own limit of 32,767
     // characters would cut it silently, and the search would look for something else.
     c.cboPattern->lineEdit()->setMaxLength(std::numeric_limits<int>::max());
+    new SteadyCursor(*c.cboPattern->lineEdit());
     c.cboPattern->setFont(windowsFont(kFixedFace, kFixedPoints));
 
     c.Label2 = label(c.fraControls, "Label2", QStringLiteral("Replace &With"));

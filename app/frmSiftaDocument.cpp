@@ -169,7 +169,10 @@ void frmSifta::txtDocument_TooLong()
 bool frmSifta::runBusy(const QString& sLabel, const std::function<void(const std::atomic_bool& cancel)>& work)
 {
     mLive->setHeld(true);
-    const bool finished = mBusy->runToEnd(sLabel, work);
+    const bool finished = mBusy->run<bool>(sLabel, [work](const std::atomic_bool& cancel) {
+                                   work(cancel);
+                                   return true;
+                               }).has_value();
     mLive->setHeld(false);
     // File, Exit during the work closed the last window, which ends the event loop only
     // while it runs: the work may have come before the loop was started, at start-up.

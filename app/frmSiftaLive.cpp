@@ -16,25 +16,18 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QThreadPool>
 
 void frmSifta::connectLive()
 {
     TextEx* document = mControls.txtDocument;
-    // Searches run on pools of their own, one thread each: Qt paints with the help of its
-    // global pool, which a long search must never hold up. Each pool belongs to the object
-    // that runs on it, which stops its run before the pool waits for it.
-    auto* livePool = new QThreadPool;
-    livePool->setMaxThreadCount(1);
-    mLive = new LiveSearch([document] { return document->textReader(); }, *livePool, this);
-    livePool->setParent(mLive);
+    // Searches run on threads of their own: Qt paints with the help of its global pool,
+    // which a long search must never hold up, and a search that is no longer wanted must
+    // hold up neither the next one nor the window.
+    mLive = new LiveSearch([document] { return document->textReader(); }, mThreads, this);
     mLive->setObjectName(QStringLiteral("liveSearch"));
     mHighlighter = new MatchHighlighter(*document);
     mPatternFeedback = new PatternFeedback(*mControls.cboPattern);
-    auto* busyPool = new QThreadPool;
-    busyPool->setMaxThreadCount(1);
-    mBusy = new BusyRunner(*this, *busyPool);
-    busyPool->setParent(mBusy);
+    mBusy = new BusyRunner(*this, mThreads);
 
     connect(mLive, &LiveSearch::matchesChanged, this, [this](const MatchCollection& matches) {
         mHighlighter->setMatches(HighlightMatches() ? matches : MatchCollection());

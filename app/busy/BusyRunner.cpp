@@ -1,5 +1,7 @@
 #include "busy/BusyRunner.h"
 
+#include "busy/WorkThreads.h"
+
 #include <QApplication>
 #include <QEventLoop>
 #include <QFutureWatcher>
@@ -8,7 +10,7 @@
 #include <QTimer>
 #include <QWidget>
 
-BusyRunner::BusyRunner(QWidget& window, QThreadPool& pool) : QObject(&window), mWindow(window), mPool(pool)
+BusyRunner::BusyRunner(QWidget& window, IWorkThreads& threads) : QObject(&window), mWindow(window), mThreads(threads)
 {
     setObjectName(QStringLiteral("busyRunner"));
 }
@@ -25,19 +27,24 @@ void BusyRunner::cancel()
         return;
     mCancel->store(true);
     mCancelled = true;
-    // The loop runs again, now without the user's input, until the work has stopped.
     mLoop->quit();
 }
 
 bool BusyRunner::runToEnd(const QString& sLabel, const std::function<void(const std::atomic_bool& cancel)>& work)
 {
-    return run<bool>(sLabel, [&work](const std::atomic_bool& cancel) {
-        work(cancel);
-        return true;
-    }).has_value();
+    return !runWork(sLabel, [&work](const std::atomic_bool& cancel) { work(cancel); }, AfterCancel::Wait);
 }
 
-bool BusyRunner::waitFor(const QFuture<void>& future, const QString& sLabel, std::atomic_bool& cancel)
+bool BusyRunner::runWork(const QString& sLabel, std::function<void(const std::atomic_bool& cancel)> work,
+                         AfterCancel after)
+{
+    auto cancel = std::make_shared<std::atomic_bool>(false);
+    const QFuture<void> future = mThreads.start([work = std::move(work), cancel] { work(*cancel); });
+    return waitFor(future, sLabel, *cancel, after);
+}
+
+bool BusyRunner::waitFor(const QFuture<void>& future, const QString& sLabel, std::atomic_bool& cancel,
+                         AfterCancel after)
 {
     QEventLoop loop;
     const QScopedValueRollback<std::atomic_bool*> running(mCancel, &cancel);
@@ -83,7 +90,9 @@ bool BusyRunner::waitFor(const QFuture<void>& future, const QString& sLabel, std
     else if (!future.isFinished())
         dialogTimer.start(mDialogDelay);
 
-    while (!future.isFinished())
+    // After a cancel, work that must not outlive the call is waited for without the
+    // user's input; other work is left to end on its own.
+    while (!future.isFinished() && !(mCancelled && after == AfterCancel::Return))
         loop.exec(dialog && !mCancelled ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents);
 
     if (cursorShown)

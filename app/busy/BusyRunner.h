@@ -3,16 +3,15 @@
 #include <QFuture>
 #include <QObject>
 #include <QString>
-#include <QtConcurrent>
 
 #include <atomic>
 #include <functional>
 #include <memory>
 #include <optional>
 
+class IWorkThreads;
 class QEventLoop;
 class QProgressDialog;
-class QThreadPool;
 class QWidget;
 
 /// Runs a long piece of work off the user-interface thread while the window waits for it:
@@ -22,9 +21,9 @@ class QWidget;
 class BusyRunner : public QObject {
     Q_OBJECT
 public:
-    /// window is the parent of the progress dialog; work goes to pool. Both must outlive
+    /// window is the parent of the progress dialog; work goes to threads. Both must outlive
     /// the runner.
-    BusyRunner(QWidget& window, QThreadPool& pool);
+    BusyRunner(QWidget& window, IWorkThreads& threads);
 
     /// When the busy pointer and the progress dialog appear, in milliseconds after the
     /// start; 0 shows them at once, also for work that ends at once.
@@ -35,23 +34,24 @@ public:
     /// Cancels the work that runs, as the dialog's Cancel does; nothing when none runs.
     void cancel();
 
-    /// Runs work on the pool and returns its result, or nothing when the user pressed
-    /// Cancel; work sees the press through its flag and may stop early. Either way work
-    /// has ended when this returns, and a cancelled result is dropped even when it was
-    /// complete, so that a cancel never lets anything change.
+    /// Runs work off the window's thread and returns its result, or nothing when the user
+    /// pressed Cancel. A Cancel returns at once, so work must own everything it uses: it
+    /// sees the press through its flag, and runs on to its end unseen when it cannot stop
+    /// at once. A cancelled result is dropped even when it was complete, so that a cancel
+    /// never lets anything change.
     template <typename T>
     std::optional<T> run(const QString& sLabel, std::function<T(const std::atomic_bool& cancel)> work)
     {
-        auto cancel = std::make_shared<std::atomic_bool>(false);
         auto result = std::make_shared<std::optional<T>>();
-        const QFuture<void> future =
-            QtConcurrent::run(&mPool, [work = std::move(work), cancel, result] { result->emplace(work(*cancel)); });
-        if (waitFor(future, sLabel, *cancel))
+        if (runWork(sLabel, [work = std::move(work), result](const std::atomic_bool& cancel) {
+                result->emplace(work(cancel));
+            }, AfterCancel::Return))
             return std::nullopt;
         return std::move(*result);
     }
 
-    /// Runs work, which has no result, as run() does; false when the user pressed Cancel.
+    /// Runs work, which may use the caller's data, as run() does, except that a Cancel
+    /// waits until work has stopped; false when the user pressed Cancel.
     bool runToEnd(const QString& sLabel, const std::function<void(const std::atomic_bool& cancel)>& work);
 
 signals:
@@ -59,11 +59,16 @@ signals:
     void progressShown(QProgressDialog* dialog);
 
 private:
-    /// Waits until future has finished; true when the user cancelled meanwhile.
-    bool waitFor(const QFuture<void>& future, const QString& sLabel, std::atomic_bool& cancel);
+    enum class AfterCancel { Return, Wait };
+
+    /// Runs work and waits for it; true when the user cancelled meanwhile.
+    bool runWork(const QString& sLabel, std::function<void(const std::atomic_bool& cancel)> work, AfterCancel after);
+    /// Waits until future has finished, or after a cancel until after says; true when the
+    /// user cancelled meanwhile.
+    bool waitFor(const QFuture<void>& future, const QString& sLabel, std::atomic_bool& cancel, AfterCancel after);
 
     QWidget& mWindow;
-    QThreadPool& mPool;
+    IWorkThreads& mThreads;
     /// The flag of the work that runs, whether it was cancelled, and the loop that waits for it.
     std::atomic_bool* mCancel = nullptr;
     bool mCancelled = false;

@@ -1,5 +1,6 @@
 #include "documents/DocumentCommands.h"
 
+#include "busy/BusyResult.h"
 #include "platform/CommonDialog.h"
 #include "platform/FileDialog.h"
 #include "platform/FilePath.h"
@@ -82,10 +83,10 @@ bool DocumentCommands::Load(const QString& sFile, ErrorNaming naming)
     // Reading and decoding a large file takes a while; a cancel leaves everything as it was.
     // A file whose text the document cannot hold is refused before it is read whole.
     const qint64 capacity = mWindow.documentCapacity();
-    std::optional<Tools::TextFileRead> read;
-    if (!mWindow.runBusy(QStringLiteral("Opening..."), [&](const std::atomic_bool& cancel) {
-            read = Tools::ReadTextFile(sFile, capacity, &cancel);
-        }))
+    const std::optional<Tools::TextFileRead> read = busyResult<Tools::TextFileRead>(
+        mWindow, QStringLiteral("Opening..."),
+        [sFile, capacity](const std::atomic_bool& cancel) { return Tools::ReadTextFile(sFile, capacity, &cancel); });
+    if (!read)
         return false;
     if (!read->ok()) {
         FileError error = read->error();

@@ -37,7 +37,7 @@ public:
     virtual void showFormat(const TextFormat& format) = 0;
 
     /// Runs work, a step that may take long, such as reading a large file, while the window
-    /// shows that it is busy; the flag is raised when the user cancels. False when the user
-    /// cancelled, once it has ended.
+    /// shows that it is busy; the flag is raised when the user cancels. False at once when
+    /// the user cancelled: work, which must own everything it uses, then runs on unseen.
     virtual bool runBusy(const QString& sLabel, const std::function<void(const std::atomic_bool& cancel)>& work) = 0;
 };

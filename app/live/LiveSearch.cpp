@@ -16,8 +16,8 @@ PatternStatus invalid(const RegExpError& error)
 
 } // namespace
 
-LiveSearch::LiveSearch(std::function<TextReader()> snapshot, QThreadPool& pool, QObject* parent)
-    : QObject(parent), mSnapshot(std::move(snapshot)), mRunner(pool)
+LiveSearch::LiveSearch(std::function<TextReader()> snapshot, IWorkThreads& threads, QObject* parent)
+    : QObject(parent), mSnapshot(std::move(snapshot)), mRunner(threads)
 {
     mPause.setSingleShot(true);
     mPause.setInterval(kDefaultPauseMsec);

@@ -12,12 +12,13 @@
 #include <functional>
 #include <optional>
 
-class QThreadPool;
+class IWorkThreads;
 
 /// Keeps the matches of the pattern in the text up to date while the user types: a short
 /// pause after the last change of the pattern, the case option or the text, the pattern is
-/// compiled and run over a snapshot of the text on a thread pool. A run that a newer change
-/// supersedes is cancelled and never lands. An edit of the text drops the shown matches at
+/// compiled and run over a snapshot of the text off the user-interface thread. A run that a
+/// newer change supersedes is cancelled and never lands, and the newer run does not wait for
+/// it to stop. An edit of the text drops the shown matches at
 /// once, since their positions no longer fit it.
 ///
 /// Switched off, nothing runs and no matches are shown; a pattern that does not compile is
@@ -27,8 +28,8 @@ class LiveSearch : public QObject {
     Q_PROPERTY(bool busy READ isBusy)
 public:
     /// snapshot takes the current text, as a reader that the run calls on its own thread;
-    /// it is called only when a run starts. Runs go to pool, which must outlive this object.
-    LiveSearch(std::function<TextReader()> snapshot, QThreadPool& pool, QObject* parent = nullptr);
+    /// it is called only when a run starts. Runs go to threads, which must outlive this object.
+    LiveSearch(std::function<TextReader()> snapshot, IWorkThreads& threads, QObject* parent = nullptr);
 
     /// The pause after the last change before a run starts, in milliseconds.
     void setPause(int msec) { mPause.setInterval(msec); }

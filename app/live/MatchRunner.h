@@ -4,31 +4,29 @@
 #include "search/RegExp.h"
 #include "search/RegExpError.h"
 
-#include <QFuture>
-#include <QFutureWatcher>
 #include <QObject>
 #include <QString>
 
 #include <atomic>
 #include <functional>
 #include <memory>
-#include <optional>
 
-class QThreadPool;
+class IWorkThreads;
 
 /// Gives a text to search; called on the thread of the run, so that it may decode there.
 using TextReader = std::function<QString()>;
 
-/// Runs a regular expression over a snapshot of a text on a thread pool, one run at a time:
-/// starting a run cancels the one before it, which stops within its search, and the new run
-/// starts once it has. A run that was cancelled or superseded never reports. Results are the
-/// compact match collection of the component.
+/// Runs a regular expression over a snapshot of a text off the user-interface thread, one
+/// run that counts at a time: starting a run cancels the one before it and starts at once,
+/// without waiting for the old one to stop. A run that was cancelled or superseded never
+/// reports; one that cannot stop at once ends on its own, unseen, since it owns what it
+/// uses. Results are the compact match collection of the component.
 class MatchRunner : public QObject {
     Q_OBJECT
 public:
-    /// Runs go to pool, which must outlive the runner.
-    explicit MatchRunner(QThreadPool& pool, QObject* parent = nullptr);
-    /// Cancels the current run and waits for it to stop.
+    /// Runs go to threads, which must outlive the runner.
+    explicit MatchRunner(IWorkThreads& threads, QObject* parent = nullptr);
+    /// Cancels the current run.
     ~MatchRunner() override;
 
     /// Starts expression (copied; copies share the compiled form) over the text that read
@@ -48,22 +46,9 @@ signals:
     void failed(quint64 generation, const RegExpError& error);
 
 private:
-    struct Request {
-        RegExp expression;
-        TextReader read;
-        quint64 generation = 0;
-    };
-
-    void launch(Request request);
-    void runEnded();
-
-    QThreadPool& mPool;
+    IWorkThreads& mThreads;
     quint64 mGeneration = 0;
     bool mRunning = false;
-    /// The run on the pool, until it has ended, and its cancel flag.
-    QFutureWatcher<void> mRun;
+    /// The cancel flag of the newest run.
     std::shared_ptr<std::atomic_bool> mCancel;
-    /// A run started while a cancelled one was still stopping; it follows that one.
-    std::optional<Request> mWaiting;
 };
-

@@ -32,8 +32,8 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption)
 } // namespace
 
 frmMatches::frmMatches(IMessageBox& messages, IFileDialog& dialogs, QWidget* parent)
-    : QWidget(parent, Qt::Window), mPool(newWindowPool(this)), mModel(new MatchTableModel(*mPool, this)),
-      mBusy(new BusyRunner(*this, *mPool)), mCommands(*this, messages, dialogs)
+    : QWidget(parent, Qt::Window), mPool(newWindowPool(this)), mPoolThreads(*mPool),
+      mModel(new MatchTableModel(*mPool, this)), mBusy(new BusyRunner(*this, mPoolThreads)), mCommands(*this, messages, dialogs)
 {
     setObjectName(QStringLiteral("frmMatches"));
     setWindowTitle(QStringLiteral("Matches"));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "busy/WorkThreads.h"
 #include "live/PatternStatus.h"
 #include "matches/MatchesCommands.h"
 #include "matches/MatchesWindow.h"
@@ -56,6 +57,7 @@ private:
     /// Lines are counted and long commands run here, never on Qt's global pool, which helps
     /// paint: one thread, which the window's own steps take in turn.
     QThreadPool* mPool = nullptr;
+    PoolThreads mPoolThreads;
     MatchTableModel* mModel = nullptr;
     QLabel* mCount = nullptr;
     QTableView* mTable = nullptr;

@@ -1,5 +1,7 @@
 #include "search/SearchCommands.h"
 
+#include "busy/BusyResult.h"
+
 #include "platform/MessageBox.h"
 #include "search/LineBreaks.h"
 #include "search/PatternEscape.h"
@@ -26,14 +28,12 @@ std::optional<T> SearchCommands::replaceOffThread(
     // Compiled here, so that the copy that replaces on another thread shares the compiled form.
     (void)mExpression.Compile();
     mWindow.pauseLiveSearch(true);
-    std::optional<RegExpResult<T>> result;
-    const bool finished = mWindow.runBusy(QStringLiteral("Replacing..."),
-                                          [&result, expression = mExpression, replace](const std::atomic_bool& cancel) {
-                                              result = replace(expression, cancel);
-                                          });
+    std::optional<RegExpResult<T>> result = busyResult<RegExpResult<T>>(
+        mWindow, QStringLiteral("Replacing..."),
+        [expression = mExpression, replace](const std::atomic_bool& cancel) { return replace(expression, cancel); });
     mWindow.pauseLiveSearch(false);
     // A cancel leaves the text and the saved text as they were.
-    if (!finished)
+    if (!result)
         return std::nullopt;
     // A Replace All that fails changes nothing, not even the text kept for Undo, so Undo
     // still takes back the replacement before it.
@@ -132,14 +132,9 @@ std::optional<RegExpResult<MatchCollection>> SearchCommands::matchesIn(const QSt
     // Compiled here, so that the copy that searches on another thread shares the compiled
     // form and the next search with the same pattern does not compile it again.
     (void)mExpression.Compile();
-    std::optional<RegExpResult<MatchCollection>> matches;
-    const bool finished = mWindow.runBusy(QStringLiteral("Searching..."),
-                                          [&matches, expression = mExpression, text](const std::atomic_bool& cancel) {
-                                              matches = expression.Execute(text, &cancel);
-                                          });
-    if (!finished)
-        return std::nullopt;
-    return matches;
+    return busyResult<RegExpResult<MatchCollection>>(
+        mWindow, QStringLiteral("Searching..."),
+        [expression = mExpression, text](const std::atomic_bool& cancel) { return expression.Execute(text, &cancel); });
 }
 
 void SearchCommands::AddPatternToHistory()

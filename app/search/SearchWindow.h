@@ -83,6 +83,7 @@ public:
     virtual void pauseLiveSearch(bool paused) = 0;
 
     /// Runs work, a step that may take long, while the window shows that it is busy; the
-    /// flag is raised when the user cancels. False when the user cancelled, once it has ended.
+    /// flag is raised when the user cancels. False at once when the user cancelled: work,
+    /// which must own everything it uses, then runs on unseen.
     virtual bool runBusy(const QString& sLabel, const std::function<void(const std::atomic_bool& cancel)>& work) = 0;
 };

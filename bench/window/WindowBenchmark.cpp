@@ -6,6 +6,10 @@
 //        sifta-bench-window memory FILE [check]    peak memory of load, search, replace and undo
 //        sifta-bench-window stall                  longest hold-up of the window while typing a
 //                                                  runaway pattern
+//        sifta-bench-window longpattern            the idle window's share of a core with a
+//                                                  1 MB pattern in the pattern box
+//        sifta-bench-window runaway                how soon the window takes input again after
+//                                                  a search that backtracks for long is given up
 // With "check", each ratio is judged against its bound (the bounds are for the 100 MB text).
 //
 // Word wrap is off for the figures: after each change of the whole text the editor wraps
@@ -16,6 +20,7 @@
 
 #include "app/frmSifta.h"
 #include "app/MultiLineBox.h"
+#include "busy/BusyRunner.h"
 #include "matches/frmMatches.h"
 #include "matches/MatchTableModel.h"
 #include "platform/MessageBox.h"
@@ -30,10 +35,12 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
@@ -403,6 +410,26 @@ int memory(const QString& file)
     return 0;
 }
 
+/// From its creation, the longest time the event loop went without serving a timer that
+/// asks to be served every 5 ms.
+struct HoldUps {
+    QElapsedTimer clock;
+    qint64 last = 0;
+    qint64 longest = 0;
+    QTimer tick;
+
+    HoldUps()
+    {
+        clock.start();
+        tick.setInterval(5);
+        QObject::connect(&tick, &QTimer::timeout, [this] {
+            longest = std::max(longest, clock.elapsed() - last);
+            last = clock.elapsed();
+        });
+        tick.start();
+    }
+};
+
 /// Runs the event loop for msec milliseconds.
 void runFor(int msec)
 {
@@ -420,17 +447,7 @@ int stall()
     window.document()->setText((QString(18, u'a') + QStringLiteral("c\r\n")).repeated(1200)
                                + QStringLiteral("abxy"));
     window.settle();
-    QElapsedTimer clock;
-    clock.start();
-    qint64 last = 0;
-    qint64 longest = 0;
-    QTimer tick;
-    tick.setInterval(5);
-    QObject::connect(&tick, &QTimer::timeout, [&] {
-        longest = std::max(longest, clock.elapsed() - last);
-        last = clock.elapsed();
-    });
-    tick.start();
+    HoldUps holdUps;
     QWidget* box = window.pattern()->lineEdit();
     for (const QChar c : QStringLiteral("(a+)+b")) {
         QTest::keyClick(box, c.toLatin1());
@@ -444,8 +461,95 @@ int stall()
     do
         runFor(50);
     while (live->property("busy").toBool());
-    std::printf("%-56s %10lld\n", "longest hold-up of the window (ms)", longest);
-    std::printf("%-56s %10lld\n", "  from the first key until the matches settled (ms)", clock.elapsed());
+    std::printf("%-56s %10lld\n", "longest hold-up of the window (ms)", holdUps.longest);
+    std::printf("%-56s %10lld\n", "  from the first key until the matches settled (ms)", holdUps.clock.elapsed());
+    return 0;
+}
+
+/// Processor time this process has used so far, user and system, in milliseconds.
+double processorMs()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3
+        + double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
+}
+
+/// Pastes a pattern of about 1 MB into the pattern box and lets the window settle; then,
+/// while the box has the focus and its cursor blinks, reports the share of a core that the
+/// idle window uses over five seconds and the longest hold-up of its event loop.
+int longPattern()
+{
+    Window window;
+    QWidget* form = window.pattern()->window();
+    form->activateWindow();
+    QApplication::setActiveWindow(form);
+    if (!QTest::qWaitForWindowActive(form))
+        std::fprintf(stderr, "the window did not become active\n");
+    QLineEdit* box = window.pattern()->lineEdit();
+    box->setFocus();
+    const QString pattern = QStringLiteral("word|").repeated(200'000) + QStringLiteral("word");
+    QApplication::clipboard()->setText(pattern);
+    QElapsedTimer pasting;
+    pasting.start();
+    box->paste();
+    window.settle();
+    const double pasted = elapsedMs(pasting);
+    runFor(1000);
+
+    const double before = processorMs();
+    HoldUps holdUps;
+    runFor(5000);
+    const double used = processorMs() - before;
+    std::printf("%-56s %10lld\n", "pattern length (characters)", qlonglong(box->text().size()));
+    std::printf("%-56s %10.0f\n", "paste until the window settled (ms)", pasted);
+    std::printf("%-56s %10.1f\n", "idle window, share of a core over 5 s (%)",
+                used / double(holdUps.clock.elapsed()) * 100);
+    std::printf("%-56s %10lld\n", "  longest hold-up of the window (ms)", holdUps.longest);
+    return 0;
+}
+
+/// Over one line of a megabyte of a, where a*a*\d backtracks for long at every position:
+/// the time from pressing Cancel in "Searching..." until the window takes input again, and,
+/// with live matching, from replacing that pattern by a until the count of a shows. The
+/// given-up searches still run when this returns, and the program ends without them.
+int runaway()
+{
+    Window window;
+    window.trigger("mnuFormatHighlightMatches");
+    window.document()->setText(QString(1 << 20, u'a'));
+    window.pattern()->setEditText(QStringLiteral("a*a*\\d"));
+    QObject* form = window.pattern()->window();
+    auto* busy = form->findChild<BusyRunner*>(QStringLiteral("busyRunner"));
+    busy->setDelays(0, 100);
+    QElapsedTimer sinceCancel;
+    QObject::connect(busy, &BusyRunner::progressShown, busy, [&](QProgressDialog* dialog) {
+        sinceCancel.start();
+        dialog->findChild<QPushButton*>()->click();
+    });
+    window.click("cmdFind");
+    const double cancelled = elapsedMs(sinceCancel);
+
+    window.trigger("mnuFormatHighlightMatches");
+    QObject* live = form->findChild<QObject*>(QStringLiteral("liveSearch"));
+    // The time until the count of a shows when it replaces before, a second after before's run began.
+    const auto countAfter = [&](const QString& before) {
+        window.pattern()->setEditText(before);
+        QMetaObject::invokeMethod(live, "runPending");
+        runFor(1000);
+        QElapsedTimer sinceReplaced;
+        sinceReplaced.start();
+        window.pattern()->setEditText(QStringLiteral("a"));
+        QMetaObject::invokeMethod(live, "runPending");
+        while (live->property("busy").toBool())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        return elapsedMs(sinceReplaced);
+    };
+    const double bare = countAfter(QStringLiteral("b"));
+    const double replaced = countAfter(QStringLiteral("a*a*\\d"));
+    std::printf("%-56s %10.0f\n", "Cancel until the window takes input (ms)", cancelled);
+    std::printf("%-56s %10.0f\n", "a runaway live run replaced until the new count (ms)", replaced);
+    std::printf("%-56s %10.0f\n", "  the same count after a pattern without matches (ms)", bare);
     return 0;
 }
 
@@ -459,8 +563,12 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     if (argc == 2 && QLatin1String(argv[1]) == QLatin1String("stall"))
         return stall();
+    if (argc == 2 && QLatin1String(argv[1]) == QLatin1String("longpattern"))
+        return longPattern();
+    if (argc == 2 && QLatin1String(argv[1]) == QLatin1String("runaway"))
+        return runaway();
     if (argc < 3 || argc > 4) {
-        std::fprintf(stderr, "usage: sifta-bench-window figures|memory FILE [check] | stall\n");
+        std::fprintf(stderr, "usage: sifta-bench-window figures|memory FILE [check] | stall | longpattern | runaway\n");
         return 2;
     }
     gCheck = argc == 4 && QLatin1String(argv[3]) == QLatin1String("check");

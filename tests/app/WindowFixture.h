@@ -12,18 +12,19 @@
 #include <memory>
 
 /// A main window on the offscreen platform with recorded message boxes and a settings
-/// store in a temporary folder (its program folder and its per-user area both there).
+/// store in a temporary folder (its program folder and its per-user area both there); its
+/// long steps go to threads when given, which must outlive the fixture.
 class WindowFixture : public WindowControls {
     // First, so that it is removed after the window and the store are gone.
     QTemporaryDir mDir;
 
 public:
-    explicit WindowFixture(const QString& programFolder = QString())
+    explicit WindowFixture(const QString& programFolder = QString(), IWorkThreads* threads = nullptr)
     {
         const QString folder = programFolder.isEmpty() ? mDir.path() : programFolder;
         auto userStore = std::make_unique<QSettings>(mDir.filePath(QStringLiteral("user.ini")), QSettings::IniFormat);
         settings = std::make_unique<CSettings>(messages, folder, std::move(userStore));
-        window = std::make_unique<frmSifta>(messages, *settings);
+        window = std::make_unique<frmSifta>(messages, *settings, nullptr, threads);
         window->show();
         window->activateWindow();
         QApplication::setActiveWindow(window.get());

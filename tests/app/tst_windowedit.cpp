@@ -1,11 +1,13 @@
 // The Edit commands on each kind of control, through the real window.
 
+#include "app/SteadyCursor.h"
 #include "WindowFixture.h"
 
 #include <QClipboard>
 #include <QImage>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QStyleHints>
 #include <QUrl>
 
 #include <Qsci/qsciscintilla.h>
@@ -26,6 +28,7 @@ private slots:
     void pasteWithoutTextChangesNothing_data();
     void pasteWithoutTextChangesNothing();
     void pasteIntoPatternBox();
+    void longPastedPatternStaysWholeWithASteadyCursor();
     void cutAndPasteInReplaceWith();
     void commandsOnAButtonDoNothing();
     void readOnlyBoxesOnlyCopy_data();
@@ -154,6 +157,18 @@ void tst_WindowEdit::pasteIntoPatternBox()
     QCOMPARE(f->pattern()->currentText(), QStringLiteral("a\\d+b"));
     QCOMPARE(f->pattern()->count(), 0);
     QCOMPARE(f->document()->Text(), QString());
+}
+
+void tst_WindowEdit::longPastedPatternStaysWholeWithASteadyCursor()
+{
+    const QString pattern(kSteadyCursorLength + 1, u'a');
+    f->pattern()->lineEdit()->setFocus();
+    QGuiApplication::clipboard()->setText(pattern);
+    f->trigger("mnuEditPaste");
+    QCOMPARE(f->pattern()->currentText(), pattern);
+    QCOMPARE(QGuiApplication::styleHints()->cursorFlashTime(), 0);
+    f->replaceWith()->setFocus();
+    QVERIFY(QGuiApplication::styleHints()->cursorFlashTime() > 0);
 }
 
 void tst_WindowEdit::cutAndPasteInReplaceWith()

@@ -1,9 +1,9 @@
 #include "live/LiveSearch.h"
 #include "live/PatternStatus.h"
+#include "support/HeldThreads.h"
 
 #include <QSignalSpy>
 #include <QTest>
-#include <QThreadPool>
 
 #include <atomic>
 #include <limits>
@@ -14,8 +14,8 @@ namespace {
 /// starts what waits with runPending.
 struct Fixture {
     QString text;
-    QThreadPool pool;
-    LiveSearch live{[this] { return TextReader([snapshot = text] { return snapshot; }); }, pool};
+    HeldThreads threads;
+    LiveSearch live{[this] { return TextReader([snapshot = text] { return snapshot; }); }, threads};
     QSignalSpy matchesSpy{&live, &LiveSearch::matchesChanged};
     QSignalSpy statusSpy{&live, &LiveSearch::statusChanged};
 
@@ -45,6 +45,7 @@ private slots:
     void switchedOffShowsNoMatchesButStillReportsErrors();
     void backtrackingLimitIsReported();
     void supersededRunStopsWithinItsSearch();
+    void supersededRunThatCannotStopHoldsUpNothing();
     void heldRunStartsWhenReleased();
 };
 
@@ -183,28 +184,41 @@ void tst_LiveSearch::backtrackingLimitIsReported()
 
 void tst_LiveSearch::supersededRunStopsWithinItsSearch()
 {
-    // On one thread the next run starts only once the superseded one has stopped, and that
-    // one, without a budget, would search for hours.
-    QThreadPool pool;
-    pool.setMaxThreadCount(1);
-    MatchRunner runner(pool);
+    // Without a budget the superseded run would search for hours; it sees its cancel flag
+    // within the search for one match.
+    HeldThreads threads;
+    MatchRunner runner(threads);
     QSignalSpy finished(&runner, &MatchRunner::finished);
     RegExp endless(QStringLiteral("(a+)+b"));
     endless.setGlobal(true);
     endless.setMatchBudget(std::numeric_limits<qint64>::max());
     const QString text = (QString(21, u'a') + u'c').repeated(10'000) + QStringLiteral("ab");
-    std::atomic_bool reading = false;
-    runner.start(endless, [&] {
-        reading = true;
+    auto reading = std::make_shared<std::atomic_bool>(false);
+    runner.start(endless, [text, reading] {
+        reading->store(true);
         return text;
     });
-    QTRY_VERIFY(reading.load());
+    QTRY_VERIFY(reading->load());
     RegExp quick(QStringLiteral("a"));
     quick.setGlobal(true);
     const quint64 generation = runner.start(quick, [] { return QStringLiteral("aa"); });
     QVERIFY(finished.wait(60'000));
+    QTRY_COMPARE_WITH_TIMEOUT(threads.unfinished(), 0, 60'000);
     QCOMPARE(finished.size(), 1);
     QCOMPARE(finished.at(0).at(0).value<quint64>(), generation);
+}
+
+void tst_LiveSearch::supersededRunThatCannotStopHoldsUpNothing()
+{
+    Fixture f(QStringLiteral("aaa b"));
+    f.live.setPattern(QStringLiteral("a"));
+    f.threads.holdNext();
+    f.live.runPending();
+    f.live.setPattern(QStringLiteral("b"));
+    QVERIFY(f.land());
+    QCOMPARE(f.live.matches().Count(), qsizetype(1));
+    QCOMPARE(f.threads.unfinished(), 1);
+    QVERIFY(!f.live.isBusy());
 }
 
 void tst_LiveSearch::heldRunStartsWhenReleased()
@@ -213,7 +227,7 @@ void tst_LiveSearch::heldRunStartsWhenReleased()
     f.live.setPattern(QStringLiteral("\\w+"));
     f.live.setHeld(true);
     f.live.runPending();
-    QCOMPARE(f.pool.activeThreadCount(), 0);
+    QCOMPARE(f.threads.started(), 0);
     QVERIFY(f.live.isBusy());
     f.live.setHeld(false);
     QVERIFY(f.matchesSpy.wait(10'000));

@@ -2,6 +2,7 @@
 #include "live/LiveSearch.h"
 #include "live/MatchHighlighter.h"
 #include "live/PatternFeedback.h"
+#include "support/HeldThreads.h"
 #include "textex/Utf16Positions.h"
 #include "WindowFixture.h"
 
@@ -67,6 +68,10 @@ private slots:
     void cancelledReplaceAllChangesNothing();
     void cancelledSearchChangesNothing();
     void cancelledOpenChangesNothing();
+    void cancelledSearchThatCannotStopLeavesTheWindowFree();
+    void supersededLiveRunThatCannotStopLeavesTheWindowFree();
+    void closingLeavesASearchThatCannotStop_data();
+    void closingLeavesASearchThatCannotStop();
     void searchesLeaveQtsThreadPoolFree();
 };
 
@@ -256,6 +261,70 @@ void tst_WindowLive::cancelledOpenChangesNothing()
     f.window->LoadDocument(path);
     QCOMPARE(f.document()->Text(), QStringLiteral("text of the other file"));
     QVERIFY(!f.window->Dirty());
+}
+
+void tst_WindowLive::cancelledSearchThatCannotStopLeavesTheWindowFree()
+{
+    HeldThreads threads;
+    LiveWindow f(QString(), &threads);
+    f.window->setHighlightMatches(false);
+    f.prepare(QStringLiteral("one two one"), QStringLiteral("one"));
+    threads.holdNext();
+    f.cancelNextOperation();
+    f.click("cmdFind");
+    // The click has returned while the search it cancelled still runs.
+    QCOMPARE(threads.unfinished(), 1);
+    QCOMPARE(f.messages.shown.size(), 0);
+    f.type(QStringLiteral("x"));
+    QCOMPARE(f.document()->Text(), QStringLiteral("xone two one"));
+    f.click("cmdFind");
+    QCOMPARE(f.label("lblMatchNo")->text(), QStringLiteral("Match 1 of 2"));
+    QCOMPARE(threads.unfinished(), 1);
+}
+
+void tst_WindowLive::supersededLiveRunThatCannotStopLeavesTheWindowFree()
+{
+    HeldThreads threads;
+    LiveWindow f(QString(), &threads);
+    f.prepare(QStringLiteral("aaa b"), QStringLiteral("a"));
+    threads.holdNext();
+    f.live()->runPending();
+    f.pattern()->setEditText(QStringLiteral("b"));
+    f.live()->runPending();
+    QTRY_COMPARE_WITH_TIMEOUT(f.live()->status().matchCount, qsizetype(1), 2000);
+    QVERIFY(f.marked(4));
+    QCOMPARE(threads.unfinished(), 1);
+}
+
+void tst_WindowLive::closingLeavesASearchThatCannotStop_data()
+{
+    QTest::addColumn<bool>("liveRun");
+    QTest::newRow("live run") << true;
+    QTest::newRow("Find Next, close box while it runs") << false;
+}
+
+void tst_WindowLive::closingLeavesASearchThatCannotStop()
+{
+    QFETCH(bool, liveRun);
+    HeldThreads threads;
+    LiveWindow f(QString(), &threads);
+    f.window->setHighlightMatches(liveRun);
+    f.prepare(QStringLiteral("one two"), QStringLiteral("o"));
+    f.window->setDirty(false);
+    threads.holdNext();
+    if (liveRun) {
+        f.live()->runPending();
+        QVERIFY(f.window->close());
+    } else {
+        BusyRunner* busy = f.window->findChild<BusyRunner*>(QStringLiteral("busyRunner"));
+        busy->setDelays(0, 0);
+        QObject::connect(busy, &BusyRunner::progressShown, busy, [&f] { f.window->close(); },
+                         Qt::SingleShotConnection);
+        f.click("cmdFind");
+    }
+    QVERIFY(!f.window->isVisible());
+    f.window.reset();
+    QCOMPARE(threads.unfinished(), 1);
 }
 
 void tst_WindowLive::searchesLeaveQtsThreadPoolFree()
