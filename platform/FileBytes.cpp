@@ -210,6 +210,18 @@ std::optional<FileError> write(const QString& path, QByteArrayView bytes, Target
     return replaceSafely(name, bytes, &old);
 }
 
+std::optional<QString> unfinishedRewriteBackup(const QString& path)
+{
+    const Result<QByteArray, int> followed = followLinks(FilePath::encode(path));
+    if (!followed)
+        return std::nullopt;
+    const QByteArray backup = rewriteBackupName(followed.value());
+    struct stat info {};
+    if (::lstat(backup.constData(), &info) != 0 || !S_ISREG(info.st_mode))
+        return std::nullopt;
+    return FilePath::decode(backup);
+}
+
 std::optional<FileError> checkRegularTarget(const QString& path)
 {
     const Result<QByteArray, int> followed = followLinks(FilePath::encode(path));

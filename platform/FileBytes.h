@@ -52,6 +52,13 @@ Result<QByteArray, FileError> readDescriptor(int fd, qint64 maxBytes = kNoLimit,
 std::optional<FileError> write(const QString& path, QByteArrayView bytes,
                                Target target = Target::NewOrExisting);
 
+/// The backup that an in-place rewrite of the file `path` (or of the file a link there
+/// points to) left when a crash cut it short, as a path; nothing when there is none. While
+/// it is there the file may hold the new content only in part, followed by the old; the
+/// backup holds the whole old content. A backup the user made under another name ("name~")
+/// is never taken for one.
+std::optional<QString> unfinishedRewriteBackup(const QString& path);
+
 /// Whether `path` can take a document written whole: nothing when it names a regular
 /// file, a symbolic link to one, or nothing yet; EISDIR for a folder; and
 /// `FileError::notRegularFile()` for a device, a pipe or a socket, which would swallow
