@@ -44,7 +44,9 @@ Result<QByteArray, FileError> readDescriptor(int fd, qint64 maxBytes = kNoLimit,
 /// content. The new file has no name until that rename where the file system allows
 /// it, so that not even a crash leaves a temporary file behind; elsewhere it is a
 /// hidden temporary file, removed on any failure. A file with several hard links stays
-/// one file instead and is rewritten in place behind a backup (see `rewriteInPlace`).
+/// one file instead and is rewritten in place behind a backup (see `rewriteInPlace`), as
+/// is a file that no rename can replace: one mounted on its own, one across a mount, one
+/// in a sticky folder that belongs to someone else.
 ///
 /// Devices and pipes are written in place; a pipe that nobody reads is the error ENXIO
 /// rather than a wait. With `Target::ExistingOnly` a missing file is the error ENOENT

@@ -24,6 +24,8 @@
 #include <linux/filter.h>
 #include <linux/seccomp.h>
 #include <sys/prctl.h>
+#include <sched.h>
+#include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -116,6 +118,26 @@ bool answerSystemCalls(std::initializer_list<int> calls, std::uint32_t action)
     return installFilter(filter.data(), filter.size());
 }
 
+/// Gives this process a mount namespace of its own whose mounts nobody else sees, through a
+/// user namespace where the process lacks the right itself; false when the system refuses.
+bool privateMounts()
+{
+    const uid_t uid = ::getuid();
+    const gid_t gid = ::getgid();
+    if (::unshare(CLONE_NEWNS) != 0) {
+        if (::unshare(CLONE_NEWUSER | CLONE_NEWNS) != 0)
+            return false;
+        const auto put = [](const char* file, const QByteArray& line) {
+            QFile map(QString::fromLatin1(file));
+            return map.open(QIODevice::WriteOnly) && map.write(line) == line.size() && map.flush();
+        };
+        if (!put("/proc/self/setgroups", "deny") || !put("/proc/self/uid_map", "0 " + QByteArray::number(uid) + " 1")
+            || !put("/proc/self/gid_map", "0 " + QByteArray::number(gid) + " 1"))
+            return false;
+    }
+    return ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0;
+}
+
 /// Stops a child process's crash from writing a core file.
 void noCoreFile()
 {
@@ -145,6 +167,9 @@ private slots:
     void saveWhereUnnamedFilesAreRefused();
     void inPlaceSaveCutShortIsFound_data();
     void inPlaceSaveCutShortIsFound();
+    void saveWhereRenameIsRefused_data();
+    void saveWhereRenameIsRefused();
+    void bindMountedFileIsSaved();
 
 private:
     std::unique_ptr<QTemporaryDir> mDir;
@@ -425,6 +450,69 @@ void TestHostileFiles::inPlaceSaveCutShortIsFound()
     const std::optional<QString> backup = FileBytes::unfinishedRewriteBackup(path);
     QVERIFY(backup);
     QVERIFY(readBytes(*backup) == old);
+}
+
+void TestHostileFiles::saveWhereRenameIsRefused_data()
+{
+    QTest::addColumn<int>("error");
+
+    QTest::newRow("file mounted on its own is busy") << EBUSY;
+    QTest::newRow("file across a mount") << EXDEV;
+    QTest::newRow("someone else's file in a sticky folder") << EPERM;
+}
+
+void TestHostileFiles::saveWhereRenameIsRefused()
+{
+    QFETCH(int, error);
+
+    const QString path = mDir->filePath(QStringLiteral("document.txt"));
+    QVERIFY(writeBytes(path, "the old text, longer than the new one"));
+    QCOMPARE(::chmod(QFile::encodeName(path).constData(), 0640), 0);
+
+    const int status = inChild([&] {
+        if (!answerSystemCalls({SYS_rename, SYS_renameat, SYS_renameat2}, SECCOMP_RET_ERRNO | std::uint32_t(error)))
+            return 2;
+        return Tools::WriteTextFile(path, QStringLiteral("new text"), TextFormat{}).ok() ? 0 : 1;
+    });
+
+    QVERIFY(WIFEXITED(status));
+    if (WEXITSTATUS(status) == 2)
+        QSKIP("the system allows no system call filter here");
+    QCOMPARE(WEXITSTATUS(status), 0);
+    QCOMPARE(readBytes(path), QByteArray("new text"));
+    QCOMPARE(entries(mDir->path()), QStringList{QStringLiteral("document.txt")});
+    struct stat info {};
+    QCOMPARE(::stat(QFile::encodeName(path).constData(), &info), 0);
+    QCOMPARE(info.st_mode & 07777, mode_t(0640));
+}
+
+// A single file mounted into a container or a sandbox cannot be renamed over.
+void TestHostileFiles::bindMountedFileIsSaved()
+{
+    QVERIFY(QDir(mDir->path()).mkdir(QStringLiteral("outside")));
+    QVERIFY(QDir(mDir->path()).mkdir(QStringLiteral("inside")));
+    const QString source = mDir->filePath(QStringLiteral("outside/document.txt"));
+    const QString mounted = mDir->filePath(QStringLiteral("inside/document.txt"));
+    QVERIFY(writeBytes(source, "old text"));
+    QVERIFY(writeBytes(mounted, ""));
+
+    const int status = inChild([&] {
+        if (!privateMounts()
+            || ::mount(QFile::encodeName(source).constData(), QFile::encodeName(mounted).constData(), nullptr, MS_BIND,
+                       nullptr) != 0)
+            return 2;
+        if (readBytes(mounted) != "old text")
+            return 3;
+        return Tools::WriteTextFile(mounted, QStringLiteral("new text, longer than the old"), TextFormat{}).ok() ? 0 : 1;
+    });
+
+    QVERIFY(WIFEXITED(status));
+    if (WEXITSTATUS(status) == 2)
+        QSKIP("cannot bind-mount a file here; this needs root with CAP_SYS_ADMIN or user namespaces");
+    QCOMPARE(WEXITSTATUS(status), 0);
+    QCOMPARE(readBytes(source), QByteArray("new text, longer than the old"));
+    QCOMPARE(entries(mDir->filePath(QStringLiteral("inside"))), QStringList{QStringLiteral("document.txt")});
+    QCOMPARE(entries(mDir->filePath(QStringLiteral("outside"))), QStringList{QStringLiteral("document.txt")});
 }
 
 QTEST_GUILESS_MAIN(TestHostileFiles)
