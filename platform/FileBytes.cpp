@@ -223,7 +223,11 @@ std::optional<FileError> write(const QString& path, QByteArrayView bytes, Target
     // Renaming a new file over one of several hard links would split them apart.
     if (old.st_nlink > 1)
         return rewriteInPlace(name, bytes, old);
-    return replaceSafely(name, bytes, &old);
+    const std::optional<FileError> failure = replaceSafely(name, bytes, &old);
+    // The file is whole again, so a backup that an earlier save cut short left is spent.
+    if (!failure && ::unlink(rewriteBackupName(name).constData()) == 0)
+        syncFolderOf(name);
+    return failure;
 }
 
 std::optional<QString> unfinishedRewriteBackup(const QString& path)

@@ -48,6 +48,9 @@ Result<QByteArray, FileError> readDescriptor(int fd, qint64 maxBytes = kNoLimit,
 /// is a file that no rename can replace: one mounted on its own, one across a mount, one
 /// in a sticky folder that belongs to someone else.
 ///
+/// A save that succeeds leaves no backup of an earlier one that a crash cut short (see
+/// `unfinishedRewriteBackup`): the file then holds the text the user chose to save.
+///
 /// Devices and pipes are written in place; a pipe that nobody reads is the error ENXIO
 /// rather than a wait. With `Target::ExistingOnly` a missing file is the error ENOENT
 /// and nothing is written.
