@@ -39,3 +39,19 @@ std::optional<ReadFailure> checkRegularFile(const InputFile& input)
         return ReadFailure{"cannot replace in place in " + input.quotedName() + ": it is not a regular file"};
     return std::nullopt;
 }
+
+std::optional<QByteArray> unfinishedSaveMessage(const InputFile& input, bool inPlace)
+{
+    if (input.standardInput)
+        return std::nullopt;
+    const std::optional<QString> backup = FileBytes::unfinishedRewriteBackup(FilePath::decode(input.path));
+    if (!backup)
+        return std::nullopt;
+    const QByteArray backupName = "'" + FilePath::encode(*backup) + "'";
+    if (inPlace)
+        return "cannot replace in place in " + input.quotedName() + ": a save of it did not finish, and "
+               + backupName + " holds its text from before that save; put that text back or remove "
+               + backupName + " first";
+    return input.quotedName() + ": a save of it did not finish, so it may hold only part of the saved text; "
+        + backupName + " holds its text from before that save";
+}

@@ -24,3 +24,8 @@ Result<QByteArray, ReadFailure> readInput(const InputFile& input);
 /// written back in place, or names nothing (the read then says why); a failure otherwise.
 /// Nothing is opened, so a pipe never blocks.
 std::optional<ReadFailure> checkRegularFile(const InputFile& input);
+
+/// When a save of input was cut short: a message naming the backup that holds its text from
+/// before that save, worded as the refusal to write the file back when `inPlace`, else as a
+/// warning; nothing when there is no such backup.
+std::optional<QByteArray> unfinishedSaveMessage(const InputFile& input, bool inPlace);

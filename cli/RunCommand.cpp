@@ -207,6 +207,13 @@ bool runInput(const CliRequest& request, const RegExp& regExp, const InputFile& 
             return false;
         }
     }
+    if (const std::optional<QByteArray> unfinished = unfinishedSaveMessage(input, request.inPlace)) {
+        if (request.inPlace) {
+            output.error(*unfinished);
+            return false;
+        }
+        output.note(*unfinished);
+    }
     Result<QByteArray, ReadFailure> bytes = readInput(input);
     if (!bytes) {
         output.error(bytes.error().message);

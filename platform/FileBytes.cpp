@@ -129,14 +129,15 @@ std::optional<FileError> writeInPlace(const QByteArray& name, QByteArrayView byt
     return std::nullopt;
 }
 
-std::optional<FileError> replaceSafely(const QByteArray& name, QByteArrayView bytes, const struct stat* old)
+/// Writes `bytes` to a new file and renames it over `name`; 0 or errno, and then the new
+/// file is gone again.
+int writeAndRename(const QByteArray& name, QByteArrayView bytes, const struct stat* old)
 {
     const mode_t mode = old ? (old->st_mode & 07777) : 0666;
     NewFile file(name, mode);
     if (file.error())
-        return FileError::fromErrno(file.error());
+        return file.error();
 
-    int error = 0;
     if (old) {
         copyExtendedAttributes(name, file.fd());
         // Keeping the owner needs the right to give files away; without it the new file
@@ -145,12 +146,27 @@ std::optional<FileError> replaceSafely(const QByteArray& name, QByteArrayView by
         // The creation mode went through the umask, and a change of owner clears the
         // set-user-ID bit; this gives the old bits exactly.
         if (::fchmod(file.fd(), mode) != 0)
-            error = errno;
+            return errno;
     }
-    if (!error)
-        error = writeAll(file.fd(), bytes);
-    if (!error)
-        error = file.replace(name);
+    if (const int error = writeAll(file.fd(), bytes))
+        return error;
+    return file.replace(name);
+}
+
+/// Whether a rename that failed with `error` can never replace the file, while writing it
+/// in place can: a file mounted on its own (a bind mount into a container) is busy, one
+/// across a mount is on another device, and one in a sticky folder that belongs to
+/// someone else may be written but not replaced.
+bool renameCannotReplace(int error)
+{
+    return error == EBUSY || error == EXDEV || error == EPERM;
+}
+
+std::optional<FileError> replaceSafely(const QByteArray& name, QByteArrayView bytes, const struct stat* old)
+{
+    const int error = writeAndRename(name, bytes, old);
+    if (old && renameCannotReplace(error))
+        return rewriteInPlace(name, bytes, *old);
     if (error)
         return FileError::fromErrno(error);
     return std::nullopt;
@@ -207,7 +223,23 @@ std::optional<FileError> write(const QString& path, QByteArrayView bytes, Target
     // Renaming a new file over one of several hard links would split them apart.
     if (old.st_nlink > 1)
         return rewriteInPlace(name, bytes, old);
-    return replaceSafely(name, bytes, &old);
+    const std::optional<FileError> failure = replaceSafely(name, bytes, &old);
+    // The file is whole again, so a backup that an earlier save cut short left is spent.
+    if (!failure && ::unlink(rewriteBackupName(name).constData()) == 0)
+        syncFolderOf(name);
+    return failure;
+}
+
+std::optional<QString> unfinishedRewriteBackup(const QString& path)
+{
+    const Result<QByteArray, int> followed = followLinks(FilePath::encode(path));
+    if (!followed)
+        return std::nullopt;
+    const QByteArray backup = rewriteBackupName(followed.value());
+    struct stat info {};
+    if (::lstat(backup.constData(), &info) != 0 || !S_ISREG(info.st_mode))
+        return std::nullopt;
+    return FilePath::decode(backup);
 }
 
 std::optional<FileError> checkRegularTarget(const QString& path)

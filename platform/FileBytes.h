@@ -44,13 +44,25 @@ Result<QByteArray, FileError> readDescriptor(int fd, qint64 maxBytes = kNoLimit,
 /// content. The new file has no name until that rename where the file system allows
 /// it, so that not even a crash leaves a temporary file behind; elsewhere it is a
 /// hidden temporary file, removed on any failure. A file with several hard links stays
-/// one file instead and is rewritten in place behind a backup (see `rewriteInPlace`).
+/// one file instead and is rewritten in place behind a backup (see `rewriteInPlace`), as
+/// is a file that no rename can replace: one mounted on its own, one across a mount, one
+/// in a sticky folder that belongs to someone else.
+///
+/// A save that succeeds leaves no backup of an earlier one that a crash cut short (see
+/// `unfinishedRewriteBackup`): the file then holds the text the user chose to save.
 ///
 /// Devices and pipes are written in place; a pipe that nobody reads is the error ENXIO
 /// rather than a wait. With `Target::ExistingOnly` a missing file is the error ENOENT
 /// and nothing is written.
 std::optional<FileError> write(const QString& path, QByteArrayView bytes,
                                Target target = Target::NewOrExisting);
+
+/// The backup that an in-place rewrite of the file `path` (or of the file a link there
+/// points to) left when a crash cut it short, as a path; nothing when there is none. While
+/// it is there the file may hold the new content only in part, followed by the old; the
+/// backup holds the whole old content. A backup the user made under another name ("name~")
+/// is never taken for one.
+std::optional<QString> unfinishedRewriteBackup(const QString& path);
 
 /// Whether `path` can take a document written whole: nothing when it names a regular
 /// file, a symbolic link to one, or nothing yet; EISDIR for a folder; and

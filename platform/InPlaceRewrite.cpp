@@ -53,19 +53,12 @@ int overwrite(int fd, qint64 length, Write write)
     return 0;
 }
 
-/// Gives the backup the first free name of "name~", "name.~1~", "name.~2~" ...
-int nameBackup(NewFile& backup, const QByteArray& name, QByteArray& backupName)
-{
-    for (int number = 0; number < 100; ++number) {
-        backupName = number == 0 ? name + '~' : name + ".~" + QByteArray::number(number) + '~';
-        const int error = backup.linkAs(backupName);
-        if (error != EEXIST)
-            return error;
-    }
-    return EEXIST;
-}
-
 } // namespace
+
+QByteArray rewriteBackupName(const QByteArray& name)
+{
+    return name + ".sifta-backup~";
+}
 
 std::optional<FileError> rewriteInPlace(const QByteArray& name, QByteArrayView bytes, const struct stat& old)
 {
@@ -73,14 +66,18 @@ std::optional<FileError> rewriteInPlace(const QByteArray& name, QByteArrayView b
     if (!file.valid())
         return FileError::fromErrno(errno);
 
-    QByteArray backupName;
+    const QByteArray backupName = rewriteBackupName(name);
     {
         NewFile backup(name, old.st_mode & 0666);
         int error = backup.error();
         if (!error)
             error = copyAll(file.get(), backup.fd());
+        // The backup is on disk under its name before the first byte of the file changes;
+        // one that an earlier rewrite left is replaced only when there is one.
         if (!error)
-            error = nameBackup(backup, name, backupName);
+            error = backup.linkAs(backupName);
+        if (error == EEXIST)
+            error = backup.replace(backupName);
         if (error)
             return FileError::fromErrno(error);
     }
@@ -102,6 +99,9 @@ std::optional<FileError> rewriteInPlace(const QByteArray& name, QByteArrayView b
     }
     if (const int closeError = file.close())
         return FileError::fromErrno(closeError);
+    // The file's new content is on disk (overwrite flushed it); its folder is flushed too
+    // before the backup goes, so that nothing but the backup can still hold the old text.
+    syncFolderOf(name);
     ::unlink(backupName.constData());
     syncFolderOf(name);
     return std::nullopt;

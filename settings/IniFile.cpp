@@ -1,6 +1,7 @@
 #include "settings/IniFile.h"
 
 #include "platform/FileBytes.h"
+#include "settings/IniLock.h"
 #include "settings/IniText.h"
 
 #include <QDir>
@@ -11,9 +12,6 @@
 #include <utility>
 
 namespace {
-
-/// Another program holds the lock for one read-modify-write, which takes far less than this.
-constexpr int kLockWaitMs = 10'000;
 
 QString describe(const QString& action, const QString& path, const QString& reason)
 {
@@ -121,17 +119,9 @@ IniResult IniFile::save(const QByteArray& bytes)
 
 IniResult IniFile::modify(const std::function<std::optional<QByteArray>(const QByteArray&)>& edit)
 {
-    const QString lockPath = mPath + QStringLiteral(".lock");
-    QLockFile lock(lockPath);
-    if (!lock.tryLock(kLockWaitMs)) {
-        if (lock.error() == QLockFile::LockFailedError)
-            return {IniStatus::Busy,
-                    describe(QStringLiteral("write"), mPath,
-                             QStringLiteral("Another program holds %1").arg(QDir::toNativeSeparators(lockPath)))};
-        return {IniStatus::Unwritable,
-                describe(QStringLiteral("write"), mPath,
-                         QStringLiteral("Cannot create %1").arg(QDir::toNativeSeparators(lockPath)))};
-    }
+    QLockFile lock(mPath + QStringLiteral(".lock"));
+    if (const IniResult locked = takeIniLock(lock, mPath, mLockWaits); !locked.ok())
+        return locked;
     const Contents contents = load();
     if (!contents.result.ok())
         return contents.result;

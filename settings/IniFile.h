@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringView>
 
+#include <chrono>
 #include <functional>
 #include <optional>
 
@@ -22,6 +23,9 @@ enum class IniStatus {
     InvalidValue = 4,
     /// Another program kept the file's lock for longer than a write can take.
     Busy = 5,
+    /// What stands where the file's lock belongs is no lock a program could hold (a folder,
+    /// a file that is not a lock file, one that cannot be read); only the user can remove it.
+    BrokenLock = 6,
 };
 
 struct IniResult {
@@ -43,6 +47,15 @@ struct IniChange {
     std::optional<QString> value;
 };
 
+/// How long a change waits for the lock beside the file.
+struct IniLockWaits {
+    /// For a lock another living program holds, which it keeps for one read-modify-write.
+    std::chrono::milliseconds held{10'000};
+    /// For a lock file that does not read as a lock yet, as one just created does until its
+    /// program has written it.
+    std::chrono::milliseconds unwritten{500};
+};
+
 /// One INI file on disk. Every call opens, reads or replaces the file by itself. A change is
 /// one read-modify-write under a lock file beside the file (its name + ".lock"), so that two
 /// programs changing the file at once both keep their changes, and ends in one safe
@@ -53,6 +66,7 @@ public:
     explicit IniFile(QString path);
 
     const QString& path() const { return mPath; }
+    void setLockWaits(const IniLockWaits& waits) { mLockWaits = waits; }
 
     /// A missing file reads as an empty one.
     IniLookup read(QStringView section, QStringView key) const;
@@ -78,4 +92,5 @@ private:
     IniResult modify(const std::function<std::optional<QByteArray>(const QByteArray&)>& edit);
 
     QString mPath;
+    IniLockWaits mLockWaits;
 };

@@ -80,18 +80,24 @@ void DocumentCommands::Open()
 
 bool DocumentCommands::Load(const QString& sFile, ErrorNaming naming)
 {
+    // The old text that a save cut short left beside the file is offered first; taking it
+    // makes it an unsaved change of the file, so the file and the backup stay as they are.
+    const std::optional<QString> backup = FileBytes::unfinishedRewriteBackup(sFile);
+    const bool restore = backup && offerBackup(sFile, *backup);
+    const QString& source = restore ? *backup : sFile;
+
     // Reading and decoding a large file takes a while; a cancel leaves everything as it was.
     // A file whose text the document cannot hold is refused before it is read whole.
     const qint64 capacity = mWindow.documentCapacity();
     const std::optional<Tools::TextFileRead> read = busyResult<Tools::TextFileRead>(
         mWindow, QStringLiteral("Opening..."),
-        [sFile, capacity](const std::atomic_bool& cancel) { return Tools::ReadTextFile(sFile, capacity, &cancel); });
+        [path = source, capacity](const std::atomic_bool& cancel) { return Tools::ReadTextFile(path, capacity, &cancel); });
     if (!read)
         return false;
     if (!read->ok()) {
         FileError error = read->error();
-        if (naming == ErrorNaming::WithPath)
-            error.description = QStringLiteral("Cannot open \"%1\": %2").arg(QDir::toNativeSeparators(sFile), error.description);
+        if (naming == ErrorNaming::WithPath || restore)
+            error.description = QStringLiteral("Cannot open \"%1\": %2").arg(QDir::toNativeSeparators(source), error.description);
         showError(error);
         return false;
     }
@@ -99,9 +105,20 @@ bool DocumentCommands::Load(const QString& sFile, ErrorNaming naming)
         return false;
     setFormat(read->value().format);
     mWindow.setFileName(sFile);
-    mWindow.setDirty(false);
+    mWindow.setDirty(restore);
     mWindow.RefreshCaption();
     return true;
+}
+
+bool DocumentCommands::offerBackup(const QString& sFile, const QString& sBackup)
+{
+    const QString question = QStringLiteral("A save of '%1' did not finish, so the file may hold only part of the "
+                                            "saved text. Its text from before that save is in '%2'.\r\n"
+                                            "Do you want to open the text from before that save instead? It opens "
+                                            "as an unsaved change; the file and the backup stay as they are until "
+                                            "you save.")
+                                 .arg(QDir::toNativeSeparators(sFile), QDir::toNativeSeparators(sBackup));
+    return mMessages.show(question, MessageButtons::YesNo, MessageIcon::Question) == MessageAnswer::Yes;
 }
 
 DocumentCommands::SaveOutcome DocumentCommands::Save()

@@ -52,13 +52,18 @@ public:
     enum class ErrorNaming { Bare, WithPath };
 
     /// Loads `sFile` as the document, as Open does once its dialog has confirmed the path.
-    /// False, after the error message, when the file could not be read.
+    /// When a save of the file was cut short, the user is first offered the text from
+    /// before it, which then becomes the document as an unsaved change. False, after the
+    /// error message, when the file could not be read.
     bool Load(const QString& sFile, ErrorNaming naming = ErrorNaming::Bare);
 
     /// The encoding the next save writes in.
     TextFormat format() const { return mFormat; }
 
 private:
+    /// Asks whether to open the backup `sBackup` that a save of `sFile` cut short left,
+    /// instead of the file; true for yes.
+    bool offerBackup(const QString& sFile, const QString& sBackup);
     /// Writes the document to `sFile`; false, after the error message, when nothing was
     /// written.
     bool write(const QString& sFile, FileBytes::Target target);

@@ -113,6 +113,8 @@ private slots:
     void hostileArguments();
     void inPlace_data();
     void inPlace();
+    void fileWithAnUnfinishedSave_data();
+    void fileWithAnUnfinishedSave();
     void fileNamesAreBytes_data();
     void fileNamesAreBytes();
     void readsFromPipe();
@@ -672,6 +674,46 @@ void tst_SiftaCli::hostileArguments()
     QVERIFY2(everyLineNamesTheProgram(run.err), run.err.constData());
     QCOMPARE(run.out, output);
     QCOMPARE(run.exitCode, exitCode);
+}
+
+void tst_SiftaCli::fileWithAnUnfinishedSave_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("out");
+    QTest::addColumn<QByteArray>("error");
+    QTest::addColumn<int>("exitCode");
+
+    QTest::newRow("replace -I refuses to write the file")
+        << QStringList{"replace", "-I", "a", "o", "a.txt"} << QByteArray()
+        << QByteArray("sifta-cli: cannot replace in place in 'a.txt': a save of it did not finish, and "
+                      "'a.txt.sifta-backup~' holds its text from before that save; put that text back or remove "
+                      "'a.txt.sifta-backup~' first\n")
+        << 2;
+    QTest::newRow("count warns and counts") << QStringList{"count", "a", "a.txt"} << QByteArray("3\n")
+                                            << QByteArray("sifta-cli: 'a.txt': a save of it did not finish, so it may "
+                                                          "hold only part of the saved text; 'a.txt.sifta-backup~' "
+                                                          "holds its text from before that save\n")
+                                            << 0;
+}
+
+void tst_SiftaCli::fileWithAnUnfinishedSave()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, out);
+    QFETCH(QByteArray, error);
+    QFETCH(int, exitCode);
+
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    QVERIFY(FileContent::write(folder.filePath("a.txt"), "bananas"));
+    QVERIFY(FileContent::write(folder.filePath("a.txt.sifta-backup~"), "old"));
+
+    const CliRun run = runCli(arguments, QByteArray(), folder.path());
+    QCOMPARE(run.err, error);
+    QCOMPARE(run.out, out);
+    QCOMPARE(run.exitCode, exitCode);
+    QCOMPARE(FileContent::read(folder.filePath("a.txt")), QByteArray("bananas"));
+    QCOMPARE(FileContent::read(folder.filePath("a.txt.sifta-backup~")), QByteArray("old"));
 }
 
 void tst_SiftaCli::inPlace_data()

@@ -65,6 +65,8 @@ private slots:
     void openLoadsTheChosenFile();
     void openKeepsAnExistingNameWithoutExtension();
     void openOfMissingFileCreatesNothing();
+    void openOffersWhatAnUnfinishedSaveKept_data();
+    void openOffersWhatAnUnfinishedSaveKept();
     void openCancelledInPromptShowsNoDialog();
     void saveWritesTheNamedFile();
     void saveOfVanishedFileIsAnError();
@@ -244,6 +246,39 @@ void TestDocumentCommands::openLoadsTheChosenFile()
     QCOMPARE(mWindow->caption, u"notes.txt - Siftwell"_s);
     mWindow->type(u"x"_s);
     QCOMPARE(mWindow->caption, u"*notes.txt - Siftwell"_s);
+}
+
+void TestDocumentCommands::openOffersWhatAnUnfinishedSaveKept_data()
+{
+    QTest::addColumn<MessageAnswer>("answer");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("dirty");
+
+    QTest::newRow("Yes opens the old text as an unsaved change") << MessageAnswer::Yes << u"old text"_s << true;
+    QTest::newRow("No opens the file as it is") << MessageAnswer::No << u"new tt"_s << false;
+}
+
+void TestDocumentCommands::openOffersWhatAnUnfinishedSaveKept()
+{
+    QFETCH(MessageAnswer, answer);
+    QFETCH(QString, text);
+    QFETCH(bool, dirty);
+
+    QVERIFY(FileContent::write(path(u"notes.txt"_s), "new tt"));
+    QVERIFY(FileContent::write(path(u"notes.txt.sifta-backup~"_s), "old text"));
+    mMessages->answers = {answer};
+    mDialogs->choose(path(u"notes.txt"_s));
+
+    mCommands->Open();
+
+    QCOMPARE(mMessages->shown.size(), 1);
+    QVERIFY(mMessages->shown[0].text.contains(QDir::toNativeSeparators(path(u"notes.txt.sifta-backup~"_s))));
+    QCOMPARE(mMessages->shown[0].buttons, MessageButtons::YesNo);
+    QCOMPARE(mWindow->text, text);
+    QCOMPARE(mWindow->name, path(u"notes.txt"_s));
+    QCOMPARE(mWindow->dirty, dirty);
+    QCOMPARE(FileContent::read(path(u"notes.txt"_s)), "new tt"_ba);
+    QCOMPARE(FileContent::read(path(u"notes.txt.sifta-backup~"_s)), "old text"_ba);
 }
 
 void TestDocumentCommands::openKeepsAnExistingNameWithoutExtension()

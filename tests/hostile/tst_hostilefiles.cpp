@@ -2,6 +2,7 @@
 // the exact content or the system's error, a write gives the exact bytes or an error that
 // leaves the old file as it was, with no temporary file left behind.
 
+#include "platform/FileBytes.h"
 #include "platform/TextFile.h"
 #include "ScratchMount.h"
 #include "support/HostileBytes.h"
@@ -15,12 +16,16 @@
 #include <cerrno>
 #include <csignal>
 #include <cstddef>
+#include <cstdint>
 #include <cstring>
 #include <fcntl.h>
 #include <functional>
+#include <initializer_list>
 #include <linux/filter.h>
 #include <linux/seccomp.h>
 #include <sys/prctl.h>
+#include <sched.h>
+#include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -28,6 +33,7 @@
 #include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -74,6 +80,14 @@ int inChild(const std::function<int()>& work)
     return status;
 }
 
+/// Has the kernel run `filter` on every system call of this process; false when the system
+/// allows no filter.
+bool installFilter(sock_filter* filter, std::size_t length)
+{
+    sock_fprog program{static_cast<unsigned short>(length), filter};
+    return ::prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) == 0 && ::prctl(PR_SET_SECCOMP, SECCOMP_MODE_FILTER, &program) == 0;
+}
+
 /// Has the kernel refuse unnamed files (open with O_TMPFILE) to this process with
 /// EOPNOTSUPP, as a file system without them does; false when the system allows no filter.
 bool refuseUnnamedFiles()
@@ -88,8 +102,47 @@ bool refuseUnnamedFiles()
         BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ERRNO | EOPNOTSUPP),
         BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW),
     };
-    sock_fprog program{static_cast<unsigned short>(std::size(filter)), filter};
-    return ::prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) == 0 && ::prctl(PR_SET_SECCOMP, SECCOMP_MODE_FILTER, &program) == 0;
+    return installFilter(filter, std::size(filter));
+}
+
+/// Has the kernel answer every one of `calls` that this process makes with `action` (an
+/// error number, or the end of the process); false when the system allows no filter.
+bool answerSystemCalls(std::initializer_list<int> calls, std::uint32_t action)
+{
+    std::vector<sock_filter> filter{BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, nr))};
+    for (const int call : calls) {
+        filter.push_back(BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, static_cast<std::uint32_t>(call), 0, 1));
+        filter.push_back(BPF_STMT(BPF_RET | BPF_K, action));
+    }
+    filter.push_back(BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW));
+    return installFilter(filter.data(), filter.size());
+}
+
+/// Gives this process a mount namespace of its own whose mounts nobody else sees, through a
+/// user namespace where the process lacks the right itself; false when the system refuses.
+bool privateMounts()
+{
+    const uid_t uid = ::getuid();
+    const gid_t gid = ::getgid();
+    if (::unshare(CLONE_NEWNS) != 0) {
+        if (::unshare(CLONE_NEWUSER | CLONE_NEWNS) != 0)
+            return false;
+        const auto put = [](const char* file, const QByteArray& line) {
+            QFile map(QString::fromLatin1(file));
+            return map.open(QIODevice::WriteOnly) && map.write(line) == line.size() && map.flush();
+        };
+        if (!put("/proc/self/setgroups", "deny") || !put("/proc/self/uid_map", "0 " + QByteArray::number(uid) + " 1")
+            || !put("/proc/self/gid_map", "0 " + QByteArray::number(gid) + " 1"))
+            return false;
+    }
+    return ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0;
+}
+
+/// Stops a child process's crash from writing a core file.
+void noCoreFile()
+{
+    const rlimit noCore{0, 0};
+    ::setrlimit(RLIMIT_CORE, &noCore);
 }
 
 } // namespace
@@ -112,6 +165,11 @@ private slots:
     void crashDuringSaveLeavesNoTemporaryFile();
     void saveWhereUnnamedFilesAreRefused_data();
     void saveWhereUnnamedFilesAreRefused();
+    void inPlaceSaveCutShortIsFound_data();
+    void inPlaceSaveCutShortIsFound();
+    void saveWhereRenameIsRefused_data();
+    void saveWhereRenameIsRefused();
+    void bindMountedFileIsSaved();
 
 private:
     std::unique_ptr<QTemporaryDir> mDir;
@@ -265,7 +323,8 @@ void TestHostileFiles::crashDuringSaveLeavesNoTemporaryFile_data()
 
     QTest::newRow("file with one name") << false << QStringList{QStringLiteral("document.txt")};
     QTest::newRow("file with two hard links keeps its backup")
-        << true << QStringList{QStringLiteral("document.txt"), QStringLiteral("document.txt~"), QStringLiteral("other.txt")};
+        << true << QStringList{QStringLiteral("document.txt"), QStringLiteral("document.txt.sifta-backup~"),
+                        QStringLiteral("other.txt")};
 }
 
 void TestHostileFiles::crashDuringSaveLeavesNoTemporaryFile()
@@ -281,8 +340,7 @@ void TestHostileFiles::crashDuringSaveLeavesNoTemporaryFile()
 
     // Writing past the file size limit kills the process part way through the save.
     const int status = inChild([&] {
-        const rlimit noCore{0, 0};
-        ::setrlimit(RLIMIT_CORE, &noCore);
+        noCoreFile();
         rlimit size{};
         ::getrlimit(RLIMIT_FSIZE, &size);
         size.rlim_cur = 64 * 1024;
@@ -295,7 +353,7 @@ void TestHostileFiles::crashDuringSaveLeavesNoTemporaryFile()
     QVERIFY(WIFSIGNALED(status));
     QCOMPARE(WTERMSIG(status), SIGXFSZ);
     QCOMPARE(entries(mDir->path()), left);
-    QVERIFY(readBytes(secondLink ? path + u'~' : path) == old);
+    QVERIFY(readBytes(secondLink ? path + QStringLiteral(".sifta-backup~") : path) == old);
 }
 
 void TestHostileFiles::saveWhereUnnamedFilesAreRefused_data()
@@ -343,6 +401,118 @@ void TestHostileFiles::saveWhereUnnamedFilesAreRefused()
     QCOMPARE(info.st_mode & 07777, mode_t(0640));
     if (secondLink)
         QCOMPARE(readBytes(other), QByteArray("new"));
+}
+
+void TestHostileFiles::inPlaceSaveCutShortIsFound_data()
+{
+    QTest::addColumn<int>("newSize");
+    QTest::addColumn<int>("signal");
+
+    // A shorter text is written over the start of the old one and then cut to its length.
+    QTest::newRow("killed before a shorter text is cut to its length") << 4 * 1024 << SIGSYS;
+    QTest::newRow("killed part way through a longer text") << 256 * 1024 << SIGXFSZ;
+}
+
+void TestHostileFiles::inPlaceSaveCutShortIsFound()
+{
+    QFETCH(int, newSize);
+    QFETCH(int, signal);
+
+    const QString path = mDir->filePath(QStringLiteral("document.txt"));
+    const QByteArray old(16 * 1024, 'o');
+    QVERIFY(writeBytes(path, old));
+    QCOMPARE(::link(QFile::encodeName(path).constData(), QFile::encodeName(mDir->filePath(QStringLiteral("other.txt"))).constData()), 0);
+    QVERIFY(!FileBytes::unfinishedRewriteBackup(path));
+
+    const int status = inChild([&] {
+        noCoreFile();
+        if (signal == SIGSYS) {
+            if (!answerSystemCalls({SYS_ftruncate}, SECCOMP_RET_KILL_PROCESS))
+                return 2;
+        } else {
+            rlimit size{};
+            ::getrlimit(RLIMIT_FSIZE, &size);
+            size.rlim_cur = 64 * 1024;
+            ::setrlimit(RLIMIT_FSIZE, &size);
+            std::signal(SIGXFSZ, SIG_DFL);
+        }
+        Tools::WriteTextFile(path, QString(newSize, u'n'), TextFormat{});
+        return 0;
+    });
+
+    if (WIFEXITED(status) && WEXITSTATUS(status) == 2)
+        QSKIP("the system allows no system call filter here");
+    QVERIFY(WIFSIGNALED(status));
+    QCOMPARE(WTERMSIG(status), signal);
+    // The file holds neither text whole; the backup beside it holds the old one and says so.
+    const QByteArray left = readBytes(path);
+    QVERIFY(left != old && left != QByteArray(newSize, 'n'));
+    const std::optional<QString> backup = FileBytes::unfinishedRewriteBackup(path);
+    QVERIFY(backup);
+    QVERIFY(readBytes(*backup) == old);
+}
+
+void TestHostileFiles::saveWhereRenameIsRefused_data()
+{
+    QTest::addColumn<int>("error");
+
+    QTest::newRow("file mounted on its own is busy") << EBUSY;
+    QTest::newRow("file across a mount") << EXDEV;
+    QTest::newRow("someone else's file in a sticky folder") << EPERM;
+}
+
+void TestHostileFiles::saveWhereRenameIsRefused()
+{
+    QFETCH(int, error);
+
+    const QString path = mDir->filePath(QStringLiteral("document.txt"));
+    QVERIFY(writeBytes(path, "the old text, longer than the new one"));
+    QCOMPARE(::chmod(QFile::encodeName(path).constData(), 0640), 0);
+
+    const int status = inChild([&] {
+        if (!answerSystemCalls({SYS_rename, SYS_renameat, SYS_renameat2}, SECCOMP_RET_ERRNO | std::uint32_t(error)))
+            return 2;
+        return Tools::WriteTextFile(path, QStringLiteral("new text"), TextFormat{}).ok() ? 0 : 1;
+    });
+
+    QVERIFY(WIFEXITED(status));
+    if (WEXITSTATUS(status) == 2)
+        QSKIP("the system allows no system call filter here");
+    QCOMPARE(WEXITSTATUS(status), 0);
+    QCOMPARE(readBytes(path), QByteArray("new text"));
+    QCOMPARE(entries(mDir->path()), QStringList{QStringLiteral("document.txt")});
+    struct stat info {};
+    QCOMPARE(::stat(QFile::encodeName(path).constData(), &info), 0);
+    QCOMPARE(info.st_mode & 07777, mode_t(0640));
+}
+
+// A single file mounted into a container or a sandbox cannot be renamed over.
+void TestHostileFiles::bindMountedFileIsSaved()
+{
+    QVERIFY(QDir(mDir->path()).mkdir(QStringLiteral("outside")));
+    QVERIFY(QDir(mDir->path()).mkdir(QStringLiteral("inside")));
+    const QString source = mDir->filePath(QStringLiteral("outside/document.txt"));
+    const QString mounted = mDir->filePath(QStringLiteral("inside/document.txt"));
+    QVERIFY(writeBytes(source, "old text"));
+    QVERIFY(writeBytes(mounted, ""));
+
+    const int status = inChild([&] {
+        if (!privateMounts()
+            || ::mount(QFile::encodeName(source).constData(), QFile::encodeName(mounted).constData(), nullptr, MS_BIND,
+                       nullptr) != 0)
+            return 2;
+        if (readBytes(mounted) != "old text")
+            return 3;
+        return Tools::WriteTextFile(mounted, QStringLiteral("new text, longer than the old"), TextFormat{}).ok() ? 0 : 1;
+    });
+
+    QVERIFY(WIFEXITED(status));
+    if (WEXITSTATUS(status) == 2)
+        QSKIP("cannot bind-mount a file here; this needs root with CAP_SYS_ADMIN or user namespaces");
+    QCOMPARE(WEXITSTATUS(status), 0);
+    QCOMPARE(readBytes(source), QByteArray("new text, longer than the old"));
+    QCOMPARE(entries(mDir->filePath(QStringLiteral("inside"))), QStringList{QStringLiteral("document.txt")});
+    QCOMPARE(entries(mDir->filePath(QStringLiteral("outside"))), QStringList{QStringLiteral("document.txt")});
 }
 
 QTEST_GUILESS_MAIN(TestHostileFiles)

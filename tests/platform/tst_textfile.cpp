@@ -59,6 +59,10 @@ private slots:
     void writingThroughADanglingLinkCreatesItsTarget();
     void linkedFileStaysOneFile_data();
     void linkedFileStaysOneFile();
+    void unfinishedSaveIsFoundBesideTheFile_data();
+    void unfinishedSaveIsFoundBesideTheFile();
+    void saveTakesOverAnUnfinishedOnesBackup_data();
+    void saveTakesOverAnUnfinishedOnesBackup();
     void extendedAttributesAreKept();
     void regularTargetsOnly_data();
     void regularTargetsOnly();
@@ -350,6 +354,71 @@ void TestTextFile::linkedFileStaysOneFile()
     QCOMPARE(one.st_ino, two.st_ino);
     QCOMPARE(uint(one.st_mode & 07777), 0640u);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), (QStringList{"notes.txt", "other.txt"}));
+}
+
+void TestTextFile::unfinishedSaveIsFoundBesideTheFile_data()
+{
+    QTest::addColumn<QString>("opened");
+    QTest::addColumn<QString>("besideIt");
+    QTest::addColumn<bool>("found");
+
+    QTest::newRow("no backup") << "notes.txt" << QString() << false;
+    QTest::newRow("a backup of the user's own") << "notes.txt" << "notes.txt~" << false;
+    QTest::newRow("backup of a save cut short") << "notes.txt" << "notes.txt.sifta-backup~" << true;
+    QTest::newRow("backup of the file a link points to") << "link.txt" << "notes.txt.sifta-backup~" << true;
+    QTest::newRow("folder with the backup's name") << "notes.txt" << "notes.txt.sifta-backup~/" << false;
+}
+
+void TestTextFile::unfinishedSaveIsFoundBesideTheFile()
+{
+    QFETCH(QString, opened);
+    QFETCH(QString, besideIt);
+    QFETCH(bool, found);
+
+    QTemporaryDir dir;
+    QVERIFY(FileContent::write(dir.filePath("notes.txt"), "half new, half old"));
+    QCOMPARE(::symlink("notes.txt", QFile::encodeName(dir.filePath("link.txt")).constData()), 0);
+    if (besideIt.endsWith(u'/'))
+        QVERIFY(QDir(dir.path()).mkdir(besideIt.chopped(1)));
+    else if (!besideIt.isEmpty())
+        QVERIFY(FileContent::write(dir.filePath(besideIt), "old"));
+
+    const std::optional<QString> backup = FileBytes::unfinishedRewriteBackup(dir.filePath(opened));
+    QCOMPARE(backup.has_value(), found);
+    if (found)
+        QCOMPARE(*backup, dir.filePath(besideIt));
+}
+
+void TestTextFile::saveTakesOverAnUnfinishedOnesBackup_data()
+{
+    QTest::addColumn<bool>("secondLink");
+
+    QTest::newRow("file with one name, replaced") << false;
+    QTest::newRow("file with two hard links, written in place") << true;
+}
+
+// The user was told of the earlier backup when the file was opened; a save that follows
+// leaves none, and the user's own "name~" stays.
+void TestTextFile::saveTakesOverAnUnfinishedOnesBackup()
+{
+    QFETCH(bool, secondLink);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath("notes.txt");
+    QVERIFY(FileContent::write(path, "half new, half old"));
+    QStringList names{"notes.txt", "notes.txt~"};
+    if (secondLink) {
+        QCOMPARE(::link(QFile::encodeName(path).constData(), QFile::encodeName(dir.filePath("other.txt")).constData()), 0);
+        names.append("other.txt");
+    }
+    QVERIFY(FileContent::write(dir.filePath("notes.txt.sifta-backup~"), "old"));
+    QVERIFY(FileContent::write(dir.filePath("notes.txt~"), "the user's"));
+
+    QVERIFY(Tools::WriteTextFile(path, "new", {}).ok());
+
+    QCOMPARE(FileContent::read(path), QByteArray("new"));
+    QCOMPARE(FileContent::read(dir.filePath("notes.txt~")), QByteArray("the user's"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), names);
 }
 
 void TestTextFile::extendedAttributesAreKept()

@@ -3,11 +3,15 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLockFile>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <optional>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -27,6 +31,9 @@ void writeAll(const QString& path, const QByteArray& bytes)
     QVERIFY(file.open(QIODevice::WriteOnly));
     QCOMPARE(file.write(bytes), bytes.size());
 }
+
+/// What stands where a change of the file takes its lock.
+enum class LockShape { Folder, OwnerGone, NoLockInside, OwnerLiving };
 
 } // namespace
 
@@ -49,6 +56,8 @@ private slots:
     void unwritableFolderKeepsNothingHalfWritten();
     void unreadableFileIsNotOverwritten_data();
     void unreadableFileIsNotOverwritten();
+    void lockBesideTheFile_data();
+    void lockBesideTheFile();
 };
 
 void tst_IniFile::findValue_data()
@@ -310,6 +319,67 @@ void tst_IniFile::unreadableFileIsNotOverwritten()
     const QFileInfo info(path);
     QVERIFY(kind == u"folder" ? info.isDir() : !info.isFile() && info.exists());
     QCOMPARE(info.isSymLink(), kind == u"link");
+}
+
+void tst_IniFile::lockBesideTheFile_data()
+{
+    QTest::addColumn<LockShape>("shape");
+    QTest::addColumn<IniStatus>("status");
+    QTest::addColumn<QString>("says");
+
+    QTest::newRow("folder") << LockShape::Folder << IniStatus::BrokenLock
+                            << u"Settings.ini.lock is a folder, not a lock file: remove it"_s;
+    QTest::newRow("lock of a program that has ended is taken over") << LockShape::OwnerGone << IniStatus::Ok
+                                                                     << QString();
+    QTest::newRow("file that holds no lock") << LockShape::NoLockInside << IniStatus::BrokenLock
+                                             << u"Settings.ini.lock is a file that holds no lock"_s;
+    QTest::newRow("lock of a living program") << LockShape::OwnerLiving << IniStatus::Busy
+                                              << u"Another program holds"_s;
+}
+
+// The waits are zero, so a lock that is waited for fails at once instead of after seconds.
+void tst_IniFile::lockBesideTheFile()
+{
+    QFETCH(LockShape, shape);
+    QFETCH(IniStatus, status);
+    QFETCH(QString, says);
+
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    IniFile ini(dir.filePath(u"Settings.ini"_s));
+    ini.setLockWaits({std::chrono::milliseconds(0), std::chrono::milliseconds(0)});
+    const QString lockPath = ini.path() + u".lock"_s;
+    std::optional<QLockFile> held;
+    switch (shape) {
+    case LockShape::Folder:
+        QVERIFY(QDir(dir.path()).mkdir(u"Settings.ini.lock"_s));
+        break;
+    case LockShape::OwnerGone: {
+        const pid_t child = ::fork();
+        if (child == 0) {
+            QLockFile lock(lockPath);
+            ::_exit(lock.tryLock(0) ? 0 : 1);
+        }
+        int exitStatus = 0;
+        QCOMPARE(::waitpid(child, &exitStatus, 0), child);
+        QVERIFY(WIFEXITED(exitStatus) && WEXITSTATUS(exitStatus) == 0);
+        QVERIFY(QFile::exists(lockPath));
+        break;
+    }
+    case LockShape::NoLockInside:
+        writeAll(lockPath, "not a lock\n");
+        break;
+    case LockShape::OwnerLiving:
+        held.emplace(lockPath);
+        QVERIFY(held->tryLock(0));
+        break;
+    }
+
+    const IniResult result = ini.write(kSection, u"Key", u"value");
+
+    QCOMPARE(result.status, status);
+    QVERIFY2(result.description.contains(says), qPrintable(result.description));
+    QCOMPARE(QFile::exists(ini.path()), status == IniStatus::Ok);
 }
 
 QTEST_GUILESS_MAIN(tst_IniFile)
