@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QWidget>
@@ -19,10 +20,23 @@ KeyPreview::~KeyPreview()
     qApp->removeEventFilter(this);
 }
 
-QAction* KeyPreview::itemFor(const QKeyEvent* event) const
+void KeyPreview::setToolWindowItems(QList<QAction*> items, QList<QAction*> typingItems)
+{
+    mToolItems = std::move(items);
+    mTypingItems = std::move(typingItems);
+}
+
+void KeyPreview::addToolWindow(QWidget* tool)
+{
+    mTools.removeAll(nullptr);
+    if (!mTools.contains(tool))
+        mTools.append(tool);
+}
+
+QAction* KeyPreview::itemFor(const QList<QAction*>& items, const QKeyEvent* event)
 {
     const QKeySequence pressed(QKeyCombination(event->modifiers() & ~Qt::KeypadModifier, Qt::Key(event->key())));
-    for (QAction* item : mItems) {
+    for (QAction* item : items) {
         if (item->shortcuts().contains(pressed))
             return item;
     }
@@ -31,7 +45,7 @@ QAction* KeyPreview::itemFor(const QKeyEvent* event) const
 
 std::function<void()> KeyPreview::commandFor(const QWidget* focus, const QKeyEvent* event) const
 {
-    if (QAction* item = itemFor(event))
+    if (QAction* item = itemFor(mItems, event))
         return [item] { item->trigger(); };
     // In the menu bar, letters open its menus.
     if (qobject_cast<const QMenuBar*>(focus))
@@ -41,17 +55,38 @@ std::function<void()> KeyPreview::commandFor(const QWidget* focus, const QKeyEve
     return {};
 }
 
+std::function<void()> KeyPreview::toolCommandFor(QWidget* tool, const QKeyEvent* event) const
+{
+    QAction* item = itemFor(mToolItems, event);
+    if (!item || itemFor(tool->findChildren<QAction*>(), event))
+        return {};
+    const bool typing = mTypingItems.contains(item);
+    return [this, tool, item, typing] {
+        if (auto* dialog = qobject_cast<QDialog*>(tool))
+            dialog->reject();
+        item->trigger();
+        if (typing) {
+            mWindow->raise();
+            mWindow->activateWindow();
+        }
+    };
+}
+
 bool KeyPreview::eventFilter(QObject* watched, QEvent* event)
 {
     const QEvent::Type type = event->type();
     if (type != QEvent::ShortcutOverride && type != QEvent::KeyPress)
         return false;
     auto* widget = qobject_cast<QWidget*>(watched);
-    if (!widget || widget->window() != mWindow)
+    if (!widget)
+        return false;
+    QWidget* top = widget->window();
+    const bool tool = top != mWindow && mTools.contains(top);
+    if (top != mWindow && !tool)
         return false;
 
     auto* key = static_cast<QKeyEvent*>(event);
-    if (const std::function<void()> command = commandFor(widget, key)) {
+    if (const std::function<void()> command = tool ? toolCommandFor(top, key) : commandFor(widget, key)) {
         if (type == QEvent::ShortcutOverride) {
             // Claiming the key here makes it arrive as a key press, which runs the command
             // below whether or not the focused control, a menu title or another control's
@@ -62,7 +97,7 @@ bool KeyPreview::eventFilter(QObject* watched, QEvent* event)
         command();
         return true;
     }
-    if (type != QEvent::KeyPress || key->text().size() != 1)
+    if (tool || type != QEvent::KeyPress || key->text().size() != 1)
         return false;
 
     int keyAscii = key->text().at(0).unicode();

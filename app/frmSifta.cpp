@@ -61,6 +61,13 @@ frmSifta::frmSifta(IMessageBox& messages, CSettings& settings, IFileDialog* dial
                                   mMenu.mnuToolsPreviewReplaceAll, mMenu.mnuToolsExplainPattern},
                                   AccessKeys(mControls.accessKeyControls),
                                  [this](int& KeyAscii) { Form_KeyPress(KeyAscii); });
+    // The commands of the window, not those of the focused control, work from its tool windows.
+    mKeyPreview->setToolWindowItems(
+        {mMenu.mnuFileNew, mMenu.mnuFileOpen, mMenu.mnuFileSave, mMenu.mnuEditFind, mMenu.mnuEditFindNext,
+         mMenu.mnuEditFindPrevious, mMenu.mnuEditReplace, mMenu.mnuToolsReplaceAndFindNext, mMenu.mnuToolsMatchesWindow,
+         mMenu.mnuToolsPreviewReplaceAll, mMenu.mnuToolsExplainPattern},
+        {mMenu.mnuEditFind, mMenu.mnuEditFindNext, mMenu.mnuEditFindPrevious, mMenu.mnuEditReplace,
+         mMenu.mnuToolsReplaceAndFindNext});
     new MenuBarKeys(menuBar());
 
     resize(twipsToPixels(kDesignInnerWidth, logicalDpiX()),

@@ -3,6 +3,7 @@
 
 #include "app/frmSifta.h"
 
+#include "app/KeyPreview.h"
 #include "app/ScreenFit.h"
 #include "explain/frmExplain.h"
 
@@ -29,6 +30,7 @@ void frmSifta::setExplainPattern(bool bValue)
     }
     if (!mExplain) {
         mExplain = new frmExplain(this);
+        mKeyPreview->addToolWindow(mExplain);
         connect(mExplain, &frmExplain::partSelected, this, [this](qsizetype offset, qsizetype length) {
             mControls.cboPattern->lineEdit()->setSelection(int(offset), int(length));
         });

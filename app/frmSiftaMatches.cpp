@@ -4,6 +4,7 @@
 
 #include "app/frmSifta.h"
 
+#include "app/KeyPreview.h"
 #include "app/StatusLine.h"
 #include "live/LiveSearch.h"
 #include "matches/frmMatches.h"
@@ -126,6 +127,7 @@ frmMatches* frmSifta::matchesWindow()
     if (mMatchesWindow)
         return mMatchesWindow;
     mMatchesWindow = new frmMatches(mMessages, mFileDialogs, this);
+    mKeyPreview->addToolWindow(mMatchesWindow);
     if (!mMatchesGeometry.isEmpty())
         mMatchesWindow->restoreGeometry(QByteArray::fromBase64(mMatchesGeometry.toLatin1()));
     mMatchesWindow->setStatus(mLive->status());
@@ -156,6 +158,7 @@ void frmSifta::mnuToolsPreviewReplaceAll_Click()
 void frmSifta::showReplacePreview(const ReplacePreview& preview)
 {
     auto* dialog = new frmReplacePreview(preview, this);
+    mKeyPreview->addToolWindow(dialog);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     // Queued, so that the replacement runs once the dialog has gone, exactly as the button's.
     connect(dialog, &QDialog::accepted, this, [this] { mSearchCommands.ReplaceAll(); }, Qt::QueuedConnection);
