@@ -86,13 +86,21 @@ SearchOutcome SearchCommands::selectMatch(const std::optional<RegExpResult<Match
                                           qsizetype selStart, qsizetype selLength, bool backward,
                                           const TextRange& within)
 {
+    return showPicked(matches, backward, [&](const MatchCollection& searched) {
+        return pickMatch(searched, selStart, selLength, backward, within);
+    });
+}
+
+SearchOutcome SearchCommands::showPicked(const std::optional<RegExpResult<MatchCollection>>& matches, bool backward,
+                                         const std::function<std::optional<FoundMatch>(const MatchCollection&)>& pick)
+{
     if (!matches)
         return SearchOutcome::Cancelled;
     if (!*matches) {
         mMessages.show(regExpErrorText(matches->error()));
         return SearchOutcome::Failed;
     }
-    const std::optional<FoundMatch> found = pickMatch(matches->value(), selStart, selLength, backward, within);
+    const std::optional<FoundMatch> found = pick(matches->value());
     if (!found) {
         mWindow.showMatchLabels(QString(), kSubMatchesLabelNoMatch);
         return SearchOutcome::NotFound;
@@ -330,9 +338,10 @@ void SearchCommands::ReplaceAndFindNext()
     const std::optional<TextRange> scope = searchScope(text);
     if (!scope)
         return;
-    qsizetype selStart = mWindow.selStart();
-    qsizetype selLength = mWindow.selLength();
+    const qsizetype selStart = mWindow.selStart();
+    const qsizetype selLength = mWindow.selLength();
     std::optional<RegExpResult<MatchCollection>> matches = matchesIn(text, pattern, ignoreCase);
+    std::optional<qsizetype> nextStart;
     if (matches && *matches) {
         if (const std::optional<qsizetype> index = matchAtSelection(matches->value(), selStart, selLength, *scope)) {
             const QString replacement = expandedReplacement(matches->value(), *index, replacementText());
@@ -340,17 +349,19 @@ void SearchCommands::ReplaceAndFindNext()
             if (!mWindow.replaceSelection(replacement))
                 return;
             rememberForUndo(text, range);
-            // The next search starts after the replacement, and one code unit later when an
-            // empty match became nothing, so that the same empty match is not found again.
-            selStart += replacement.size();
-            selLength = selLength == 0 && replacement.isEmpty() ? 1 : 0;
+            // Replace All goes on after the replaced text, one code unit later after an empty
+            // match so that the same empty match is not found again.
+            nextStart = selStart + replacement.size() + (selLength == 0 ? 1 : 0);
             matches = matchesIn(mWindow.documentText(), pattern, ignoreCase);
         }
     }
     // The replacement moved the end of the range of Search in Selection.
     const TextRange within = mWindow.searchInSelection() ? mWindow.searchRange().value_or(*scope)
                                                          : TextRange{0, mWindow.documentText().size()};
-    const SearchOutcome outcome = selectMatch(matches, selStart, selLength, false, within);
+    const SearchOutcome outcome =
+        nextStart ? showPicked(matches, false,
+                               [&](const MatchCollection& searched) { return pickMatchFrom(searched, *nextStart, within); })
+                  : selectMatch(matches, selStart, selLength, false, within);
     if (outcome == SearchOutcome::NotFound || outcome == SearchOutcome::Failed)
         showNoMatches();
 }

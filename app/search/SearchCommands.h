@@ -4,6 +4,8 @@
 #include "search/SearchWindow.h"
 #include "search/UndoText.h"
 
+#include <functional>
+
 class IMessageBox;
 struct FoundMatch;
 
@@ -72,6 +74,9 @@ private:
     /// picks among matches inside within, and shows it; nothing when the user cancelled the search.
     SearchOutcome selectMatch(const std::optional<RegExpResult<MatchCollection>>& matches, qsizetype selStart,
                               qsizetype selLength, bool backward, const TextRange& within);
+    /// Selects the match that pick chooses among matches and shows it, or reports why there is none.
+    SearchOutcome showPicked(const std::optional<RegExpResult<MatchCollection>>& matches, bool backward,
+                             const std::function<std::optional<FoundMatch>(const MatchCollection&)>& pick);
     /// Selects found and shows its number and sub-matches.
     void showFound(const FoundMatch& found);
     void ReplaceSelection();

@@ -2,6 +2,8 @@
 
 #include "search/ReplacementTemplate.h"
 
+#include <algorithm>
+
 qsizetype searchStart(qsizetype selStart, qsizetype selLength, qsizetype textLength, bool backward)
 {
     qsizetype start = backward ? selStart : selStart + selLength;
@@ -170,6 +172,17 @@ std::optional<FoundMatch> pickMatch(const MatchCollection& matches, qsizetype se
     // searches backward and selects the last match has not gone around anything.
     found.wrapped = backward ? found.firstIndex + found.length - 1 >= selStart
                              : found.firstIndex < selStart + selLength;
+    return found;
+}
+
+std::optional<FoundMatch> pickMatchFrom(const MatchCollection& matches, qsizetype start, const TextRange& within)
+{
+    const auto [first, last] = matchesWithin(matches, within);
+    if (first == last)
+        return std::nullopt;
+    FoundMatch found =
+        foundAmong(matches, chooseAmong(matches, first, last, std::max(start, within.start), false), first, last);
+    found.wrapped = found.firstIndex < start;
     return found;
 }
 

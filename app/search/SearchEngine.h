@@ -69,6 +69,11 @@ std::optional<FoundMatch> pickMatch(const MatchCollection& matches, qsizetype se
 std::optional<FoundMatch> pickMatch(const MatchCollection& matches, qsizetype selStart, qsizetype selLength,
                                     bool backward, const TextRange& within);
 
+/// The match that Replace All goes on to after a replacement: the first inside within that
+/// starts at or after start, an empty match at the very end of the text included; when none
+/// does, the first inside within, wrapping around.
+std::optional<FoundMatch> pickMatchFrom(const MatchCollection& matches, qsizetype start, const TextRange& within);
+
 /// "Match x of y", the numbers in plain decimal.
 QString matchLabelText(const FoundMatch& found);
 /// "Sub-Matches (n)" after a search that found a match.

@@ -75,6 +75,8 @@ private slots:
     void liveMatchesServeOnlyTheirSearch();
     void replaceAndFindNext_data();
     void replaceAndFindNext();
+    void replaceAndFindNextWalksAsReplaceAll_data();
+    void replaceAndFindNextWalksAsReplaceAll();
     void useSelectionAsPattern_data();
     void useSelectionAsPattern();
     void subMatchLinesCountLineBreaks();
@@ -369,6 +371,41 @@ void tst_SearchCommands::replaceAndFindNext()
     QCOMPARE(w.history, QStringList{pattern});
     c->Undo();
     QCOMPARE(w.text, afterUndo);
+}
+
+void tst_SearchCommands::replaceAndFindNextWalksAsReplaceAll_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("pattern");
+    QTest::addColumn<QString>("replacement");
+
+    QTest::newRow("word boundaries get a mark each") << u"ab cd"_s << u"\\b"_s << u"|"_s;
+    QTest::newRow("word boundaries removed") << u"ab cd"_s << u"\\b"_s << QString();
+    QTest::newRow("empty matches between letters") << u"ab"_s << u"x*"_s << u"-"_s;
+    QTest::newRow("empty and non-empty matches by turns") << u"a1b22"_s << u"\\d*"_s << u"<$&>"_s;
+    QTest::newRow("empty match at each line start") << u"a\r\nb"_s << u"^"_s << u"> "_s;
+}
+
+// Replace and Find Next pressed once per match from the start does what Replace All does.
+void tst_SearchCommands::replaceAndFindNextWalksAsReplaceAll()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, pattern);
+    QFETCH(QString, replacement);
+
+    w.prepare(text, pattern);
+    w.replaceWith = replacement;
+    c->ReplaceAll();
+    const QString replacedAll = w.text;
+
+    RegExp expression;
+    prepareSearch(expression, pattern, false);
+    const qsizetype count = expression.Execute(text).value().Count();
+    w.prepare(text, pattern);
+    for (qsizetype i = 0; i < count; ++i)
+        c->ReplaceAndFindNext();
+    QCOMPARE(w.text, replacedAll);
+    QCOMPARE(messages.texts(), QStringList());
 }
 
 void tst_SearchCommands::useSelectionAsPattern_data()
