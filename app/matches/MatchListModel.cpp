@@ -14,13 +14,15 @@ MatchListModel::MatchListModel(QThreadPool& pool, QObject* parent) : QAbstractTa
 
 int MatchListModel::rowCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : int(mMatches.Count());
+    return parent.isValid() ? 0 : int(mCount);
 }
 
-void MatchListModel::resetMatches(const MatchCollection& matches)
+void MatchListModel::resetMatches(const MatchCollection& matches, qsizetype first, qsizetype count)
 {
     beginResetModel();
     mMatches = matches;
+    mFirst = first;
+    mCount = count < 0 ? matches.Count() : count;
     mLoader.request(matches.Text());
     mLines = mLoader.index();
     endResetModel();
@@ -32,13 +34,13 @@ QVariant MatchListModel::leadingData(int row, int column) const
         return qlonglong(row) + 1;
     if (!mLines)
         return {};
-    const TextPlace place = mLines->place(mMatches.Item(row).FirstIndex());
+    const TextPlace place = mLines->place(rowMatch(row).FirstIndex());
     return qlonglong(column == LineColumn ? place.line : place.column);
 }
 
 QString MatchListModel::valueText(int row) const
 {
-    const Match match = mMatches.Item(row);
+    const Match match = rowMatch(row);
     return cellText(QStringView(mMatches.Text()).sliced(match.FirstIndex(), match.Length()));
 }
 

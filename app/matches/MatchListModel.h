@@ -32,8 +32,11 @@ signals:
     void lineIndexReady();
 
 protected:
-    /// Shows matches from now on; the table starts again.
-    void resetMatches(const MatchCollection& matches);
+    /// Shows count matches of matches from match first on (every match when count is
+    /// negative); the table starts again.
+    void resetMatches(const MatchCollection& matches, qsizetype first = 0, qsizetype count = -1);
+    /// The match that row shows.
+    Match rowMatch(int row) const { return mMatches.Item(mFirst + row); }
     /// What row shows in column (NumberColumn, LineColumn or ColumnColumn).
     QVariant leadingData(int row, int column) const;
     /// The matched text of row as a cell shows it.
@@ -44,5 +47,7 @@ protected:
 private:
     LineIndexLoader mLoader;
     MatchCollection mMatches;
+    qsizetype mFirst = 0;
+    qsizetype mCount = 0;
     std::shared_ptr<const LineIndex> mLines;
 };

@@ -23,7 +23,7 @@ QVariant MatchTableModel::data(const QModelIndex& index, int role) const
     if (role != Qt::DisplayRole)
         return {};
 
-    const Match match = matches().Item(index.row());
+    const Match match = rowMatch(index.row());
     const QStringView text(matches().Text());
     switch (column) {
     case NumberColumn:

@@ -5,7 +5,7 @@
 void ReplacePreviewModel::setPreview(const ReplacePreview& preview)
 {
     mPreview = preview;
-    resetMatches(preview.matches());
+    resetMatches(preview.matches(), preview.firstReplaced(), preview.Count());
 }
 
 int ReplacePreviewModel::columnCount(const QModelIndex& parent) const

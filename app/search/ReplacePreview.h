@@ -1,10 +1,12 @@
 #pragma once
 
 #include "search/MatchCollection.h"
+#include "search/TextRange.h"
 
 #include <QString>
 
 #include <memory>
+#include <optional>
 
 class ReplacementTemplate;
 
@@ -15,12 +17,20 @@ class ReplacePreview {
 public:
     ReplacePreview();
     /// matches: every match of the searched text; replacement: the Replace With text as
-    /// Replace All uses it, with $1, $& and the other sequences.
-    ReplacePreview(MatchCollection matches, const QString& replacement);
+    /// Replace All uses it, with $1, $& and the other sequences; within: the part of the text
+    /// Replace All works in, whose matches are those that lie wholly inside it (all of them
+    /// when not given).
+    ReplacePreview(MatchCollection matches, const QString& replacement,
+                   const std::optional<TextRange>& within = std::nullopt);
 
-    /// The number of replacements: every match, empty ones too.
-    qsizetype Count() const { return mMatches.Count(); }
+    /// The number of replacements: every match replaced, empty ones too.
+    qsizetype Count() const { return mCount; }
+    /// Every match of the searched text, of which Count() from firstReplaced() on are replaced.
     const MatchCollection& matches() const { return mMatches; }
+    /// The index in matches() of the first match replaced.
+    qsizetype firstReplaced() const { return mFirst; }
+    /// Replacement i's match (0 <= i < Count()).
+    Match Item(qsizetype i) const { return mMatches.Item(mFirst + i); }
 
     /// The length of the text that replaces match i (0 <= i < Count()).
     qsizetype replacementLength(qsizetype i) const;
@@ -29,5 +39,7 @@ public:
 
 private:
     MatchCollection mMatches;
+    qsizetype mFirst = 0;
+    qsizetype mCount = 0;
     std::shared_ptr<const ReplacementTemplate> mTemplate;
 };

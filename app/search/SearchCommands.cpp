@@ -375,13 +375,17 @@ void SearchCommands::UseSelectionAsPattern()
 
 void SearchCommands::PreviewReplaceAll()
 {
+    const QString text = mWindow.documentText();
+    const std::optional<TextRange> scope = searchScope(text);
+    if (!scope)
+        return;
     const std::optional<RegExpResult<MatchCollection>> matches =
-        matchesIn(mWindow.documentText(), mWindow.patternText(), mWindow.ignoreCase());
+        matchesIn(text, mWindow.patternText(), mWindow.ignoreCase());
     if (!matches)
         return;
     if (!*matches) {
         mMessages.show(regExpErrorText(matches->error()));
         return;
     }
-    mWindow.showReplacePreview(ReplacePreview(matches->value(), replacementText()));
+    mWindow.showReplacePreview(ReplacePreview(matches->value(), replacementText(), *scope));
 }

@@ -47,6 +47,7 @@ private slots:
     void cellText();
     void matchTable();
     void replacePreviewTable();
+    void replacePreviewOfARange();
 };
 
 void tst_MatchTables::place_data()
@@ -162,6 +163,17 @@ void tst_MatchTables::replacePreviewTable()
     QCOMPARE(model.data(model.index(2, ReplacePreviewModel::BeforeColumn)).toString(),
              QString(kCellTextLimit, u'-') + QChar(0x2026));
     QCOMPARE(model.data(model.index(2, ReplacePreviewModel::AfterColumn)).toString(), ::cellText(text));
+}
+
+// Rows are the replacements inside the range only, numbered from 1.
+void tst_MatchTables::replacePreviewOfARange()
+{
+    ReplacePreviewModel model(mPool);
+    model.setPreview(ReplacePreview(matchesOf(u"\\w+"_s, u"a bb ccc dddd"_s), u"X"_s, TextRange{2, 6}));
+    QCOMPARE(model.rowCount(), 2);
+    QCOMPARE(model.data(model.index(0, NumberColumn)).toString(), u"1"_s);
+    QCOMPARE(model.data(model.index(0, ReplacePreviewModel::BeforeColumn)).toString(), u"bb"_s);
+    QCOMPARE(model.data(model.index(1, ReplacePreviewModel::BeforeColumn)).toString(), u"ccc"_s);
 }
 
 QTEST_GUILESS_MAIN(tst_MatchTables)

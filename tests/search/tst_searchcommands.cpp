@@ -95,6 +95,7 @@ private slots:
     void previewReplaceAll_data();
     void previewReplaceAll();
     void previewReplaceAllWithInvalidPattern();
+    void previewReplaceAllInSelection();
 };
 
 void tst_SearchCommands::init()
@@ -741,6 +742,21 @@ void tst_SearchCommands::previewReplaceAllWithInvalidPattern()
     c->PreviewReplaceAll();
     QCOMPARE(messages.texts(), QStringList{u"Expected ')' in regular expression"_s});
     QVERIFY(!w.preview);
+}
+
+// The preview shows the replacements that Replace All makes inside the range, and no others.
+void tst_SearchCommands::previewReplaceAllInSelection()
+{
+    w.prepare(u"ab ab ab ab ab"_s, u"ab"_s, 3, 7);
+    w.replaceWith = u"X"_s;
+    c->SearchInSelection();
+    c->PreviewReplaceAll();
+    QVERIFY(w.preview);
+    QCOMPARE(w.preview->Count(), 2);
+    QCOMPARE(w.preview->Item(0).FirstIndex(), 3);
+    QCOMPARE(w.preview->Item(1).FirstIndex(), 6);
+    c->ReplaceAll();
+    QCOMPARE(w.text, u"ab X X ab ab"_s);
 }
 
 QTEST_GUILESS_MAIN(tst_SearchCommands)
