@@ -18,6 +18,9 @@ QString countText(qint64 count, const QString& sOne, const QString& sMany, const
 /// countText() of matches.
 QString matchCountText(qint64 count, const QLocale& locale = QLocale());
 
+/// What stands in place of a number of matches while it is being counted.
+inline const QString kCountingText = QStringLiteral("Counting...");
+
 /// The brief notice of a search that went around an end of the text: forward it went on
 /// from the start, backward from the end.
 QString wrapNoticeText(bool backward);

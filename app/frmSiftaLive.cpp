@@ -33,6 +33,7 @@ void frmSifta::connectLive()
         mHighlighter->setMatches(HighlightMatches() ? matches : MatchCollection());
         if (MatchesWindow())
             mMatchesWindow->setMatches(matches);
+        showMatchCount();
     });
     connect(mLive, &LiveSearch::statusChanged, mPatternFeedback, &PatternFeedback::show);
     connect(mLive, &LiveSearch::statusChanged, this, &frmSifta::showLiveStatus);

@@ -6,6 +6,7 @@
 
 #include "app/KeyPreview.h"
 #include "app/StatusLine.h"
+#include "live/LiveCount.h"
 #include "live/LiveSearch.h"
 #include "matches/frmMatches.h"
 #include "matches/frmReplacePreview.h"
@@ -46,17 +47,6 @@ void frmSifta::connectMatches()
 
 void frmSifta::showLiveStatus(const PatternStatus& status)
 {
-    switch (status.state) {
-    case PatternStatus::State::Valid:
-        mMatchCountText = matchCountText(status.matchCount);
-        break;
-    case PatternStatus::State::Invalid:
-        mMatchCountText = status.message;
-        break;
-    case PatternStatus::State::None:
-        mMatchCountText.clear();
-        break;
-    }
     if (mMatchesWindow)
         mMatchesWindow->setStatus(status);
     showMatchCount();
@@ -76,6 +66,8 @@ void frmSifta::showNotice(const QString& sNotice)
 
 void frmSifta::showMatchCount()
 {
+    mMatchCountText = liveCountText(mLive->status(), mLive->matchesFor(patternText(), ignoreCase()),
+                                    searchInSelection() ? searchRange() : std::nullopt);
     QFont font = mMatchCount->font();
     font.setBold(!mNotice.isEmpty());
     mMatchCount->setFont(font);

@@ -155,6 +155,7 @@ bool frmSifta::searchInSelection() const
 void frmSifta::setSearchInSelection(bool bValue)
 {
     mMenu.mnuToolsSearchInSelection->setChecked(bValue);
+    showMatchCount();
 }
 
 std::optional<TextRange> frmSifta::searchRange() const
@@ -168,6 +169,7 @@ std::optional<TextRange> frmSifta::searchRange() const
 void frmSifta::setSearchRange(const std::optional<TextRange>& range)
 {
     mControls.txtDocument->setRangeMark(range ? std::optional(std::pair{range->start, range->length}) : std::nullopt);
+    showMatchCount();
 }
 
 void frmSifta::showNote(const QString& sNote)

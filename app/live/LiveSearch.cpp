@@ -40,8 +40,10 @@ void LiveSearch::setEnabled(bool bValue)
     if (!mEnabled) {
         mRunner.cancel();
         showMatches(MatchCollection());
-        if (mStatus.state == PatternStatus::State::Valid)
+        if (mStatus.state == PatternStatus::State::Valid || mStatus.state == PatternStatus::State::Counting)
             showStatus(PatternStatus());
+    } else if (mStatus.state != PatternStatus::State::Invalid) {
+        awaitCount();
     }
     schedule();
 }
@@ -58,6 +60,7 @@ void LiveSearch::setPattern(const QString& sPattern)
     if (sPattern == mPattern)
         return;
     mPattern = sPattern;
+    awaitCount();
     schedule();
 }
 
@@ -66,6 +69,7 @@ void LiveSearch::setIgnoreCase(bool bValue)
     if (bValue == mIgnoreCase)
         return;
     mIgnoreCase = bValue;
+    awaitCount();
     schedule();
 }
 
@@ -87,6 +91,11 @@ void LiveSearch::runPending()
 void LiveSearch::schedule()
 {
     mPause.start();
+}
+
+void LiveSearch::awaitCount()
+{
+    showStatus(mPattern.isEmpty() || !mEnabled ? PatternStatus() : PatternStatus{PatternStatus::State::Counting, 0, {}});
 }
 
 void LiveSearch::refresh()

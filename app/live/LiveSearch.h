@@ -21,6 +21,9 @@ class IWorkThreads;
 /// it to stop. An edit of the text drops the shown matches at
 /// once, since their positions no longer fit it.
 ///
+/// A change of the pattern or the case option withdraws the count or error of the one before
+/// at once: the status says the count is under way until the run lands.
+///
 /// Switched off, nothing runs and no matches are shown; a pattern that does not compile is
 /// still reported, which costs no search.
 class LiveSearch : public QObject {
@@ -73,6 +76,8 @@ private:
     };
 
     void schedule();
+    /// Withdraws the status of what was searched before: Counting, or None when nothing will be counted.
+    void awaitCount();
     void refresh();
     /// Shows matches, the result of a run that searched for search, or no matches at all.
     void showMatches(const MatchCollection& matches, const std::optional<Search>& search = std::nullopt);

@@ -8,6 +8,7 @@ QString PatternStatus::toolTip() const
     case State::Invalid:
         return message;
     case State::None:
+    case State::Counting:
         break;
     }
     return QString();

@@ -100,8 +100,17 @@ void frmMatches::setStatus(const PatternStatus& status)
 
 void frmMatches::showCount()
 {
-    mCount->setText(mStatus.state == PatternStatus::State::Invalid ? mStatus.message
-                                                                   : matchCountText(mModel->rowCount()));
+    switch (mStatus.state) {
+    case PatternStatus::State::Invalid:
+        mCount->setText(mStatus.message);
+        break;
+    case PatternStatus::State::Counting:
+        mCount->setText(kCountingText);
+        break;
+    default:
+        mCount->setText(matchCountText(mModel->rowCount()));
+        break;
+    }
 }
 
 void frmMatches::fitColumns()

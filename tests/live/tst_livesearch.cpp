@@ -1,3 +1,4 @@
+#include "live/LiveCount.h"
 #include "live/LiveSearch.h"
 #include "live/PatternStatus.h"
 #include "support/HeldThreads.h"
@@ -7,6 +8,10 @@
 
 #include <atomic>
 #include <limits>
+
+using namespace Qt::StringLiterals;
+
+Q_DECLARE_METATYPE(std::optional<TextRange>)
 
 namespace {
 
@@ -47,6 +52,10 @@ private slots:
     void supersededRunStopsWithinItsSearch();
     void supersededRunThatCannotStopHoldsUpNothing();
     void heldRunStartsWhenReleased();
+    void changeWithdrawsTheStatusBefore_data();
+    void changeWithdrawsTheStatusBefore();
+    void countText_data();
+    void countText();
 };
 
 void tst_LiveSearch::toolTips_data()
@@ -232,6 +241,83 @@ void tst_LiveSearch::heldRunStartsWhenReleased()
     f.live.setHeld(false);
     QVERIFY(f.matchesSpy.wait(10'000));
     QCOMPARE(f.live.matches().Count(), qsizetype(2));
+}
+
+void tst_LiveSearch::changeWithdrawsTheStatusBefore_data()
+{
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("after");
+    QTest::addColumn<bool>("ignoreCase");
+    QTest::addColumn<int>("state"); // at once after the change
+
+    const int counting = int(PatternStatus::State::Counting);
+    QTest::newRow("the count of the pattern before") << u"a"_s << u"b"_s << false << counting;
+    QTest::newRow("the error of the pattern before") << u"(a"_s << u"a"_s << false << counting;
+    QTest::newRow("the case option changed") << u"a"_s << u"a"_s << true << counting;
+    QTest::newRow("an emptied pattern tells nothing") << u"a"_s << QString() << false << int(PatternStatus::State::None);
+}
+
+// A count or an error never stands beside a pattern other than the one it was found for.
+void tst_LiveSearch::changeWithdrawsTheStatusBefore()
+{
+    QFETCH(QString, before);
+    QFETCH(QString, after);
+    QFETCH(bool, ignoreCase);
+    QFETCH(int, state);
+
+    Fixture f(u"ab AB"_s);
+    f.live.setPattern(before);
+    f.live.runPending();
+    QTRY_VERIFY(!f.live.isBusy());
+    QVERIFY(f.live.status().state != PatternStatus::State::Counting);
+
+    f.live.setPattern(after);
+    f.live.setIgnoreCase(ignoreCase);
+    QCOMPARE(int(f.live.status().state), state);
+    QCOMPARE(f.live.status().toolTip(), QString());
+    f.live.runPending();
+    QTRY_VERIFY(!f.live.isBusy());
+    QVERIFY(f.live.status().state != PatternStatus::State::Counting);
+}
+
+void tst_LiveSearch::countText_data()
+{
+    QTest::addColumn<int>("state");
+    QTest::addColumn<bool>("current"); // the counted matches still fit the text
+    QTest::addColumn<std::optional<TextRange>>("range");
+    QTest::addColumn<QString>("expected");
+
+    const int valid = int(PatternStatus::State::Valid);
+    QTest::newRow("the whole text") << valid << true << std::optional<TextRange>() << u"6 matches"_s;
+    QTest::newRow("inside a range, as Find numbers them")
+        << valid << true << std::optional(TextRange{2, 12}) << u"4 of 6 matches in the selection"_s;
+    QTest::newRow("a match that leaves the range does not count")
+        << valid << true << std::optional(TextRange{2, 11}) << u"3 of 6 matches in the selection"_s;
+    QTest::newRow("a range while the matches are counted again")
+        << valid << false << std::optional(TextRange{2, 8}) << u"Counting..."_s;
+    QTest::newRow("counting") << int(PatternStatus::State::Counting) << true << std::optional<TextRange>()
+                              << u"Counting..."_s;
+    QTest::newRow("an error") << int(PatternStatus::State::Invalid) << true << std::optional(TextRange{2, 8})
+                              << u"Syntax error in regular expression"_s;
+    QTest::newRow("nothing to tell") << int(PatternStatus::State::None) << true << std::optional<TextRange>()
+                                     << QString();
+}
+
+void tst_LiveSearch::countText()
+{
+    QFETCH(int, state);
+    QFETCH(bool, current);
+    QFETCH(std::optional<TextRange>, range);
+    QFETCH(QString, expected);
+
+    RegExp expression(u"\\w\\w"_s);
+    expression.setGlobal(true);
+    const MatchCollection matches = expression.Execute(u"ab cd ef gh ij kl"_s).value();
+    // Six matches of two letters, at 0, 3, 6, 9, 12 and 15.
+    const PatternStatus status{PatternStatus::State(state), matches.Count(), u"Syntax error in regular expression"_s};
+    QCOMPARE(liveCountText(status, current ? std::optional(matches) : std::nullopt, range,
+                           QLocale(QLocale::English, QLocale::UnitedStates)),
+             expected);
 }
 
 QTEST_GUILESS_MAIN(tst_LiveSearch)
