@@ -150,6 +150,7 @@ private:
     void setSubMatchList(const QString& sList) override;
     void setSubMatchLines(const std::vector<int>& lines) override;
     void showWrapNotice(bool backward) override;
+    void clearWrapNotice() override;
     /// Shows sNotice in place of the live count for a few seconds.
     void showNotice(const QString& sNotice);
     void showReplacePreview(const ReplacePreview& preview) override;

@@ -57,6 +57,15 @@ void frmSifta::showWrapNotice(bool backward)
     showNotice(wrapNoticeText(backward));
 }
 
+void frmSifta::clearWrapNotice()
+{
+    if (mNotice != wrapNoticeText(false) && mNotice != wrapNoticeText(true))
+        return;
+    mNoticeTimer->stop();
+    mNotice.clear();
+    showMatchCount();
+}
+
 void frmSifta::showNotice(const QString& sNotice)
 {
     mNotice = sNotice;

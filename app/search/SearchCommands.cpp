@@ -108,6 +108,8 @@ SearchOutcome SearchCommands::showPicked(const std::optional<RegExpResult<MatchC
     showFound(*found);
     if (found->wrapped)
         mWindow.showWrapNotice(backward);
+    else
+        mWindow.clearWrapNotice();
     return SearchOutcome::Found;
 }
 
@@ -126,6 +128,7 @@ SearchOutcome SearchCommands::SelectMatch(const MatchCollection& matches, qsizet
         return SearchOutcome::NotFound;
     AddPatternToHistory();
     showFound(foundMatch(matches, index));
+    mWindow.clearWrapNotice();
     return SearchOutcome::Found;
 }
 

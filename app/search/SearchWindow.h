@@ -71,6 +71,8 @@ public:
     /// Tells the user, briefly and without a message box, that a search went past the end
     /// of the text and went on from its start (or, when backward, past the start).
     virtual void showWrapNotice(bool backward) = 0;
+    /// Ends the notice of a search that went around, if it still shows: a later step did not.
+    virtual void clearWrapNotice() = 0;
     /// Shows what Replace All would do, with a way to run it (SearchCommands::ReplaceAll)
     /// or to leave the text as it is; returns at once.
     virtual void showReplacePreview(const ReplacePreview& preview) = 0;

@@ -31,6 +31,8 @@ public:
     /// How many times a search said it went around the end (forward) or the start (backward).
     int wrapsForward = 0;
     int wrapsBackward = 0;
+    /// The notice of a search that went around still shows.
+    bool wrapNoticeShown = false;
     /// The last preview of Replace All shown.
     std::optional<ReplacePreview> preview;
 
@@ -124,7 +126,12 @@ public:
     std::optional<TextRange> searchRange() const override { return range; }
     void setSearchRange(const std::optional<TextRange>& marked) override { range = marked; }
     void showNote(const QString& sNote) override { notes.append(sNote); }
-    void showWrapNotice(bool backward) override { ++(backward ? wrapsBackward : wrapsForward); }
+    void showWrapNotice(bool backward) override
+    {
+        ++(backward ? wrapsBackward : wrapsForward);
+        wrapNoticeShown = true;
+    }
+    void clearWrapNotice() override { wrapNoticeShown = false; }
     void showReplacePreview(const ReplacePreview& shown) override { preview = shown; }
     std::optional<MatchCollection> liveMatches(const QString& sPattern, bool bIgnoreCase) const override
     {

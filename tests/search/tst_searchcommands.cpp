@@ -628,7 +628,8 @@ void tst_SearchCommands::wrapNotice_data()
     QTest::newRow("caret inside the only match") << u"abc"_s << u"abc"_s << 1 << 0 << u"Find Previous"_s << true;
 }
 
-// A search that goes around an end of the text says so, once, without a message box.
+// A search that goes around an end of the text says so, once, without a message box; one
+// that does not ends the notice that an earlier search left.
 void tst_SearchCommands::wrapNotice()
 {
     QFETCH(QString, text);
@@ -639,10 +640,12 @@ void tst_SearchCommands::wrapNotice()
     QFETCH(bool, wrapped);
 
     w.prepare(text, pattern, selStart, selLength);
+    w.wrapNoticeShown = true;
     run(command);
     const bool backward = command == u"Find Previous";
     QCOMPARE(w.wrapsForward, wrapped && !backward ? 1 : 0);
     QCOMPARE(w.wrapsBackward, wrapped && backward ? 1 : 0);
+    QCOMPARE(w.wrapNoticeShown, wrapped);
     QCOMPARE(messages.texts(), QStringList());
 }
 
