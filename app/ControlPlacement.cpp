@@ -31,16 +31,24 @@ struct Placer {
     // Both edges are rounded, so controls that touch in twips touch in pixels.
     void operator()(QWidget* widget, const TwipsRect& r) const
     {
-        const int left = twipsToPixels(r.left, dpiX);
+        int left = twipsToPixels(r.left, dpiX);
         const int top = twipsToPixels(r.top, dpiY);
         const int right = twipsToPixels(r.left + r.width, dpiX);
         const int bottom = twipsToPixels(r.top + r.height, dpiY);
         int width = right - left;
         // The design's label widths fit the captions in the original system font; a wider
-        // substitute face would cut them, so a one-line label grows to the right instead.
-        if (const auto* label = qobject_cast<const QLabel*>(widget);
-            label && !label->wordWrap() && (label->alignment() & Qt::AlignLeft))
-            width = std::max(width, label->sizeHint().width());
+        // substitute face, or a longer text such as a seven-digit match number, would cut
+        // them, so a one-line label grows away from its aligned edge instead: to the right,
+        // or to the left as far as its container's edge.
+        if (const auto* label = qobject_cast<const QLabel*>(widget); label && !label->wordWrap()) {
+            const int needed = std::max(width, label->sizeHint().width());
+            if (label->alignment() & Qt::AlignLeft) {
+                width = needed;
+            } else if (label->alignment() & Qt::AlignRight) {
+                width = std::min(needed, right);
+                left = right - width;
+            }
+        }
         widget->setGeometry(left, top, width, bottom - top);
     }
 };
