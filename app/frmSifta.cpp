@@ -4,8 +4,8 @@
 #include "app/EditTargets.h"
 #include "app/KeyPreview.h"
 #include "app/MenuBarKeys.h"
-#include "app/ScreenFit.h"
 #include "app/StatusLine.h"
+#include "app/WindowFit.h"
 #include "busy/WorkThreads.h"
 #include "documents/DocumentCaption.h"
 #include "platform/QtFileDialog.h"
@@ -22,9 +22,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
-#include <QScreen>
 #include <QSettings>
-#include <QShowEvent>
 #include <QSignalBlocker>
 
 #include <Qsci/qsciscintilla.h>
@@ -72,6 +70,9 @@ frmSifta::frmSifta(IMessageBox& messages, CSettings& settings, IFileDialog* dial
 
     resize(twipsToPixels(kDesignInnerWidth, logicalDpiX()),
            pixelsY(kDesignInnerHeight) + menuBar()->sizeHint().height());
+    // A designed size, or one grown by the syntax pane, can be larger than a small or highly
+    // scaled screen; the window then opens or grows as large as the screen lets it.
+    keepOnScreen(this);
     Form_Resize();
 
     connectLive();
@@ -171,25 +172,9 @@ void frmSifta::changeEvent(QEvent* event)
         Form_Resize();
 }
 
-// A designed size, or one grown by the syntax pane, can be larger than a small or highly
-// scaled screen; the window then opens or grows as large as the screen lets it.
-void frmSifta::showEvent(QShowEvent* event)
-{
-    QMainWindow::showEvent(event);
-    if (!event->spontaneous())
-        fitToScreen();
-}
-
 void frmSifta::fitToScreen()
 {
-    if (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen))
-        return;
-    const QRect frame = frameGeometry();
-    const QRect fitted = fitInside(frame, screen()->availableGeometry());
-    if (fitted == frame)
-        return;
-    resize(size() - (frame.size() - fitted.size()));
-    move(fitted.topLeft());
+    fitWindowToScreen(this);
 }
 
 void frmSifta::Form_Resize()

@@ -1,5 +1,6 @@
 #include "explain/frmExplain.h"
 
+#include "app/WindowFit.h"
 #include "search/PatternExplanation.h"
 
 #include <QCloseEvent>
@@ -46,6 +47,8 @@ frmExplain::frmExplain(QWidget* parent)
     layout->addWidget(mPlace);
     layout->addWidget(mParts, 1);
     resize(640, 480);
+    // A remembered place may be off a smaller or more highly scaled screen.
+    keepOnScreen(this);
     setPattern(QString(), false);
 }
 

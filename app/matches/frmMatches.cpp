@@ -1,6 +1,7 @@
 #include "matches/frmMatches.h"
 
 #include "app/StatusLine.h"
+#include "app/WindowFit.h"
 #include "busy/BusyRunner.h"
 #include "matches/MatchTableModel.h"
 #include "matches/MatchTableView.h"
@@ -41,6 +42,8 @@ frmMatches::frmMatches(IMessageBox& messages, IFileDialog& dialogs, QWidget* par
     mCount = new QLabel(this);
     mCount->setObjectName(QStringLiteral("lblCount"));
     mCount->setTextFormat(Qt::PlainText);
+    // A long error message takes more lines, never more width than the screen has.
+    mCount->setWordWrap(true);
 
     mTable = newMatchTableView(this, "tblMatches", mModel);
     mTable->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -75,6 +78,8 @@ frmMatches::frmMatches(IMessageBox& messages, IFileDialog& dialogs, QWidget* par
     layout->addLayout(buttons);
 
     resize(640, 360);
+    // A remembered place may be off a smaller or more highly scaled screen.
+    keepOnScreen(this);
     showCount();
     fitColumns();
 }

@@ -1,6 +1,7 @@
 #include "matches/frmReplacePreview.h"
 
 #include "app/StatusLine.h"
+#include "app/WindowFit.h"
 #include "matches/MatchTableView.h"
 #include "matches/ReplacePreviewModel.h"
 
@@ -42,4 +43,5 @@ frmReplacePreview::frmReplacePreview(const ReplacePreview& preview, QWidget* par
     layout->addWidget(table, 1);
     layout->addWidget(buttons);
     resize(640, 360);
+    keepOnScreen(this);
 }

@@ -2,10 +2,15 @@
 // the designed window is larger than the offscreen screen.
 
 #include "app/ScreenFit.h"
+#include "explain/frmExplain.h"
+#include "matches/frmMatches.h"
+#include "support/ScriptedFileDialog.h"
 #include "WindowFixture.h"
 
 #include <QFrame>
 #include <QScreen>
+
+using namespace Qt::StringLiterals;
 
 class tst_WindowScreen : public QObject {
     Q_OBJECT
@@ -15,6 +20,8 @@ private slots:
     void fitInside();
     void windowFitsTheScreen_data();
     void windowFitsTheScreen();
+    void toolWindowsFitTheScreen_data();
+    void toolWindowsFitTheScreen();
 };
 
 void tst_WindowScreen::fitInside_data()
@@ -70,6 +77,37 @@ void tst_WindowScreen::windowFitsTheScreen()
     }
     QVERIFY2(area.contains(f.window->frameGeometry()),
              qPrintable(QStringLiteral("%1 outside the screen").arg(QDebug::toString(f.window->frameGeometry()))));
+}
+
+void tst_WindowScreen::toolWindowsFitTheScreen_data()
+{
+    QTest::addColumn<QString>("window");
+
+    QTest::newRow("Matches window with a long error") << u"frmMatches"_s;
+    QTest::newRow("Explain Pattern window") << u"frmExplain"_s;
+}
+
+// The tool windows open at their design sizes, larger than this screen; a long error used to
+// widen the Matches window past any screen.
+void tst_WindowScreen::toolWindowsFitTheScreen()
+{
+    QFETCH(QString, window);
+
+    RecordingMessageBox messages;
+    ScriptedFileDialog dialogs;
+    std::unique_ptr<QWidget> shown;
+    if (window == u"frmMatches") {
+        auto matches = std::make_unique<frmMatches>(messages, dialogs);
+        matches->setStatus({PatternStatus::State::Invalid, 0, u"Error: "_s + u"too long a message "_s.repeated(20)});
+        shown = std::move(matches);
+    } else {
+        shown = std::make_unique<frmExplain>();
+    }
+    shown->show();
+    QVERIFY(QTest::qWaitForWindowExposed(shown.get()));
+    const QRect area = shown->screen()->availableGeometry();
+    QVERIFY2(area.contains(shown->frameGeometry()),
+             qPrintable(QStringLiteral("%1 outside the screen").arg(QDebug::toString(shown->frameGeometry()))));
 }
 
 QTEST_MAIN(tst_WindowScreen)
