@@ -47,16 +47,19 @@ void frmSifta::setExplainPattern(bool bValue)
     mExplain->raise();
 }
 
-// Without a remembered place, the window opens to the right of the main window and as tall.
-// Where the screen has too little room there, it keeps half its width and covers the main
-// window's right-hand side (the buttons) rather than the pattern box.
+// Without a remembered place, the window opens to the right of the main window and as tall,
+// as wide as the room there up to its design width, but never too narrow for the pattern's
+// parts and meanings: where the room is too small for them, it covers the main window's
+// right-hand side (the buttons) as far as it must.
 void frmSifta::placeExplainWindow()
 {
     const QRect area = screen()->availableGeometry();
     const QRect frame = frameGeometry();
     const QSize decoration = mExplain->frameGeometry().size() - mExplain->size();
     const int room = area.right() - frame.right() - decoration.width();
-    const int width = std::clamp(room, mExplain->width() / 2, mExplain->width());
+    updateExplanation();
+    const int width = std::min(std::max(std::min(room, mExplain->width()), mExplain->preferredWidth()),
+                               area.width() - decoration.width());
     mExplain->resize(width, height());
     const QRect beside(frame.topRight() + QPoint(1, 0), mExplain->size() + decoration);
     mExplain->move(fitInside(beside, area).topLeft());

@@ -9,8 +9,11 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -18,6 +21,13 @@ namespace {
 
 constexpr int kOffsetRole = Qt::UserRole;
 constexpr int kLengthRole = Qt::UserRole + 1;
+
+/// A part of the pattern as its cell shows it: a space as "·", so that a part that is a
+/// space, which an empty-looking cell would hide, is seen.
+QString shownPart(QString part)
+{
+    return part.replace(u' ', QChar(0x00B7));
+}
 
 } // namespace
 
@@ -79,11 +89,20 @@ void frmExplain::setPattern(const QString& pattern, bool ignoreCase)
     }
 }
 
+int frmExplain::preferredWidth() const
+{
+    const QMargins margins = layout()->contentsMargins();
+    const QAbstractItemView* view = mParts;
+    const int tree = view->sizeHintForColumn(0) + view->sizeHintForColumn(1) + 2 * mParts->frameWidth()
+        + style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    return margins.left() + tree + margins.right();
+}
+
 void frmExplain::addItems(QTreeWidgetItem* parent, const std::vector<ExplanationNode>& nodes)
 {
     for (const ExplanationNode& node : nodes) {
         auto* item = new QTreeWidgetItem(parent);
-        item->setText(0, node.offset < 0 ? QString() : mPattern.mid(node.offset, node.length));
+        item->setText(0, node.offset < 0 ? QString() : shownPart(mPattern.mid(node.offset, node.length)));
         item->setFont(0, mPlace->font());
         item->setText(1, node.description);
         item->setToolTip(1, node.description);

@@ -21,6 +21,8 @@ public:
     /// Shows the parts of pattern as the component reads it under ignoreCase; the same pattern
     /// and option again change nothing.
     void setPattern(const QString& pattern, bool ignoreCase);
+    /// The width that shows every part and meaning of the pattern whole.
+    int preferredWidth() const;
 
 signals:
     /// The user selected the part of the pattern that starts at offset and has length.

@@ -5,6 +5,8 @@
 #include "explain/frmExplain.h"
 
 #include <QLineEdit>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTreeWidget>
 
 using namespace Qt::StringLiterals;
@@ -38,6 +40,7 @@ private slots:
     void treeFollowsThePattern();
     void selectedPartIsSelectedInThePatternBox();
     void openedByKeyAndRemembered();
+    void opensWideEnoughForItsMeanings();
 
 private:
     std::unique_ptr<ExplainFixture> f;
@@ -70,6 +73,8 @@ void tst_WindowExplain::treeFollowsThePattern_data()
     QTest::newRow("quantifier error: the window's own message") << u"a**"_s << QStringList{u"*"_s}
         << u"Error: Unexpected quantifier 5018"_s
         << u"a*<span style=\"background-color:#c62828; color:#ffffff; font-weight:bold\">*</span>"_s;
+    QTest::newRow("a space shows as a dot") << u"x +"_s << QStringList{u"x"_s, u"\u00B7+"_s}
+                                            << u"Selecting a part selects it in the pattern box."_s << QString();
     QTest::newRow("empty pattern") << QString() << QStringList()
                                    << u"The pattern is empty: it matches at every position."_s << QString();
 }
@@ -131,6 +136,17 @@ void tst_WindowExplain::openedByKeyAndRemembered()
     QVERIFY(!f->item("mnuToolsExplainPattern")->isChecked());
     QVERIFY(f->window->close());
     QVERIFY(f->contentOf(u"Settings.ini"_s).contains("ExplainPattern=0"));
+}
+
+// Beside a window that leaves little room on the screen, it used to open too narrow for its
+// meanings, which then had to be scrolled to.
+void tst_WindowExplain::opensWideEnoughForItsMeanings()
+{
+    f->pattern()->setEditText(u"(a (b)) +x"_s);
+    f->trigger("mnuToolsExplainPattern");
+    QVERIFY(QTest::qWaitForWindowExposed(f->explainWindow()));
+    QTRY_COMPARE(f->parts()->horizontalScrollBar()->maximum(), 0);
+    QVERIFY(f->explainWindow()->screen()->availableGeometry().contains(f->explainWindow()->frameGeometry()));
 }
 
 QTEST_MAIN(tst_WindowExplain)
