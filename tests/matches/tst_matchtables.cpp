@@ -112,7 +112,8 @@ void tst_MatchTables::cellText_data()
     QTest::addColumn<QString>("shown");
 
     QTest::newRow("plain text as it is") << u"a b"_s << 10 << u"a b"_s;
-    QTest::newRow("line breaks and tab as symbols") << u"a\r\n\tb"_s << 10 << u"a\u240D\u240A\u2409b"_s;
+    QTest::newRow("CR LF as one line-break symbol, tab as a symbol") << u"a\r\n\tb"_s << 10 << u"a\u21B5\u2409b"_s;
+    QTest::newRow("a lone LF or CR as a line break too") << u"a\nb\rc"_s << 10 << u"a\u21B5b\u21B5c"_s;
     QTest::newRow("other controls and DEL as symbols") << u"\x01\x7f"_s << 10 << u"\u2401\u2421"_s;
     QTest::newRow("cut with an ellipsis") << u"abcdef"_s << 3 << u"abc\u2026"_s;
     QTest::newRow("exactly the limit is not cut") << u"abc"_s << 3 << u"abc"_s;
@@ -159,7 +160,7 @@ void tst_MatchTables::replacePreviewTable()
     QCOMPARE(model.rowCount(), 3);
     QVERIFY(ready.wait());
     QCOMPARE(row(model, 1).mid(0, 4), (QStringList{u"2"_s, u"2"_s, u"1"_s, u"cd"_s}));
-    QVERIFY(model.data(model.index(1, ReplacePreviewModel::AfterColumn)).toString().startsWith(u"dcab\u240Acd -"_s));
+    QVERIFY(model.data(model.index(1, ReplacePreviewModel::AfterColumn)).toString().startsWith(u"dcab\u21B5cd -"_s));
     QCOMPARE(model.data(model.index(2, ReplacePreviewModel::BeforeColumn)).toString(),
              QString(kCellTextLimit, u'-') + QChar(0x2026));
     QCOMPARE(model.data(model.index(2, ReplacePreviewModel::AfterColumn)).toString(), ::cellText(text));
