@@ -18,6 +18,7 @@ constexpr long kLongLineMargin = 64 * 1024;
 const QColor kPlainColor(255, 200, 0);
 const QColor kCurrentColor(230, 100, 0);
 const QColor kRangeColor(90, 130, 210);
+constexpr int kSelectionAlpha = 110;
 
 int defineIndicator(QsciScintilla& editor, const QColor& color, int fillAlpha, int outlineAlpha, bool under,
                     QsciScintilla::IndicatorStyle style = QsciScintilla::FullBoxIndicator)
@@ -62,9 +63,14 @@ TextMarks::TextMarks(QsciScintilla& editor) : QObject(&editor), mEditor(editor)
     mPlainIndicator = defineIndicator(editor, kPlainColor, 90, 200, true);
     // Drawn over the text, so that it shows through the selection that covers the mark.
     mCurrentIndicator = defineIndicator(editor, kCurrentColor, 60, 255, false);
+    // Groups inside groups are filled too, so that each adds its colour to the ones around it
+    // rather than only a thin outline.
     mGroupIndicators = {defineGroupIndicator(editor, QsciScintilla::StraightBoxIndicator, 70),
-                        defineGroupIndicator(editor, QsciScintilla::StraightBoxIndicator, 0),
+                        defineGroupIndicator(editor, QsciScintilla::StraightBoxIndicator, 55),
                         defineGroupIndicator(editor, QsciScintilla::ThickCompositionIndicator, 0)};
+    // The selection, which covers the selected match, is drawn translucent over the marks, so
+    // that the colours of its groups show through it.
+    editor.SendScintilla(Sci::SCI_SETSELALPHA, static_cast<unsigned long>(kSelectionAlpha));
     mRangeIndicator = defineIndicator(editor, kRangeColor, 45, 0, true);
     mBars = new EmptyMarkBars(editor);
     connect(&editor, &QsciScintillaBase::SCN_UPDATEUI, mBars, qOverload<>(&QWidget::update));

@@ -46,6 +46,7 @@ private slots:
     void rangeMarkMovesWithEdits();
     void rangeMarkOutlivesOtherMarksAndModes();
     void groupMarksTakeTheirGroupsColour();
+    void nestedGroupMarksShowUnderTheSelection();
 };
 
 void tst_TextMarks::rangeMarkMovesWithEdits_data()
@@ -123,6 +124,19 @@ void tst_TextMarks::groupMarksTakeTheirGroupsColour()
     box->setMarks({});
     QCOMPARE(colourAt(0, 4), QColor());
     QCOMPARE(colourAt(2, 4), QColor());
+}
+
+// The selection used to hide the outer group's colour, and inner groups were only outlines.
+void tst_TextMarks::nestedGroupMarksShowUnderTheSelection()
+{
+    const auto box = control(u"abc"_s);
+    QsciScintilla* editor = box->hwnd();
+    box->setMarks({{0, 3, TextMarkStyle::Group, 1, 0}});
+    QVERIFY(editor->SendScintilla(Sci::SCI_GETSELALPHA) < Sci::SC_ALPHA_NOALPHA);
+    for (const int depth : {0, 1}) {
+        const auto indicator = static_cast<unsigned long>(box->markIndicator(TextMarkStyle::Group, depth));
+        QVERIFY2(editor->SendScintilla(Sci::SCI_INDICGETALPHA, indicator) > 0, qPrintable(QString::number(depth)));
+    }
 }
 
 QTEST_MAIN(tst_TextMarks)
