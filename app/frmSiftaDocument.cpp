@@ -22,6 +22,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QLocale>
 #include <QSettings>
@@ -30,6 +31,17 @@
 #include <utility>
 
 // Start-up and closing.
+
+namespace {
+
+QString iniRefusedText(const QString& sPath)
+{
+    return QStringLiteral("%1 cannot be written (the disk may be full), so changes to the options cannot be kept "
+                          "there. The options shown are those it holds; changes will be saved to the registry.")
+        .arg(QDir::toNativeSeparators(sPath));
+}
+
+} // namespace
 
 void frmSifta::Form_Load()
 {
@@ -61,6 +73,11 @@ void frmSifta::Form_Load()
     // Applying word wrap can switch the inner box of the Search Text and so mark the
     // document changed; the new document starts unchanged.
     setDirty(false);
+    // The options shown came from a Settings.ini that cannot take changes; told once the
+    // window is up, so that the user sees them behind the message.
+    if (optionsFromRefusedINI(mSettings))
+        QMetaObject::invokeMethod(this, [this] { mMessages.show(iniRefusedText(mSettings.INIFile()), MessageButtons::Ok,
+                                                                MessageIcon::Exclamation); }, Qt::QueuedConnection);
 }
 
 void frmSifta::Form_Unload(int& Cancel)

@@ -51,7 +51,9 @@ CSettings::CSettings(IMessageBox& messages, const QString& programFolder, std::u
     // the INI file is in use, so every start tries the INI file again. A value that is not
     // a boolean can only come from outside the program and counts as absent.
     const QString stored = mUserStore->value(userKey(kLocationKey), defaultToText(true)).toString();
-    SaveToINI(textToBoolean(stored).value_or(true));
+    const bool wanted = textToBoolean(stored).value_or(true);
+    SaveToINI(wanted);
+    mINIRefused = wanted && !mSaveToINI;
 }
 
 CSettings::~CSettings()
@@ -84,6 +86,11 @@ QString CSettings::GetSetting(const QString& sName, const QVariant& vDefault) co
     if (mSaveToINI)
         return INIGetSetting(sName, defaultText);
     return mUserStore->value(userKey(sName), defaultText).toString();
+}
+
+QString CSettings::GetINISetting(const QString& sName, const QVariant& vDefault) const
+{
+    return INIGetSetting(sName, defaultToText(vDefault));
 }
 
 void CSettings::SaveSetting(const QString& sName, const QVariant& vValue)

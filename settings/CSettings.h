@@ -43,6 +43,9 @@ public:
 
     /// True while Settings.ini is the store in use.
     bool SaveToINI() const;
+    /// True when Settings.ini was to be the store at creation but could not be written, so
+    /// the per-user area is in use instead; the file still holds the options of earlier runs.
+    bool INIRefused() const { return mINIRefused; }
     /// Switches the store. Asking for the INI file when it cannot be written leaves the
     /// per-user area in use (read the getter afterwards); no message is shown. Values are
     /// never copied between the two places.
@@ -52,6 +55,8 @@ public:
     /// boolean as the word "True" or "False", a number as its decimal digits, text as itself,
     /// no default as empty text.
     QString GetSetting(const QString& sName, const QVariant& vDefault = QVariant()) const;
+    /// As GetSetting, from Settings.ini whichever place is in use.
+    QString GetINISetting(const QString& sName, const QVariant& vDefault = QVariant()) const;
     /// Stores `vValue` under `sName` in the place in use. A write the INI file refuses
     /// (unwritable folder) is dropped without a message.
     void SaveSetting(const QString& sName, const QVariant& vValue);
@@ -81,6 +86,7 @@ private:
 
     IMessageBox& mMessages;
     bool mSaveToINI = false;
+    bool mINIRefused = false;
     IniFile mIni;
     std::unique_ptr<QSettings> mUserStore;
 };

@@ -4,19 +4,46 @@
 #include "settings/CSettings.h"
 #include "settings/SettingText.h"
 
+#include <QFileInfo>
+
 namespace {
 
 const QString kPattern = QStringLiteral("Pattern");
 
-bool readBoolean(const CSettings& settings, const QString& sName, bool bDefault)
+/// Reads the options from the store in use, or from Settings.ini when it was refused at
+/// start-up: the options of the runs before are there, not in the per-user area.
+class OptionReader {
+public:
+    explicit OptionReader(const CSettings& settings)
+        : mSettings(settings), mFromINI(optionsFromRefusedINI(settings))
+    {
+    }
+
+    QString GetSetting(const QString& sName, const QVariant& vDefault) const
+    {
+        return mFromINI ? mSettings.GetINISetting(sName, vDefault) : mSettings.GetSetting(sName, vDefault);
+    }
+
+private:
+    const CSettings& mSettings;
+    bool mFromINI;
+};
+
+bool readBoolean(const OptionReader& settings, const QString& sName, bool bDefault)
 {
     return textToBoolean(settings.GetSetting(sName, bDefault)).value_or(bDefault);
 }
 
 } // namespace
 
-RememberedOptions readRememberedOptions(const CSettings& settings)
+bool optionsFromRefusedINI(const CSettings& settings)
 {
+    return settings.INIRefused() && QFileInfo(settings.INIFile()).isFile();
+}
+
+RememberedOptions readRememberedOptions(const CSettings& store)
+{
+    const OptionReader settings(store);
     RememberedOptions options;
     options.pattern = settings.GetSetting(kPattern, QString());
     for (int i = 0;; ++i) {

@@ -41,7 +41,12 @@ struct RememberedOptions {
     friend bool operator==(const RememberedOptions&, const RememberedOptions&) = default;
 };
 
-/// Reads the options from `settings`. The history is read from "Pattern0" on and ends
+/// True when Settings.ini was refused at start-up (CSettings::INIRefused) and is a file,
+/// which holds the options of the runs before.
+bool optionsFromRefusedINI(const CSettings& settings);
+
+/// Reads the options from `settings`, or from its Settings.ini when optionsFromRefusedINI
+/// says the options of the runs before are there. The history is read from "Pattern0" on and ends
 /// at the first key that gives an empty value. A stored value that cannot be read as
 /// what its option holds (a boolean, or 0, 1 or 2 for Ignore Case) keeps the first-run
 /// value.

@@ -218,6 +218,9 @@ void TestHostileSettings::fullDiskKeepsSettingsIni()
     if (atStart) {
         settings = openProgramFolder();
         QVERIFY(!settings->SaveToINI());
+        // The options of the runs before still show, read from the file that cannot take changes.
+        QVERIFY(optionsFromRefusedINI(*settings));
+        QVERIFY(readRememberedOptions(*settings) == labelledOptions(u"before"_s));
     } else {
         writeRememberedOptions(*settings, labelledOptions(u"after"_s));
     }

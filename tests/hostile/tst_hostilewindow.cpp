@@ -10,6 +10,7 @@
 #include "platform/FilePath.h"
 #include "DocumentWindowFixture.h"
 #include "ScratchMount.h"
+#include "support/FileSizeLimit.h"
 #include "support/HostileBytes.h"
 
 #include <QClipboard>
@@ -163,6 +164,7 @@ private slots:
     void deeplyNestedGroupsAreReported();
 
     void garbageSettingsIniGivesDefaults();
+    void settingsIniThatCannotBeWrittenIsReadAndToldOf();
     void folderNamedSettingsIniIsLeftAlone();
     void pipeNamedSettingsIniIsLeftAlone();
     void historyOfOddPatternsComesBack_data();
@@ -621,6 +623,28 @@ void TestHostileWindow::deeplyNestedGroupsAreReported()
                                                kTooComplex, kNoMatches}));
     QCOMPARE(f->document()->Text(), u"aaa"_s);
     QVERIFY(f->history().first() == pattern);
+}
+
+// A Settings.ini that a full disk kept from being written at start-up used to hide its options.
+void TestHostileWindow::settingsIniThatCannotBeWrittenIsReadAndToldOf()
+{
+    closeWindowAndSettings();
+    reopenSettings();
+    f->settings->SaveSettings({{u"Pattern"_s, u"kept"_s}, {u"Pattern0"_s, u"kept"_s}});
+    f->settings.reset();
+    {
+        const FileSizeLimit limit(8);
+        reopenSettings();
+    }
+    QVERIFY(!f->settings->SaveToINI());
+
+    QVERIFY(f->openWindow());
+    QCOMPARE(f->pattern()->currentText(), u"kept"_s);
+    QCOMPARE(f->history(), QStringList{u"kept"_s});
+    QVERIFY(f->item("mnuOptionsSaveToRegistry")->isChecked());
+    QTRY_COMPARE(f->messages.shown.size(), 1);
+    QVERIFY2(f->messages.texts().first().contains(u"Settings.ini cannot be written"_s),
+             qPrintable(f->messages.texts().first()));
 }
 
 void TestHostileWindow::garbageSettingsIniGivesDefaults()
