@@ -71,6 +71,9 @@ TextMarks::TextMarks(QsciScintilla& editor) : QObject(&editor), mEditor(editor)
     // The selection, which covers the selected match, is drawn translucent over the marks, so
     // that the colours of its groups show through it.
     editor.SendScintilla(Sci::SCI_SETSELALPHA, static_cast<unsigned long>(kSelectionAlpha));
+    // The text keeps its own colour under it: the highlighted-text colour, made for an
+    // opaque selection, would vanish on the light blend.
+    editor.SendScintilla(Sci::SCI_SETSELFORE, 0UL, 0L);
     mRangeIndicator = defineIndicator(editor, kRangeColor, 45, 0, true);
     mBars = new EmptyMarkBars(editor);
     connect(&editor, &QsciScintillaBase::SCN_UPDATEUI, mBars, qOverload<>(&QWidget::update));
