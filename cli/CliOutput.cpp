@@ -11,19 +11,24 @@ void writeTo(std::FILE* stream, QByteArrayView bytes)
 
 } // namespace
 
-void CliOutput::write(QByteArrayView bytes)
-{
-    writeTo(mOut, bytes);
-}
-
 void CliOutput::note(QByteArrayView text)
 {
     // One write for the whole line, so that it is not split among other processes' messages.
-    writeTo(mErr, "sifta-cli: " + text.toByteArray() + '\n');
+    writeMessage("sifta-cli: " + text.toByteArray() + '\n');
 }
 
 void CliOutput::error(QByteArrayView text)
 {
     note(text);
     mFailed = true;
+}
+
+void FileCliOutput::writeResults(QByteArrayView bytes)
+{
+    writeTo(mOut, bytes);
+}
+
+void FileCliOutput::writeMessage(QByteArrayView line)
+{
+    writeTo(mErr, line);
 }

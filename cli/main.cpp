@@ -2,8 +2,8 @@
 // patterns in bulk. Input bytes are decoded as the window decodes files.
 
 #include "cli/CliOutput.h"
-#include "cli/CliRequest.h"
 #include "cli/RunCommand.h"
+#include "cli/RunCommandLine.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -25,43 +25,21 @@ QList<QByteArray> arguments(int argc, char* argv[])
 }
 
 // As grep decides: a terminal that is not "dumb", unless NO_COLOR is set to anything.
-bool colorOutput(CliRequest::Color color)
+bool colorTerminal()
 {
-    if (color != CliRequest::Color::Auto)
-        return color == CliRequest::Color::Always;
     const char* noColor = std::getenv("NO_COLOR");
     const char* term = std::getenv("TERM");
     return ::isatty(STDOUT_FILENO) && !(noColor && *noColor) && !(term && std::strcmp(term, "dumb") == 0);
-}
-
-int run(int argc, char* argv[], CliOutput& output)
-{
-    const Result<CliRequest, UsageError> parsed = parseCommandLine(arguments(argc, argv));
-    if (!parsed) {
-        output.error(parsed.error().message.toUtf8());
-        output.note("'sifta-cli --help' shows the commands and options");
-        return ExitError;
-    }
-    const CliRequest& request = parsed.value();
-    if (request.command == CliRequest::Command::Help) {
-        output.write(helpText().toUtf8());
-        return ExitFound;
-    }
-    if (request.command == CliRequest::Command::Version) {
-        output.write(versionText().toUtf8());
-        return ExitFound;
-    }
-    return runCommand(request, colorOutput(request.color), output);
 }
 
 } // namespace
 
 int main(int argc, char* argv[])
 {
-    CliOutput output(stdout, stderr);
+    FileCliOutput output(stdout, stderr);
     int status = ExitError;
     try {
-        status = run(argc, argv, output);
+        status = runCommandLine(arguments(argc, argv), colorTerminal(), output);
     } catch (const std::bad_alloc&) {
         output.error("there is not enough memory");
         status = ExitError;
