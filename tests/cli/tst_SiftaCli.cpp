@@ -45,6 +45,7 @@ private slots:
     void tooLargeForMemory();
     void colorOnTerminal_data();
     void colorOnTerminal();
+    void fileNameBytesReachTheProgram();
 
 private:
     CliFiles mFiles;
@@ -187,6 +188,21 @@ void tst_SiftaCli::colorOnTerminal()
     QVERIFY(got > 0);
     shown.truncate(got);
     QCOMPARE(shown, colored ? kNumberOn + "1" + kOff + ":a" + kOn + "b" + kOff + "\n" : QByteArray("1:ab\n"));
+}
+
+// A name that is not UTF-8 goes through the program's arguments as its bytes: the Latin-1
+// name opens that file, not its UTF-8 look-alike (which holds "apple").
+void tst_SiftaCli::fileNameBytesReachTheProgram()
+{
+    QProcess process;
+    process.setWorkingDirectory(mFiles.path("names"));
+    process.start(QStringLiteral("/bin/sh"),
+                  {QStringLiteral("-c"), QStringLiteral("exec \"$0\" count a \"$(printf 'caf\\351.txt')\""),
+                   QStringLiteral(SIFTA_CLI_PATH)});
+    const CliRun run = finish(process, QByteArray());
+    QCOMPARE(run.err, QByteArray());
+    QCOMPARE(run.out, QByteArray("3\n"));
+    QCOMPARE(run.exitCode, 0);
 }
 
 QTEST_GUILESS_MAIN(tst_SiftaCli)
