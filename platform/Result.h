@@ -2,6 +2,7 @@
 
 #include <QtGlobal>
 
+#include <optional>
 #include <utility>
 #include <variant>
 
@@ -27,4 +28,21 @@ public:
 
 private:
     std::variant<T, E> mValue;
+};
+
+/// The outcome of an operation that makes no value: success, or the error that stopped it.
+template <typename E>
+class Result<void, E> {
+public:
+    Result() = default;
+    Result(E error) : mError(std::move(error)) {}
+
+    bool ok() const { return !mError; }
+    explicit operator bool() const { return ok(); }
+
+    /// Only when !ok().
+    const E& error() const { Q_ASSERT(!ok()); return mError.value(); }
+
+private:
+    std::optional<E> mError;
 };
