@@ -139,9 +139,11 @@ void CSettings::DeleteSetting(const QString& sKey)
 QString CSettings::INIGetSetting(const QString& sKey, const QString& sDefault) const
 {
     const IniLookup lookup = mIni.read(kSection, sKey);
-    if (!reportIniFailure(lookup.result, QStringLiteral("INIGetSetting")))
+    if (!lookup) {
+        reportIniFailure(lookup.error(), QStringLiteral("INIGetSetting"));
         return QStringLiteral("");
-    return lookup.value.value_or(sDefault);
+    }
+    return lookup.value().value_or(sDefault);
 }
 
 bool CSettings::INIWriteSetting(const QString& sKey, const QString& sValue)
@@ -166,9 +168,10 @@ bool CSettings::reportIniFailure(const IniResult& result, const QString& operati
 {
     if (result.ok())
         return true;
-    if (result.status != IniStatus::Unwritable) {
-        const QString number = QString::number(static_cast<int>(result.status));
-        mMessages.show(QStringLiteral("Error: %1. %2").arg(number, result.description), MessageButtons::Ok,
+    const IniError& error = result.error();
+    if (error.status != IniStatus::Unwritable) {
+        const QString number = QString::number(static_cast<int>(error.status));
+        mMessages.show(QStringLiteral("Error: %1. %2").arg(number, error.description), MessageButtons::Ok,
                        MessageIcon::None, operation);
     }
     return false;

@@ -21,12 +21,12 @@ QString describe(const QString& action, const QString& path, const QString& reas
 IniResult check(const IniChange& change)
 {
     if (!IniText::isValidKey(change.key))
-        return {IniStatus::InvalidKey,
-                QStringLiteral("The name \"%1\" cannot be a key of a settings file.").arg(change.key)};
+        return IniError{IniStatus::InvalidKey,
+                        QStringLiteral("The name \"%1\" cannot be a key of a settings file.").arg(change.key)};
     if (change.value && !IniText::isValidValue(*change.value))
-        return {IniStatus::InvalidValue,
-                QStringLiteral("The value of \"%1\" holds a broken character, which a settings file cannot keep.")
-                    .arg(change.key)};
+        return IniError{IniStatus::InvalidValue,
+                        QStringLiteral("The value of \"%1\" holds a broken character, which a settings file cannot keep.")
+                            .arg(change.key)};
     return {};
 }
 
@@ -39,10 +39,10 @@ IniFile::IniFile(QString path)
 
 IniLookup IniFile::read(QStringView section, QStringView key) const
 {
-    const Contents contents = load();
-    if (!contents.result.ok())
-        return {contents.result, std::nullopt};
-    return {{}, IniText::findValue(contents.bytes, section, key)};
+    const Result<QByteArray, IniError> contents = load();
+    if (!contents)
+        return contents.error();
+    return IniText::findValue(contents.value(), section, key);
 }
 
 IniResult IniFile::write(QStringView section, QStringView key, QStringView value)
@@ -94,17 +94,17 @@ IniResult IniFile::update(QStringView section, const QList<IniChange>& changes)
     return written.ok() ? refused : written;
 }
 
-IniFile::Contents IniFile::load() const
+Result<QByteArray, IniError> IniFile::load() const
 {
     // Opening a pipe would wait for a writer that may never come, so only a regular file is read.
     if (const std::optional<FileError> refused = FileBytes::checkRegularTarget(mPath))
-        return {{IniStatus::Unreadable, describe(QStringLiteral("read"), mPath, refused->description)}, {}};
+        return IniError{IniStatus::Unreadable, describe(QStringLiteral("read"), mPath, refused->description)};
     Result<QByteArray, FileError> bytes = FileBytes::read(mPath);
     if (bytes)
-        return {{}, std::move(bytes).value()};
+        return std::move(bytes).value();
     if (bytes.error().number == ENOENT || bytes.error().number == ENOTDIR)
-        return {};
-    return {{IniStatus::Unreadable, describe(QStringLiteral("read"), mPath, bytes.error().description)}, {}};
+        return QByteArray();
+    return IniError{IniStatus::Unreadable, describe(QStringLiteral("read"), mPath, bytes.error().description)};
 }
 
 IniResult IniFile::save(const QByteArray& bytes)
@@ -113,7 +113,7 @@ IniResult IniFile::save(const QByteArray& bytes)
     if (!failure)
         failure = FileBytes::write(mPath, bytes);
     if (failure)
-        return {IniStatus::Unwritable, describe(QStringLiteral("write"), mPath, failure->description)};
+        return IniError{IniStatus::Unwritable, describe(QStringLiteral("write"), mPath, failure->description)};
     return {};
 }
 
@@ -122,10 +122,10 @@ IniResult IniFile::modify(const std::function<std::optional<QByteArray>(const QB
     QLockFile lock(mPath + QStringLiteral(".lock"));
     if (const IniResult locked = takeIniLock(lock, mPath, mLockWaits); !locked.ok())
         return locked;
-    const Contents contents = load();
-    if (!contents.result.ok())
-        return contents.result;
-    const std::optional<QByteArray> changed = edit(contents.bytes);
+    const Result<QByteArray, IniError> contents = load();
+    if (!contents)
+        return contents.error();
+    const std::optional<QByteArray> changed = edit(contents.value());
     if (!changed)
         return {};
     return save(*changed);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Result.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -9,9 +11,8 @@
 #include <functional>
 #include <optional>
 
-/// How an operation on an INI file ended. The numbers are shown in error messages.
+/// Why an operation on an INI file failed. The numbers are shown in error messages.
 enum class IniStatus {
-    Ok = 0,
     /// The file exists but could not be read, or is not a regular file; writing it would
     /// lose its contents.
     Unreadable = 1,
@@ -28,18 +29,16 @@ enum class IniStatus {
     BrokenLock = 6,
 };
 
-struct IniResult {
-    IniStatus status = IniStatus::Ok;
+struct IniError {
+    IniStatus status;
     QString description;
-
-    bool ok() const { return status == IniStatus::Ok; }
 };
 
-struct IniLookup {
-    IniResult result;
-    /// Empty when the file, the section or the key is missing, or the line cannot be read.
-    std::optional<QString> value;
-};
+/// Success, or the error that stopped a change of the file.
+using IniResult = Result<void, IniError>;
+/// The value read, empty when the file, the section or the key is missing or the line
+/// cannot be read; or the error that stopped the read.
+using IniLookup = Result<std::optional<QString>, IniError>;
 
 /// One change of an update: `key` set to `value`, or removed when there is no value.
 struct IniChange {
@@ -81,11 +80,8 @@ public:
     IniResult update(QStringView section, const QList<IniChange>& changes);
 
 private:
-    struct Contents {
-        IniResult result;
-        QByteArray bytes;
-    };
-    Contents load() const;
+    /// The file's bytes, none when it is missing.
+    Result<QByteArray, IniError> load() const;
     IniResult save(const QByteArray& bytes);
     /// Runs `edit` on the file's bytes while holding the lock and writes what it returns;
     /// nothing is written when it returns nothing.

@@ -43,7 +43,7 @@ LockState lockState(const QLockFile& lock)
 
 IniResult failure(IniStatus status, const QString& filePath, const QString& reason)
 {
-    return {status, QStringLiteral("Cannot write %1: %2").arg(QDir::toNativeSeparators(filePath), reason)};
+    return IniError{status, QStringLiteral("Cannot write %1: %2").arg(QDir::toNativeSeparators(filePath), reason)};
 }
 
 QString removeIt(const QString& lockPath, const QString& what)
