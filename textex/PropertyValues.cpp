@@ -10,11 +10,11 @@ namespace {
 WholeNumber fromDouble(double value)
 {
     if (!std::isfinite(value))
-        return {0, PropertyError::Overflow()};
+        return PropertyError::Overflow();
     const double rounded = std::nearbyint(value);
     if (rounded < std::numeric_limits<int>::min() || rounded > std::numeric_limits<int>::max())
-        return {0, PropertyError::Overflow()};
-    return {static_cast<int>(rounded), std::nullopt};
+        return PropertyError::Overflow();
+    return static_cast<int>(rounded);
 }
 
 std::optional<double> numberFromText(const QString& sText)
@@ -35,9 +35,9 @@ WholeNumber toWholeNumber(const QVariant& vValue)
 {
     switch (vValue.typeId()) {
     case QMetaType::Bool:
-        return {vValue.toBool() ? -1 : 0, std::nullopt};
+        return vValue.toBool() ? -1 : 0;
     case QMetaType::Int:
-        return {vValue.toInt(), std::nullopt};
+        return vValue.toInt();
     case QMetaType::Double:
     case QMetaType::Float:
     case QMetaType::LongLong:
@@ -48,9 +48,9 @@ WholeNumber toWholeNumber(const QVariant& vValue)
     case QMetaType::QByteArray:
         if (const auto number = numberFromText(vValue.toString()))
             return fromDouble(*number);
-        return {0, PropertyError::TypeMismatch()};
+        return PropertyError::TypeMismatch();
     default:
-        return {0, PropertyError::TypeMismatch()};
+        return PropertyError::TypeMismatch();
     }
 }
 
@@ -58,23 +58,23 @@ Boolean toBoolean(const QVariant& vValue)
 {
     switch (vValue.typeId()) {
     case QMetaType::Bool:
-        return {vValue.toBool(), std::nullopt};
+        return vValue.toBool();
     case QMetaType::QString:
     case QMetaType::QByteArray: {
         const QString text = vValue.toString().trimmed();
         if (text.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0)
-            return {true, std::nullopt};
+            return true;
         if (text.compare(QLatin1String("False"), Qt::CaseInsensitive) == 0)
-            return {false, std::nullopt};
+            return false;
         if (const auto number = numberFromText(text))
-            return {*number != 0.0, std::nullopt};
-        return {false, PropertyError::TypeMismatch()};
+            return *number != 0.0;
+        return PropertyError::TypeMismatch();
     }
     default: {
         const WholeNumber number = toWholeNumber(vValue);
-        if (number.Error && *number.Error == PropertyError::TypeMismatch())
-            return {false, number.Error};
-        return {vValue.toDouble() != 0.0, std::nullopt};
+        if (!number && number.error() == PropertyError::TypeMismatch())
+            return number.error();
+        return vValue.toDouble() != 0.0;
     }
     }
 }
@@ -82,13 +82,13 @@ Boolean toBoolean(const QVariant& vValue)
 TabStopList parseTabStops(const QString& sValue)
 {
     if (sValue.isEmpty())
-        return {{32}, std::nullopt};
-    TabStopList list;
+        return std::vector<int>{32};
+    std::vector<int> units;
     for (const QString& item : sValue.split(QLatin1Char(','))) {
         const WholeNumber stop = toWholeNumber(item);
-        if (stop.Error)
-            return {{}, stop.Error};
-        list.Units.push_back(stop.Value);
+        if (!stop)
+            return stop.error();
+        units.push_back(stop.value());
     }
-    return list;
+    return units;
 }

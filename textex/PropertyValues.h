@@ -1,25 +1,18 @@
 #pragma once
 
+#include "platform/Result.h"
 #include "textex/PropertyError.h"
 
 #include <QString>
 #include <QVariant>
 
-#include <optional>
 #include <vector>
 
 // Conversions of stored property values to the types of the properties, with the errors
 // the host reports for values that do not convert.
 
-struct WholeNumber {
-    int Value = 0;
-    std::optional<PropertyError> Error;
-};
-
-struct Boolean {
-    bool Value = false;
-    std::optional<PropertyError> Error;
-};
+using WholeNumber = Result<int, PropertyError>;
+using Boolean = Result<bool, PropertyError>;
 
 /// A number or numeric text (blanks around it allowed) as a 32-bit whole number; a
 /// fraction rounds to the nearest whole number, halves to the even one. Overflow beyond
@@ -30,11 +23,8 @@ WholeNumber toWholeNumber(const QVariant& vValue);
 /// numeric text. Type mismatch for anything else.
 Boolean toBoolean(const QVariant& vValue);
 
-struct TabStopList {
-    /// The stops in dialog units (4 units are one average character width).
-    std::vector<int> Units;
-    std::optional<PropertyError> Error;
-};
+/// The stops in dialog units (4 units are one average character width), never none.
+using TabStopList = Result<std::vector<int>, PropertyError>;
 
 /// Splits sValue at every comma and converts each item with toWholeNumber. An empty text
 /// gives the one stop 32; the first item that does not convert gives its error.

@@ -540,9 +540,9 @@ std::optional<PropertyError> TextEx::setTabStops(const QString& sValue)
 {
     const TabStopList list = parseTabStops(sValue);
     mTabStops = sValue.isEmpty() ? QStringLiteral("32") : sValue;
-    if (list.Error)
-        return list.Error;
-    mTabUnits = list.Units.front();
+    if (!list)
+        return list.error();
+    mTabUnits = list.value().front();
     applyTabWidth();
     return std::nullopt;
 }
@@ -609,19 +609,19 @@ std::optional<PropertyError> TextEx::ReadProperties(const PropertyBag& PropBag)
     mLoading = true;
     const auto load = [&]() -> std::optional<PropertyError> {
         const Boolean multiLine = toBoolean(PropBag.ReadProperty(QStringLiteral("MultiLine"), false));
-        if (multiLine.Error)
-            return multiLine.Error;
-        setMultiLine(multiLine.Value);
+        if (!multiLine)
+            return multiLine.error();
+        setMultiLine(multiLine.value());
 
         const Boolean automatic = toBoolean(PropBag.ReadProperty(QStringLiteral("ScrollBarsAutomatic"), true));
-        if (automatic.Error)
-            return automatic.Error;
-        setScrollBarsAutomatic(automatic.Value);
+        if (!automatic)
+            return automatic.error();
+        setScrollBarsAutomatic(automatic.value());
 
         const WholeNumber scrollBars = toWholeNumber(PropBag.ReadProperty(QStringLiteral("ScrollBars"), 0));
-        if (scrollBars.Error)
-            return scrollBars.Error;
-        setScrollBars(scrollBars.Value);
+        if (!scrollBars)
+            return scrollBars.error();
+        setScrollBars(scrollBars.value());
 
         const QVariant text = PropBag.ReadProperty(QStringLiteral("Text"), objectName());
         if (!text.canConvert<QString>())
@@ -636,9 +636,9 @@ std::optional<PropertyError> TextEx::ReadProperties(const PropertyBag& PropBag)
         setFont(loadedFont);
 
         const WholeNumber dropMode = toWholeNumber(PropBag.ReadProperty(QStringLiteral("OLEDropMode"), 0));
-        if (dropMode.Error)
-            return dropMode.Error;
-        setOLEDropMode(dropMode.Value);
+        if (!dropMode)
+            return dropMode.error();
+        setOLEDropMode(dropMode.value());
 
         return setTabStops(PropBag.ReadProperty(QStringLiteral("TabStops"), QStringLiteral("32")).toString());
     };

@@ -46,8 +46,9 @@ void TstTextExValues::tabStopLists()
     QFETCH(int, error);
 
     const TabStopList list = parseTabStops(text);
-    QCOMPARE(list.Error ? list.Error->Number : 0, error);
-    QCOMPARE(QList<int>(list.Units.begin(), list.Units.end()), units);
+    const std::vector<int> stops = list ? list.value() : std::vector<int>();
+    QCOMPARE(list ? 0 : list.error().Number, error);
+    QCOMPARE(QList<int>(stops.begin(), stops.end()), units);
 }
 
 void TstTextExValues::wholeNumbers_data()
@@ -73,8 +74,8 @@ void TstTextExValues::wholeNumbers()
     QFETCH(int, error);
 
     const WholeNumber converted = toWholeNumber(value);
-    QCOMPARE(converted.Error ? converted.Error->Number : 0, error);
-    QCOMPARE(converted.Value, number);
+    QCOMPARE(converted ? 0 : converted.error().Number, error);
+    QCOMPARE(converted ? converted.value() : 0, number);
 }
 
 void TstTextExValues::booleans_data()
@@ -98,8 +99,8 @@ void TstTextExValues::booleans()
     QFETCH(int, error);
 
     const Boolean converted = toBoolean(value);
-    QCOMPARE(converted.Error ? converted.Error->Number : 0, error);
-    QCOMPARE(converted.Value, result);
+    QCOMPARE(converted ? 0 : converted.error().Number, error);
+    QCOMPARE(converted ? converted.value() : false, result);
 }
 
 void TstTextExValues::bagKeysIgnoreCase()
