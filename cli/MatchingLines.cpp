@@ -95,7 +95,7 @@ private:
         // so it encodes: to its own bytes, or as UTF-8 for UTF-16 and UTF-32.
         const EncodedText encoded = TextCodec::encode(QStringView(mText.text).sliced(from, to - from), mOutputFormat);
         Q_ASSERT(encoded.ok());
-        mLine += encoded.bytes;
+        mLine += encoded->bytes;
     }
 
     const DecodedText& mText;

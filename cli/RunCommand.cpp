@@ -161,7 +161,7 @@ private:
     {
         EncodedText encoded = TextCodec::encode(replaced, format);
         if (!encoded.ok() && format.encoding == TextEncoding::Windows1252) {
-            const QString unencodable = TextCodec::codePointName(replaced, *encoded.unencodableAt);
+            const QString unencodable = TextCodec::codePointName(replaced, encoded.error().at);
             const QString encoding = TextCodec::encodingName(format.encoding);
             if (!mRequest.toUtf8) {
                 fail(QStringLiteral("the result holds %1, which %2 cannot store; nothing written "
@@ -179,12 +179,12 @@ private:
         if (!encoded.ok()) {
             fail(QStringLiteral("the result holds a lone surrogate %1 at position %2, "
                                 "which no encoding can store; nothing written")
-                     .arg(TextCodec::codePointName(replaced, *encoded.unencodableAt))
-                     .arg(*encoded.unencodableAt)
+                     .arg(TextCodec::codePointName(replaced, encoded.error().at))
+                     .arg(encoded.error().at)
                      .toUtf8());
             return std::nullopt;
         }
-        return std::move(encoded.bytes);
+        return std::move(encoded).value().bytes;
     }
 
     const CliRequest& mRequest;

@@ -60,10 +60,10 @@ EncodedText encodeWindows1252(QStringView text)
     for (qsizetype i = 0; i < text.size(); ++i) {
         const std::optional<char> byte = windows1252Byte(text[i].unicode());
         if (!byte)
-            return {{}, i};
+            return Unencodable{i};
         *out++ = *byte;
     }
-    return {bytes, std::nullopt};
+    return EncodedBytes{bytes};
 }
 
 std::optional<qsizetype> firstLoneSurrogate(QStringView text)
@@ -85,8 +85,8 @@ std::optional<qsizetype> firstLoneSurrogate(QStringView text)
 EncodedText encodeUnicode(QStringView text, TextFormat format)
 {
     if (const std::optional<qsizetype> at = firstLoneSurrogate(text))
-        return {{}, at};
-    EncodedText encoded;
+        return Unencodable{*at};
+    EncodedBytes encoded;
     if (format.encoding == TextEncoding::Utf8) {
         if (format.byteOrderMark)
             encoded.bytes = kUtf8ByteOrderMark.toByteArray();

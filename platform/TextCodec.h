@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Result.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
@@ -30,17 +32,21 @@ struct DecodedText {
     TextFormat format;
 };
 
-/// The outcome of encoding: the bytes, or the position of the first character the
-/// encoding cannot store (and then no bytes at all, so nothing is half written).
-struct EncodedText {
+struct EncodedBytes {
     QByteArray bytes;
-    /// UTF-16 index of the first character that cannot be stored.
-    std::optional<qsizetype> unencodableAt;
     /// How many stand-ins went out as their stray bytes.
     qsizetype strayBytes = 0;
-
-    bool ok() const { return !unencodableAt; }
 };
+
+/// The first character of a text that an encoding cannot store.
+struct Unencodable {
+    /// Its UTF-16 index in the text.
+    qsizetype at = 0;
+};
+
+/// The outcome of encoding: the bytes, or the first character the encoding cannot store
+/// (and then no bytes at all, so nothing is half written).
+using EncodedText = Result<EncodedBytes, Unencodable>;
 
 /// Reads and writes document bytes so that a file that is read and written back unchanged
 /// keeps every byte, and a file that is edited keeps every byte outside the edits.

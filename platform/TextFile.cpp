@@ -55,13 +55,13 @@ TextFileWrite WriteTextFile(const QString& sFile, const QString& sText, TextForm
     if (!encoded.ok()) {
         FileError error = FileError::fromErrno(EILSEQ);
         error.description = QStringLiteral("The text holds %1, which %2 cannot store")
-                                .arg(TextCodec::codePointName(sText, *encoded.unencodableAt),
+                                .arg(TextCodec::codePointName(sText, encoded.error().at),
                                      TextCodec::encodingName(format.encoding));
         return error;
     }
-    if (std::optional<FileError> error = FileBytes::write(sFile, encoded.bytes, target))
+    if (std::optional<FileError> error = FileBytes::write(sFile, encoded->bytes, target))
         return *error;
-    format.strayBytes = encoded.strayBytes;
+    format.strayBytes = encoded->strayBytes;
     return TextFileWritten{format};
 }
 

@@ -46,8 +46,8 @@ QString checkEncoding(QStringView text, TextFormat format)
 {
     const EncodedText encoded = TextCodec::encode(text, format);
     if (!encoded.ok())
-        return checkRefusal(text, format, *encoded.unencodableAt);
-    const DecodedText back = TextCodec::decode(encoded.bytes);
+        return checkRefusal(text, format, encoded.error().at);
+    const DecodedText back = TextCodec::decode(encoded->bytes);
     if (back.format.encoding != format.encoding)
         return {}; // Windows-1252 bytes that happen to be valid UTF-8 are read as UTF-8
     // Without a byte-order mark in the format, a text that starts with U+FEFF reads back with
@@ -69,7 +69,7 @@ QString codec(QByteArrayView data)
     const EncodedText encoded = TextCodec::encode(decoded.text, decoded.format);
     if (!encoded.ok())
         return QStringLiteral("decoded text cannot be encoded again in %1").arg(formatName(decoded.format));
-    if (encoded.bytes != data)
+    if (encoded->bytes != data)
         return QStringLiteral("decoding then encoding in %1 changed the bytes").arg(formatName(decoded.format));
 
     const QString text = fuzzText(data, true);
