@@ -6,6 +6,7 @@
 #include "app/MenuBarKeys.h"
 #include "app/StatusLine.h"
 #include "app/WindowFit.h"
+#include "busy/BusyPointer.h"
 #include "busy/WorkThreads.h"
 #include "documents/DocumentCaption.h"
 #include "platform/QtFileDialog.h"
@@ -25,7 +26,6 @@
 #include <QSettings>
 #include <QSignalBlocker>
 
-#include <Qsci/qsciscintilla.h>
 
 #include <algorithm>
 
@@ -100,6 +100,11 @@ void frmSifta::connectCommands()
     connect(c.txtDocument, &TextEx::KeyUp, this, &frmSifta::txtDocument_KeyUp);
     connect(c.txtDocument, &TextEx::OLEDragDrop, this, &frmSifta::txtDocument_OLEDragDrop);
     connect(c.txtDocument, &TextEx::TooLong, this, &frmSifta::txtDocument_TooLong);
+    // Indexing a large text at its first edit holds the window up as long as the text took to go in.
+    c.txtDocument->setSlowStepRunner([](qint64 nBytes, const std::function<void()>& work) {
+        const BusyPointer busy(nBytes >= kLargeTextLength);
+        work();
+    });
 
     const auto command = [this](QAction* item, void (frmSifta::*handler)()) {
         connect(item, &QAction::triggered, this, [this, item, handler] {

@@ -16,7 +16,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include <Qsci/qsciscintilla.h>
 
 #include <limits>
 

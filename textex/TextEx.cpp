@@ -116,7 +116,7 @@ TextEx::~TextEx()
     delete mBox;
 }
 
-QsciScintilla* TextEx::hwnd() const
+QWidget* TextEx::hwnd() const
 {
     return mBox;
 }
@@ -207,10 +207,10 @@ bool TextEx::setText(const QString& sValue)
     mBox->SendScintilla(Sci::SCI_SETWRAPMODE, long(Sci::SC_WRAP_NONE));
     mBox->SendScintilla(Sci::SCI_SETUNDOCOLLECTION, 0L);
     // Until the first edit, the text counted in blocks serves for UTF-16 positions.
-    Utf16Positions::releaseIndex(*mBox);
+    mBox->releaseLineIndex();
     mBox->SendScintilla(Sci::SCI_CLEARALL);
     const bool validUtf16 = appendAsUtf8(*mBox, sValue);
-    Utf16Positions::countWrittenText(*mBox);
+    mBox->countWrittenText();
     mBox->SendScintilla(Sci::SCI_EMPTYUNDOBUFFER);
     mBox->SendScintilla(Sci::SCI_SETUNDOCOLLECTION, 1L);
     mBox->SendScintilla(Sci::SCI_SETWRAPMODE, wrapMode);
@@ -240,7 +240,8 @@ void TextEx::onTextModified()
 {
     if (mRearming)
         return;
-    Utf16Positions::indexEditedText(*mBox);
+    if (mBox->writtenTextBlocks())
+        mSlowStepRunner(mBox->SendScintilla(Sci::SCI_GETLENGTH), [this] { mBox->indexEditedText(); });
     forgetText();
     if (mChangeDepth > 0) {
         mChangePending = true;

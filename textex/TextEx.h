@@ -19,7 +19,6 @@
 #include <vector>
 
 class QMimeData;
-class QsciScintilla;
 class TextExBox;
 class TextMarks;
 
@@ -52,7 +51,7 @@ public:
     // Text, selection and line queries.
 
     /// The inner editor widget, the same in every mode; it takes the focus and the user's input.
-    QsciScintilla* hwnd() const;
+    QWidget* hwnd() const;
 
     /// The whole text, cached until the text changes.
     QString Text() const;
@@ -119,6 +118,12 @@ public:
     /// setText() lays out the first line.
     qsizetype SlowLineLength() const { return mSlowLineLength; }
     void setSlowLineLength(qsizetype nLength) { mSlowLineLength = nLength; }
+    /// Runs work that holds up this thread for a time that grows with nBytes, the text's
+    /// length in UTF-8: the first edit after a write of Text indexes the text's lines.
+    using SlowStepRunner = std::function<void(qint64 nBytes, const std::function<void()>& work)>;
+    /// Has runner run each such step, so that its container can show that it is busy
+    /// meanwhile; by default the step just runs.
+    void setSlowStepRunner(SlowStepRunner runner) { mSlowStepRunner = std::move(runner); }
 
     // Display modes, tab stops and fonts.
 
@@ -243,6 +248,7 @@ private:
     QString mNewLine = QStringLiteral("\r\n");
     qint64 mCapacity = std::numeric_limits<qint32>::max();
     qsizetype mSlowLineLength = 1'000'000;
+    SlowStepRunner mSlowStepRunner = [](qint64, const std::function<void()>& work) { work(); };
 
     /// The cached text is dropped: the text changed.
     void forgetText();

@@ -67,6 +67,30 @@ TextExBox::TextExBox(TextEx& owner)
 {
 }
 
+// The editor counts the holders of its line index, so it is released only when held.
+void TextExBox::releaseLineIndex()
+{
+    if (!mWrittenTextBlocks)
+        SendScintilla(SCI_RELEASELINECHARACTERINDEX, SC_LINECHARACTERINDEX_UTF16);
+}
+
+// Reading the text as one run moves the editor's gap to its end, where a text written
+// whole and not edited since has it already.
+void TextExBox::countWrittenText()
+{
+    const long bytes = SendScintilla(SCI_GETLENGTH);
+    mWrittenTextBlocks = std::make_unique<Utf16Blocks>(
+        QByteArrayView(static_cast<const char*>(SendScintillaPtrResult(SCI_GETCHARACTERPOINTER)), bytes));
+}
+
+void TextExBox::indexEditedText()
+{
+    if (!mWrittenTextBlocks)
+        return;
+    mWrittenTextBlocks.reset();
+    SendScintilla(SCI_ALLOCATELINECHARACTERINDEX, SC_LINECHARACTERINDEX_UTF16);
+}
+
 bool TextExBox::event(QEvent* e)
 {
     ChangeBatch batch(mOwner);

@@ -21,6 +21,16 @@ public:
     /// The UTF-16 positions of the text written whole by TextEx, until it is edited; null
     /// when the editor keeps its own UTF-16 line index (see Utf16Positions).
     const Utf16Blocks* writtenTextBlocks() const { return mWrittenTextBlocks.get(); }
+    /// Before the whole text is written anew: the editor stops keeping its line index,
+    /// which would take far longer to keep up to date, line by line, than to build.
+    void releaseLineIndex();
+    /// After that write: counts the text's UTF-16 positions in blocks, which takes a
+    /// fraction of the time the line index takes to build.
+    void countWrittenText();
+    /// The text was edited: the editor keeps a UTF-16 start for every line again, which it
+    /// keeps up to date through every later edit. On a large text this takes as long as
+    /// the text took to go in.
+    void indexEditedText();
 
 protected:
     bool event(QEvent* e) override;
@@ -35,8 +45,6 @@ protected:
     void dropEvent(QDropEvent* e) override;
 
 private:
-    friend class Utf16Positions;
-
     void typeKey(QKeyEvent* e);
     bool acceptsDrop(const QDropEvent* e) const;
     qint64 selectedBytes() const;

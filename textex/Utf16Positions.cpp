@@ -1,6 +1,5 @@
 #include "textex/Utf16Positions.h"
 
-#include "busy/BusyPointer.h"
 #include "textex/TextExBox.h"
 #include "textex/Utf16Blocks.h"
 
@@ -22,30 +21,6 @@ void Utf16Positions::enable(QsciScintillaBase& editor)
     editor.SendScintilla(QsciScintillaBase::SCI_SETCODEPAGE, QsciScintillaBase::SC_CP_UTF8);
     editor.SendScintilla(QsciScintillaBase::SCI_ALLOCATELINECHARACTERINDEX,
                          QsciScintillaBase::SC_LINECHARACTERINDEX_UTF16);
-}
-
-// The editor counts the holders of its line index, so it is released only when held.
-void Utf16Positions::releaseIndex(TextExBox& box)
-{
-    if (!box.mWrittenTextBlocks)
-        box.SendScintilla(QsciScintillaBase::SCI_RELEASELINECHARACTERINDEX,
-                          QsciScintillaBase::SC_LINECHARACTERINDEX_UTF16);
-}
-
-void Utf16Positions::countWrittenText(TextExBox& box)
-{
-    box.mWrittenTextBlocks = std::make_unique<Utf16Blocks>(Utf16Positions(box).text());
-}
-
-void Utf16Positions::indexEditedText(TextExBox& box)
-{
-    if (!box.mWrittenTextBlocks)
-        return;
-    box.mWrittenTextBlocks.reset();
-    // On a large text this holds the window up for as long as the text took to go in.
-    const BusyPointer busy(box.SendScintilla(QsciScintillaBase::SCI_GETLENGTH) >= kLargeTextLength);
-    box.SendScintilla(QsciScintillaBase::SCI_ALLOCATELINECHARACTERINDEX,
-                      QsciScintillaBase::SC_LINECHARACTERINDEX_UTF16);
 }
 
 // Reading the text as one run moves the editor's gap to its end, where a text written

@@ -3,7 +3,6 @@
 #include <QByteArrayView>
 
 class QsciScintillaBase;
-class TextExBox;
 class Utf16Blocks;
 
 /// Converts between UTF-16 positions of the text (the units of QString) and the UTF-8 byte
@@ -17,15 +16,6 @@ public:
 
     /// Switches the editor to UTF-8 and has it keep a UTF-16 start for every line.
     static void enable(QsciScintillaBase& editor);
-    /// Before the whole text is written anew: the editor stops keeping its line index,
-    /// which would take far longer to keep up to date, line by line, than to build.
-    static void releaseIndex(TextExBox& box);
-    /// After that write: counts the text's UTF-16 positions in blocks, which takes a
-    /// fraction of the time the line index takes to build.
-    static void countWrittenText(TextExBox& box);
-    /// The text was edited: the editor keeps a UTF-16 start for every line again, which it
-    /// keeps up to date through every later edit.
-    static void indexEditedText(TextExBox& box);
 
     /// Number of UTF-16 code units of the whole text.
     long length() const;

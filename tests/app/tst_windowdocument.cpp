@@ -1,5 +1,6 @@
 #include "DocumentWindowFixture.h"
 #include "support/EncodedSamples.h"
+#include "textex/TextExEditor.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,7 +19,7 @@ const QString kPrompt = u"The text in the '%1' file has changed.\r\nDo you want 
 /// Drags `data` onto the middle of the Search Text and lets go.
 void drop(const DocumentWindowFixture& f, const QMimeData& data)
 {
-    QWidget* target = f.document()->hwnd()->viewport();
+    QWidget* target = editorOf(*f.document())->viewport();
     const QPoint point = target->rect().center();
     QDragEnterEvent enter(point, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(target, &enter);

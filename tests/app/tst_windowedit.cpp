@@ -2,6 +2,7 @@
 
 #include "app/SteadyCursor.h"
 #include "WindowFixture.h"
+#include "textex/TextExEditor.h"
 
 #include <QClipboard>
 #include <QImage>
@@ -78,7 +79,7 @@ void tst_WindowEdit::cutInDocumentIsOneUndoableEdit()
     QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("bc"));
     QCOMPARE(f->document()->Text(), QStringLiteral("ad"));
     QVERIFY(f->window->Dirty());
-    f->document()->hwnd()->undo();
+    editorOf(*f->document())->undo();
     QCOMPARE(f->document()->Text(), QStringLiteral("abcd"));
 }
 
@@ -117,7 +118,7 @@ void tst_WindowEdit::pasteIntoDocumentKeepsItsLineBreaks()
     QCOMPARE(f->document()->Text(), expected);
     QCOMPARE(f->document()->SelStart(), expected.size() - 1);
     QCOMPARE(f->document()->SelLength(), 0);
-    f->document()->hwnd()->undo();
+    editorOf(*f->document())->undo();
     QCOMPARE(f->document()->Text(), QStringLiteral("ab"));
 }
 

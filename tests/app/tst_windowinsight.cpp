@@ -3,6 +3,7 @@
 
 #include "live/LiveSearch.h"
 #include "textex/GroupColours.h"
+#include "textex/TextExEditor.h"
 #include "textex/Utf16Positions.h"
 #include "WindowFixture.h"
 
@@ -32,8 +33,8 @@ struct InsightWindow : WindowFixture {
     /// The value of a mark's indicator at position (UTF-16) of the Search Text; 0 where none.
     long markAt(TextMarkStyle style, int depth, int position) const
     {
-        const long bytes = Utf16Positions(*document()->hwnd()).toBytes(position);
-        return document()->hwnd()->SendScintilla(
+        const long bytes = Utf16Positions(*editorOf(*document())).toBytes(position);
+        return editorOf(*document())->SendScintilla(
             Sci::SCI_INDICATORVALUEAT, static_cast<unsigned long>(document()->markIndicator(style, depth)), bytes);
     }
 

@@ -1,6 +1,7 @@
 // Keyboard handling, the caret status line and the changed flag, through the real window.
 
 #include "WindowFixture.h"
+#include "textex/TextExEditor.h"
 
 #include <QClipboard>
 #include <QLineEdit>
@@ -138,7 +139,7 @@ void tst_WindowKeys::clickUpdatesStatusLine()
     f->document()->setSelStart(1);
     QCOMPARE(f->label("lblCursor")->text(), QStringLiteral("Line: 1    Col: 1    Len: 6"));
 
-    QsciScintilla* editor = f->document()->hwnd();
+    QsciScintilla* editor = editorOf(*f->document());
     const int lineHeight = editor->textHeight(0);
     QTest::mouseClick(editor->viewport(), Qt::LeftButton, {}, QPoint(1, lineHeight + lineHeight / 2));
     QCOMPARE(f->document()->SelStart(), 4);
@@ -148,7 +149,7 @@ void tst_WindowKeys::clickUpdatesStatusLine()
 void tst_WindowKeys::keyboardMoveShowsAtRelease()
 {
     f->document()->setText(QStringLiteral("abc"));
-    QsciScintilla* editor = f->document()->hwnd();
+    QsciScintilla* editor = editorOf(*f->document());
     editor->setFocus();
     QTest::keyPress(editor, Qt::Key_Right);
     QTest::keyPress(editor, Qt::Key_Right);
@@ -372,7 +373,7 @@ void tst_WindowKeys::accessKeys()
     for (QAbstractButton* button : buttons)
         clicks.append(std::make_shared<QSignalSpy>(button, &QAbstractButton::clicked));
 
-    QsciScintilla* editor = f->document()->hwnd();
+    QsciScintilla* editor = editorOf(*f->document());
     editor->setFocus();
     // Alt held down, as the user does, then the letter.
     QTest::keyPress(editor, Qt::Key_Alt, Qt::AltModifier);
@@ -418,7 +419,7 @@ void tst_WindowKeys::menuBarByKeyboard()
     QFETCH(QString, letters);
     QFETCH(QString, menu);
 
-    QsciScintilla* editor = f->document()->hwnd();
+    QsciScintilla* editor = editorOf(*f->document());
     editor->setFocus();
     if (entry == Qt::Key_Alt)
         QTest::keyClick(editor, Qt::Key_Alt, Qt::AltModifier);

@@ -2,6 +2,7 @@
 #include "live/PatternFeedback.h"
 #include "search/RegExp.h"
 #include "textex/TextEx.h"
+#include "textex/TextExEditor.h"
 #include "textex/Utf16Positions.h"
 
 #include <Qsci/qsciscintilla.h>
@@ -44,8 +45,8 @@ struct Document {
     /// The indicator at UTF-16 position.
     bool indicatorAt(int indicator, int position) const
     {
-        const long bytes = Utf16Positions(*text->hwnd()).toBytes(position);
-        return text->hwnd()->SendScintilla(Sci::SCI_INDICATORVALUEAT, static_cast<unsigned long>(indicator), bytes) != 0;
+        const long bytes = Utf16Positions(*editorOf(*text)).toBytes(position);
+        return editorOf(*text)->SendScintilla(Sci::SCI_INDICATORVALUEAT, static_cast<unsigned long>(indicator), bytes) != 0;
     }
 };
 

@@ -3,6 +3,7 @@
 #include "live/MatchHighlighter.h"
 #include "live/PatternFeedback.h"
 #include "support/HeldThreads.h"
+#include "textex/TextExEditor.h"
 #include "textex/Utf16Positions.h"
 #include "WindowFixture.h"
 
@@ -35,8 +36,8 @@ struct LiveWindow : WindowFixture {
     /// Whether position (UTF-16) of the Search Text carries the match box.
     bool marked(int position) const
     {
-        const long bytes = Utf16Positions(*document()->hwnd()).toBytes(position);
-        return document()->hwnd()->SendScintilla(Sci::SCI_INDICATORVALUEAT,
+        const long bytes = Utf16Positions(*editorOf(*document())).toBytes(position);
+        return editorOf(*document())->SendScintilla(Sci::SCI_INDICATORVALUEAT,
                                                  static_cast<unsigned long>(highlighter()->matchIndicator()), bytes)
             != 0;
     }

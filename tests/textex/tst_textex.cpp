@@ -1,4 +1,5 @@
 #include "textex/TextEx.h"
+#include "textex/TextExEditor.h"
 #include "textex/Utf16Positions.h"
 
 #include <Qsci/qsciscintilla.h>
@@ -52,8 +53,8 @@ std::unique_ptr<TextEx> shownControl(int scrollBars = 3)
 
 int xOf(const TextEx& control, int position)
 {
-    return static_cast<int>(control.hwnd()->SendScintilla(QsciScintillaBase::SCI_POINTXFROMPOSITION, 0UL,
-                                                          static_cast<long>(position)));
+    return static_cast<int>(editorOf(control)->SendScintilla(QsciScintillaBase::SCI_POINTXFROMPOSITION, 0UL,
+                                                             static_cast<long>(position)));
 }
 
 /// ASCII text of count characters with a line break every fifty.
@@ -78,7 +79,7 @@ QString mixedText()
 void checkEveryPosition(const TextEx& control, const QString& text)
 {
     QCOMPARE(control.Text(), text);
-    const Utf16Positions positions(*control.hwnd());
+    const Utf16Positions positions(*editorOf(control));
     QCOMPARE(positions.length(), long(text.size()));
     long bytes = 0;
     for (qsizetype p = 0; p <= text.size(); ++p) {
@@ -107,6 +108,7 @@ private slots:
     void largeTextKeepsPairsWhole();
     void positionsHoldThroughEdits_data();
     void positionsHoldThroughEdits();
+    void firstEditIndexesAsOneSlowStep();
     void lineQueries_data();
     void lineQueries();
     void selectionStartLine();
@@ -258,17 +260,36 @@ void TstTextEx::positionsHoldThroughEdits()
         QApplication::sendEvent(control->hwnd(), &press);
     } else if (how == QLatin1String("paste")) {
         QApplication::clipboard()->setText(inserted);
-        control->hwnd()->paste();
+        editorOf(*control)->paste();
     } else if (how == QLatin1String("write") || how == QLatin1String("undo")) {
         control->setSelText(inserted);
     }
     if (how == QLatin1String("undo")) {
         checkEveryPosition(*control, text.left(from) + text.mid(to));
-        control->hwnd()->undo();
+        editorOf(*control)->undo();
         checkEveryPosition(*control, text);
         return;
     }
     checkEveryPosition(*control, text.left(from) + inserted + text.mid(to));
+}
+
+// The container is handed the index build of the first edit, to show that it is busy.
+void TstTextEx::firstEditIndexesAsOneSlowStep()
+{
+    auto control = shownControl();
+    QList<qint64> steps;
+    control->setSlowStepRunner([&steps](qint64 nBytes, const std::function<void()>& work) {
+        steps.append(nBytes);
+        work();
+    });
+    const QString text = mixedText();
+    control->setText(text);
+    QVERIFY(steps.isEmpty());
+
+    control->SetSel(0, 0);
+    QTest::keyClicks(control->hwnd(), QStringLiteral("xy"));
+    QCOMPARE(steps, QList<qint64>{text.toUtf8().size() + 1});
+    checkEveryPosition(*control, QStringLiteral("xy") + text);
 }
 
 void TstTextEx::lineQueries_data()
@@ -682,7 +703,7 @@ void TstTextEx::clickAndKeyUpReachTheContainer()
     control->setText(QStringLiteral("abc"));
     QSignalSpy clicks(control.get(), &TextEx::Click);
     QSignalSpy keyUps(control.get(), &TextEx::KeyUp);
-    QTest::mouseClick(control->hwnd()->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+    QTest::mouseClick(editorOf(*control)->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
     QCOMPARE(clicks.count(), 1);
     QTest::keyClick(control->hwnd(), Qt::Key_End, Qt::ShiftModifier);
     // End is released first, then Shift.
@@ -724,10 +745,10 @@ void TstTextEx::dropRaisesOLEDragDropOnly()
 
     // Qt delivers a drop to the widget that accepted the drag's entry.
     QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(control->hwnd()->viewport(), &enter);
+    QCoreApplication::sendEvent(editorOf(*control)->viewport(), &enter);
     QCOMPARE(enter.isAccepted(), raised);
     QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(control->hwnd()->viewport(), &drop);
+    QCoreApplication::sendEvent(editorOf(*control)->viewport(), &drop);
     QCOMPARE(received == &data, raised);
     QCOMPARE(control->Text(), QStringLiteral("document"));
     QCOMPARE(recorder.changes.count(), 0);
@@ -740,7 +761,7 @@ void TstTextEx::wrappedLineCountsAsSeveral()
     const QString word(14, QLatin1Char('w'));
     const QString line = word + QLatin1Char(' ') + word + QLatin1Char(' ') + word;
     const int charWidth = QFontMetrics(control->Font()->toQFont()).horizontalAdvance(QLatin1Char('w'));
-    control->resize(22 * charWidth + control->hwnd()->verticalScrollBar()->sizeHint().width() + 10, 300);
+    control->resize(22 * charWidth + editorOf(*control)->verticalScrollBar()->sizeHint().width() + 10, 300);
     control->setText(line + QStringLiteral("\r\nlast"));
 
     QCOMPARE(control->LineCount(), 4);
@@ -912,8 +933,8 @@ void TstTextEx::scrollBarPolicies()
     auto control = shownControl(scrollBars);
     control->setScrollBarsAutomatic(automatic);
     control->setText(QStringLiteral("a\r\nb"));
-    QCOMPARE(int(control->hwnd()->horizontalScrollBarPolicy()), horizontal);
-    QCOMPARE(int(control->hwnd()->verticalScrollBarPolicy()), vertical);
+    QCOMPARE(int(editorOf(*control)->horizontalScrollBarPolicy()), horizontal);
+    QCOMPARE(int(editorOf(*control)->verticalScrollBarPolicy()), vertical);
 }
 
 void TstTextEx::automaticBarsShowWhenNeeded_data()
@@ -948,12 +969,12 @@ void TstTextEx::automaticBarsShowWhenNeeded()
     control->setSelStart(control->TextLength());
     // The editor measures lines as it paints them, and the scroll area shows or hides
     // its bars from the event loop after their ranges change.
-    control->hwnd()->viewport()->repaint();
+    editorOf(*control)->viewport()->repaint();
     QCoreApplication::processEvents();
     control->resize(width, 300);
-    control->hwnd()->viewport()->repaint();
-    QTRY_COMPARE(control->hwnd()->horizontalScrollBar()->isVisible(), horizontal);
-    QTRY_COMPARE(control->hwnd()->verticalScrollBar()->isVisible(), vertical);
+    editorOf(*control)->viewport()->repaint();
+    QTRY_COMPARE(editorOf(*control)->horizontalScrollBar()->isVisible(), horizontal);
+    QTRY_COMPARE(editorOf(*control)->verticalScrollBar()->isVisible(), vertical);
 }
 
 void TstTextEx::loadsDefaultsFromEmptySet()

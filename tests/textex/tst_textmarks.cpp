@@ -3,6 +3,7 @@
 
 #include "textex/GroupColours.h"
 #include "textex/TextEx.h"
+#include "textex/TextExEditor.h"
 #include "textex/Utf16Positions.h"
 
 #include <Qsci/qsciscintilla.h>
@@ -33,8 +34,8 @@ std::unique_ptr<TextEx> control(const QString& text)
 /// The value indicator has at UTF-16 position, 0 where it is not drawn.
 long valueAt(const TextEx& box, int indicator, qsizetype position)
 {
-    const long bytes = Utf16Positions(*box.hwnd()).toBytes(static_cast<long>(position));
-    return box.hwnd()->SendScintilla(Sci::SCI_INDICATORVALUEAT, static_cast<unsigned long>(indicator), bytes);
+    const long bytes = Utf16Positions(*editorOf(box)).toBytes(static_cast<long>(position));
+    return editorOf(box)->SendScintilla(Sci::SCI_INDICATORVALUEAT, static_cast<unsigned long>(indicator), bytes);
 }
 
 } // namespace
@@ -130,7 +131,7 @@ void tst_TextMarks::groupMarksTakeTheirGroupsColour()
 void tst_TextMarks::nestedGroupMarksShowUnderTheSelection()
 {
     const auto box = control(u"abc"_s);
-    QsciScintilla* editor = box->hwnd();
+    QsciScintilla* editor = editorOf(*box);
     box->setMarks({{0, 3, TextMarkStyle::Group, 1, 0}});
     QVERIFY(editor->SendScintilla(Sci::SCI_GETSELALPHA) < Sci::SC_ALPHA_NOALPHA);
     for (const int depth : {0, 1}) {
