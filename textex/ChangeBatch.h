@@ -1,6 +1,6 @@
 #pragma once
 
-class TextEx;
+class EditorOwner;
 
 /// Collects the text changes made while it lives (one keystroke, one paste, one write of
 /// Text) and raises TextEx::Change once when it ends, if the text changed. Batches nest;
@@ -8,7 +8,7 @@ class TextEx;
 /// Change before the write returns.
 class ChangeBatch {
 public:
-    explicit ChangeBatch(TextEx& control);
+    explicit ChangeBatch(EditorOwner& owner);
     ~ChangeBatch();
     ChangeBatch(const ChangeBatch&) = delete;
     ChangeBatch& operator=(const ChangeBatch&) = delete;
@@ -17,6 +17,6 @@ public:
     void force();
 
 private:
-    TextEx& mControl;
+    EditorOwner& mOwner;
     bool mOuterPending;
 };

@@ -48,36 +48,12 @@ QVariant ambientFontValue(const QFont& ambient)
 
 } // namespace
 
-ChangeBatch::ChangeBatch(TextEx& control)
-    : mControl(control)
-    , mOuterPending(control.mChangePending)
-{
-    mControl.mChangePending = false;
-    ++mControl.mChangeDepth;
-}
-
-ChangeBatch::~ChangeBatch()
-{
-    --mControl.mChangeDepth;
-    const bool changed = mControl.mChangePending;
-    mControl.mChangePending = mOuterPending;
-    if (changed) {
-        mControl.watchForNextChange();
-        mControl.raiseChange();
-    }
-}
-
-void ChangeBatch::force()
-{
-    mControl.mChangePending = true;
-}
-
 TextEx::TextEx(QWidget* parent)
     : QWidget(parent)
     , mFont(std::make_shared<StdFont>())
 {
     installEditorAccessibility();
-    mBox = new TextExBox(*this);
+    mBox = new TextExBox(this, *this);
     // The text is never styled: a document without style bytes spares a second buffer the
     // size of the text, and the time to fill it when a large text goes in.
     const long document = mBox->SendScintilla(Sci::SCI_CREATEDOCUMENT, 0UL, long(Sci::SC_DOCUMENTOPTION_STYLES_NONE));
@@ -268,6 +244,21 @@ void TextEx::watchForNextChange()
     mRearming = true;
     mBox->SendScintilla(Sci::SCI_SETSAVEPOINT);
     mRearming = false;
+}
+
+bool TextEx::beginChanges()
+{
+    ++mChangeDepth;
+    return std::exchange(mChangePending, false);
+}
+
+void TextEx::endChanges(bool outerPending)
+{
+    --mChangeDepth;
+    if (std::exchange(mChangePending, outerPending)) {
+        watchForNextChange();
+        raiseChange();
+    }
 }
 
 void TextEx::raiseChange()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "textex/EditorOwner.h"
 #include "textex/PropertyBag.h"
 #include "textex/PropertyError.h"
 #include "textex/StdFont.h"
@@ -42,7 +43,7 @@ class TextMarks;
 /// The editor holds at most Capacity() bytes of text in UTF-8. A write, a keystroke or a
 /// paste that would make the text longer is refused: the text stays as it was, and
 /// TooLong is raised instead of Change.
-class TextEx : public QWidget {
+class TextEx : public QWidget, private EditorOwner {
     Q_OBJECT
 public:
     explicit TextEx(QWidget* parent = nullptr);
@@ -112,7 +113,7 @@ public:
     void setCapacity(qint64 nBytes) { mCapacity = nBytes; }
     /// Whether the text still fits once sValue replaces the selection, with room for
     /// nExtraBytes more.
-    bool canReplaceSelection(QStringView sValue, qint64 nExtraBytes = 0) const;
+    bool canReplaceSelection(QStringView sValue, qint64 nExtraBytes = 0) const override;
     /// Lines longer than this many characters are slow: the editor lays out a whole line,
     /// at about a third of a microsecond a character, to show or reach any part of it, and
     /// setText() lays out the first line.
@@ -212,9 +213,6 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    friend class TextExBox;
-    friend class ChangeBatch;
-
     void SelectBox();
     void ShowBox(int n);
     void UpdateScrollBars();
@@ -225,7 +223,19 @@ private:
 
     /// Replaces the selection with sValue as one undoable edit, the caret after it; false,
     /// and TooLong raised, when the text would then not fit.
-    bool replaceSelection(const QString& sValue);
+    bool replaceSelection(const QString& sValue) override;
+
+    bool takesLineBreaks() const override { return mMultiLine; }
+    QString lineBreak() const override { return mNewLine; }
+    bool takesDrops() const override { return mOLEDropMode == 1; }
+    void keyTyped(int& keyAscii) override { emit KeyPress(keyAscii); }
+    void keyReleased(int keyCode, int shift) override { emit KeyUp(keyCode, shift); }
+    void clicked() override { emit Click(); }
+    void dropped(const QMimeData* data) override { emit OLEDragDrop(data); }
+    void refusedAsTooLong() override { emit TooLong(); }
+    bool beginChanges() override;
+    void endChanges(bool outerPending) override;
+    void forceChange() override { mChangePending = true; }
     void onTextModified();
     void watchForNextChange();
     void raiseChange();

@@ -1,7 +1,7 @@
 #include "textex/TextExBox.h"
 
 #include "textex/ChangeBatch.h"
-#include "textex/TextEx.h"
+#include "textex/EditorOwner.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -61,8 +61,8 @@ QString firstLineOf(const QString& text)
 
 } // namespace
 
-TextExBox::TextExBox(TextEx& owner)
-    : QsciScintilla(&owner)
+TextExBox::TextExBox(QWidget* parent, EditorOwner& owner)
+    : QsciScintilla(parent)
     , mOwner(owner)
 {
 }
@@ -117,7 +117,7 @@ void TextExBox::keyPressEvent(QKeyEvent* e)
         return;
     }
     int KeyAscii = typed;
-    emit mOwner.KeyPress(KeyAscii);
+    mOwner.keyTyped(KeyAscii);
     if (KeyAscii == 0) {
         e->accept();
         return;
@@ -134,7 +134,7 @@ void TextExBox::keyPressEvent(QKeyEvent* e)
 
 void TextExBox::typeKey(QKeyEvent* e)
 {
-    if (isEnter(e) && !mOwner.MultiLine()) {
+    if (isEnter(e) && !mOwner.takesLineBreaks()) {
         e->accept();
         return;
     }
@@ -154,10 +154,10 @@ void TextExBox::typeKey(QKeyEvent* e)
         e->accept();
         return;
     }
-    const QString typed = isEnter(e) ? mOwner.NewLineSequence() : typedText(e);
+    const QString typed = isEnter(e) ? mOwner.lineBreak() : typedText(e);
     const qint64 growth = commandGrowth(e);
     if ((!typed.isEmpty() || growth > 0) && !mOwner.canReplaceSelection(typed, growth)) {
-        emit mOwner.TooLong();
+        mOwner.refusedAsTooLong();
         e->accept();
         return;
     }
@@ -197,12 +197,12 @@ qint64 TextExBox::commandGrowth(const QKeyEvent* e) const
 void TextExBox::paste()
 {
     const QString text = QApplication::clipboard()->text();
-    if (!mOwner.MultiLine()) {
+    if (!mOwner.takesLineBreaks()) {
         mOwner.replaceSelection(firstLineOf(text));
         return;
     }
     if (!fitsPasted(text, 0)) {
-        emit mOwner.TooLong();
+        mOwner.refusedAsTooLong();
         return;
     }
     QsciScintilla::paste();
@@ -221,7 +221,7 @@ void TextExBox::mousePressEvent(QMouseEvent* e)
     const QClipboard* clipboard = QApplication::clipboard();
     if (e->button() == Qt::MiddleButton && clipboard->supportsSelection()
         && !fitsPasted(clipboard->text(QClipboard::Selection), selectedBytes())) {
-        emit mOwner.TooLong();
+        mOwner.refusedAsTooLong();
         e->accept();
         return;
     }
@@ -232,14 +232,14 @@ void TextExBox::keyReleaseEvent(QKeyEvent* e)
 {
     QsciScintilla::keyReleaseEvent(e);
     if (!e->isAutoRepeat())
-        emit mOwner.KeyUp(e->key(), shiftStateOf(e->modifiers()));
+        mOwner.keyReleased(e->key(), shiftStateOf(e->modifiers()));
 }
 
 void TextExBox::mouseReleaseEvent(QMouseEvent* e)
 {
     QsciScintilla::mouseReleaseEvent(e);
     if (e->button() == Qt::LeftButton)
-        emit mOwner.Click();
+        mOwner.clicked();
 }
 
 // Only files or text from elsewhere are accepted; a selection dragged within the box
@@ -248,7 +248,7 @@ bool TextExBox::acceptsDrop(const QDropEvent* e) const
 {
     const QMimeData* data = e->mimeData();
     const bool ownText = e->source() == this || e->source() == viewport();
-    return mOwner.OLEDropMode() == 1 && data && !ownText && (data->hasUrls() || data->hasText());
+    return mOwner.takesDrops() && data && !ownText && (data->hasUrls() || data->hasText());
 }
 
 void TextExBox::dragEnterEvent(QDragEnterEvent* e)
@@ -274,5 +274,5 @@ void TextExBox::dropEvent(QDropEvent* e)
         return;
     }
     e->acceptProposedAction();
-    emit mOwner.OLEDragDrop(e->mimeData());
+    mOwner.dropped(e->mimeData());
 }

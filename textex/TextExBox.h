@@ -6,7 +6,7 @@
 
 #include <memory>
 
-class TextEx;
+class EditorOwner;
 
 /// The editor inside TextEx. It passes the user's input on as the control's events:
 /// every event it handles is one change batch, typed characters go through KeyPress
@@ -14,7 +14,7 @@ class TextEx;
 class TextExBox : public QsciScintilla {
     Q_OBJECT
 public:
-    explicit TextExBox(TextEx& owner);
+    TextExBox(QWidget* parent, EditorOwner& owner);
 
     void paste() override;
 
@@ -53,6 +53,6 @@ private:
     /// Whether text pasted over the selection fits, with kept more bytes left in place.
     bool fitsPasted(const QString& text, qint64 kept) const;
 
-    TextEx& mOwner;
+    EditorOwner& mOwner;
     std::unique_ptr<Utf16Blocks> mWrittenTextBlocks;
 };
