@@ -66,25 +66,11 @@ EncodedText encodeWindows1252(QStringView text)
     return EncodedBytes{bytes};
 }
 
-std::optional<qsizetype> firstLoneSurrogate(QStringView text)
-{
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (!c.isSurrogate())
-            continue;
-        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
-            ++i;
-        else
-            return i;
-    }
-    return std::nullopt;
-}
-
 /// A text in a Unicode form: every character but a lone surrogate, which would otherwise be
 /// written as a substitute and change the text silently.
 EncodedText encodeUnicode(QStringView text, TextFormat format)
 {
-    if (const std::optional<qsizetype> at = firstLoneSurrogate(text))
+    if (const std::optional<qsizetype> at = WideUnicode::firstLoneSurrogate(text))
         return Unencodable{*at};
     EncodedBytes encoded;
     if (format.encoding == TextEncoding::Utf8) {
@@ -150,7 +136,7 @@ std::optional<qsizetype> firstUnencodable(QStringView text, TextFormat format)
 {
     if (format.encoding == TextEncoding::Windows1252)
         return firstOutsideWindows1252(text);
-    return firstLoneSurrogate(text);
+    return WideUnicode::firstLoneSurrogate(text);
 }
 
 bool fitsInUtf8(QStringView text, qint64 maxBytes)

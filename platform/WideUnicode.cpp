@@ -38,19 +38,6 @@ void putUnit(char* p, Unit unit, bool big)
         qToLittleEndian<Unit>(unit, p);
 }
 
-bool hasLoneSurrogate(QStringView text)
-{
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (!c.isSurrogate())
-            continue;
-        if (!c.isHighSurrogate() || i + 1 == text.size() || !text[i + 1].isLowSurrogate())
-            return true;
-        ++i;
-    }
-    return false;
-}
-
 std::optional<QString> decodeUtf16(QByteArrayView bytes, bool big)
 {
     if (bytes.size() % 2 != 0)
@@ -63,7 +50,7 @@ std::optional<QString> decodeUtf16(QByteArrayView bytes, bool big)
         for (qsizetype i = 0; i < bytes.size(); i += 2)
             *out++ = unitAt<quint16>(bytes.data() + i, big);
     }
-    if (hasLoneSurrogate(text))
+    if (WideUnicode::firstLoneSurrogate(text))
         return std::nullopt;
     return text;
 }
@@ -121,6 +108,20 @@ QByteArray encodeUtf32(QStringView text, bool big)
 } // namespace
 
 namespace WideUnicode {
+
+std::optional<qsizetype> firstLoneSurrogate(QStringView text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (!c.isSurrogate())
+            continue;
+        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            ++i;
+        else
+            return i;
+    }
+    return std::nullopt;
+}
 
 std::optional<TextEncoding> markedEncoding(QByteArrayView bytes)
 {

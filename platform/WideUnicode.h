@@ -17,6 +17,10 @@ namespace WideUnicode {
 /// its mark and the UTF-16 LE mark followed by U+0000 read the same.
 std::optional<TextEncoding> markedEncoding(QByteArrayView bytes);
 
+/// The first code unit of `text` that is half of no surrogate pair, if any: what no Unicode
+/// form can store.
+std::optional<qsizetype> firstLoneSurrogate(QStringView text);
+
 /// Whether `encoding` is a UTF-16 or UTF-32 form.
 bool isWide(TextEncoding encoding);
 

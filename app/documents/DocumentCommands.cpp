@@ -174,9 +174,11 @@ bool DocumentCommands::write(const QString& sFile, FileBytes::Target target)
 {
     const QString text = mWindow.documentText();
     TextFormat format = mFormat;
-    if (const std::optional<qsizetype> at = TextCodec::firstUnencodable(text, format);
-        at && format.encoding == TextEncoding::Windows1252) {
-        // Nothing is written, and the document keeps its encoding, unless the user agrees.
+    // Only the code page can fail to store a character the editor holds; nothing is written,
+    // and the document keeps its encoding, unless the user agrees to UTF-8.
+    const std::optional<qsizetype> at =
+        format.encoding == TextEncoding::Windows1252 ? TextCodec::firstUnencodable(text, format) : std::nullopt;
+    if (at) {
         const QString question = encodingQuestion(sFile, format.encoding, TextCodec::codePointName(text, *at));
         if (mMessages.show(question, MessageButtons::OkCancel, MessageIcon::Question) != MessageAnswer::Ok)
             return false;
