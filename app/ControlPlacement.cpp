@@ -1,7 +1,7 @@
 #include "app/ControlPlacement.h"
 
 #include "app/frmSiftaControls.h"
-#include "app/MultiLineBox.h"
+#include "window/MultiLineBox.h"
 #include "textex/TextEx.h"
 
 #include <QCheckBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/FormLayout.h"
+#include "window/FormLayout.h"
 
 struct frmSiftaControls;
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/FormLayout.h"
+#include "window/FormLayout.h"
 #include "app/frmSiftaControls.h"
-#include "app/MainMenu.h"
+#include "window/MainMenu.h"
 #include "documents/DocumentCommands.h"
 #include "documents/DocumentWindow.h"
 #include "live/PatternStatus.h"

@@ -2,8 +2,8 @@
 
 #include "app/frmSifta.h"
 
-#include "app/EditTargets.h"
-#include "app/MultiLineBox.h"
+#include "window/EditTargets.h"
+#include "window/MultiLineBox.h"
 #include "platform/MessageBox.h"
 #include "settings/CSettings.h"
 #include "textex/TextEx.h"

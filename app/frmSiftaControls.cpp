@@ -1,9 +1,9 @@
 #include "app/frmSiftaControls.h"
 
-#include "app/MultiLineBox.h"
-#include "app/StatusLine.h"
-#include "app/SteadyCursor.h"
-#include "app/SyntaxText.h"
+#include "window/MultiLineBox.h"
+#include "window/StatusLine.h"
+#include "window/SteadyCursor.h"
+#include "window/SyntaxText.h"
 #include "textex/FontFaces.h"
 #include "textex/PropertyBag.h"
 #include "textex/StdFont.h"

@@ -4,8 +4,8 @@
 #include "app/frmSifta.h"
 
 #include "about/frmHelp.h"
-#include "app/MultiLineBox.h"
-#include "app/StatusLine.h"
+#include "window/MultiLineBox.h"
+#include "window/StatusLine.h"
 #include "busy/BusyPointer.h"
 #include "busy/BusyRunner.h"
 #include "documents/RememberedOptions.h"

@@ -3,8 +3,8 @@
 
 #include "app/frmSifta.h"
 
-#include "app/KeyPreview.h"
-#include "app/ScreenFit.h"
+#include "window/KeyPreview.h"
+#include "window/ScreenFit.h"
 #include "explain/frmExplain.h"
 
 #include <QAction>

@@ -4,8 +4,8 @@
 
 #include "app/frmSifta.h"
 
-#include "app/KeyPreview.h"
-#include "app/StatusLine.h"
+#include "window/KeyPreview.h"
+#include "window/StatusLine.h"
 #include "live/LiveCount.h"
 #include "live/LiveSearch.h"
 #include "matches/frmMatches.h"

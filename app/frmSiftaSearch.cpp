@@ -3,7 +3,7 @@
 
 #include "app/frmSifta.h"
 
-#include "app/MultiLineBox.h"
+#include "window/MultiLineBox.h"
 #include "live/LiveSearch.h"
 #include "textex/TextEx.h"
 

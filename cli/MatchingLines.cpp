@@ -3,7 +3,7 @@
 #include "cli/CliOutput.h"
 #include "cli/LineCursor.h"
 #include "platform/WideUnicode.h"
-#include "search/MatchCollection.h"
+#include "regex/MatchCollection.h"
 
 #include <algorithm>
 

@@ -9,10 +9,10 @@
 #include "platform/FilePath.h"
 #include "platform/TextCodec.h"
 #include "platform/WideUnicode.h"
-#include "search/JsonMatch.h"
-#include "search/RegExp.h"
-#include "search/RegExpErrorText.h"
-#include "search/SearchSetup.h"
+#include "regex/JsonMatch.h"
+#include "regex/RegExp.h"
+#include "regex/RegExpErrorText.h"
+#include "regex/SearchSetup.h"
 
 #include <new>
 

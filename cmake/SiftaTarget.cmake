@@ -1,7 +1,19 @@
-# Every header of the project is included by its subsystem's folder: "textex/TextEx.h",
-# "settings/CSettings.h", and for the main window's parts under app/, "search/RegExp.h".
-add_library(sifta_headers INTERFACE)
-target_include_directories(sifta_headers INTERFACE ${PROJECT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/app)
+# Every header is included by its library's folder name ("textex/TextEx.h", "regex/RegExp.h").
+# A library's include root holds a single link named for its folder, so a target reaches the
+# headers of the libraries it links and nothing else.
+function(sifta_include_folder target name)
+  set(root "${CMAKE_BINARY_DIR}/include/${target}")
+  if(NOT EXISTS "${root}/${name}")
+    file(MAKE_DIRECTORY "${root}")
+    file(CREATE_LINK "${CMAKE_CURRENT_SOURCE_DIR}" "${root}/${name}" SYMBOLIC)
+  endif()
+  get_target_property(type ${target} TYPE)
+  if(type STREQUAL "INTERFACE_LIBRARY")
+    target_include_directories(${target} INTERFACE "${root}")
+  else()
+    target_include_directories(${target} PUBLIC "${root}")
+  endif()
+endfunction()
 
 # Warnings for the project's own targets only, never for third-party headers.
 function(sifta_warnings target)

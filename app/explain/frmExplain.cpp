@@ -1,7 +1,7 @@
 #include "explain/frmExplain.h"
 
-#include "app/WindowFit.h"
-#include "search/PatternExplanation.h"
+#include "window/WindowFit.h"
+#include "regex/PatternExplanation.h"
 
 #include <QCloseEvent>
 #include <QFontDatabase>

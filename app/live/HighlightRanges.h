@@ -1,6 +1,6 @@
 #pragma once
 
-#include "search/MatchCollection.h"
+#include "regex/MatchCollection.h"
 
 #include <QtGlobal>
 

@@ -1,6 +1,6 @@
 #include "live/LiveCount.h"
 
-#include "app/StatusLine.h"
+#include "window/StatusLine.h"
 #include "search/SearchEngine.h"
 
 QString liveCountText(const PatternStatus& status, const std::optional<MatchCollection>& matches,

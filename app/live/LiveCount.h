@@ -1,7 +1,7 @@
 #pragma once
 
 #include "live/PatternStatus.h"
-#include "search/MatchCollection.h"
+#include "regex/MatchCollection.h"
 #include "search/TextRange.h"
 
 #include <QLocale>

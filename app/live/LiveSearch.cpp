@@ -1,7 +1,7 @@
 #include "live/LiveSearch.h"
 
-#include "search/RegExpErrorText.h"
-#include "search/SearchSetup.h"
+#include "regex/RegExpErrorText.h"
+#include "regex/SearchSetup.h"
 
 #include <utility>
 

@@ -2,8 +2,8 @@
 
 #include "live/MatchRunner.h"
 #include "live/PatternStatus.h"
-#include "search/MatchCollection.h"
-#include "search/RegExp.h"
+#include "regex/MatchCollection.h"
+#include "regex/RegExp.h"
 
 #include <QObject>
 #include <QString>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "live/HighlightRanges.h"
-#include "search/MatchCollection.h"
+#include "regex/MatchCollection.h"
 
 #include <QObject>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "search/MatchCollection.h"
-#include "search/RegExp.h"
-#include "search/RegExpError.h"
+#include "regex/MatchCollection.h"
+#include "regex/RegExp.h"
+#include "regex/RegExpError.h"
 
 #include <QObject>
 #include <QString>

@@ -1,7 +1,7 @@
 #include "matches/MatchExport.h"
 
 #include "matches/MatchRows.h"
-#include "search/JsonMatch.h"
+#include "regex/JsonMatch.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "matches/LineIndex.h"
-#include "search/MatchCollection.h"
+#include "regex/MatchCollection.h"
 
 #include <QByteArray>
 #include <QList>

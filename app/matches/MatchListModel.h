@@ -3,7 +3,7 @@
 #include "matches/LineIndex.h"
 #include "matches/LineIndexLoader.h"
 #include "matches/MatchRows.h"
-#include "search/MatchCollection.h"
+#include "regex/MatchCollection.h"
 
 #include <QAbstractTableModel>
 

@@ -1,7 +1,7 @@
 #include "matches/frmMatches.h"
 
-#include "app/StatusLine.h"
-#include "app/WindowFit.h"
+#include "window/StatusLine.h"
+#include "window/WindowFit.h"
 #include "busy/BusyRunner.h"
 #include "matches/MatchTableModel.h"
 #include "matches/MatchTableView.h"

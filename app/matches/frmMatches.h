@@ -4,7 +4,7 @@
 #include "live/PatternStatus.h"
 #include "matches/MatchesCommands.h"
 #include "matches/MatchesWindow.h"
-#include "search/MatchCollection.h"
+#include "regex/MatchCollection.h"
 
 #include <QWidget>
 

@@ -1,7 +1,7 @@
 #include "matches/frmReplacePreview.h"
 
-#include "app/StatusLine.h"
-#include "app/WindowFit.h"
+#include "window/StatusLine.h"
+#include "window/WindowFit.h"
 #include "matches/MatchTableView.h"
 #include "matches/ReplacePreviewModel.h"
 

@@ -1,7 +1,7 @@
 #include "search/RangeReplace.h"
 
-#include "search/GrowingBuffers.h"
-#include "search/ReplacementTemplate.h"
+#include "regex/GrowingBuffers.h"
+#include "regex/ReplacementTemplate.h"
 #include "search/SearchEngine.h"
 
 #include <vector>

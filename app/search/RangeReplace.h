@@ -1,7 +1,7 @@
 #pragma once
 
-#include "search/MatchCollection.h"
-#include "search/RegExpResult.h"
+#include "regex/MatchCollection.h"
+#include "regex/RegExpResult.h"
 #include "search/TextRange.h"
 
 #include <QString>

@@ -1,6 +1,6 @@
 #include "search/ReplacePreview.h"
 
-#include "search/ReplacementTemplate.h"
+#include "regex/ReplacementTemplate.h"
 #include "search/SearchEngine.h"
 
 ReplacePreview::ReplacePreview() : mTemplate(std::make_shared<const ReplacementTemplate>(QString(), 0)) {}

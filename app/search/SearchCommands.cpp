@@ -4,12 +4,12 @@
 
 #include "platform/MessageBox.h"
 #include "search/LineBreaks.h"
-#include "search/PatternEscape.h"
+#include "regex/PatternEscape.h"
 #include "search/PatternHistory.h"
 #include "search/RangeReplace.h"
-#include "search/RegExpErrorText.h"
+#include "regex/RegExpErrorText.h"
 #include "search/SearchEngine.h"
-#include "search/SearchSetup.h"
+#include "regex/SearchSetup.h"
 
 #include <utility>
 

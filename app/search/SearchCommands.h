@@ -1,6 +1,6 @@
 #pragma once
 
-#include "search/RegExp.h"
+#include "regex/RegExp.h"
 #include "search/SearchWindow.h"
 #include "search/UndoText.h"
 

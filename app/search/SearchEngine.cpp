@@ -1,6 +1,6 @@
 #include "search/SearchEngine.h"
 
-#include "search/ReplacementTemplate.h"
+#include "regex/ReplacementTemplate.h"
 
 #include <algorithm>
 

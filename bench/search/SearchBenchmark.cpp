@@ -9,9 +9,9 @@
 // text.
 
 #include "platform/TextCodec.h"
-#include "search/RegExp.h"
-#include "search/RegExpError.h"
-#include "search/SearchSetup.h"
+#include "regex/RegExp.h"
+#include "regex/RegExpError.h"
+#include "regex/SearchSetup.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -19,14 +19,14 @@
 // has finished wrapping.
 
 #include "app/frmSifta.h"
-#include "app/MultiLineBox.h"
+#include "window/MultiLineBox.h"
 #include "busy/BusyRunner.h"
 #include "matches/frmMatches.h"
 #include "matches/MatchTableModel.h"
 #include "platform/MessageBox.h"
 #include "platform/TextFile.h"
-#include "search/RegExp.h"
-#include "search/SearchSetup.h"
+#include "regex/RegExp.h"
+#include "regex/SearchSetup.h"
 #include "settings/CSettings.h"
 #include "textex/TextEx.h"
 #include "textex/Utf8Append.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/frmSifta.h"
-#include "app/MultiLineBox.h"
+#include "window/MultiLineBox.h"
 #include "textex/TextEx.h"
 
 #include <QAction>

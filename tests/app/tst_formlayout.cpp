@@ -1,4 +1,4 @@
-#include "app/FormLayout.h"
+#include "window/FormLayout.h"
 
 #include <QTest>
 

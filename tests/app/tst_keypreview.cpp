@@ -1,6 +1,6 @@
 // The keys of a window's commands in its tool windows, with plain widgets.
 
-#include "app/KeyPreview.h"
+#include "window/KeyPreview.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,9 +1,9 @@
 #include "search/LineBreaks.h"
 #include "search/PatternHistory.h"
-#include "search/RegExp.h"
-#include "search/RegExpErrorText.h"
+#include "regex/RegExp.h"
+#include "regex/RegExpErrorText.h"
 #include "search/SearchEngine.h"
-#include "search/SearchSetup.h"
+#include "regex/SearchSetup.h"
 #include "search/UndoText.h"
 
 #include <QTest>

@@ -1,4 +1,4 @@
-#include "app/StatusLine.h"
+#include "window/StatusLine.h"
 
 #include <QTest>
 

@@ -1,4 +1,4 @@
-#include "app/SteadyCursor.h"
+#include "window/SteadyCursor.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,4 +1,4 @@
-#include "app/SyntaxText.h"
+#include "window/SyntaxText.h"
 
 #include <QRegularExpression>
 #include <QTest>

@@ -1,6 +1,6 @@
 // The Edit commands on each kind of control, through the real window.
 
-#include "app/SteadyCursor.h"
+#include "window/SteadyCursor.h"
 #include "WindowFixture.h"
 #include "textex/TextExEditor.h"
 

@@ -2,7 +2,7 @@
 // a search that went around the text, the Matches window and the preview of Replace All.
 
 #include "DocumentWindowFixture.h"
-#include "app/StatusLine.h"
+#include "window/StatusLine.h"
 #include "live/LiveSearch.h"
 #include "live/MatchHighlighter.h"
 #include "matches/frmMatches.h"

@@ -1,6 +1,6 @@
 // The window's design, its layout in pixels, and the Format and Options commands.
 
-#include "app/SyntaxText.h"
+#include "window/SyntaxText.h"
 #include "textex/FontFaces.h"
 #include "WindowFixture.h"
 

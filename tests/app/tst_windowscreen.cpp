@@ -1,7 +1,7 @@
 // The window fits the free area of its screen. This test runs at twice the scale, where
 // the designed window is larger than the offscreen screen.
 
-#include "app/ScreenFit.h"
+#include "window/ScreenFit.h"
 #include "explain/frmExplain.h"
 #include "matches/frmMatches.h"
 #include "support/ScriptedFileDialog.h"

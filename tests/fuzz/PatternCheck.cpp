@@ -1,8 +1,8 @@
 #include "FuzzChecks.h"
 #include "FuzzInput.h"
 
-#include "search/RegExp.h"
-#include "search/ReplacementTemplate.h"
+#include "regex/RegExp.h"
+#include "regex/ReplacementTemplate.h"
 
 #include <algorithm>
 #include <atomic>

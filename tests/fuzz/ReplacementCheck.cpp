@@ -1,7 +1,7 @@
 #include "FuzzChecks.h"
 #include "FuzzInput.h"
 
-#include "search/ReplacementTemplate.h"
+#include "regex/ReplacementTemplate.h"
 
 #include <vector>
 

@@ -1,8 +1,8 @@
 // Patterns, replacements and results far beyond everyday sizes: each ends in a correct result
 // or in an error the user is shown, never in a crash, and a failed Replace changes nothing.
 
-#include "search/RegExp.h"
-#include "search/RegExpErrorText.h"
+#include "regex/RegExp.h"
+#include "regex/RegExpErrorText.h"
 
 #include <QTest>
 

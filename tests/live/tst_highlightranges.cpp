@@ -1,5 +1,5 @@
 #include "live/HighlightRanges.h"
-#include "search/RegExp.h"
+#include "regex/RegExp.h"
 
 #include <QTest>
 

@@ -1,6 +1,6 @@
 #include "live/MatchHighlighter.h"
 #include "live/PatternFeedback.h"
-#include "search/RegExp.h"
+#include "regex/RegExp.h"
 #include "textex/TextEx.h"
 #include "textex/TextExEditor.h"
 #include "textex/Utf16Positions.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "search/RegExp.h"
-#include "search/SearchSetup.h"
+#include "regex/RegExp.h"
+#include "regex/SearchSetup.h"
 
 /// Every match of pattern in text, found as the window's searches find them.
 inline MatchCollection matchesOf(const QString& pattern, const QString& text)

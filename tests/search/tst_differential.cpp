@@ -16,7 +16,7 @@
 #include "MatchSpans.h"
 #include "RandomPattern.h"
 
-#include "search/RegExp.h"
+#include "regex/RegExp.h"
 
 #include <QProcess>
 #include <QStandardPaths>

@@ -1,6 +1,6 @@
 // The pattern's parts as the translator reads them, in plain words, with their places.
 
-#include "search/PatternExplanation.h"
+#include "regex/PatternExplanation.h"
 
 #include <QTest>
 

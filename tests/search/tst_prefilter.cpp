@@ -4,8 +4,8 @@
 
 #include "MatchSpans.h"
 
-#include "search/PatternTranslator.h"
-#include "search/RegExp.h"
+#include "regex/PatternTranslator.h"
+#include "regex/RegExp.h"
 
 #include <QTest>
 

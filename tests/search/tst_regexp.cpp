@@ -1,5 +1,5 @@
-#include "search/PatternTranslator.h"
-#include "search/RegExp.h"
+#include "regex/PatternTranslator.h"
+#include "regex/RegExp.h"
 #include "TestText.h"
 
 #include <QTest>

@@ -1,4 +1,4 @@
-#include "search/RegExp.h"
+#include "regex/RegExp.h"
 #include "TestText.h"
 
 #include <QTest>

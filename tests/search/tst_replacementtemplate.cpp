@@ -1,4 +1,4 @@
-#include "search/ReplacementTemplate.h"
+#include "regex/ReplacementTemplate.h"
 
 #include <QTest>
 

@@ -2,9 +2,9 @@
 // the reuse of the live matches.
 
 #include "FakeSearchWindow.h"
-#include "search/RegExp.h"
+#include "regex/RegExp.h"
 #include "search/SearchCommands.h"
-#include "search/SearchSetup.h"
+#include "regex/SearchSetup.h"
 #include "support/RecordingMessageBox.h"
 
 #include <QTest>

@@ -1,0 +1,134 @@
+#include "regex/ReplacementTemplate.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+
+} // namespace
+
+ReplacementTemplate::ReplacementTemplate(const QString& replacement, int groupCount)
+    : mReplacement(replacement)
+{
+    const qsizetype n = replacement.size();
+    qsizetype literalStart = 0;
+    auto flushLiteral = [&](qsizetype end) {
+        if (end > literalStart)
+            mPieces.push_back({Kind::Literal, literalStart, end - literalStart});
+    };
+    // Emits a piece for the sequence at i of the given length, ending the literal before it.
+    auto sequence = [&](qsizetype i, qsizetype length, Piece piece) {
+        flushLiteral(i);
+        mPieces.push_back(piece);
+        literalStart = i + length;
+    };
+
+    for (qsizetype i = 0; i + 1 < n; ++i) {
+        if (replacement.at(i) != u'$')
+            continue;
+        const QChar next = replacement.at(i + 1);
+        if (next == u'$') {
+            // The second dollar sign starts the next literal.
+            flushLiteral(i);
+            literalStart = i + 1;
+            ++i;
+        } else if (next == u'&') {
+            sequence(i, 2, {Kind::Group, 0});
+            ++i;
+        } else if (next == u'`') {
+            sequence(i, 2, {Kind::Left});
+            ++i;
+        } else if (next == u'\'') {
+            sequence(i, 2, {Kind::Right});
+            ++i;
+        } else if (next == u'_') {
+            sequence(i, 2, {Kind::Subject});
+            ++i;
+        } else if (next == u'+' && groupCount > 0) {
+            sequence(i, 2, {Kind::Group, groupCount});
+            ++i;
+        } else if (isDigit(next)) {
+            const int one = next.unicode() - '0';
+            if (i + 2 < n && isDigit(replacement.at(i + 2))) {
+                const int two = one * 10 + (replacement.at(i + 2).unicode() - '0');
+                if (two >= 1 && two <= groupCount) {
+                    sequence(i, 3, {Kind::Group, two});
+                    i += 2;
+                    continue;
+                }
+            }
+            if (one >= 1 && one <= groupCount) {
+                sequence(i, 2, {Kind::Group, one});
+                ++i;
+            }
+        }
+    }
+    flushLiteral(n);
+}
+
+bool ReplacementTemplate::isLiteral() const
+{
+    return mPieces.empty() || (mPieces.size() == 1 && mPieces.front().kind == Kind::Literal
+                               && mPieces.front().length == mReplacement.size());
+}
+
+template <typename Visit>
+void ReplacementTemplate::forEachPart(const QString& subject, Offsets offsets, Visit visit) const
+{
+    const QStringView text(subject);
+    for (const Piece& piece : mPieces) {
+        switch (piece.kind) {
+        case Kind::Literal:
+            visit(QStringView(mReplacement).mid(piece.start, piece.length));
+            break;
+        case Kind::Group: {
+            const qsizetype start = offsets[2 * piece.start];
+            if (start >= 0)
+                visit(text.mid(start, offsets[2 * piece.start + 1] - start));
+            break;
+        }
+        case Kind::Left:
+            visit(text.left(offsets[0]));
+            break;
+        case Kind::Right:
+            visit(text.mid(offsets[1]));
+            break;
+        case Kind::Subject:
+            visit(text);
+            break;
+        }
+    }
+}
+
+qsizetype ReplacementTemplate::expandedLength(const QString& subject, Offsets offsets) const
+{
+    qsizetype length = 0;
+    forEachPart(subject, offsets, [&](QStringView part) { length += part.size(); });
+    return length;
+}
+
+void ReplacementTemplate::expand(QString& out, const QString& subject, Offsets offsets) const
+{
+    forEachPart(subject, offsets, [&](QStringView part) { out += part; });
+}
+
+void ReplacementTemplate::expandUpTo(QString& out, const QString& subject, Offsets offsets, qsizetype limit) const
+{
+    forEachPart(subject, offsets, [&](QStringView part) {
+        out += part.first(std::min(part.size(), std::max(limit, qsizetype(0))));
+        limit -= part.size();
+    });
+}
+
+char16_t* ReplacementTemplate::expandTo(char16_t* out, const QString& subject, Offsets offsets) const
+{
+    forEachPart(subject, offsets, [&](QStringView part) {
+        if (part.isEmpty())
+            return;
+        std::memcpy(out, part.utf16(), std::size_t(part.size()) * sizeof(char16_t));
+        out += part.size();
+    });
+    return out;
+}
