@@ -9,7 +9,9 @@
 #include "busy/BusyPointer.h"
 #include "busy/WorkThreads.h"
 #include "documents/DocumentCaption.h"
+#include "live/LiveSearch.h"
 #include "platform/QtFileDialog.h"
+#include "searchtext/TextExSearchText.h"
 #include "settings/CSettings.h"
 #include "textex/FontFaces.h"
 #include "textex/TextEx.h"
@@ -34,9 +36,7 @@ frmSifta::frmSifta(IMessageBox& messages, CSettings& settings, IFileDialog* dial
     : QMainWindow(parent), mMessages(messages), mSettings(settings), mGeometry(designGeometry()),
       mOwnFileDialog(dialogs ? nullptr : std::make_unique<QtFileDialog>(this)),
       mFileDialogs(dialogs ? *dialogs : *mOwnFileDialog),
-      mOwnThreads(threads ? nullptr : std::make_unique<DetachedThreads>()), mThreads(threads ? *threads : *mOwnThreads),
-      mDocumentCommands(*this, messages, mFileDialogs),
-      mSearchCommands(*this, messages)
+      mOwnThreads(threads ? nullptr : std::make_unique<DetachedThreads>()), mThreads(threads ? *threads : *mOwnThreads)
 {
     setObjectName(QStringLiteral("frmSifta"));
     setWindowTitle(QStringLiteral("Siftwell"));
@@ -76,6 +76,10 @@ frmSifta::frmSifta(IMessageBox& messages, CSettings& settings, IFileDialog* dial
     Form_Resize();
 
     connectLive();
+    mSearchText = new TextExSearchText(*mControls.txtDocument, *mBusy, this);
+    mDocumentCommands = std::make_unique<DocumentCommands>(static_cast<IDocumentWindow&>(*this), *mSearchText, messages, mFileDialogs);
+    mSearchCommands = std::make_unique<SearchCommands>(static_cast<ISearchWindow&>(*this), *mSearchText, *mLive, messages);
+    connectSearchText();
     connectMatches();
     Form_Load();
     mControls.cboPattern->setFocus();
@@ -95,7 +99,7 @@ void frmSifta::connectCommands()
     connect(c.txtDocument, &TextEx::Change, this, &frmSifta::txtDocument_Change);
     // Once the change is complete: switching word wrap writes the text again and only then
     // marks the range of Search in Selection again.
-    connect(c.txtDocument, &TextEx::Change, this, [this] { mSearchCommands.textChanged(); }, Qt::QueuedConnection);
+    connect(c.txtDocument, &TextEx::Change, this, [this] { mSearchCommands->textChanged(); }, Qt::QueuedConnection);
     connect(c.txtDocument, &TextEx::Click, this, &frmSifta::txtDocument_Click);
     connect(c.txtDocument, &TextEx::KeyUp, this, &frmSifta::txtDocument_KeyUp);
     connect(c.txtDocument, &TextEx::OLEDragDrop, this, &frmSifta::txtDocument_OLEDragDrop);

@@ -27,6 +27,7 @@ class QLabel;
 class QMimeData;
 class QTimer;
 class QtFileDialog;
+class TextExSearchText;
 class frmMatches;
 
 /// The main window: the Search Text, the pattern and replacement boxes, the five search
@@ -84,11 +85,9 @@ private:
     void Form_Unload(int& Cancel);
     void SaveOptions();
 
-    // The document as the File and search commands see it.
-    QString documentText() const override;
-    bool setDocumentText(const QString& sText) override;
-    qint64 documentCapacity() const override;
-    bool runBusy(const QString& sLabel, const std::function<void(const std::atomic_bool& cancel)>& work) override;
+    // The document as the window shows it.
+    /// Connects what the window shows around the Search Text to its adapter.
+    void connectSearchText();
     QString fileName() const override;
     void setFileName(const QString& sFileName) override;
     void showFormat(const TextFormat& format) override;
@@ -139,12 +138,6 @@ private:
     void setPatternHistory(const QStringList& history) override;
     bool ignoreCase() const override;
     QString replaceWithText() const override;
-    QString newLineSequence() const override;
-    qsizetype selStart() const override;
-    qsizetype selLength() const override;
-    void setSelection(qsizetype start, qsizetype length) override;
-    bool replaceSelection(const QString& sText) override;
-    void focusDocument() override;
     void showMatchLabels(const QString& sMatchNo, const QString& sSubMatches) override;
     void setSubMatchList(const QString& sList) override;
     void setSubMatchLines(const std::vector<int>& lines) override;
@@ -153,12 +146,8 @@ private:
     /// Shows sNotice in place of the live count for a few seconds.
     void showNotice(const QString& sNotice);
     void showReplacePreview(const ReplacePreview& preview) override;
-    std::optional<MatchCollection> liveMatches(const QString& pattern, bool ignoreCase) const override;
-    void pauseLiveSearch(bool paused) override;
     bool searchInSelection() const override;
     void setSearchInSelection(bool bValue) override;
-    std::optional<TextRange> searchRange() const override;
-    void setSearchRange(const std::optional<TextRange>& range) override;
     void showNote(const QString& sNote) override;
 
     // Live matching and long operations.
@@ -234,7 +223,6 @@ private:
     /// The lines of the sub-match list that each group takes.
     std::vector<int> mSubMatchLines;
     BusyRunner* mBusy = nullptr;
-    bool mLivePaused = false;
     QLabel* mMatchCount = nullptr;
     /// The encoding of the document's file, left of the status line's text.
     QLabel* mEncoding = nullptr;
@@ -251,6 +239,7 @@ private:
     IFileDialog& mFileDialogs;
     std::unique_ptr<IWorkThreads> mOwnThreads;
     IWorkThreads& mThreads;
-    DocumentCommands mDocumentCommands;
-    SearchCommands mSearchCommands;
+    TextExSearchText* mSearchText = nullptr;
+    std::unique_ptr<DocumentCommands> mDocumentCommands;
+    std::unique_ptr<SearchCommands> mSearchCommands;
 };

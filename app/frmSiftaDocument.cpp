@@ -6,14 +6,13 @@
 #include "about/frmHelp.h"
 #include "window/MultiLineBox.h"
 #include "window/StatusLine.h"
-#include "busy/BusyPointer.h"
 #include "busy/BusyRunner.h"
 #include "documents/RememberedOptions.h"
 #include "explain/frmExplain.h"
 #include "live/LiveSearch.h"
 #include "matches/frmMatches.h"
 #include "platform/MessageBox.h"
-#include "search/LineBreaks.h"
+#include "searchtext/TextExSearchText.h"
 #include "settings/CSettings.h"
 #include "textex/TextEx.h"
 
@@ -130,49 +129,46 @@ void frmSifta::SaveOptions()
 
 int frmSifta::QuerySaveChanges()
 {
-    return mDocumentCommands.QuerySaveChanges();
+    return mDocumentCommands->QuerySaveChanges();
 }
 
 void frmSifta::LoadDocument(const QString& sFile)
 {
-    mDocumentCommands.Load(sFile);
+    mDocumentCommands->Load(sFile);
 }
 
 void frmSifta::LoadCommandLineDocument(const QString& sFile)
 {
-    mDocumentCommands.Load(sFile, DocumentCommands::ErrorNaming::WithPath);
+    mDocumentCommands->Load(sFile, DocumentCommands::ErrorNaming::WithPath);
 }
 
-QString frmSifta::documentText() const
-{
-    return mControls.txtDocument->Text();
-}
 
-bool frmSifta::setDocumentText(const QString& sText)
+
+
+void frmSifta::connectSearchText()
 {
-    TextEx* document = mControls.txtDocument;
-    const qsizetype longest = sText.size() > document->SlowLineLength() ? longestLineLength(sText) : 0;
-    const bool slowLine = longest > document->SlowLineLength();
-    const BusyPointer busy(slowLine || sText.size() >= kLargeTextLength);
-    if (!slowLine)
-        return document->setText(sText);
-    // The editor cannot show such a line quickly: the user is told why the window waits
+    // The editor cannot show a very long line quickly: the user is told why the window waits
     // before it does, and the notice stays a while after the wait.
-    showNotice(longLineNoticeText(longest));
-    mMatchCount->repaint();
-    const bool written = document->setText(sText);
-    if (written) {
-        mNoticeTimer->start();
-    } else {
+    connect(mSearchText, &TextExSearchText::longLineWriting, this, [this](qsizetype longest) {
+        showNotice(longLineNoticeText(longest));
+        mMatchCount->repaint();
+    });
+    connect(mSearchText, &TextExSearchText::longLineWritten, this, [this](bool written) {
+        if (written) {
+            mNoticeTimer->start();
+            return;
+        }
         mNotice.clear();
         showMatchCount();
-    }
-    return written;
-}
-
-qint64 frmSifta::documentCapacity() const
-{
-    return mControls.txtDocument->Capacity();
+    });
+    connect(mSearchText, &TextExSearchText::searchRangeChanged, this, &frmSifta::showMatchCount);
+    connect(mSearchText, &TextExSearchText::busyChanged, this, [this](bool busy) {
+        mLive->setHeld(busy);
+        // File, Exit during the work closed the last window, which ends the event loop only
+        // while it runs: the work may have come before the loop was started, at start-up.
+        if (!busy && std::exchange(mQuitAfterBusy, false))
+            QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+    });
 }
 
 void frmSifta::txtDocument_TooLong()
@@ -183,20 +179,6 @@ void frmSifta::txtDocument_TooLong()
                    MessageButtons::Ok, MessageIcon::Exclamation);
 }
 
-bool frmSifta::runBusy(const QString& sLabel, const std::function<void(const std::atomic_bool& cancel)>& work)
-{
-    mLive->setHeld(true);
-    const bool finished = mBusy->run<bool>(sLabel, [work](const std::atomic_bool& cancel) {
-                                   work(cancel);
-                                   return true;
-                               }).has_value();
-    mLive->setHeld(false);
-    // File, Exit during the work closed the last window, which ends the event loop only
-    // while it runs: the work may have come before the loop was started, at start-up.
-    if (std::exchange(mQuitAfterBusy, false))
-        QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
-    return finished;
-}
 
 QString frmSifta::fileName() const
 {
@@ -219,22 +201,22 @@ void frmSifta::showFormat(const TextFormat& format)
 
 void frmSifta::mnuFileNew_Click()
 {
-    mDocumentCommands.New();
+    mDocumentCommands->New();
 }
 
 void frmSifta::mnuFileOpen_Click()
 {
-    mDocumentCommands.Open();
+    mDocumentCommands->Open();
 }
 
 void frmSifta::mnuFileSave_Click()
 {
-    mDocumentCommands.Save();
+    mDocumentCommands->Save();
 }
 
 void frmSifta::mnuFileSaveAs_Click()
 {
-    mDocumentCommands.SaveAs();
+    mDocumentCommands->SaveAs();
 }
 
 void frmSifta::mnuFileExit_Click()
@@ -250,7 +232,7 @@ void frmSifta::mnuFileExit_Click()
 void frmSifta::txtDocument_OLEDragDrop(const QMimeData* Data)
 {
     if (Data)
-        mDocumentCommands.Drop(*Data);
+        mDocumentCommands->Drop(*Data);
 }
 
 // Help.

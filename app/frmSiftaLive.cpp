@@ -64,7 +64,7 @@ void frmSifta::setHighlightMatches(bool bValue)
 
 void frmSifta::applyLiveEnabled()
 {
-    mLive->setEnabled(!mLivePaused && (HighlightMatches() || MatchesWindow()));
+    mLive->setEnabled(HighlightMatches() || MatchesWindow());
 }
 
 void frmSifta::mnuFormatHighlightMatches_Click()

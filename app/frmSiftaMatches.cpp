@@ -4,6 +4,8 @@
 
 #include "app/frmSifta.h"
 
+#include "searchtext/TextExSearchText.h"
+
 #include "window/KeyPreview.h"
 #include "window/StatusLine.h"
 #include "live/LiveCount.h"
@@ -76,7 +78,7 @@ void frmSifta::showNotice(const QString& sNotice)
 void frmSifta::showMatchCount()
 {
     mMatchCountText = liveCountText(mLive->status(), mLive->matchesFor(patternText(), ignoreCase()),
-                                    searchInSelection() ? searchRange() : std::nullopt);
+                                    searchInSelection() ? mSearchText->searchRange() : std::nullopt);
     QFont font = mMatchCount->font();
     font.setBold(!mNotice.isEmpty());
     mMatchCount->setFont(font);
@@ -134,7 +136,7 @@ frmMatches* frmSifta::matchesWindow()
     mMatchesWindow->setStatus(mLive->status());
     connect(mMatchesWindow, &frmMatches::visibilityChanged, this, &frmSifta::matchesWindow_VisibilityChanged);
     connect(mMatchesWindow, &frmMatches::matchActivated, this,
-            [this](const MatchCollection& matches, qsizetype index) { mSearchCommands.SelectMatch(matches, index); });
+            [this](const MatchCollection& matches, qsizetype index) { mSearchCommands->SelectMatch(matches, index); });
     return mMatchesWindow;
 }
 
@@ -153,7 +155,7 @@ void frmSifta::mnuToolsMatchesWindow_Click()
 
 void frmSifta::mnuToolsPreviewReplaceAll_Click()
 {
-    mSearchCommands.PreviewReplaceAll();
+    mSearchCommands->PreviewReplaceAll();
 }
 
 void frmSifta::showReplacePreview(const ReplacePreview& preview)
@@ -162,6 +164,6 @@ void frmSifta::showReplacePreview(const ReplacePreview& preview)
     mKeyPreview->addToolWindow(dialog);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     // Queued, so that the replacement runs once the dialog has gone, exactly as the button's.
-    connect(dialog, &QDialog::accepted, this, [this] { mSearchCommands.ReplaceAll(); }, Qt::QueuedConnection);
+    connect(dialog, &QDialog::accepted, this, [this] { mSearchCommands->ReplaceAll(); }, Qt::QueuedConnection);
     dialog->open();
 }

@@ -15,42 +15,42 @@
 
 void frmSifta::cmdFind_Click()
 {
-    mSearchCommands.FindNext();
+    mSearchCommands->FindNext();
 }
 
 void frmSifta::cmdFindPrev_Click()
 {
-    mSearchCommands.FindPrevious();
+    mSearchCommands->FindPrevious();
 }
 
 void frmSifta::cmdReplace_Click()
 {
-    mSearchCommands.Replace();
+    mSearchCommands->Replace();
 }
 
 void frmSifta::cmdReplaceAll_Click()
 {
-    mSearchCommands.ReplaceAll();
+    mSearchCommands->ReplaceAll();
 }
 
 void frmSifta::cmdUndo_Click()
 {
-    mSearchCommands.Undo();
+    mSearchCommands->Undo();
 }
 
 void frmSifta::mnuToolsReplaceAndFindNext_Click()
 {
-    mSearchCommands.ReplaceAndFindNext();
+    mSearchCommands->ReplaceAndFindNext();
 }
 
 void frmSifta::mnuToolsUseSelectionAsPattern_Click()
 {
-    mSearchCommands.UseSelectionAsPattern();
+    mSearchCommands->UseSelectionAsPattern();
 }
 
 void frmSifta::mnuToolsSearchInSelection_Click()
 {
-    mSearchCommands.SearchInSelection();
+    mSearchCommands->SearchInSelection();
 }
 
 QString frmSifta::patternText() const
@@ -91,36 +91,11 @@ QString frmSifta::replaceWithText() const
     return mControls.txtReplace->text();
 }
 
-QString frmSifta::newLineSequence() const
-{
-    return mControls.txtDocument->NewLineSequence();
-}
 
-qsizetype frmSifta::selStart() const
-{
-    return mControls.txtDocument->SelStart();
-}
 
-qsizetype frmSifta::selLength() const
-{
-    return mControls.txtDocument->SelLength();
-}
 
-void frmSifta::setSelection(qsizetype start, qsizetype length)
-{
-    mControls.txtDocument->setSelStart(static_cast<int>(start));
-    mControls.txtDocument->setSelLength(static_cast<int>(length));
-}
 
-bool frmSifta::replaceSelection(const QString& sText)
-{
-    return mControls.txtDocument->setSelText(sText);
-}
 
-void frmSifta::focusDocument()
-{
-    mControls.txtDocument->setFocus();
-}
 
 void frmSifta::showMatchLabels(const QString& sMatchNo, const QString& sSubMatches)
 {
@@ -136,16 +111,7 @@ void frmSifta::setSubMatchList(const QString& sList)
     setSubMatchLines({});
 }
 
-std::optional<MatchCollection> frmSifta::liveMatches(const QString& pattern, bool ignoreCase) const
-{
-    return mLive->matchesFor(pattern, ignoreCase);
-}
 
-void frmSifta::pauseLiveSearch(bool paused)
-{
-    mLivePaused = paused;
-    applyLiveEnabled();
-}
 
 bool frmSifta::searchInSelection() const
 {
@@ -158,19 +124,7 @@ void frmSifta::setSearchInSelection(bool bValue)
     showMatchCount();
 }
 
-std::optional<TextRange> frmSifta::searchRange() const
-{
-    const auto range = mControls.txtDocument->rangeMark();
-    if (!range)
-        return std::nullopt;
-    return TextRange{range->first, range->second};
-}
 
-void frmSifta::setSearchRange(const std::optional<TextRange>& range)
-{
-    mControls.txtDocument->setRangeMark(range ? std::optional(std::pair{range->start, range->length}) : std::nullopt);
-    showMatchCount();
-}
 
 void frmSifta::showNote(const QString& sNote)
 {

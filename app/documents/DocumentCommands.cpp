@@ -37,8 +37,9 @@ QString encodingQuestion(const QString& sFile, TextEncoding encoding, const QStr
 
 } // namespace
 
-DocumentCommands::DocumentCommands(IDocumentWindow& window, IMessageBox& messages, IFileDialog& dialogs)
-    : mWindow(window), mMessages(messages), mDialogs(dialogs)
+DocumentCommands::DocumentCommands(IDocumentWindow& window, ISearchText& document, IMessageBox& messages,
+                                   IFileDialog& dialogs)
+    : mWindow(window), mDocument(document), mMessages(messages), mDialogs(dialogs)
 {
 }
 
@@ -88,9 +89,9 @@ bool DocumentCommands::Load(const QString& sFile, ErrorNaming naming)
 
     // Reading and decoding a large file takes a while; a cancel leaves everything as it was.
     // A file whose text the document cannot hold is refused before it is read whole.
-    const qint64 capacity = mWindow.documentCapacity();
+    const qint64 capacity = mDocument.documentCapacity();
     const std::optional<Tools::TextFileRead> read = busyResult<Tools::TextFileRead>(
-        mWindow, QStringLiteral("Opening..."),
+        mDocument, QStringLiteral("Opening..."),
         [path = source, capacity](const std::atomic_bool& cancel) { return Tools::ReadTextFile(path, capacity, &cancel); });
     if (!read)
         return false;
@@ -101,7 +102,7 @@ bool DocumentCommands::Load(const QString& sFile, ErrorNaming naming)
         showError(error);
         return false;
     }
-    if (!mWindow.setDocumentText(read->value().text))
+    if (!mDocument.setDocumentText(read->value().text))
         return false;
     setFormat(read->value().format);
     mWindow.setFileName(sFile);
@@ -172,7 +173,7 @@ void DocumentCommands::Drop(const QMimeData& Data)
 
 bool DocumentCommands::write(const QString& sFile, FileBytes::Target target)
 {
-    const QString text = mWindow.documentText();
+    const QString text = mDocument.documentText();
     TextFormat format = mFormat;
     // Only the code page can fail to store a character the editor holds; nothing is written,
     // and the document keeps its encoding, unless the user agrees to UTF-8.
@@ -225,7 +226,7 @@ void DocumentCommands::showError(const FileError& error)
 
 void DocumentCommands::replaceWithUnnamed(const QString& sText)
 {
-    if (!mWindow.setDocumentText(sText))
+    if (!mDocument.setDocumentText(sText))
         return;
     mWindow.setFileName(kUntitled);
     setFormat(TextFormat{});

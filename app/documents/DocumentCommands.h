@@ -1,6 +1,7 @@
 #pragma once
 
 #include "documents/DocumentWindow.h"
+#include "searchtext/SearchText.h"
 #include "platform/FileError.h"
 #include "platform/TextCodec.h"
 #include "platform/TextFile.h"
@@ -27,8 +28,8 @@ public:
     /// or stopped by a file error.
     enum class SaveOutcome { Saved, Declined, Failed };
 
-    /// `window`, `messages` and `dialogs` must outlive the commands.
-    DocumentCommands(IDocumentWindow& window, IMessageBox& messages, IFileDialog& dialogs);
+    /// `window`, `document`, `messages` and `dialogs` must outlive the commands.
+    DocumentCommands(IDocumentWindow& window, ISearchText& document, IMessageBox& messages, IFileDialog& dialogs);
 
     /// Offers to save a changed document. `Cancelled` when the user cancelled, or when
     /// the save the user asked for failed with a file error, so the caller gives up what
@@ -81,6 +82,7 @@ private:
     void replaceWithUnnamed(const QString& sText);
 
     IDocumentWindow& mWindow;
+    ISearchText& mDocument;
     IMessageBox& mMessages;
     IFileDialog& mDialogs;
     TextFormat mFormat;

@@ -2,7 +2,7 @@
 
 #include "live/PatternStatus.h"
 #include "regex/MatchCollection.h"
-#include "search/TextRange.h"
+#include "searchtext/TextRange.h"
 
 #include <QLocale>
 #include <QString>

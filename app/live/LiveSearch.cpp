@@ -34,9 +34,22 @@ LiveSearch::LiveSearch(std::function<TextReader()> snapshot, IWorkThreads& threa
 
 void LiveSearch::setEnabled(bool bValue)
 {
-    if (mEnabled == bValue)
+    mWanted = bValue;
+    applyEnabled();
+}
+
+void LiveSearch::setPaused(bool bPaused)
+{
+    mPaused = bPaused;
+    applyEnabled();
+}
+
+void LiveSearch::applyEnabled()
+{
+    const bool enabled = mWanted && !mPaused;
+    if (mEnabled == enabled)
         return;
-    mEnabled = bValue;
+    mEnabled = enabled;
     if (!mEnabled) {
         mRunner.cancel();
         showMatches(MatchCollection());

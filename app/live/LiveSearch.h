@@ -4,6 +4,7 @@
 #include "live/PatternStatus.h"
 #include "regex/MatchCollection.h"
 #include "regex/RegExp.h"
+#include "search/LiveMatches.h"
 
 #include <QObject>
 #include <QString>
@@ -26,7 +27,7 @@ class IWorkThreads;
 ///
 /// Switched off, nothing runs and no matches are shown; a pattern that does not compile is
 /// still reported, which costs no search.
-class LiveSearch : public QObject {
+class LiveSearch : public QObject, public ILiveMatches {
     Q_OBJECT
     Q_PROPERTY(bool busy READ isBusy)
 public:
@@ -37,8 +38,10 @@ public:
     /// The pause after the last change before a run starts, in milliseconds.
     void setPause(int msec) { mPause.setInterval(msec); }
 
+    /// Runs only while enabled and not paused.
     bool isEnabled() const { return mEnabled; }
     void setEnabled(bool bValue);
+    void setPaused(bool bPaused) override;
 
     void setPattern(const QString& sPattern);
     void setIgnoreCase(bool bValue);
@@ -60,7 +63,7 @@ public:
     const MatchCollection& matches() const { return mMatches; }
     /// The matches of the last run that landed when that run searched pattern with this
     /// case option and the text has not changed since; nothing otherwise.
-    std::optional<MatchCollection> matchesFor(const QString& pattern, bool ignoreCase) const;
+    std::optional<MatchCollection> matchesFor(const QString& pattern, bool ignoreCase) const override;
     const PatternStatus& status() const { return mStatus; }
 
 signals:
@@ -75,6 +78,8 @@ private:
         bool ignoreCase = false;
     };
 
+    /// Switches the runs on or off as the enabled and paused flags say.
+    void applyEnabled();
     void schedule();
     /// Withdraws the status of what was searched before: Counting, or None when nothing will be counted.
     void awaitCount();
@@ -90,6 +95,8 @@ private:
     QString mPattern;
     bool mIgnoreCase = false;
     bool mEnabled = true;
+    bool mWanted = true;
+    bool mPaused = false;
     bool mHeld = false;
     /// A run fell due while held.
     bool mRunDeferred = false;

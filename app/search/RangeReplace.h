@@ -2,7 +2,7 @@
 
 #include "regex/MatchCollection.h"
 #include "regex/RegExpResult.h"
-#include "search/TextRange.h"
+#include "searchtext/TextRange.h"
 
 #include <QString>
 

@@ -27,11 +27,11 @@ std::optional<T> SearchCommands::replaceOffThread(
 {
     // Compiled here, so that the copy that replaces on another thread shares the compiled form.
     (void)mExpression.Compile();
-    mWindow.pauseLiveSearch(true);
+    mLive.setPaused(true);
     std::optional<RegExpResult<T>> result = busyResult<RegExpResult<T>>(
-        mWindow, QStringLiteral("Replacing..."),
+        mDocument, QStringLiteral("Replacing..."),
         [expression = mExpression, replace](const std::atomic_bool& cancel) { return replace(expression, cancel); });
-    mWindow.pauseLiveSearch(false);
+    mLive.setPaused(false);
     // A cancel leaves the text and the saved text as they were.
     if (!result)
         return std::nullopt;
@@ -44,8 +44,9 @@ std::optional<T> SearchCommands::replaceOffThread(
     return std::move(*result).value();
 }
 
-SearchCommands::SearchCommands(ISearchWindow& window, IMessageBox& messages)
-    : mWindow(window), mMessages(messages)
+SearchCommands::SearchCommands(ISearchWindow& window, ISearchText& document, ILiveMatches& live,
+                               IMessageBox& messages)
+    : mWindow(window), mDocument(document), mLive(live), mMessages(messages)
 {
 }
 
@@ -73,12 +74,12 @@ SearchOutcome SearchCommands::FindMatch(bool Backward)
     AddPatternToHistory();
     const QString pattern = mWindow.patternText();
     const bool ignoreCase = mWindow.ignoreCase();
-    const QString text = mWindow.documentText();
+    const QString text = mDocument.documentText();
     const std::optional<TextRange> scope = searchScope(text);
     if (!scope)
         return SearchOutcome::NoRange;
-    const qsizetype selStart = mWindow.selStart();
-    const qsizetype selLength = mWindow.selLength();
+    const qsizetype selStart = mDocument.selStart();
+    const qsizetype selLength = mDocument.selLength();
     return selectMatch(matchesIn(text, pattern, ignoreCase), selStart, selLength, Backward, *scope);
 }
 
@@ -115,8 +116,8 @@ SearchOutcome SearchCommands::showPicked(const std::optional<RegExpResult<MatchC
 
 void SearchCommands::showFound(const FoundMatch& found)
 {
-    mWindow.setSelection(found.firstIndex, found.length);
-    mWindow.focusDocument();
+    mDocument.setSelection(found.firstIndex, found.length);
+    mDocument.focusDocument();
     mWindow.setSubMatchList(found.subMatchList);
     mWindow.setSubMatchLines(found.subMatchLines);
     mWindow.showMatchLabels(matchLabelText(found), subMatchesLabelText(found));
@@ -124,7 +125,7 @@ void SearchCommands::showFound(const FoundMatch& found)
 
 SearchOutcome SearchCommands::SelectMatch(const MatchCollection& matches, qsizetype index)
 {
-    if (index < 0 || index >= matches.Count() || matches.Text() != mWindow.documentText())
+    if (index < 0 || index >= matches.Count() || matches.Text() != mDocument.documentText())
         return SearchOutcome::NotFound;
     AddPatternToHistory();
     showFound(foundMatch(matches, index));
@@ -138,13 +139,13 @@ std::optional<RegExpResult<MatchCollection>> SearchCommands::matchesIn(const QSt
     prepareSearch(mExpression, pattern, ignoreCase);
     // The live matches serve only the text they were found in; an edit whose change has not
     // reached the live matching yet leaves them behind.
-    if (std::optional<MatchCollection> live = mWindow.liveMatches(pattern, ignoreCase); live && live->Text() == text)
+    if (std::optional<MatchCollection> live = mLive.matchesFor(pattern, ignoreCase); live && live->Text() == text)
         return RegExpResult<MatchCollection>(std::move(*live));
     // Compiled here, so that the copy that searches on another thread shares the compiled
     // form and the next search with the same pattern does not compile it again.
     (void)mExpression.Compile();
     return busyResult<RegExpResult<MatchCollection>>(
-        mWindow, QStringLiteral("Searching..."),
+        mDocument, QStringLiteral("Searching..."),
         [expression = mExpression, text](const std::atomic_bool& cancel) { return expression.Execute(text, &cancel); });
 }
 
@@ -158,17 +159,17 @@ void SearchCommands::AddPatternToHistory()
 
 QString SearchCommands::replacementText() const
 {
-    return withLineBreaks(mWindow.replaceWithText(), mWindow.newLineSequence());
+    return withLineBreaks(mWindow.replaceWithText(), mDocument.newLineSequence());
 }
 
 void SearchCommands::Replace()
 {
-    if (mWindow.selLength() == 0) {
+    if (mDocument.selLength() == 0) {
         if (const SearchOutcome outcome = FindMatch(false);
             outcome == SearchOutcome::Cancelled || outcome == SearchOutcome::NoRange)
             return;
     }
-    if (mWindow.selLength() < 1) {
+    if (mDocument.selLength() < 1) {
         showNoMatches();
         return;
     }
@@ -177,18 +178,18 @@ void SearchCommands::Replace()
 
 void SearchCommands::ReplaceSelection()
 {
-    const QString text = mWindow.documentText();
+    const QString text = mDocument.documentText();
     const std::optional<TextRange> range = rangeToRestore();
-    const bool selected = mWindow.selLength() > 0;
+    const bool selected = mDocument.selLength() > 0;
     const QString replacement = replacementText();
     // A replacement the Search Text cannot hold changes nothing, not even the text kept
     // for Undo.
-    if (selected && !mWindow.replaceSelection(replacement))
+    if (selected && !mDocument.replaceSelection(replacement))
         return;
     rememberForUndo(text, range);
     if (selected) {
-        mWindow.setSelection(mWindow.selStart() - replacement.size(), replacement.size());
-        mWindow.focusDocument();
+        mDocument.setSelection(mDocument.selStart() - replacement.size(), replacement.size());
+        mDocument.focusDocument();
     }
 }
 
@@ -197,7 +198,7 @@ void SearchCommands::ReplaceAll()
     AddPatternToHistory();
     const QString replacement = replacementText();
     prepareSearch(mExpression, mWindow.patternText(), mWindow.ignoreCase());
-    const QString text = mWindow.documentText();
+    const QString text = mDocument.documentText();
     if (mWindow.searchInSelection()) {
         if (const std::optional<TextRange> range = searchScope(text))
             replaceAllWithin(text, *range, replacement);
@@ -217,7 +218,7 @@ void SearchCommands::ReplaceAll()
 
 void SearchCommands::replaceAllWithin(const QString& text, const TextRange& range, const QString& replacement)
 {
-    std::optional<MatchCollection> live = mWindow.liveMatches(mExpression.Pattern(), mExpression.IgnoreCase());
+    std::optional<MatchCollection> live = mLive.matchesFor(mExpression.Pattern(), mExpression.IgnoreCase());
     if (live && live->Text() != text)
         live.reset();
     const std::optional<RangeReplacement> result = replaceOffThread<RangeReplacement>(
@@ -240,8 +241,8 @@ void SearchCommands::replaceAllWithin(const QString& text, const TextRange& rang
 
 void SearchCommands::Undo()
 {
-    const std::optional<TextRange> current = mWindow.searchRange();
-    const std::optional<QString> previous = mUndoText.swap(mWindow.documentText());
+    const std::optional<TextRange> current = mDocument.searchRange();
+    const std::optional<QString> previous = mUndoText.swap(mDocument.documentText());
     if (!previous)
         return;
     // A kept text that the Search Text cannot hold stays kept.
@@ -260,7 +261,7 @@ void SearchCommands::Undo()
 
 std::optional<TextRange> SearchCommands::rangeToRestore() const
 {
-    return mRangeMarked ? mWindow.searchRange() : std::nullopt;
+    return mRangeMarked ? mDocument.searchRange() : std::nullopt;
 }
 
 void SearchCommands::rememberForUndo(const QString& text, const std::optional<TextRange>& range)
@@ -272,7 +273,7 @@ void SearchCommands::rememberForUndo(const QString& text, const std::optional<Te
 bool SearchCommands::writeText(const QString& text)
 {
     mWritingText = true;
-    const bool written = mWindow.setDocumentText(text);
+    const bool written = mDocument.setDocumentText(text);
     mWritingText = false;
     return written;
 }
@@ -281,13 +282,13 @@ std::optional<TextRange> SearchCommands::searchScope(const QString& text)
 {
     if (!mWindow.searchInSelection())
         return TextRange{0, text.size()};
-    if (std::optional<TextRange> range = mWindow.searchRange())
+    if (std::optional<TextRange> range = mDocument.searchRange())
         return range;
-    if (mWindow.selLength() <= 0) {
+    if (mDocument.selLength() <= 0) {
         mMessages.show(kNoRangeMessage);
         return std::nullopt;
     }
-    const TextRange selection{mWindow.selStart(), mWindow.selLength()};
+    const TextRange selection{mDocument.selStart(), mDocument.selLength()};
     markRange(selection);
     return selection;
 }
@@ -299,13 +300,13 @@ void SearchCommands::markRange(const TextRange& range)
             QStringLiteral("Search in Selection is off: nothing is left of the text it searched in."));
         return;
     }
-    mWindow.setSearchRange(range);
+    mDocument.setSearchRange(range);
     mRangeMarked = true;
 }
 
 void SearchCommands::switchSearchInSelectionOff(const QString& sNote)
 {
-    mWindow.setSearchRange(std::nullopt);
+    mDocument.setSearchRange(std::nullopt);
     mWindow.setSearchInSelection(false);
     mRangeMarked = false;
     if (!sNote.isEmpty())
@@ -319,15 +320,15 @@ void SearchCommands::SearchInSelection()
         return;
     }
     mWindow.setSearchInSelection(true);
-    if (mWindow.selLength() > 0)
-        markRange({mWindow.selStart(), mWindow.selLength()});
+    if (mDocument.selLength() > 0)
+        markRange({mDocument.selStart(), mDocument.selLength()});
     else
         mWindow.showNote(QStringLiteral("Search in Selection: the next search works in the text selected then."));
 }
 
 void SearchCommands::textChanged()
 {
-    if (mWritingText || !mRangeMarked || mWindow.searchRange())
+    if (mWritingText || !mRangeMarked || mDocument.searchRange())
         return;
     switchSearchInSelectionOff(kRangeLostNote);
 }
@@ -337,30 +338,30 @@ void SearchCommands::ReplaceAndFindNext()
     AddPatternToHistory();
     const QString pattern = mWindow.patternText();
     const bool ignoreCase = mWindow.ignoreCase();
-    const QString text = mWindow.documentText();
+    const QString text = mDocument.documentText();
     const std::optional<TextRange> scope = searchScope(text);
     if (!scope)
         return;
-    const qsizetype selStart = mWindow.selStart();
-    const qsizetype selLength = mWindow.selLength();
+    const qsizetype selStart = mDocument.selStart();
+    const qsizetype selLength = mDocument.selLength();
     std::optional<RegExpResult<MatchCollection>> matches = matchesIn(text, pattern, ignoreCase);
     std::optional<qsizetype> nextStart;
     if (matches && *matches) {
         if (const std::optional<qsizetype> index = matchAtSelection(matches->value(), selStart, selLength, *scope)) {
             const QString replacement = expandedReplacement(matches->value(), *index, replacementText());
             const std::optional<TextRange> range = rangeToRestore();
-            if (!mWindow.replaceSelection(replacement))
+            if (!mDocument.replaceSelection(replacement))
                 return;
             rememberForUndo(text, range);
             // Replace All goes on after the replaced text, one code unit later after an empty
             // match so that the same empty match is not found again.
             nextStart = selStart + replacement.size() + (selLength == 0 ? 1 : 0);
-            matches = matchesIn(mWindow.documentText(), pattern, ignoreCase);
+            matches = matchesIn(mDocument.documentText(), pattern, ignoreCase);
         }
     }
     // The replacement moved the end of the range of Search in Selection.
-    const TextRange within = mWindow.searchInSelection() ? mWindow.searchRange().value_or(*scope)
-                                                         : TextRange{0, mWindow.documentText().size()};
+    const TextRange within = mWindow.searchInSelection() ? mDocument.searchRange().value_or(*scope)
+                                                         : TextRange{0, mDocument.documentText().size()};
     const SearchOutcome outcome =
         nextStart ? showPicked(matches, false,
                                [&](const MatchCollection& searched) { return pickMatchFrom(searched, *nextStart, within); })
@@ -371,14 +372,14 @@ void SearchCommands::ReplaceAndFindNext()
 
 void SearchCommands::UseSelectionAsPattern()
 {
-    const qsizetype length = mWindow.selLength();
+    const qsizetype length = mDocument.selLength();
     if (length > 0)
-        mWindow.setPatternText(escapedPattern(QStringView(mWindow.documentText()).mid(mWindow.selStart(), length)));
+        mWindow.setPatternText(escapedPattern(QStringView(mDocument.documentText()).mid(mDocument.selStart(), length)));
 }
 
 void SearchCommands::PreviewReplaceAll()
 {
-    const QString text = mWindow.documentText();
+    const QString text = mDocument.documentText();
     const std::optional<TextRange> scope = searchScope(text);
     if (!scope)
         return;

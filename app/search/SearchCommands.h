@@ -1,7 +1,9 @@
 #pragma once
 
 #include "regex/RegExp.h"
+#include "search/LiveMatches.h"
 #include "search/SearchWindow.h"
+#include "searchtext/SearchText.h"
 #include "search/UndoText.h"
 
 #include <functional>
@@ -28,8 +30,8 @@ enum class SearchOutcome {
 /// number the matches inside it; Replace All replaces only those.
 class SearchCommands {
 public:
-    /// `window` and `messages` must outlive the commands.
-    SearchCommands(ISearchWindow& window, IMessageBox& messages);
+    /// `window`, `document`, `live` and `messages` must outlive the commands.
+    SearchCommands(ISearchWindow& window, ISearchText& document, ILiveMatches& live, IMessageBox& messages);
 
     /// Searches forward and shows "No matches found" when nothing was found.
     void FindNext();
@@ -112,6 +114,8 @@ private:
                                                            bool ignoreCase);
 
     ISearchWindow& mWindow;
+    ISearchText& mDocument;
+    ILiveMatches& mLive;
     IMessageBox& mMessages;
     RegExp mExpression;
     UndoText mUndoText;

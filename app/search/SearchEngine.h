@@ -1,7 +1,7 @@
 #pragma once
 
 #include "regex/MatchCollection.h"
-#include "search/TextRange.h"
+#include "searchtext/TextRange.h"
 
 #include <QString>
 

@@ -1,21 +1,15 @@
 #pragma once
 
-#include "regex/MatchCollection.h"
-#include "search/TextRange.h"
 #include "search/ReplacePreview.h"
 
 #include <QString>
 #include <QStringList>
 
-#include <atomic>
-#include <functional>
-#include <optional>
 #include <vector>
 
 /// The window that holds the search, as the search commands see it: the pattern, Ignore
-/// Case and Replace With boxes, the text and selection of the Search Text, the labels and
-/// the list that show the selected match, the live matches, and a way to run long work.
-/// Positions and lengths are UTF-16 code units of the text.
+/// Case and Replace With boxes, the labels and the list that show the selected match, the
+/// Search in Selection option, and the notes and the preview it shows.
 class ISearchWindow {
 public:
     virtual ~ISearchWindow() = default;
@@ -32,23 +26,6 @@ public:
     /// The Replace With text as typed.
     virtual QString replaceWithText() const = 0;
 
-    virtual QString documentText() const = 0;
-    /// Replaces the whole text; like any change of the text, this marks the document changed.
-    /// False when the Search Text cannot hold sText: the window has said so, and the text
-    /// is as it was.
-    virtual bool setDocumentText(const QString& sText) = 0;
-    /// The line break Enter types in the document: "\r\n", "\n" or "\r".
-    virtual QString newLineSequence() const = 0;
-    virtual qsizetype selStart() const = 0;
-    virtual qsizetype selLength() const = 0;
-    /// Selects length code units from start, scrolled into view.
-    virtual void setSelection(qsizetype start, qsizetype length) = 0;
-    /// Replaces the selection with sText as one undoable edit. False when the Search Text
-    /// could not then hold its text: the window has said so, and the text is as it was.
-    virtual bool replaceSelection(const QString& sText) = 0;
-    /// Gives the Search Text the focus.
-    virtual void focusDocument() = 0;
-
     /// Shows sMatchNo ("Match x of y", or empty) and sSubMatches as the labels of a search.
     virtual void showMatchLabels(const QString& sMatchNo, const QString& sSubMatches) = 0;
     /// Shows the sub-match list: every group's text on a line of its own.
@@ -60,12 +37,6 @@ public:
     /// Search in Selection is switched on.
     virtual bool searchInSelection() const = 0;
     virtual void setSearchInSelection(bool bValue) = 0;
-    /// The range marked for Search in Selection, where it lies now: edits move it with the text
-    /// it holds, and one that removes all of that text removes it. Nothing when none is marked.
-    virtual std::optional<TextRange> searchRange() const = 0;
-    /// Marks range (non-empty) for Search in Selection in place of the one marked before;
-    /// nothing removes the mark.
-    virtual void setSearchRange(const std::optional<TextRange>& range) = 0;
     /// Shows a short note that asks for no answer and goes away by itself.
     virtual void showNote(const QString& sNote) = 0;
     /// Tells the user, briefly and without a message box, that a search went past the end
@@ -76,16 +47,4 @@ public:
     /// Shows what Replace All would do, with a way to run it (SearchCommands::ReplaceAll)
     /// or to leave the text as it is; returns at once.
     virtual void showReplacePreview(const ReplacePreview& preview) = 0;
-
-    /// Every match of pattern with this case option, as the live matching found them in
-    /// the text it last searched, when it has them at hand; nothing otherwise.
-    virtual std::optional<MatchCollection> liveMatches(const QString& pattern, bool ignoreCase) const = 0;
-    /// Live matching rests (true) while a whole-text replacement runs, so that it neither
-    /// holds matches of the old text nor searches beside it.
-    virtual void pauseLiveSearch(bool paused) = 0;
-
-    /// Runs work, a step that may take long, while the window shows that it is busy; the
-    /// flag is raised when the user cancels. False at once when the user cancelled: work,
-    /// which must own everything it uses, then runs on unseen.
-    virtual bool runBusy(const QString& sLabel, const std::function<void(const std::atomic_bool& cancel)>& work) = 0;
 };

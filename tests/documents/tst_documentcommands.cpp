@@ -98,7 +98,7 @@ void TestDocumentCommands::init()
     mWindow = std::make_unique<FakeDocumentWindow>();
     mMessages = std::make_unique<RecordingMessageBox>();
     mDialogs = std::make_unique<ScriptedFileDialog>();
-    mCommands = std::make_unique<DocumentCommands>(*mWindow, *mMessages, *mDialogs);
+    mCommands = std::make_unique<DocumentCommands>(*mWindow, *mWindow, *mMessages, *mDialogs);
 }
 
 void TestDocumentCommands::promptOnlyForChangedDocument_data()

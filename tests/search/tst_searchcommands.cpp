@@ -102,7 +102,7 @@ void tst_SearchCommands::init()
 {
     w = FakeSearchWindow();
     messages = RecordingMessageBox();
-    c = std::make_unique<SearchCommands>(w, messages);
+    c = std::make_unique<SearchCommands>(w, w, w, messages);
 }
 
 void tst_SearchCommands::invalidPatternShowsTwoMessages()
