@@ -77,8 +77,10 @@ frmSifta::frmSifta(IMessageBox& messages, CSettings& settings, IFileDialog* dial
 
     connectLive();
     mSearchText = new TextExSearchText(*mControls.txtDocument, *mBusy, this);
-    mDocumentCommands = std::make_unique<DocumentCommands>(static_cast<IDocumentWindow&>(*this), *mSearchText, messages, mFileDialogs);
-    mSearchCommands = std::make_unique<SearchCommands>(static_cast<ISearchWindow&>(*this), *mSearchText, *mLive, messages);
+    mDocumentCommands = std::make_unique<DocumentCommands>(static_cast<IDocumentWindow&>(*this), *mSearchText,
+                                                           messages, mFileDialogs);
+    mSearchCommands =
+        std::make_unique<SearchCommands>(static_cast<ISearchWindow&>(*this), *mSearchText, *mLive, messages);
     connectSearchText();
     connectMatches();
     Form_Load();

@@ -142,9 +142,6 @@ void frmSifta::LoadCommandLineDocument(const QString& sFile)
     mDocumentCommands->Load(sFile, DocumentCommands::ErrorNaming::WithPath);
 }
 
-
-
-
 void frmSifta::connectSearchText()
 {
     // The editor cannot show a very long line quickly: the user is told why the window waits
@@ -178,7 +175,6 @@ void frmSifta::txtDocument_TooLong()
                        .arg(QLocale().toString(mControls.txtDocument->Capacity())),
                    MessageButtons::Ok, MessageIcon::Exclamation);
 }
-
 
 QString frmSifta::fileName() const
 {

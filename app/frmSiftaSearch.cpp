@@ -4,7 +4,6 @@
 #include "app/frmSifta.h"
 
 #include "window/MultiLineBox.h"
-#include "live/LiveSearch.h"
 #include "textex/TextEx.h"
 
 #include <QCheckBox>
