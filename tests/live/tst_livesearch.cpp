@@ -52,6 +52,7 @@ private slots:
     void supersededRunStopsWithinItsSearch();
     void supersededRunThatCannotStopHoldsUpNothing();
     void heldRunStartsWhenReleased();
+    void pauseAndSwitchTakeEffectTogether();
     void changeWithdrawsTheStatusBefore_data();
     void changeWithdrawsTheStatusBefore();
     void countText_data();
@@ -189,6 +190,27 @@ void tst_LiveSearch::backtrackingLimitIsReported()
     QCOMPARE(f.live.status().state, PatternStatus::State::Invalid);
     QVERIFY(f.live.status().toolTip().startsWith(QStringLiteral("Error: ")));
     QCOMPARE(f.live.matches().Count(), qsizetype(0));
+}
+
+void tst_LiveSearch::pauseAndSwitchTakeEffectTogether()
+{
+    Fixture f(QStringLiteral("one two"));
+    f.live.setPattern(QStringLiteral("\\w+"));
+    QVERIFY(f.land());
+    // A pause drops the matches; switching on during it does not end it.
+    f.live.setPaused(true);
+    QCOMPARE(f.live.matches().Count(), qsizetype(0));
+    f.live.setEnabled(false);
+    f.live.setEnabled(true);
+    QVERIFY(!f.live.isEnabled());
+    // Ending the pause while switched off runs nothing.
+    f.live.setEnabled(false);
+    f.live.setPaused(false);
+    QVERIFY(!f.live.isEnabled());
+    f.live.setEnabled(true);
+    QVERIFY(f.live.isEnabled());
+    QVERIFY(f.land());
+    QCOMPARE(f.live.matches().Count(), qsizetype(2));
 }
 
 void tst_LiveSearch::supersededRunStopsWithinItsSearch()
