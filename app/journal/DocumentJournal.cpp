@@ -1,0 +1,146 @@
+#include "journal/DocumentJournal.h"
+
+#include "documents/DocumentWindow.h"
+
+#include <utility>
+
+DocumentJournal::DocumentJournal(IJournalDocument& document, Post post, SlotSource claim, JournalTiming timing)
+    : mDocument(document), mPost(std::move(post)), mClaim(std::move(claim)), mTiming(timing)
+{
+}
+
+DocumentJournal::~DocumentJournal() = default;
+
+void DocumentJournal::setEnabled(bool bValue)
+{
+    if (mEnabled == bValue)
+        return;
+    mEnabled = bValue;
+    if (bValue) {
+        settle();
+        return;
+    }
+    release();
+}
+
+void DocumentJournal::adopt(std::unique_ptr<JournalSlot> slot)
+{
+    release();
+    mSlot = std::move(slot);
+    mLive = true;
+}
+
+bool DocumentJournal::needed(const JournalState& state) const
+{
+    return state.dirty || (state.fileName == kUntitled && !mDocument.journalTextEmpty());
+}
+
+void DocumentJournal::textWritten()
+{
+    if (mEnabled)
+        mWrittenText = mDocument.journalText();
+}
+
+void DocumentJournal::textEdited(qint64 position, qint64 removed, const QString& inserted)
+{
+    if (!mEnabled)
+        return;
+    if (!writing() || mWrittenText)
+        startSnapshot(mDocument.journalState(), mWrittenText ? std::exchange(mWrittenText, {}) : mDocument.journalText());
+    if (mWriter)
+        mWriter->edit(position, removed, inserted);
+}
+
+void DocumentJournal::settle()
+{
+    if (!mEnabled)
+        return;
+    const JournalState state = mDocument.journalState();
+    if (!needed(state)) {
+        mWrittenText = {};
+        stop();
+        return;
+    }
+    if (!writing() || mWrittenText) {
+        startSnapshot(state, mWrittenText ? std::exchange(mWrittenText, {}) : mDocument.journalText());
+        return;
+    }
+    if (state != mLastState) {
+        mWriter->state(state);
+        mLastState = state;
+    }
+}
+
+void DocumentJournal::settleSoon()
+{
+    if (std::exchange(mSettlePending, true))
+        return;
+    mPost([this] {
+        mSettlePending = false;
+        settle();
+    });
+}
+
+void DocumentJournal::startSnapshot(const JournalState& state, std::function<QString()> text)
+{
+    if (!mWriter) {
+        if (!mSlot)
+            mSlot = mClaim();
+        if (!mSlot)
+            return;
+        mWriter = std::make_unique<JournalWriter>(mSlot->journalPath(), mTiming.delay, mTiming.compactAfterBytes);
+        mWriter->setCompactionWanted([this] { mPost([this] { compact(); }); });
+    }
+    mWriter->snapshot(state, std::move(text));
+    mLastState = state;
+    mLive = true;
+}
+
+void DocumentJournal::compact()
+{
+    if (mEnabled && mLive)
+        startSnapshot(mDocument.journalState(), mDocument.journalText());
+}
+
+// The writer stays, idle, so that the window never waits for its thread to end.
+void DocumentJournal::stop()
+{
+    if (!mLive)
+        return;
+    if (mWriter)
+        mWriter->remove();
+    else if (mSlot)
+        mSlot->removeJournal();
+    mLive = false;
+}
+
+void DocumentJournal::release()
+{
+    stop();
+    if (mWriter) {
+        mBytesOfStoppedWriters += mWriter->bytesWritten();
+        mWriter.reset();
+    }
+    mSlot.reset();
+}
+
+void DocumentJournal::end()
+{
+    mWrittenText = {};
+    release();
+}
+
+QString DocumentJournal::path() const
+{
+    return mSlot ? mSlot->journalPath() : QString();
+}
+
+bool DocumentJournal::flush()
+{
+    return !mWriter || mWriter->flush();
+}
+
+qint64 DocumentJournal::bytesWritten() const
+{
+    return mBytesOfStoppedWriters + (mWriter ? mWriter->bytesWritten() : 0);
+}
