@@ -77,6 +77,7 @@ frmSifta::frmSifta(IMessageBox& messages, CSettings& settings, IFileDialog* dial
 
     connectLive();
     connectMatches();
+    connectJournal();
     Form_Load();
     mControls.cboPattern->setFocus();
 }

@@ -45,9 +45,14 @@ void DocumentJournal::textEdited(qint64 position, qint64 removed, const QString&
 {
     if (!mEnabled)
         return;
-    if (!writing() || mWrittenText)
-        startSnapshot(mDocument.journalState(), mWrittenText ? std::exchange(mWrittenText, {}) : mDocument.journalText());
-    if (mWriter)
+    if (mWrittenText) {
+        startSnapshot(mDocument.journalState(), std::exchange(mWrittenText, {}));
+    } else if (!writing()) {
+        // The text as it is now holds the edit already.
+        startSnapshot(mDocument.journalState(), mDocument.journalText());
+        return;
+    }
+    if (writing())
         mWriter->edit(position, removed, inserted);
 }
 

@@ -54,7 +54,7 @@ public:
 
     /// The whole text was written anew.
     void textWritten();
-    /// `removed` UTF-16 code units at `position` are about to become `inserted`.
+    /// `removed` UTF-16 code units at `position` have just become `inserted`.
     void textEdited(qint64 position, qint64 removed, const QString& inserted);
     /// The text or the state may have changed.
     void settle();

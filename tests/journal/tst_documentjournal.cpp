@@ -51,8 +51,8 @@ private slots:
 private:
     void edit(qint64 position, qint64 removed, const QString& inserted)
     {
-        mJournal->textEdited(position, removed, inserted);
         mDocument.text.replace(position, removed, inserted);
+        mJournal->textEdited(position, removed, inserted);
         mDocument.state.dirty = true;
         settle();
     }
