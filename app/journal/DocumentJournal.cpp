@@ -20,6 +20,7 @@ void DocumentJournal::setEnabled(bool bValue)
         settle();
         return;
     }
+    mBaseText = {};
     release();
 }
 
@@ -38,15 +39,15 @@ bool DocumentJournal::needed(const JournalState& state) const
 void DocumentJournal::textWritten()
 {
     if (mEnabled)
-        mWrittenText = mDocument.journalText();
+        mBaseText = mDocument.journalText();
 }
 
 void DocumentJournal::textEdited(qint64 position, qint64 removed, const QString& inserted)
 {
     if (!mEnabled)
         return;
-    if (mWrittenText) {
-        startSnapshot(mDocument.journalState(), std::exchange(mWrittenText, {}));
+    if (mBaseText) {
+        startSnapshot(mDocument.journalState(), std::exchange(mBaseText, {}));
     } else if (!writing()) {
         // The text as it is now holds the edit already.
         startSnapshot(mDocument.journalState(), mDocument.journalText());
@@ -62,12 +63,15 @@ void DocumentJournal::settle()
         return;
     const JournalState state = mDocument.journalState();
     if (!needed(state)) {
-        mWrittenText = {};
         stop();
+        // Kept for the first edit to come, which then needs no copy of the text: after a
+        // write or a save the text is at hand without one.
+        if (!mBaseText)
+            mBaseText = mDocument.journalText();
         return;
     }
-    if (!writing() || mWrittenText) {
-        startSnapshot(state, mWrittenText ? std::exchange(mWrittenText, {}) : mDocument.journalText());
+    if (!writing() || mBaseText) {
+        startSnapshot(state, mBaseText ? std::exchange(mBaseText, {}) : mDocument.journalText());
         return;
     }
     if (state != mLastState) {
@@ -131,7 +135,7 @@ void DocumentJournal::release()
 
 void DocumentJournal::end()
 {
-    mWrittenText = {};
+    mBaseText = {};
     release();
 }
 

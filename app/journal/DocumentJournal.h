@@ -91,8 +91,9 @@ private:
     /// A journal file exists, or is being written.
     bool mLive = false;
     JournalState mLastState;
-    /// The text of a write of the whole text that the journal has not taken yet.
-    std::function<QString()> mWrittenText;
+    /// The text before any edit the journal has not taken: the text of a write of the whole
+    /// text, or the text when the journal was last deleted.
+    std::function<QString()> mBaseText;
     qint64 mBytesOfStoppedWriters = 0;
     bool mSettlePending = false;
 };
