@@ -1,5 +1,7 @@
 #include "journal/GapText.h"
 
+#include <QStringDecoder>
+
 #include <algorithm>
 #include <cstring>
 #include <utility>
@@ -7,6 +9,20 @@
 GapText::GapText(QString text)
     : mText(std::move(text)), mGapStart(mText.size())
 {
+}
+
+GapText GapText::fromUtf8(QByteArrayView utf8)
+{
+    // A UTF-8 text never has more UTF-16 code units than bytes.
+    const qsizetype room = std::max<qsizetype>(4096, utf8.size() / 8);
+    QString buffer(utf8.size() + room, Qt::Uninitialized);
+    QStringDecoder decoder(QStringDecoder::Utf8);
+    const qsizetype length = decoder.appendToBuffer(buffer.data(), utf8) - buffer.data();
+    GapText text;
+    text.mText = std::move(buffer);
+    text.mGapStart = length;
+    text.mGap = text.mText.size() - length;
+    return text;
 }
 
 bool GapText::replace(qsizetype position, qsizetype removed, QStringView inserted)
@@ -25,6 +41,10 @@ bool GapText::replace(qsizetype position, qsizetype removed, QStringView inserte
 
 void GapText::moveGapTo(qsizetype position)
 {
+    if (mGap == 0) {
+        mGapStart = position;
+        return;
+    }
     QChar* data = mText.data();
     if (position < mGapStart)
         std::memmove(data + position + mGap, data + position, size_t(mGapStart - position) * sizeof(QChar));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QByteArrayView>
 #include <QStringView>
 
 /// A UTF-16 text that takes a run of edits close to one another quickly: the free room
@@ -9,6 +10,9 @@
 class GapText {
 public:
     explicit GapText(QString text = {});
+    /// The text of `utf8`, decoded straight into a buffer with room for edits, so that the
+    /// first edit need not copy the text to make room.
+    static GapText fromUtf8(QByteArrayView utf8);
 
     qsizetype size() const { return mText.size() - mGap; }
     /// Replaces `removed` code units at `position` with `inserted`; false, changing

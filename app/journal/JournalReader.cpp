@@ -35,7 +35,7 @@ JournalReading replay(QByteArrayView bytes)
         } else {
             document.state = std::move(record.state);
             if (record.kind == JournalRecord::Kind::Snapshot)
-                text = GapText(QString::fromUtf8(record.text));
+                text = GapText::fromUtf8(record.text);
         }
         lastTime = record.timeMs;
         ++document.records;

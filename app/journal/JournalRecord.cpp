@@ -65,12 +65,12 @@ public:
             return T{};
         return qFromLittleEndian<T>(mBytes.data() + mAt - qsizetype(sizeof(T)));
     }
-    QByteArray bytes()
+    QByteArrayView bytes()
     {
         const quint64 size = number<quint64>();
         if (!mOk || size > quint64(mBytes.size() - mAt) || !take(qsizetype(size)))
-            return fail<QByteArray>();
-        return mBytes.sliced(mAt - qsizetype(size), qsizetype(size)).toByteArray();
+            return fail<QByteArrayView>();
+        return mBytes.sliced(mAt - qsizetype(size), qsizetype(size));
     }
     QString utf16()
     {

@@ -54,8 +54,8 @@ enum class Kind : quint8 { State = 1, Snapshot = 2, Edit = 3 };
 struct Edit {
     qint64 position = 0;
     qint64 removed = 0;
-    /// The inserted text, as UTF-8.
-    QByteArray inserted;
+    /// The inserted text, as UTF-8, inside the bytes the record was read from.
+    QByteArrayView inserted;
 };
 
 /// A record read back: its kind, the time of its change, and the fields of that kind.
@@ -64,8 +64,8 @@ struct Record {
     quint64 sequence = 0;
     qint64 timeMs = 0;
     JournalState state;
-    /// Snapshot only: the whole text as UTF-8.
-    QByteArray text;
+    /// Snapshot only: the whole text as UTF-8, inside the bytes the record was read from.
+    QByteArrayView text;
     Edit edit;
 };
 
@@ -79,8 +79,8 @@ QByteArray stateRecord(quint64 sequence, qint64 timeMs, const JournalState& stat
 QByteArray snapshotRecord(quint64 sequence, qint64 timeMs, const JournalState& state, QByteArrayView utf8Text);
 QByteArray editRecord(quint64 sequence, qint64 timeMs, qint64 position, qint64 removed, QByteArrayView utf8Inserted);
 
-/// The record at the start of `bytes` and its whole framed size; nothing when the bytes
-/// hold no complete record whose checksum and fields are right.
+/// The record at the start of `bytes`, which its texts point into, and its whole framed
+/// size; nothing when the bytes hold no complete record whose checksum and fields are right.
 std::optional<std::pair<Record, qsizetype>> read(QByteArrayView bytes);
 
 } // namespace JournalRecord
