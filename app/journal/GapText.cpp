@@ -1,5 +1,7 @@
 #include "journal/GapText.h"
 
+#include "platform/FreshText.h"
+
 #include <QStringDecoder>
 
 #include <algorithm>
@@ -11,17 +13,25 @@ GapText::GapText(QString text)
 {
 }
 
-GapText GapText::fromUtf8(QByteArrayView utf8)
+GapText GapText::fromUtf8(QByteArrayView utf8, qsizetype firstEdit)
 {
     // A UTF-8 text never has more UTF-16 code units than bytes.
     const qsizetype room = std::max<qsizetype>(4096, utf8.size() / 8);
-    QString buffer(utf8.size() + room, Qt::Uninitialized);
+    const bool roomFirst = firstEdit >= 0 && firstEdit < utf8.size() / 2;
+    QString buffer = freshText(utf8.size() + room);
     QStringDecoder decoder(QStringDecoder::Utf8);
-    const qsizetype length = decoder.appendToBuffer(buffer.data(), utf8) - buffer.data();
+    QChar* start = buffer.data() + (roomFirst ? room : 0);
+    const qsizetype length = decoder.appendToBuffer(start, utf8) - start;
     GapText text;
+    if (roomFirst) {
+        buffer.truncate(room + length);
+        text.mGapStart = 0;
+        text.mGap = room;
+    } else {
+        text.mGapStart = length;
+        text.mGap = buffer.size() - length;
+    }
     text.mText = std::move(buffer);
-    text.mGapStart = length;
-    text.mGap = text.mText.size() - length;
     return text;
 }
 
@@ -67,8 +77,16 @@ void GapText::growGap(qsizetype needed)
 
 QString GapText::take()
 {
-    moveGapTo(size());
-    mText.truncate(mGapStart);
+    // The shorter side moves to close the gap; text cut off the front of a QString costs
+    // nothing to drop.
+    if (mGapStart < size() - mGapStart) {
+        QChar* data = mText.data();
+        std::memmove(data + mGap, data, size_t(mGapStart) * sizeof(QChar));
+        mText.remove(0, mGap);
+    } else {
+        moveGapTo(size());
+        mText.truncate(mGapStart);
+    }
     mGap = 0;
     mGapStart = 0;
     return std::exchange(mText, QString());

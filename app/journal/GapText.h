@@ -11,8 +11,9 @@ class GapText {
 public:
     explicit GapText(QString text = {});
     /// The text of `utf8`, decoded straight into a buffer with room for edits, so that the
-    /// first edit need not copy the text to make room.
-    static GapText fromUtf8(QByteArrayView utf8);
+    /// first edit need not copy the text to make room. The room goes before the text when
+    /// the first edit comes at UTF-16 position `firstEdit` in its first half, else after it.
+    static GapText fromUtf8(QByteArrayView utf8, qsizetype firstEdit = -1);
 
     qsizetype size() const { return mText.size() - mGap; }
     /// Replaces `removed` code units at `position` with `inserted`; false, changing

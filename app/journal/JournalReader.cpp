@@ -1,9 +1,26 @@
 #include "journal/JournalReader.h"
 
 #include "journal/GapText.h"
+#include "platform/FileBytes.h"
 
 #include <QDir>
-#include <QFile>
+
+namespace {
+
+/// The position of the first edit among the records at the start of `bytes`, if there is one.
+qsizetype firstEditAfter(QByteArrayView bytes)
+{
+    while (std::optional<std::pair<JournalRecord::Record, qsizetype>> read = JournalRecord::read(bytes)) {
+        if (read->first.kind == JournalRecord::Kind::Edit)
+            return qsizetype(read->first.edit.position);
+        if (read->first.kind == JournalRecord::Kind::Snapshot)
+            break;
+        bytes = bytes.sliced(read->second);
+    }
+    return -1;
+}
+
+} // namespace
 
 namespace JournalReader {
 
@@ -35,7 +52,7 @@ JournalReading replay(QByteArrayView bytes)
         } else {
             document.state = std::move(record.state);
             if (record.kind == JournalRecord::Kind::Snapshot)
-                text = GapText::fromUtf8(record.text);
+                text = GapText::fromUtf8(record.text, firstEditAfter(bytes.sliced(at + read->second)));
         }
         lastTime = record.timeMs;
         ++document.records;
@@ -51,19 +68,11 @@ JournalReading replay(QByteArrayView bytes)
 
 JournalReading read(const QString& sPath)
 {
-    QFile file(sPath);
-    if (!file.open(QIODevice::ReadOnly))
+    // Read as File, Open reads a document, into fresh memory in huge pages.
+    const Result<QByteArray, FileError> bytes = FileBytes::read(sPath);
+    if (!bytes)
         return JournalProblem::Unreadable;
-    // Mapping spares a copy of a large journal; a file that cannot be mapped is read.
-    const qint64 size = file.size();
-    if (size == 0)
-        return replay({});
-    if (const uchar* mapped = file.map(0, size))
-        return replay(QByteArrayView(mapped, size));
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return JournalProblem::Unreadable;
-    return replay(bytes);
+    return replay(bytes.value());
 }
 
 QString problemText(JournalProblem problem, const QString& sPath)

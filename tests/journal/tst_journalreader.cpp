@@ -21,6 +21,7 @@ private slots:
     void tornJournal();
     void refused_data();
     void refused();
+    void gapTextFollowsReplace_data();
     void gapTextFollowsReplace();
 };
 
@@ -152,11 +153,19 @@ void tst_JournalReader::refused()
     QCOMPARE(read.error(), problem);
 }
 
+void tst_JournalReader::gapTextFollowsReplace_data()
+{
+    QTest::addColumn<int>("firstEdit");
+    QTest::newRow("room after the text") << -1;
+    QTest::newRow("room before the text") << 0;
+}
+
 void tst_JournalReader::gapTextFollowsReplace()
 {
+    QFETCH(int, firstEdit);
     QRandomGenerator random(27);
-    QString reference = QStringLiteral("the starting text of the gap buffer");
-    GapText text(reference);
+    QString reference = QStringLiteral("the starting text of the gap buffer, with é and 𝄞");
+    GapText text = GapText::fromUtf8(reference.toUtf8(), firstEdit);
     for (int i = 0; i < 2000; ++i) {
         const auto position = qsizetype(random.bounded(int(reference.size()) + 1));
         const auto removed = qsizetype(random.bounded(int(std::min<qsizetype>(8, reference.size() - position)) + 1));
