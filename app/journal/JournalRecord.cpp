@@ -179,10 +179,19 @@ QByteArray stateRecord(quint64 sequence, qint64 timeMs, const JournalState& stat
 
 QByteArray snapshotRecord(quint64 sequence, qint64 timeMs, const JournalState& state, QByteArrayView utf8Text)
 {
-    Writer w = payloadStart(stateSize(state) + 8 + utf8Text.size(), sequence, Kind::Snapshot, timeMs);
+    return snapshotRecordHead(sequence, timeMs, state, utf8Text).append(utf8Text);
+}
+
+QByteArray snapshotRecordHead(quint64 sequence, qint64 timeMs, const JournalState& state, QByteArrayView utf8Text)
+{
+    Writer w = payloadStart(stateSize(state) + 8, sequence, Kind::Snapshot, timeMs);
     w.state(state);
-    w.bytes(utf8Text);
-    return framed(w);
+    w.number<quint64>(quint64(utf8Text.size()));
+    QByteArray head = w.take();
+    qToLittleEndian(quint32(head.size() - kFrameSize + utf8Text.size()), head.data());
+    const quint32 crc = crc32c(utf8Text, crc32c(QByteArrayView(head).sliced(kFrameSize), crc32c(QByteArrayView(head).first(4))));
+    qToLittleEndian(crc, head.data() + 4);
+    return head;
 }
 
 QByteArray editRecord(quint64 sequence, qint64 timeMs, qint64 position, qint64 removed, QByteArrayView utf8Inserted)

@@ -77,6 +77,9 @@ HeaderCheck checkHeader(QByteArrayView bytes);
 /// The framed record of a state, a snapshot or an edit.
 QByteArray stateRecord(quint64 sequence, qint64 timeMs, const JournalState& state);
 QByteArray snapshotRecord(quint64 sequence, qint64 timeMs, const JournalState& state, QByteArrayView utf8Text);
+/// The snapshot record without its text, which follows it as it is: a large text is written
+/// from where it lies instead of copied into the record.
+QByteArray snapshotRecordHead(quint64 sequence, qint64 timeMs, const JournalState& state, QByteArrayView utf8Text);
 QByteArray editRecord(quint64 sequence, qint64 timeMs, qint64 position, qint64 removed, QByteArrayView utf8Inserted);
 
 /// The record at the start of `bytes`, which its texts point into, and its whole framed

@@ -243,9 +243,9 @@ bool JournalWriter::startFile(const Item& snapshot)
     if (fd < 0)
         return false;
     const QByteArray header = JournalRecord::header();
-    const QByteArray record =
-        JournalRecord::snapshotRecord(1, snapshot.timeMs, snapshot.state, snapshot.text().toUtf8());
-    const bool written = writeAll(fd, header) && writeAll(fd, record) && ::fdatasync(fd) == 0;
+    const QByteArray text = snapshot.text().toUtf8();
+    const QByteArray head = JournalRecord::snapshotRecordHead(1, snapshot.timeMs, snapshot.state, text);
+    const bool written = writeAll(fd, header) && writeAll(fd, head) && writeAll(fd, text) && ::fdatasync(fd) == 0;
     ::close(fd);
     const QByteArray target = QFile::encodeName(mPath);
     if (!written || ::rename(fresh.constData(), target.constData()) != 0) {
@@ -256,7 +256,7 @@ bool JournalWriter::startFile(const Item& snapshot)
     closeFile();
     mFile = ::open(target.constData(), O_WRONLY | O_APPEND | O_CLOEXEC);
     mSequence = 1;
-    mFileSize = header.size() + record.size();
+    mFileSize = header.size() + head.size() + text.size();
     mSnapshotSize = mFileSize;
     mCompactionAsked = false;
     mBytesWritten += mFileSize;
