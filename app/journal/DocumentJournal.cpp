@@ -46,11 +46,14 @@ void DocumentJournal::textEdited(qint64 position, qint64 removed, const QString&
 {
     if (!mEnabled)
         return;
+    // An edit marks the document changed, which the window only does once the edit is over.
+    JournalState state = mDocument.journalState();
+    state.dirty = true;
     if (mBaseText) {
-        startSnapshot(mDocument.journalState(), std::exchange(mBaseText, {}));
+        startSnapshot(state, std::exchange(mBaseText, {}));
     } else if (!writing()) {
         // The text as it is now holds the edit already.
-        startSnapshot(mDocument.journalState(), mDocument.journalText());
+        startSnapshot(state, mDocument.journalText());
         return;
     }
     if (writing())

@@ -49,6 +49,8 @@ JournalReading replay(QByteArrayView bytes)
         if (record.kind == JournalRecord::Kind::Edit) {
             if (!text.replace(record.edit.position, record.edit.removed, QString::fromUtf8(record.edit.inserted)))
                 break;
+            // Every edit leaves the document changed, whether or not a state saying so followed.
+            document.state.dirty = true;
         } else {
             document.state = std::move(record.state);
             if (record.kind == JournalRecord::Kind::Snapshot)

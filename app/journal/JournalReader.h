@@ -38,7 +38,7 @@ namespace JournalReader {
 /// Replays the journal `bytes`: the first record must be a snapshot with sequence number 1,
 /// each later one must carry the next number and (for an edit) lie inside the text. The
 /// first record that is cut short, fails its checksum or breaks these rules ends the replay;
-/// the records before it make the document.
+/// the records before it make the document. An edit leaves the document changed.
 JournalReading replay(QByteArrayView bytes);
 
 /// Reads and replays the journal file `sPath`.

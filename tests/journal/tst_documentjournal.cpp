@@ -39,6 +39,8 @@ private slots:
     void keptWhile_data();
     void keptWhile();
     void editsFollowTheFirstSnapshot();
+    void firstEditIsChangedAtOnce_data();
+    void firstEditIsChangedAtOnce();
     void savedDocumentLosesItsJournal();
     void switchedOff();
     void cleanEndReleasesTheLock();
@@ -51,10 +53,15 @@ private slots:
 private:
     void edit(qint64 position, qint64 removed, const QString& inserted)
     {
+        editUnsettled(position, removed, inserted);
+        settle();
+    }
+    /// An edit as the journal first hears of it: the window marks the document changed later.
+    void editUnsettled(qint64 position, qint64 removed, const QString& inserted)
+    {
         mDocument.text.replace(position, removed, inserted);
         mJournal->textEdited(position, removed, inserted);
         mDocument.state.dirty = true;
-        settle();
     }
     void write(const QString& text)
     {
@@ -149,6 +156,28 @@ void tst_DocumentJournal::editsFollowTheFirstSnapshot()
     const JournalReading read = replay();
     QCOMPARE(read->text, QStringLiteral("and typed file"));
     QCOMPARE(read->state, mDocument.state);
+}
+
+void tst_DocumentJournal::firstEditIsChangedAtOnce_data()
+{
+    QTest::addColumn<bool>("settledBefore");
+    QTest::newRow("text kept from before the edit") << true;
+    QTest::newRow("text read after the edit") << false;
+}
+
+// A crash between an edit and the window marking the document changed still restores it
+// changed, so that the save prompt guards it.
+void tst_DocumentJournal::firstEditIsChangedAtOnce()
+{
+    QFETCH(bool, settledBefore);
+    write(QStringLiteral("saved text"));
+    mDocument.state.fileName = QStringLiteral("/texts/a.txt");
+    if (settledBefore)
+        settle();
+    editUnsettled(0, 0, QStringLiteral("new "));
+    const JournalReading read = replay();
+    QCOMPARE(read->text, QStringLiteral("new saved text"));
+    QVERIFY(read->state.dirty);
 }
 
 void tst_DocumentJournal::savedDocumentLosesItsJournal()
