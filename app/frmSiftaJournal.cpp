@@ -6,6 +6,7 @@
 
 #include "app/MultiLineBox.h"
 #include "journal/RecoveryOffer.h"
+#include "platform/MessageBox.h"
 #include "settings/CSettings.h"
 #include "settings/SettingText.h"
 #include "textex/TextEx.h"
@@ -24,6 +25,8 @@ void frmSifta::connectJournal()
     IJournalDocument& journalDocument = *this;
     mJournal = std::make_unique<DocumentJournal>(
         journalDocument, [this](std::function<void()> work) { QMetaObject::invokeMethod(this, std::move(work), Qt::QueuedConnection); });
+    mJournal->setProblem(
+        [this](const QString& message) { mMessages.show(message, MessageButtons::Ok, MessageIcon::Exclamation); });
     TextEx* document = mControls.txtDocument;
     connect(document, &TextEx::TextEdited, this,
             [this](qsizetype position, qsizetype removed, const QString& inserted) {

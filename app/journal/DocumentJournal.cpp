@@ -2,6 +2,9 @@
 
 #include "documents/DocumentWindow.h"
 
+#include <QDir>
+
+#include <cstring>
 #include <utility>
 
 DocumentJournal::DocumentJournal(IJournalDocument& document, Post post, SlotSource claim, JournalTiming timing)
@@ -98,10 +101,22 @@ void DocumentJournal::startSnapshot(const JournalState& state, std::function<QSt
     if (!mWriter) {
         if (!mSlot)
             mSlot = mClaim();
-        if (!mSlot)
+        if (!mSlot) {
+            if (!std::exchange(mClaimFailed, true) && mProblem)
+                mProblem(QStringLiteral("Unsaved text cannot be kept for recovery: the folder %1 cannot be used.")
+                             .arg(QDir::toNativeSeparators(JournalFolder::location())));
             return;
+        }
         mWriter = std::make_unique<JournalWriter>(mSlot->journalPath(), mTiming.delay, mTiming.compactAfterBytes);
         mWriter->setCompactionWanted([this] { mPost([this] { compact(); }); });
+        mWriter->setWriteFailed([this](int error) {
+            mPost([this, error] {
+                if (mProblem)
+                    mProblem(QStringLiteral("Unsaved text cannot be kept for recovery: %1. It is kept again once the "
+                                            "journal can be written.")
+                                 .arg(QString::fromLocal8Bit(std::strerror(error))));
+            });
+        });
     }
     mWriter->snapshot(state, std::move(text));
     mLastState = state;

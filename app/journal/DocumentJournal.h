@@ -39,11 +39,15 @@ public:
     using SlotSource = std::function<std::unique_ptr<JournalSlot>()>;
     /// Runs a function on the document's thread later.
     using Post = std::function<void(std::function<void()>)>;
+    /// Tells the user, on the document's thread, that unsaved text cannot be kept.
+    using Problem = std::function<void(const QString& message)>;
 
     /// `document` must outlive the journal.
     DocumentJournal(IJournalDocument& document, Post post, SlotSource claim = [] { return JournalSlot::claim(); },
                     JournalTiming timing = JournalTiming());
     ~DocumentJournal();
+
+    void setProblem(Problem problem) { mProblem = std::move(problem); }
 
     /// Off, the journal is deleted and nothing is written until it is switched on again.
     bool enabled() const { return mEnabled; }
@@ -96,4 +100,7 @@ private:
     std::function<QString()> mBaseText;
     qint64 mBytesOfStoppedWriters = 0;
     bool mSettlePending = false;
+    Problem mProblem;
+    /// The folder could not be used; told once.
+    bool mClaimFailed = false;
 };

@@ -65,6 +65,12 @@ void JournalWriter::setCompactionWanted(CompactionWanted wanted)
     mCompactionWanted = std::move(wanted);
 }
 
+void JournalWriter::setWriteFailed(WriteFailed failed)
+{
+    const std::lock_guard lock(mMutex);
+    mWriteFailed = std::move(failed);
+}
+
 void JournalWriter::snapshot(const JournalState& state, TextSource text)
 {
     Item item{JournalRecord::Kind::Snapshot, now()};
@@ -168,6 +174,14 @@ void JournalWriter::run()
             if (wanted)
                 wanted();
         }
+        if (written != !mFailing) {
+            mFailing = !written;
+            lock.lock();
+            const WriteFailed failed = mFailing ? mWriteFailed : WriteFailed();
+            lock.unlock();
+            if (failed)
+                failed(mError);
+        }
         lock.lock();
         if (written) {
             mWrittenCount = std::max(mWrittenCount, upTo);
@@ -194,6 +208,7 @@ bool JournalWriter::write(std::deque<Item>& items)
     quint64 goodSequence = mSequence;
     std::size_t firstUnwritten = 0;
     const auto fail = [&] {
+        mError = errno;
         if (mFile >= 0 && ::ftruncate(mFile, goodSize) == 0)
             mFileSize = goodSize;
         mSequence = goodSequence;

@@ -35,8 +35,13 @@ public:
     JournalWriter(const JournalWriter&) = delete;
     JournalWriter& operator=(const JournalWriter&) = delete;
 
+    /// Called on the writer's thread with the system's error number when a write fails after
+    /// one that did not, so a full disk is told once until writing works again.
+    using WriteFailed = std::function<void(int error)>;
+
     QString path() const { return mPath; }
     void setCompactionWanted(CompactionWanted wanted);
+    void setWriteFailed(WriteFailed failed);
 
     /// The whole document, replacing everything written before.
     void snapshot(const JournalState& state, TextSource text);
@@ -85,6 +90,7 @@ private:
     quint64 mWrittenCount = 0;
     quint64 mFailures = 0;
     CompactionWanted mCompactionWanted;
+    WriteFailed mWriteFailed;
 
     // Owned by the writer's thread.
     int mFile = -1;
@@ -92,6 +98,8 @@ private:
     qint64 mFileSize = 0;
     qint64 mSnapshotSize = 0;
     bool mCompactionAsked = false;
+    bool mFailing = false;
+    int mError = 0;
     std::atomic<qint64> mBytesWritten = 0;
 
     std::thread mThread;

@@ -8,6 +8,7 @@
 #include <QTest>
 
 #include <deque>
+#include <mutex>
 
 using namespace std::chrono_literals;
 
@@ -44,6 +45,7 @@ private slots:
     void savedDocumentLosesItsJournal();
     void switchedOff();
     void cleanEndReleasesTheLock();
+    void unusableFolderIsToldOnce();
     void compactionStartsAfresh();
     void adoptedJournalGoesOn();
     void offer_data();
@@ -72,9 +74,15 @@ private:
     void settle()
     {
         mJournal->settle();
-        while (!mPosted.empty()) {
-            const std::function<void()> work = std::move(mPosted.front());
-            mPosted.pop_front();
+        for (;;) {
+            std::function<void()> work;
+            {
+                const std::lock_guard lock(mPostedMutex);
+                if (mPosted.empty())
+                    return;
+                work = std::move(mPosted.front());
+                mPosted.pop_front();
+            }
             work();
         }
     }
@@ -87,12 +95,18 @@ private:
     void makeJournal(qint64 compactAfterBytes = 4 << 20)
     {
         mJournal = std::make_unique<DocumentJournal>(
-            mDocument, [this](std::function<void()> work) { mPosted.push_back(std::move(work)); },
+            mDocument,
+            [this](std::function<void()> work) {
+                // The writer asks for compaction from its own thread.
+                const std::lock_guard lock(mPostedMutex);
+                mPosted.push_back(std::move(work));
+            },
             [this] { return JournalSlot::claim(mDir->path()); }, JournalTiming{0ms, compactAfterBytes});
     }
 
     std::unique_ptr<QTemporaryDir> mDir;
     FakeDocument mDocument;
+    std::mutex mPostedMutex;
     std::deque<std::function<void()>> mPosted;
     std::unique_ptr<DocumentJournal> mJournal;
 };
@@ -217,6 +231,18 @@ void tst_DocumentJournal::cleanEndReleasesTheLock()
     mJournal->end();
     QVERIFY(!QFile::exists(path));
     QVERIFY(!QFile::exists(path + QStringLiteral(".lock")));
+}
+
+void tst_DocumentJournal::unusableFolderIsToldOnce()
+{
+    mJournal = std::make_unique<DocumentJournal>(
+        mDocument, [](std::function<void()> work) { work(); }, [] { return std::unique_ptr<JournalSlot>(); });
+    QStringList problems;
+    mJournal->setProblem([&](const QString& message) { problems.append(message); });
+    edit(0, 0, QStringLiteral("a"));
+    edit(1, 0, QStringLiteral("b"));
+    QCOMPARE(problems.size(), 1);
+    QVERIFY(problems[0].contains(QStringLiteral("cannot be kept for recovery")));
 }
 
 void tst_DocumentJournal::compactionStartsAfresh()

@@ -10,6 +10,7 @@
 #include <QTest>
 
 #include <atomic>
+#include <cerrno>
 
 using namespace std::chrono_literals;
 
@@ -99,6 +100,8 @@ void tst_JournalWriter::removeDeletesTheFile()
 void tst_JournalWriter::fullDiskKeepsEveryWrittenRecord()
 {
     JournalWriter writer(path(), 0ms);
+    QList<int> failures;
+    writer.setWriteFailed([&](int error) { failures.append(error); });
     writer.snapshot(untitledState(), text(QStringLiteral("before")));
     QVERIFY(writer.flush());
     const qint64 size = QFileInfo(path()).size();
@@ -106,11 +109,14 @@ void tst_JournalWriter::fullDiskKeepsEveryWrittenRecord()
         const FileSizeLimit full(rlim_t(size + 10));
         writer.edit(6, 0, QString(1000, u'x'));
         QVERIFY(!writer.flush());
+        writer.edit(0, 0, QStringLiteral("y"));
+        QVERIFY(!writer.flush());
+        QCOMPARE(failures, QList<int>{EFBIG});
         QCOMPARE(QFileInfo(path()).size(), size);
         QCOMPARE(JournalReader::read(path())->text, QStringLiteral("before"));
     }
     QVERIFY(writer.flush());
-    QCOMPARE(JournalReader::read(path())->text, QStringLiteral("before") + QString(1000, u'x'));
+    QCOMPARE(JournalReader::read(path())->text, QStringLiteral("ybefore") + QString(1000, u'x'));
 }
 
 void tst_JournalWriter::compactionAskedOnceGrown()
