@@ -268,6 +268,7 @@ private:
     IWorkThreads& mThreads;
     DocumentCommands mDocumentCommands;
     SearchCommands mSearchCommands;
-    /// Last, so that it goes first, while the document it reads is still there.
-    std::unique_ptr<DocumentJournal> mJournal;
+    /// Last, so that it goes first, while the document it reads is still there; shared with
+    /// the handlers of the controls' signals, which tearing the widgets down may still raise.
+    std::shared_ptr<DocumentJournal> mJournal;
 };

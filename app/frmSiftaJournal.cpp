@@ -23,19 +23,27 @@ const QString kJournalKey = QStringLiteral("RecoveryJournal");
 void frmSifta::connectJournal()
 {
     IJournalDocument& journalDocument = *this;
-    mJournal = std::make_unique<DocumentJournal>(
+    mJournal = std::make_shared<DocumentJournal>(
         journalDocument, [this](std::function<void()> work) { QMetaObject::invokeMethod(this, std::move(work), Qt::QueuedConnection); });
     mJournal->setProblem(
         [this](const QString& message) { mMessages.show(message, MessageButtons::Ok, MessageIcon::Exclamation); });
+    const std::weak_ptr<DocumentJournal> journal = mJournal;
     TextEx* document = mControls.txtDocument;
     connect(document, &TextEx::TextEdited, this,
-            [this](qsizetype position, qsizetype removed, const QString& inserted) {
-                mJournal->textEdited(position, removed, inserted);
+            [journal](qsizetype position, qsizetype removed, const QString& inserted) {
+                if (const std::shared_ptr<DocumentJournal> live = journal.lock())
+                    live->textEdited(position, removed, inserted);
             });
-    connect(document, &TextEx::TextWritten, this, [this] { mJournal->textWritten(); });
+    connect(document, &TextEx::TextWritten, this, [journal] {
+        if (const std::shared_ptr<DocumentJournal> live = journal.lock())
+            live->textWritten();
+    });
     // The state is taken once the event that changed it is over: the File commands write the
     // text first and set the name and the changed flag after it.
-    const auto settle = [this] { mJournal->settleSoon(); };
+    const auto settle = [journal] {
+        if (const std::shared_ptr<DocumentJournal> live = journal.lock())
+            live->settleSoon();
+    };
     connect(document, &TextEx::Change, this, settle);
     connect(document, &TextEx::Click, this, settle);
     connect(document, &TextEx::KeyUp, this, settle);
