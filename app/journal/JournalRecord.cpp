@@ -179,19 +179,45 @@ QByteArray stateRecord(quint64 sequence, qint64 timeMs, const JournalState& stat
 
 QByteArray snapshotRecord(quint64 sequence, qint64 timeMs, const JournalState& state, QByteArrayView utf8Text)
 {
-    return snapshotRecordHead(sequence, timeMs, state, utf8Text).append(utf8Text);
+    QByteArray record = snapshotRecordHead(sequence, timeMs, state, utf8Text.size());
+    qToLittleEndian(crc32c(utf8Text, snapshotChecksum(record)), record.data() + kChecksumOffset);
+    return record.append(utf8Text);
 }
 
-QByteArray snapshotRecordHead(quint64 sequence, qint64 timeMs, const JournalState& state, QByteArrayView utf8Text)
+QByteArray snapshotRecordHead(quint64 sequence, qint64 timeMs, const JournalState& state, qint64 textBytes)
 {
     Writer w = payloadStart(stateSize(state) + 8, sequence, Kind::Snapshot, timeMs);
     w.state(state);
-    w.number<quint64>(quint64(utf8Text.size()));
+    w.number<quint64>(quint64(textBytes));
     QByteArray head = w.take();
-    qToLittleEndian(quint32(head.size() - kFrameSize + utf8Text.size()), head.data());
-    const quint32 crc = crc32c(utf8Text, crc32c(QByteArrayView(head).sliced(kFrameSize), crc32c(QByteArrayView(head).first(4))));
-    qToLittleEndian(crc, head.data() + 4);
+    qToLittleEndian(quint32(head.size() - kFrameSize + textBytes), head.data());
     return head;
+}
+
+quint32 snapshotChecksum(QByteArrayView head)
+{
+    return crc32c(head.sliced(kFrameSize), crc32c(head.first(4)));
+}
+
+qint64 utf8Length(QStringView text)
+{
+    qint64 bytes = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (c < 0x80) {
+            bytes += 1;
+        } else if (c < 0x800) {
+            bytes += 2;
+        } else if (QChar::isHighSurrogate(c) && i + 1 < text.size() && QChar::isLowSurrogate(text[i + 1].unicode())) {
+            bytes += 4;
+            ++i;
+        } else if (QChar::isSurrogate(c)) {
+            bytes += 1;
+        } else {
+            bytes += 3;
+        }
+    }
+    return bytes;
 }
 
 QByteArray editRecord(quint64 sequence, qint64 timeMs, qint64 position, qint64 removed, QByteArrayView utf8Inserted)

@@ -77,9 +77,16 @@ HeaderCheck checkHeader(QByteArrayView bytes);
 /// The framed record of a state, a snapshot or an edit.
 QByteArray stateRecord(quint64 sequence, qint64 timeMs, const JournalState& state);
 QByteArray snapshotRecord(quint64 sequence, qint64 timeMs, const JournalState& state, QByteArrayView utf8Text);
-/// The snapshot record without its text, which follows it as it is: a large text is written
-/// from where it lies instead of copied into the record.
-QByteArray snapshotRecordHead(quint64 sequence, qint64 timeMs, const JournalState& state, QByteArrayView utf8Text);
+/// The snapshot record without its text of `textBytes` bytes of UTF-8, which follows it, and
+/// with its checksum left 0: a large text is written a piece at a time, and the checksum,
+/// which `snapshotChecksum` starts and crc32c() carries on over the text, after it.
+QByteArray snapshotRecordHead(quint64 sequence, qint64 timeMs, const JournalState& state, qint64 textBytes);
+/// The checksum of `head` alone, to carry on over the text.
+quint32 snapshotChecksum(QByteArrayView head);
+/// Where a record's checksum lies, from the record's start.
+inline constexpr qsizetype kChecksumOffset = 4;
+/// The number of bytes QString::toUtf8 makes of `text`, where a lone surrogate becomes "?".
+qint64 utf8Length(QStringView text);
 QByteArray editRecord(quint64 sequence, qint64 timeMs, qint64 position, qint64 removed, QByteArrayView utf8Inserted);
 
 /// The record at the start of `bytes`, which its texts point into, and its whole framed

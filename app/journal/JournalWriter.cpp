@@ -1,8 +1,11 @@
 #include "journal/JournalWriter.h"
 
+#include "journal/Crc32c.h"
+
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
+#include <QtEndian>
 
 #include <cerrno>
 #include <fcntl.h>
@@ -99,7 +102,10 @@ void JournalWriter::enqueue(Item item)
 {
     {
         const std::lock_guard lock(mMutex);
-        // A state waiting to be written is only ever replaced by a newer one.
+        // A snapshot makes whatever waits before it needless; a state waiting to be written is
+        // only ever replaced by a newer one.
+        if (item.kind == JournalRecord::Kind::Snapshot)
+            mQueue.clear();
         if (item.kind == JournalRecord::Kind::State && !mQueue.empty()
             && mQueue.back().kind == JournalRecord::Kind::State) {
             mQueue.back() = std::move(item);
@@ -251,6 +257,7 @@ bool JournalWriter::append(const QByteArray& bytes)
     return true;
 }
 
+// The text goes out in UTF-8 a piece at a time, so that a large text is never held twice more.
 bool JournalWriter::startFile(const Item& snapshot)
 {
     const QByteArray fresh = QFile::encodeName(mPath + QStringLiteral(".new"));
@@ -258,9 +265,28 @@ bool JournalWriter::startFile(const Item& snapshot)
     if (fd < 0)
         return false;
     const QByteArray header = JournalRecord::header();
-    const QByteArray text = snapshot.text().toUtf8();
-    const QByteArray head = JournalRecord::snapshotRecordHead(1, snapshot.timeMs, snapshot.state, text);
-    const bool written = writeAll(fd, header) && writeAll(fd, head) && writeAll(fd, text) && ::fdatasync(fd) == 0;
+    const QString text = snapshot.text();
+    const qint64 textBytes = JournalRecord::utf8Length(text);
+    const QByteArray head = JournalRecord::snapshotRecordHead(1, snapshot.timeMs, snapshot.state, textBytes);
+    quint32 crc = JournalRecord::snapshotChecksum(head);
+    bool written = writeAll(fd, header) && writeAll(fd, head);
+    qint64 textWritten = 0;
+    constexpr qsizetype kPiece = 1 << 20;
+    for (qsizetype at = 0; written && at < text.size();) {
+        qsizetype end = std::min(text.size(), at + kPiece);
+        if (end < text.size() && text[end - 1].isHighSurrogate())
+            --end;
+        const QByteArray piece = QStringView(text).sliced(at, end - at).toUtf8();
+        crc = crc32c(piece, crc);
+        written = writeAll(fd, piece);
+        textWritten += piece.size();
+        at = end;
+    }
+    char checksum[4];
+    qToLittleEndian(crc, checksum);
+    written = written && textWritten == textBytes
+        && ::pwrite(fd, checksum, sizeof checksum, header.size() + JournalRecord::kChecksumOffset) == sizeof checksum
+        && ::fdatasync(fd) == 0;
     ::close(fd);
     const QByteArray target = QFile::encodeName(mPath);
     if (!written || ::rename(fresh.constData(), target.constData()) != 0) {
@@ -271,7 +297,7 @@ bool JournalWriter::startFile(const Item& snapshot)
     closeFile();
     mFile = ::open(target.constData(), O_WRONLY | O_APPEND | O_CLOEXEC);
     mSequence = 1;
-    mFileSize = header.size() + head.size() + text.size();
+    mFileSize = header.size() + head.size() + textBytes;
     mSnapshotSize = mFileSize;
     mCompactionAsked = false;
     mBytesWritten += mFileSize;

@@ -37,6 +37,8 @@ class tst_JournalWriter : public QObject {
 private slots:
     void recordsComeBack();
     void snapshotStartsAfresh();
+    void snapshotOfAnyText_data();
+    void snapshotOfAnyText();
     void removeDeletesTheFile();
     void fullDiskKeepsEveryWrittenRecord();
     void compactionAskedOnceGrown();
@@ -81,6 +83,27 @@ void tst_JournalWriter::snapshotStartsAfresh()
     QCOMPARE(read->text, QStringLiteral("new!"));
     QCOMPARE(read->records, 2);
     QVERIFY(!QFile::exists(path() + QStringLiteral(".new")));
+}
+
+void tst_JournalWriter::snapshotOfAnyText_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("readBack");
+    const QString pairAcrossPieces = QString((1 << 20) - 1, u'a') + QStringLiteral("\U0001D11E") + QStringLiteral("é");
+    QTest::newRow("empty") << QString() << QString();
+    QTest::newRow("a surrogate pair where the text is cut into pieces") << pairAcrossPieces << pairAcrossPieces;
+    QTest::newRow("a lone surrogate, written as the editor holds it")
+        << QStringLiteral("a") + QChar(0xD800) + QStringLiteral("b") << QStringLiteral("a?b");
+}
+
+void tst_JournalWriter::snapshotOfAnyText()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, readBack);
+    JournalWriter writer(path(), 0ms);
+    writer.snapshot(untitledState(), [text] { return text; });
+    QVERIFY(writer.flush());
+    QCOMPARE(JournalReader::read(path())->text, readBack);
 }
 
 void tst_JournalWriter::removeDeletesTheFile()
