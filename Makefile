@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test bench clean test-asan fuzz install differential
+.PHONY: all deps configure build run test bench clean test-asan fuzz install differential test-journal-kill
 
 all: build
 
@@ -43,6 +43,15 @@ differential: build
 	./scripts/install-deps nodejs
 	QT_QPA_PLATFORM=offscreen QTEST_FUNCTION_TIMEOUT=86400000 SIFTA_DIFFERENTIAL_CASES=$(DIFFERENTIAL_CASES) SIFTA_DIFFERENTIAL_SEED=$(DIFFERENTIAL_SEED) \
 		./$(BUILD_DIR)/tests/search/tst_differential
+
+# The recovery journal's kill test with more runs than "make test" makes (12 there):
+#   make test-journal-kill JOURNAL_KILL_RUNS=500 JOURNAL_KILL_SEED=7
+JOURNAL_KILL_RUNS ?= 100
+JOURNAL_KILL_SEED ?= 27
+
+test-journal-kill: build
+	QT_QPA_PLATFORM=offscreen QTEST_FUNCTION_TIMEOUT=86400000 SIFTA_KILL_RUNS=$(JOURNAL_KILL_RUNS) SIFTA_KILL_SEED=$(JOURNAL_KILL_SEED) \
+		./$(BUILD_DIR)/tests/journal/tst_journalkill
 
 # Every test under AddressSanitizer and UndefinedBehaviorSanitizer; any report fails its test.
 # A debug build, so that assertions hold too; -O1, line tables only and no benchmarks keep it

@@ -83,6 +83,7 @@ frmSifta::frmSifta(IMessageBox& messages, CSettings& settings, IFileDialog* dial
         std::make_unique<SearchCommands>(static_cast<ISearchWindow&>(*this), *mSearchText, *mLive, messages);
     connectSearchText();
     connectMatches();
+    connectJournal();
     Form_Load();
     mControls.cboPattern->setFocus();
 }

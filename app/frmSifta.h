@@ -5,6 +5,7 @@
 #include "window/MainMenu.h"
 #include "documents/DocumentCommands.h"
 #include "documents/DocumentWindow.h"
+#include "journal/DocumentJournal.h"
 #include "live/PatternStatus.h"
 #include "search/SearchCommands.h"
 #include "search/SearchWindow.h"
@@ -29,6 +30,7 @@ class QTimer;
 class QtFileDialog;
 class TextExSearchText;
 class frmMatches;
+struct Recovery;
 
 /// The main window: the Search Text, the pattern and replacement boxes, the five search
 /// and replace buttons, the syntax pane and the menus. Message boxes go through
@@ -37,7 +39,7 @@ class frmMatches;
 /// steps such as searches and reading a file to `threads` (threads that nobody waits for
 /// when none is given); all must outlive the window. The window reads the options when it
 /// is created and writes them when it closes.
-class frmSifta : public QMainWindow, private IDocumentWindow, private ISearchWindow {
+class frmSifta : public QMainWindow, private IDocumentWindow, private ISearchWindow, private IJournalDocument {
     Q_OBJECT
 
 public:
@@ -59,6 +61,12 @@ public:
     /// Loads `sFile`, named on the command line, as LoadDocument does; a file that cannot
     /// be read is reported with its path, since no dialog has shown it to the user.
     void LoadCommandLineDocument(const QString& sFile);
+    /// Restores the document that `recovery`'s journal kept, as it was at its last change,
+    /// and goes on writing that journal. False, after a message, when the Search Text cannot
+    /// hold the text; the journal is then left as it is.
+    bool RestoreJournal(Recovery&& recovery);
+    /// The document's recovery journal.
+    DocumentJournal& journal() { return *mJournal; }
 
     /// Long lines of the Search Text wrap (true) or scroll sideways (false).
     bool WordWrap() const;
@@ -204,6 +212,13 @@ private:
     void mnuOptionsSaveToINI_Click();
     void mnuOptionsSaveToRegistry_Click();
     void markSettingsLocation(bool saveToINI);
+
+    // The recovery journal.
+    void connectJournal();
+    void mnuOptionsRecoveryJournal_Click();
+    JournalState journalState() const override;
+    std::function<QString()> journalText() const override;
+    bool journalTextEmpty() const override;
     QWidget* activeControl() const;
 
     IMessageBox& mMessages;
@@ -242,4 +257,7 @@ private:
     TextExSearchText* mSearchText = nullptr;
     std::unique_ptr<DocumentCommands> mDocumentCommands;
     std::unique_ptr<SearchCommands> mSearchCommands;
+    /// Last, so that it goes first, while the document it reads is still there; shared with
+    /// the handlers of the controls' signals, which tearing the widgets down may still raise.
+    std::shared_ptr<DocumentJournal> mJournal;
 };

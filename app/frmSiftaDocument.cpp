@@ -86,6 +86,7 @@ void frmSifta::Form_Unload(int& Cancel)
         return;
     }
     SaveOptions();
+    mJournal->end();
 }
 
 void frmSifta::closeEvent(QCloseEvent* event)

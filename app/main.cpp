@@ -1,5 +1,6 @@
 #include "app/frmSifta.h"
 #include "documents/CommandLine.h"
+#include "journal/RecoveryOffer.h"
 #include "platform/FilePath.h"
 #include "platform/QtMessageBox.h"
 #include "settings/CSettings.h"
@@ -8,6 +9,8 @@
 #include <QSettings>
 
 #include <cstdio>
+#include <memory>
+#include <vector>
 
 namespace {
 
@@ -54,10 +57,28 @@ int main(int argc, char* argv[])
     gSettings = std::make_unique<CSettings>(messages);
     int result = 0;
     {
-        frmSifta window(messages, *gSettings);
-        window.show();
-        if (!request.file.isEmpty())
-            window.LoadCommandLineDocument(request.file);
+        // Texts that windows which ended without closing kept are offered before anything
+        // else; each one restored gets a window of its own, and a file named on the command
+        // line one more.
+        std::vector<Recovery> recoveries = offerRecoveries(messages, JournalSlot::orphans());
+        std::vector<std::unique_ptr<frmSifta>> windows;
+        const auto newWindow = [&] {
+            windows.push_back(std::make_unique<frmSifta>(messages, *gSettings));
+            windows.back()->show();
+            return windows.back().get();
+        };
+        frmSifta* window = newWindow();
+        bool windowFree = true;
+        for (Recovery& recovery : recoveries) {
+            if (!windowFree)
+                window = newWindow();
+            windowFree = !window->RestoreJournal(std::move(recovery));
+        }
+        if (!request.file.isEmpty()) {
+            if (!windowFree)
+                window = newWindow();
+            window->LoadCommandLineDocument(request.file);
+        }
         result = QApplication::exec();
     }
     // Releasing the store writes which place holds the settings.

@@ -63,9 +63,10 @@ TextEx::TextEx(QWidget* parent)
     showStandIns(*mBox);
     mBox->SendScintilla(Sci::SCI_SETEOLMODE, Sci::SC_EOL_CRLF);
     mBox->SendScintilla(Sci::SCI_SETPASTECONVERTENDINGS, 0L);
-    // Modification notices cost a scan from the start of the text in QScintilla, so they
-    // stay off; the save point tells of the first change after each watchForNextChange.
-    mBox->SendScintilla(Sci::SCI_SETMODEVENTMASK, 0L);
+    // Notices of finished insertions and removals cost a scan from the start of the text in
+    // QScintilla, so only the ones before each change are on, for TextEdited; the save point
+    // tells of the first change after each watchForNextChange.
+    mBox->SendScintilla(Sci::SCI_SETMODEVENTMASK, long(Sci::SC_MOD_BEFOREINSERT | Sci::SC_MOD_BEFOREDELETE));
     mBox->SendScintilla(Sci::SCI_SETSCROLLWIDTH, 1L);
     mBox->SendScintilla(Sci::SCI_SETSCROLLWIDTHTRACKING, 1L);
     for (int margin = 0; margin < 5; ++margin)
@@ -74,6 +75,8 @@ TextEx::TextEx(QWidget* parent)
 
     connect(mBox, &QsciScintillaBase::SCN_SAVEPOINTLEFT, this, &TextEx::onTextModified);
     connect(mBox, &QsciScintillaBase::SCN_SAVEPOINTREACHED, this, &TextEx::onTextModified);
+    connect(mBox, &QsciScintillaBase::SCN_MODIFIED, this,
+            [this](int position, int type, const char* text, int length) { onModification(position, type, text, length); });
     connect(mBox, &QsciScintillaBase::SCN_UPDATEUI, this, &TextEx::viewChanged);
     connect(mBox, &QsciScintillaBase::SCN_PAINTED, this, &TextEx::viewChanged);
     watchForNextChange();
@@ -156,6 +159,8 @@ QByteArrayView TextEx::editorBytes() const
 
 std::function<QString()> TextEx::textReader() const
 {
+    // The text read holds every edit TextEdited has told of, and no other.
+    const_cast<TextEx*>(this)->reportEdit();
     if (mTextCacheValid)
         return [text = mTextCache] { return text; };
     // Copying the bytes takes a fraction of the time of decoding them, which the reader does.
@@ -176,6 +181,8 @@ bool TextEx::setText(const QString& sValue)
     }
     ChangeBatch batch(*this);
     batch.force();
+    reportEdit();
+    mWritingText = true;
     // The old text is not kept for undo: writing Text starts a new history. Wrapping is
     // off while the text goes in, because the editor would otherwise lay out every line
     // at once; switched back on, it wraps lazily.
@@ -187,6 +194,7 @@ bool TextEx::setText(const QString& sValue)
     mBox->SendScintilla(Sci::SCI_CLEARALL);
     const bool validUtf16 = appendAsUtf8(*mBox, sValue);
     mBox->countWrittenText();
+    mWritingText = false;
     mBox->SendScintilla(Sci::SCI_EMPTYUNDOBUFFER);
     mBox->SendScintilla(Sci::SCI_SETUNDOCOLLECTION, 1L);
     mBox->SendScintilla(Sci::SCI_SETWRAPMODE, wrapMode);
@@ -200,6 +208,7 @@ bool TextEx::setText(const QString& sValue)
         mTextCache = sValue;
         mTextCacheValid = true;
     }
+    emit TextWritten();
     emit PropertyChanged(QStringLiteral("Text"));
     return true;
 }
@@ -224,9 +233,41 @@ void TextEx::onTextModified()
         return;
     }
     QMetaObject::invokeMethod(this, [this] {
+        reportEdit();
         watchForNextChange();
         raiseChange();
     }, Qt::QueuedConnection);
+}
+
+// Positions are read before the editor changes, while they still count the text they refer
+// to; the edit is told once it is made. QScintilla hands no text with the notice before an
+// insertion, so the inserted bytes are read from the editor then.
+void TextEx::onModification(int position, int type, const char* /*text*/, int length)
+{
+    if (mWritingText || length <= 0)
+        return;
+    reportEdit();
+    const Utf16Positions positions(*mBox);
+    const long start = positions.toUtf16(position);
+    if (type & Sci::SC_MOD_BEFOREINSERT)
+        mPendingEdit = PendingEdit{start, 0, position, length};
+    else if (type & Sci::SC_MOD_BEFOREDELETE)
+        mPendingEdit = PendingEdit{start, positions.toUtf16(position + length) - start, position, 0};
+}
+
+void TextEx::reportEdit()
+{
+    if (!mPendingEdit)
+        return;
+    const PendingEdit edit = *std::exchange(mPendingEdit, std::nullopt);
+    QString inserted;
+    if (edit.insertedBytes > 0) {
+        QByteArray bytes(edit.insertedBytes + 1, '\0');
+        mBox->SendScintilla(Sci::SCI_GETTEXTRANGE, edit.bytePosition, edit.bytePosition + edit.insertedBytes,
+                            bytes.data());
+        inserted = QString::fromUtf8(bytes.constData(), edit.insertedBytes);
+    }
+    emit TextEdited(edit.position, edit.removed, inserted);
 }
 
 void TextEx::forgetText()
@@ -254,6 +295,7 @@ bool TextEx::beginChanges()
 
 void TextEx::endChanges(bool outerPending)
 {
+    reportEdit();
     --mChangeDepth;
     if (std::exchange(mChangePending, outerPending)) {
         watchForNextChange();

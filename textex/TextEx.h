@@ -59,7 +59,8 @@ public:
     /// Reads the whole text as it is now, on any thread, for work that must not hold up
     /// this one: the reader holds the cached text, or else a copy of the editor's bytes,
     /// which it decodes when called. A text that it decodes serves Text afterwards, as long
-    /// as the text has not changed since the reader was made.
+    /// as the text has not changed since the reader was made. An edit not yet told by
+    /// TextEdited is told first.
     std::function<QString()> textReader() const;
     /// Replaces the whole text: the caret goes to 0 with nothing selected, the undo
     /// history is cleared, and Change is raised once (also for an equal text). False, and
@@ -193,6 +194,14 @@ public:
 signals:
     /// The text changed: once per keystroke, paste, drop, undo, or write of Text or SelText.
     void Change();
+    /// The text changed by one edit: `removed` UTF-16 code units at `position` became
+    /// `inserted`. Raised for every edit but a write of Text, once the edit is made and before
+    /// the next one, so one keystroke or undo may raise several before its Change; a write of
+    /// Text raises TextWritten instead. An edit made on hwnd() outside the user's input is
+    /// told from the event loop, or when textReader() is called, whichever comes first.
+    void TextEdited(qsizetype position, qsizetype removed, const QString& inserted);
+    /// The whole text was written anew; Change follows.
+    void TextWritten();
     void Click();
     /// A typed character; a handler that sets KeyAscii to 0 keeps it out of the text, one
     /// that sets another code has that character typed instead.
@@ -237,6 +246,10 @@ private:
     void endChanges(bool outerPending) override;
     void forceChange() override { mChangePending = true; }
     void onTextModified();
+    /// Notes an insertion or a removal the editor is about to make.
+    void onModification(int position, int type, const char* text, int length);
+    /// Raises TextEdited for the edit noted last, once it is made.
+    void reportEdit();
     void watchForNextChange();
     void raiseChange();
 
@@ -276,4 +289,15 @@ private:
     int mChangeDepth = 0;
     bool mChangePending = false;
     bool mRearming = false;
+    /// Set while Text is written whole, which raises no TextEdited.
+    bool mWritingText = false;
+    /// The edit the editor was about to make when last heard of: where it is in UTF-16 code
+    /// units, how many it removes, and where the bytes it inserts go.
+    struct PendingEdit {
+        long position = 0;
+        long removed = 0;
+        long bytePosition = 0;
+        long insertedBytes = 0;
+    };
+    std::optional<PendingEdit> mPendingEdit;
 };

@@ -111,6 +111,17 @@ bool DocumentCommands::Load(const QString& sFile, ErrorNaming naming)
     return true;
 }
 
+bool DocumentCommands::Restore(const QString& sText, const QString& sFileName, TextFormat format, bool bDirty)
+{
+    if (!mDocument.setDocumentText(sText))
+        return false;
+    setFormat(format);
+    mWindow.setFileName(sFileName);
+    mWindow.setDirty(bDirty);
+    mWindow.RefreshCaption();
+    return true;
+}
+
 bool DocumentCommands::offerBackup(const QString& sFile, const QString& sBackup)
 {
     const QString question = QStringLiteral("A save of '%1' did not finish, so the file may hold only part of the "

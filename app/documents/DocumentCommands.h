@@ -58,6 +58,11 @@ public:
     /// error message, when the file could not be read.
     bool Load(const QString& sFile, ErrorNaming naming = ErrorNaming::Bare);
 
+    /// Makes `sText` the document, named `sFileName` (or `kUntitled`), in `format` and with
+    /// the changed flag `bDirty`, as a recovery journal kept them; no file is read or
+    /// written. False when the document cannot hold the text: the window has said so.
+    bool Restore(const QString& sText, const QString& sFileName, TextFormat format, bool bDirty);
+
     /// The encoding the next save writes in.
     TextFormat format() const { return mFormat; }
 

@@ -97,6 +97,9 @@ MainMenu buildMainMenu(QMenuBar* bar)
         addCheckItem(options, "mnuOptionsSaveToINI", QStringLiteral("Save Settings to &INI File"), true);
     m.mnuOptionsSaveToRegistry =
         addCheckItem(options, "mnuOptionsSaveToRegistry", QStringLiteral("Save Settings to &Registry"), false);
+    addSeparator(options, "mnuOptionsJournalSeparator");
+    m.mnuOptionsRecoveryJournal =
+        addCheckItem(options, "mnuOptionsRecoveryJournal", QStringLiteral("&Keep Unsaved Text for Recovery"), true);
 
     QMenu* tools = addMenu(bar, "mnuTools", QStringLiteral("&Tools"));
     m.mnuToolsReplaceAndFindNext = addItem(tools, "mnuToolsReplaceAndFindNext", QStringLiteral("Replace and Find &Next"),

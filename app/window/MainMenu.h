@@ -26,6 +26,7 @@ struct MainMenu {
     QAction* mnuOptionsShowSyntax = nullptr;
     QAction* mnuOptionsSaveToINI = nullptr;
     QAction* mnuOptionsSaveToRegistry = nullptr;
+    QAction* mnuOptionsRecoveryJournal = nullptr;
     QAction* mnuToolsReplaceAndFindNext = nullptr;
     QAction* mnuToolsUseSelectionAsPattern = nullptr;
     QAction* mnuToolsSearchInSelection = nullptr;

@@ -10,6 +10,8 @@
 //                                                  1 MB pattern in the pattern box
 //        sifta-bench-window runaway                how soon the window takes input again after
 //                                                  a search that backtracks for long is given up
+//        sifta-bench-window journal FILE [check]   the recovery journal's cost per keystroke, and
+//                                                  its restore of the text against Open
 // With "check", each ratio is judged against its bound (the bounds are for the 100 MB text).
 //
 // Word wrap is off for the figures: after each change of the whole text the editor wraps
@@ -20,6 +22,8 @@
 
 #include "app/frmSifta.h"
 #include "window/MultiLineBox.h"
+#include "journal/JournalReader.h"
+#include "journal/RecoveryOffer.h"
 #include "busy/BusyRunner.h"
 #include "matches/frmMatches.h"
 #include "matches/MatchTableModel.h"
@@ -39,6 +43,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QProgressDialog>
 #include <QPushButton>
@@ -52,6 +57,7 @@
 #include <sys/resource.h>
 
 #include <algorithm>
+#include <vector>
 #include <cstdio>
 #include <functional>
 #include <limits>
@@ -191,6 +197,8 @@ public:
         view->viewport()->repaint();
     }
     QTableView* matchesView() const { return mWindow->findChild<QTableView*>(QStringLiteral("tblMatches")); }
+
+    frmSifta& form() const { return *mWindow; }
 
     /// Opens sFile as File, Open does once the file is chosen.
     void open(const QString& sFile) const { mWindow->LoadDocument(sFile); }
@@ -553,6 +561,74 @@ int runaway()
     return 0;
 }
 
+/// Per keystroke in the middle of the text: the median of the window thread's time, and the
+/// bytes the journal wrote (none when it is off). The first key starts the journal with a
+/// snapshot of the whole text, which counts as compaction and is left out.
+std::pair<double, double> typeIntoMiddle(const Window& window, int keys)
+{
+    DocumentJournal& journal = window.form().journal();
+    window.document()->setSelStart(window.document()->TextLength() / 2);
+    window.typeCharacter(false);
+    journal.flush();
+    const qint64 before = journal.bytesWritten();
+    std::vector<double> times;
+    for (int i = 0; i < keys; ++i)
+        times.push_back(best(1, [&] { window.typeCharacter(false); }));
+    journal.flush();
+    std::sort(times.begin(), times.end());
+    return {times[times.size() / 2], double(journal.bytesWritten() - before) / keys};
+}
+
+int journalFigures(const QString& file)
+{
+    std::printf("%-56s %10s %10s %7s %6s\n", "figure (ms)", "journal", "without", "ratio", "bound");
+    constexpr int kKeys = 300;
+    {
+        Window window;
+        window.trigger("mnuFormatWordWrap");
+        window.open(file);
+        window.settle();
+        const auto [withJournal, bytes] = typeIntoMiddle(window, kKeys);
+        window.trigger("mnuOptionsRecoveryJournal");
+        const double without = typeIntoMiddle(window, kKeys).first;
+        // The bound is on the whole keystroke, which holds the journal's share.
+        std::printf("%-56s %10.3f %10.3f %7.2f %6.1f  %s\n", "keystroke in the middle, window thread (median)",
+                    withJournal, without, withJournal / without, 1.0, verdict(withJournal, 1.0));
+        std::printf("%-56s %10.0f %10s %7s %6d  %s\n", "  bytes the journal wrote per keystroke", bytes, "", "", 4096,
+                    verdict(bytes, 4096));
+    }
+
+    // A journal as a window that ended without closing leaves it: the file's text as a
+    // snapshot and two edits, unsaved. Restoring it reads, checks and replays the journal and
+    // puts the text into a new window.
+    double open = std::numeric_limits<double>::max();
+    double restore = std::numeric_limits<double>::max();
+    const QTemporaryDir folder;
+    for (int round = 0; round < 3; ++round) {
+        {
+            Window window;
+            window.trigger("mnuFormatWordWrap");
+            open = std::min(open, best(1, [&] { window.open(file); }));
+            window.form().journal().adopt(JournalSlot::claim(folder.path()));
+            window.document()->setSelStart(0);
+            window.typeCharacter(false);
+            QTest::keyClick(window.document()->hwnd(), Qt::Key_Backspace);
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
+            window.form().journal().flush();
+        }
+        std::vector<std::unique_ptr<JournalSlot>> orphans = JournalSlot::orphans(folder.path());
+        Window window;
+        window.trigger("mnuFormatWordWrap");
+        restore = std::min(restore, best(1, [&] {
+            JournalReading read = JournalReader::read(orphans.front()->journalPath());
+            window.form().RestoreJournal(Recovery{std::move(orphans.front()), std::move(read).value()});
+        }));
+        window.form().journal().end();
+    }
+    report("restore from the journal (vs. File, Open)", restore, open, 1.2);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -560,6 +636,9 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QStandardPaths::setTestModeEnabled(true);
+    // The windows' recovery journals go to a temporary folder, never to the user's.
+    const QTemporaryDir state;
+    qputenv("XDG_STATE_HOME", QFile::encodeName(state.path()));
     QApplication app(argc, argv);
     if (argc == 2 && QLatin1String(argv[1]) == QLatin1String("stall"))
         return stall();
@@ -568,7 +647,7 @@ int main(int argc, char** argv)
     if (argc == 2 && QLatin1String(argv[1]) == QLatin1String("runaway"))
         return runaway();
     if (argc < 3 || argc > 4) {
-        std::fprintf(stderr, "usage: sifta-bench-window figures|memory FILE [check] | stall | longpattern | runaway\n");
+        std::fprintf(stderr, "usage: sifta-bench-window figures|memory|journal FILE [check] | stall | longpattern | runaway\n");
         return 2;
     }
     gCheck = argc == 4 && QLatin1String(argv[3]) == QLatin1String("check");
@@ -578,6 +657,8 @@ int main(int argc, char** argv)
         return figures(file);
     if (mode == QLatin1String("memory"))
         return memory(file);
+    if (mode == QLatin1String("journal"))
+        return journalFigures(file);
     std::fprintf(stderr, "unknown mode %s\n", argv[1]);
     return 2;
 }

@@ -109,6 +109,8 @@ private slots:
     void positionsHoldThroughEdits_data();
     void positionsHoldThroughEdits();
     void firstEditIndexesAsOneSlowStep();
+    void editsReplayToTheText_data();
+    void editsReplayToTheText();
     void lineQueries_data();
     void lineQueries();
     void selectionStartLine();
@@ -290,6 +292,69 @@ void TstTextEx::firstEditIndexesAsOneSlowStep()
     QTest::keyClicks(control->hwnd(), QStringLiteral("xy"));
     QCOMPARE(steps, QList<qint64>{text.toUtf8().size() + 1});
     checkEveryPosition(*control, QStringLiteral("xy") + text);
+}
+
+void TstTextEx::editsReplayToTheText_data()
+{
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("to");
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QString>("inserted");
+
+    const QString pair = QStringLiteral("\U0001F600");
+    QTest::newRow("typed at the start, before the first edit indexed the text") << 0 << 0 << "type" << "x";
+    QTest::newRow("typed after a character of four bytes") << 3 << 3 << "type" << QStringLiteral("\u00E9");
+    QTest::newRow("typed over a selection across a block") << 4080 << 4200 << "type" << "y";
+    QTest::newRow("pasted over a selection") << 2 << 9 << "paste" << pair + QStringLiteral("\r\nz");
+    QTest::newRow("written over a selection") << 8190 << 8195 << "write" << QStringLiteral("\u65E5");
+    QTest::newRow("Backspace over a surrogate pair") << 4089 << 4089 << "backspace" << QString();
+    QTest::newRow("Delete of a selection") << 10 << 5000 << "delete" << QString();
+    QTest::newRow("undo and redo of a paste") << 100 << 140 << "undo redo" << pair + pair;
+}
+
+// Replaying TextEdited on the text before gives the text after, in UTF-16 positions, for every
+// kind of edit; writing Text raises TextWritten and no edit.
+void TstTextEx::editsReplayToTheText()
+{
+    QFETCH(int, from);
+    QFETCH(int, to);
+    QFETCH(QString, how);
+    QFETCH(QString, inserted);
+
+    auto control = shownControl();
+    QSignalSpy written(control.get(), &TextEx::TextWritten);
+    QSignalSpy edits(control.get(), &TextEx::TextEdited);
+    const QString text = mixedText();
+    control->setText(text);
+    QCOMPARE(written.count(), 1);
+    QCOMPARE(edits.count(), 0);
+
+    control->SetSel(from, to);
+    if (how == QLatin1String("type")) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, inserted);
+        QApplication::sendEvent(control->hwnd(), &press);
+    } else if (how == QLatin1String("write")) {
+        control->setSelText(inserted);
+    } else if (how == QLatin1String("backspace")) {
+        QTest::keyClick(control->hwnd(), Qt::Key_Backspace);
+    } else if (how == QLatin1String("delete")) {
+        QTest::keyClick(control->hwnd(), Qt::Key_Delete);
+    } else {
+        QApplication::clipboard()->setText(inserted);
+        editorOf(*control)->paste();
+    }
+    if (how == QLatin1String("undo redo")) {
+        editorOf(*control)->undo();
+        editorOf(*control)->redo();
+        editorOf(*control)->undo();
+    }
+    // The editor's own paste, undo and redo called directly are told from the event loop.
+    QCoreApplication::processEvents();
+    QString replayed = text;
+    for (const QList<QVariant>& edit : edits)
+        replayed.replace(edit.at(0).toLongLong(), edit.at(1).toLongLong(), edit.at(2).toString());
+    QCOMPARE(replayed, control->Text());
+    QVERIFY(replayed != text || how == QLatin1String("undo redo"));
 }
 
 void TstTextEx::lineQueries_data()
