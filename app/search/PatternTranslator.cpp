@@ -366,6 +366,7 @@ public:
             result.groupCopies = mGroupCopies;
         if (!mTopLevelAlternatives)
             result.requiredLiteral = longestUsableRun();
+        result.lineBound = shape.extent.lineFree && !mLookaheadLineBreak;
         return result;
     }
 
@@ -441,6 +442,8 @@ private:
             mRuns.push_back({QString(), before.min, before.max, before.lineFree});
         mRunOpen = true;
         mRuns.back().text += QChar(*mTermChar);
+        if (mIgnoreCase && isAsciiLetter(*mTermChar))
+            mRuns.back().caseless = true;
     }
 
     bool parseDisjunction(Shape& shape)
@@ -639,7 +642,9 @@ private:
             mOut += atom;
             sequence.append(shape);
             // Only top-level terms: the terms of a group, or of its copy, end inside the term.
-            if (mGroupDepth == 0 && atomChar && (!mIgnoreCase || CaseFolding::nextEquivalent(*atomChar) == *atomChar))
+            // ASCII letters fold only onto each other, so a run may hold them under Ignore Case.
+            if (mGroupDepth == 0 && atomChar
+                && (!mIgnoreCase || isAsciiLetter(*atomChar) || CaseFolding::nextEquivalent(*atomChar) == *atomChar))
                 mTermChar = atomChar;
             return !mError;
         }
@@ -902,6 +907,8 @@ private:
         note(part(PatternPart::GroupEnd, pos, 1));
         ++pos;
         atom = opener % content % u')';
+        if (isLookahead && !shape.extent.lineFree)
+            mLookaheadLineBreak = true;
         // Captures of a negative lookahead never outlive it.
         if (isLookahead)
             shape = {true, true, opener == u"(?=" && shape.captures, {}};
@@ -1232,6 +1239,8 @@ private:
     int mGroupDepth = 0;
     bool mLineStart = false;
     bool mLookahead = false;
+    /// What a lookahead looks at may hold CR or LF.
+    bool mLookaheadLineBreak = false;
     /// A group with alternatives has been parsed, and then an atom repeated without bound.
     bool mAlternativesSeen = false;
     bool mRepeatAfterAlternatives = false;
