@@ -1,0 +1,113 @@
+#include "cli/OrderedRuns.h"
+
+OrderedRuns::OrderedRuns(const RegExp& regExp, int threads, CliOutput& output)
+    : mOutput(output), mMostAhead(std::size_t(std::max(threads, 1)) * 4)
+{
+    for (int i = 0; i < std::max(threads, 1); ++i)
+        mWorkers.push_back(std::make_unique<Worker>(regExp));
+    if (threads <= 1)
+        return;
+    for (const std::unique_ptr<Worker>& worker : mWorkers)
+        mThreads.emplace_back([this, &worker = *worker] { work(worker); });
+}
+
+OrderedRuns::~OrderedRuns()
+{
+    {
+        std::lock_guard lock(mMutex);
+        mStopping = true;
+    }
+    mChanged.notify_all();
+    for (std::thread& thread : mThreads)
+        thread.join();
+}
+
+void OrderedRuns::add(Job job)
+{
+    auto slot = std::make_unique<Slot>();
+    slot->job = std::move(job);
+    if (mThreads.empty()) {
+        slot->found = slot->job(*mWorkers.front(), slot->output);
+        slot->done = true;
+    }
+    push(std::move(slot));
+}
+
+void OrderedRuns::add(RecordedCliOutput recorded)
+{
+    auto slot = std::make_unique<Slot>();
+    slot->output = std::move(recorded);
+    slot->done = true;
+    push(std::move(slot));
+}
+
+void OrderedRuns::push(std::unique_ptr<Slot> slot)
+{
+    {
+        std::lock_guard lock(mMutex);
+        mSlots.push_back(std::move(slot));
+    }
+    mChanged.notify_all();
+    writeDone(false);
+    while (true) {
+        {
+            std::lock_guard lock(mMutex);
+            if (mSlots.size() < mMostAhead)
+                return;
+        }
+        writeDone(true);
+    }
+}
+
+bool OrderedRuns::finish()
+{
+    while (true) {
+        {
+            std::lock_guard lock(mMutex);
+            if (mSlots.empty())
+                return mFound;
+        }
+        writeDone(true);
+    }
+}
+
+void OrderedRuns::work(Worker& worker)
+{
+    std::unique_lock lock(mMutex);
+    for (;;) {
+        mChanged.wait(lock, [&] { return mStopping || mTaken < mSlots.size(); });
+        if (mTaken == mSlots.size())
+            return;
+        Slot& slot = *mSlots[mTaken++];
+        if (slot.done)
+            continue;
+        lock.unlock();
+        slot.found = slot.job(worker, slot.output);
+        lock.lock();
+        slot.done = true;
+        mChanged.notify_all();
+    }
+}
+
+void OrderedRuns::writeDone(bool wait)
+{
+    for (;;) {
+        std::unique_ptr<Slot> front;
+        {
+            std::unique_lock lock(mMutex);
+            if (wait)
+                mChanged.wait(lock, [&] { return mSlots.empty() || mSlots.front()->done; });
+            if (mSlots.empty() || !mSlots.front()->done)
+                return;
+            front = std::move(mSlots.front());
+            mSlots.pop_front();
+            if (mTaken > 0)
+                --mTaken;
+            mFound = mFound || front->found;
+        }
+        // Written outside the lock, so that the workers go on meanwhile.
+        mOutput.replay(front->output);
+        mOutput.flush();
+        wait = false;
+    }
+}
