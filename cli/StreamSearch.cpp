@@ -100,16 +100,16 @@ private:
             || ByteLines::isAscii(bytes) || (start == 0 && bytes.startsWith("\xEF\xBB\xBF")))
             return false;
         mDeferring = true;
+        // An ASCII literal has the same bytes in every encoding. Any other is held only by
+        // lines with a byte above 0x7F, which wait, whatever the literal's bytes turn out to be.
+        mLiteral = mAsciiLiteral ? ByteLiteral::of(*mRequired, TextEncoding::Utf8) : std::nullopt;
+        mLiteralEncoding = TextEncoding::Utf8;
         return true;
     }
 
     bool deferLines(QByteArrayView bytes, qint64 start, bool last)
     {
         mScan.add(Utf8Bytes::scan(bytes));
-        // An ASCII literal has the same bytes in every encoding. Any other is held only by
-        // lines with a byte above 0x7F, which wait, whatever the literal's bytes turn out to be.
-        if (!mLiteral && mAsciiLiteral)
-            mLiteral = ByteLiteral::of(*mRequired, TextEncoding::Utf8);
         for (qsizetype from = 0; from < bytes.size();) {
             const qsizetype at = mLiteral ? mLiteral->find(bytes, from) : from;
             if (at < 0)
