@@ -18,6 +18,7 @@
 #include "search/RegExpErrorText.h"
 #include "search/SearchSetup.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <new>
@@ -33,6 +34,13 @@ RegExp regExpFor(const CliRequest& request)
     RegExp regExp;
     prepareSearch(regExp, request.pattern, request.ignoreCase);
     return regExp;
+}
+
+/// How matches name input: a name that is no valid UTF-8 is written with the lone surrogates
+/// FilePath reads it as, so that it leads back to the same file.
+QByteArray jsonFileName(const InputFile& input)
+{
+    return jsonString(FilePath::decode(input.shownName()));
 }
 
 /// One input being run: where it came from and how results and messages name it.
@@ -102,9 +110,7 @@ private:
         const std::optional<MatchCollection> matches = execute(text);
         if (!matches)
             return false;
-        // A name that is no valid UTF-8 is written with the lone surrogates FilePath reads it
-        // as, so that it leads back to the same file.
-        const QByteArray file = mShowName ? jsonString(FilePath::decode(mInput.shownName())) : QByteArray();
+        const QByteArray file = mShowName ? jsonFileName(mInput) : QByteArray();
         LineCursor cursor(text);
         for (qsizetype i = 0; i < matches->Count(); ++i) {
             const Match match = matches->Item(i);
@@ -233,6 +239,7 @@ public:
             return;
         }
         mRegular = S_ISREG(info.st_mode);
+        mSize = info.st_size;
         // As for an input searched whole, so that what can be searched does not depend on the pattern.
         if (mRegular && info.st_size > kMaxInputBytes) {
             mError = EFBIG;
@@ -252,6 +259,8 @@ public:
 
     int fd() const { return mFd; }
     bool regular() const { return mRegular; }
+    /// The bytes of a regular file when it was opened.
+    qint64 size() const { return mSize; }
     /// The errno of a failure to open it, or 0.
     int error() const { return mError; }
 
@@ -259,6 +268,7 @@ private:
     int mFd = -1;
     bool mOwned = false;
     bool mRegular = false;
+    qint64 mSize = 0;
     int mError = 0;
 };
 
@@ -296,7 +306,10 @@ bool runStreamed(const CliRequest& request, const RegExp& regExp, const InputFil
         output.error(readFailure(input, FileError::fromErrno(open.error())).message);
         return false;
     }
-    LineBlocks blocks(open.fd(), kMaxInputBytes);
+    // A small file needs no block of full size; the buffer grows if it has grown meanwhile.
+    const qsizetype blockSize = open.regular() ? qsizetype(std::clamp<qint64>(open.size() + 1, 4096, LineBlocks::kBlockSize))
+                                              : LineBlocks::kBlockSize;
+    LineBlocks blocks(open.fd(), kMaxInputBytes, blockSize);
     // A byte-order mark of UTF-16 or UTF-32 starts with one of these.
     const std::optional<char> first = blocks.peek();
     if (first && (*first == '\0' || *first == '\xFE' || *first == '\xFF')) {
@@ -313,9 +326,8 @@ bool runStreamed(const CliRequest& request, const RegExp& regExp, const InputFil
     job.color = colorOutput;
     if (showName) {
         job.name = input.shownName();
-        // A name that is no valid UTF-8 is written with the lone surrogates FilePath reads it
-        // as, so that it leads back to the same file.
-        job.jsonName = jsonString(FilePath::decode(input.shownName()));
+        if (request.command == CliRequest::Command::Matches)
+            job.jsonName = jsonFileName(input);
     }
     job.skipBinary = input.foundInFolder && !request.binaryFiles;
     BlockDecoder decoder(open.fd(), open.regular());
