@@ -58,7 +58,7 @@ bool BlockDecoder::decode(QByteArrayView block, qint64 start, QString& text)
         return false;
     if (start == 0 && mFormat.byteOrderMark)
         block = block.sliced(kUtf8ByteOrderMark.size());
-    const bool valid = !mSettled || (mExact && mFormat.strayBytes == 0);
+    const bool valid = mSettled ? mExact && mFormat.strayBytes == 0 : !mIgnoreEncoding || ByteLines::isAscii(block);
     const qsizetype strays = TextCodec::decodeInto(block, mFormat.encoding, valid, text);
     if (!mRegular)
         mFormat.strayBytes += strays;
@@ -67,7 +67,7 @@ bool BlockDecoder::decode(QByteArrayView block, qint64 start, QString& text)
 
 bool BlockDecoder::settle(QByteArrayView block, qint64 start)
 {
-    return mSettled || ByteLines::isAscii(block) || settleNow(block, start);
+    return mSettled || mIgnoreEncoding || ByteLines::isAscii(block) || settleNow(block, start);
 }
 
 bool BlockDecoder::settleNow(QByteArrayView block, qint64 start)

@@ -21,6 +21,10 @@ public:
     /// reused. False when reading the file again failed (errno says why).
     bool decode(QByteArrayView block, qint64 start, QString& text);
 
+    /// Decodes every block as UTF-8 with stray bytes, never settling the encoding, for a
+    /// search that finds the same whatever bytes above 0x7F decode to.
+    void ignoreEncoding() { mIgnoreEncoding = true; }
+
     /// Settles the encoding when block, which starts at byte start, is the first that holds
     /// a byte above 0x7F; false when reading the file again failed (errno says why).
     bool settle(QByteArrayView block, qint64 start);
@@ -48,6 +52,7 @@ private:
     int mFd;
     bool mRegular;
     bool mSettled = false;
+    bool mIgnoreEncoding = false;
     bool mExact = false;
     TextFormat mFormat;
 };

@@ -21,6 +21,8 @@ public:
 
     /// The first place at or after from where the literal's bytes start, or -1.
     qsizetype find(QByteArrayView bytes, qsizetype from) const;
+    /// The number of the literal's bytes.
+    qsizetype size() const { return mBytes.size(); }
 
 private:
     ByteLiteral(QByteArray bytes, QByteArray caseBits);

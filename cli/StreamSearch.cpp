@@ -29,8 +29,11 @@ class StreamRun {
 public:
     StreamRun(const StreamJob& job, BlockDecoder& decoder, SearchScratch& scratch, CliOutput& output)
         : mJob(job), mDecoder(decoder), mSearch(*job.regExp, scratch), mOutput(output),
-          mPositions(job.command != CliRequest::Command::Count)
+          mPositions(job.command != CliRequest::Command::Count),
+          mEncodingMatters(mPositions || !job.regExp->matchesOnlyAscii())
     {
+        if (!mEncodingMatters)
+            mDecoder.ignoreEncoding();
     }
 
     /// Searches one block that starts at byte start; false after a failure (outcome()).
@@ -47,16 +50,27 @@ public:
             return false;
         if (!literal)
             return piece(bytes, start, last);
-        // The lines without the literal hold no match; only the lines that hold it are decoded.
         qsizetype from = start == 0 && mDecoder.format().byteOrderMark ? kByteOrderMarkSize : 0;
-        for (qsizetype at = literal->find(bytes, from); at >= 0; at = literal->find(bytes, from)) {
+        // A count of a pattern that is nothing but an ASCII literal is a count of its bytes.
+        if (!mEncodingMatters && mRequired->whole) {
+            for (qsizetype at = literal->find(bytes, from); at >= 0; at = literal->find(bytes, from)) {
+                ++mCount;
+                from = at + literal->size();
+            }
+            mFound = mFound || mCount > 0;
+            return true;
+        }
+        // The lines without the literal hold no match; only the lines that hold it are decoded.
+        for (qsizetype at = literal->find(bytes, from); at >= 0;) {
             const qsizetype lineStart = ByteLines::lineStart(bytes, from, at);
             qsizetype lineEnd = ByteLines::lineEnd(bytes, at);
             // Lines close to each other are searched as one piece, which costs less than a
             // search for each.
-            for (qsizetype next = literal->find(bytes, lineEnd); next >= 0 && next - lineEnd < kNearby;
-                 next = literal->find(bytes, lineEnd))
-                lineEnd = ByteLines::lineEnd(bytes, next);
+            at = literal->find(bytes, lineEnd);
+            while (at >= 0 && at - lineEnd < kNearby) {
+                lineEnd = ByteLines::lineEnd(bytes, at);
+                at = literal->find(bytes, lineEnd);
+            }
             skip(bytes.sliced(from, lineStart - from));
             if (!piece(bytes.sliced(lineStart, lineEnd - lineStart), start + lineStart, last && lineEnd == bytes.size()))
                 return false;
@@ -96,7 +110,7 @@ private:
     {
         if (mDeferring)
             return true;
-        if (mJob.command != CliRequest::Command::Count || !mRequired || !mDecoder.regular() || !mDecoder.undecided()
+        if (!mEncodingMatters || mPositions || !mRequired || !mDecoder.regular() || !mDecoder.undecided()
             || ByteLines::isAscii(bytes) || (start == 0 && bytes.startsWith("\xEF\xBB\xBF")))
             return false;
         mDeferring = true;
@@ -234,6 +248,8 @@ private:
     PieceSearch mSearch;
     CliOutput& mOutput;
     const bool mPositions;
+    /// Whether the matches depend on the encoding; a count of matches of ASCII alone does not.
+    const bool mEncodingMatters;
     const std::optional<RegExp::RequiredText> mRequired = mJob.regExp->requiredText();
     const bool mAsciiLiteral = mRequired && ByteLines::isAscii(mRequired->text.toUtf8());
     std::optional<ByteLiteral> mLiteral;

@@ -775,13 +775,19 @@ bool RegExp::matchesWithinLines() const
     return !pattern.error && pattern.translated.lineBound;
 }
 
+bool RegExp::matchesOnlyAscii() const
+{
+    const CompiledPattern& pattern = compiled();
+    return !pattern.error && pattern.translated.asciiOnly;
+}
+
 std::optional<RegExp::RequiredText> RegExp::requiredText() const
 {
     const CompiledPattern& pattern = compiled();
     if (pattern.error || !pattern.translated.requiredLiteral)
         return std::nullopt;
     const RequiredLiteral& literal = *pattern.translated.requiredLiteral;
-    return RequiredText{literal.text, literal.caseless};
+    return RequiredText{literal.text, literal.caseless, pattern.translated.literalOnly};
 }
 
 struct PieceSearch::State {

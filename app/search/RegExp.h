@@ -122,11 +122,18 @@ public:
     /// text can then be searched a piece of whole lines at a time (PieceSearch). False when
     /// the pattern does not compile.
     bool matchesWithinLines() const;
+    /// Whether every match takes at least one code unit and neither a match nor what a
+    /// lookahead looks at can hold a code unit of 0x80 or above: how other characters are
+    /// decoded, and into how many code units, then never changes how many matches there are.
+    bool matchesOnlyAscii() const;
     /// A text that every match holds, when there is one: the literal the search looks for
     /// first. Under Ignore Case its ASCII letters stand for both their cases (caseless).
     struct RequiredText {
         QString text;
         bool caseless = false;
+        /// The pattern is this text and nothing else: the matches are its places, one after
+        /// another without overlapping.
+        bool whole = false;
     };
     std::optional<RequiredText> requiredText() const;
 
