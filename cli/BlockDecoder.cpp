@@ -3,6 +3,7 @@
 #include "cli/ByteLines.h"
 
 #include <QByteArray>
+#include <QStringDecoder>
 
 #include <algorithm>
 #include <cerrno>
@@ -54,11 +55,18 @@ bool BlockDecoder::scanRest(qint64 offset, Utf8Bytes::Scan& total) const
 
 bool BlockDecoder::decode(QByteArrayView block, qint64 start, QString& text)
 {
+    if (mIgnoreEncoding && !mSettled) {
+        // Byte for byte: every byte above 0x7F stays one code unit above 0x7F, the fastest way.
+        QStringDecoder latin1(QStringConverter::Latin1);
+        text.resize(latin1.requiredSpace(block.size()));
+        text.truncate(latin1.appendToBuffer(text.data(), block) - text.constData());
+        return true;
+    }
     if (!settle(block, start))
         return false;
     if (start == 0 && mFormat.byteOrderMark)
         block = block.sliced(kUtf8ByteOrderMark.size());
-    const bool valid = mSettled ? mExact && mFormat.strayBytes == 0 : !mIgnoreEncoding || ByteLines::isAscii(block);
+    const bool valid = !mSettled || (mExact && mFormat.strayBytes == 0);
     const qsizetype strays = TextCodec::decodeInto(block, mFormat.encoding, valid, text);
     if (!mRegular)
         mFormat.strayBytes += strays;

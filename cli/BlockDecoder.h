@@ -21,8 +21,8 @@ public:
     /// reused. False when reading the file again failed (errno says why).
     bool decode(QByteArrayView block, qint64 start, QString& text);
 
-    /// Decodes every block as UTF-8 with stray bytes, never settling the encoding, for a
-    /// search that finds the same whatever bytes above 0x7F decode to.
+    /// Decodes every block byte for byte, never settling the encoding, for a search that
+    /// finds the same whatever bytes above 0x7F decode to.
     void ignoreEncoding() { mIgnoreEncoding = true; }
 
     /// Settles the encoding when block, which starts at byte start, is the first that holds
