@@ -331,13 +331,18 @@ bool runStreamed(const CliRequest& request, const RegExp& regExp, const InputFil
     }
     job.skipBinary = input.foundInFolder && !request.binaryFiles;
     BlockDecoder decoder(open.fd(), open.regular());
+    // A file that may turn out binary keeps its results until its last block has been read.
+    RecordedCliOutput held;
     StreamOutcome outcome;
     try {
-        outcome = searchStream(blocks, decoder, job, scratch, output);
+        outcome = searchStream(blocks, decoder, job, scratch, job.skipBinary ? held : output);
     } catch (const std::bad_alloc&) {
         run.failForMemory();
         return false;
     }
+    if (outcome.kind == StreamOutcome::Binary)
+        return false;
+    output.replay(held);
     if (outcome.kind == StreamOutcome::Failed) {
         if (outcome.errorNumber != 0)
             output.error(readFailure(input, FileError::fromErrno(outcome.errorNumber)).message);

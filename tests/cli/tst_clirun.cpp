@@ -306,6 +306,9 @@ void tst_CliRun::options_data()
     QTest::newRow("-j1 runs the files one after another")
         << QStringList{"count", "-rj1", "banana", "tree"} << QByteArray()
         << QByteArray("tree/a.txt:1\ntree/b.txt:1\ntree/sub/c.txt:0\n") << 0;
+    QTest::newRow("-r writes nothing of a file whose NUL byte comes late")
+        << QStringList{"lines", "-r", "banana", "late"} << QByteArray()
+        << QByteArray("late/a.txt:1:banana\n") << 0;
     QTest::newRow("-a searches binary files too") << QStringList{"count", "-r", "-a", "banana", "tree/sub/"}
                                                   << QByteArray() << QByteArray("tree/sub/c.txt:0\ntree/sub/d.bin:1\n") << 0;
     QTest::newRow("--recursive --text") << QStringList{"count", "--recursive", "--text", "banana", "tree/sub"}
