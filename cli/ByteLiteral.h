@@ -27,6 +27,7 @@ public:
 private:
     ByteLiteral(QByteArray bytes, QByteArray caseBits);
     bool matchesAt(const char* bytes) const;
+    qsizetype scanWide(const char* data, qsizetype length, qsizetype p, qsizetype& found) const;
 
     /// The bytes, ASCII letters in lower case where either case matches.
     QByteArray mBytes;
@@ -35,4 +36,6 @@ private:
     QByteArray mCaseBits;
     qsizetype mFirst = 0;
     qsizetype mSecond = 0;
+    /// The processor has AVX2, which scans 32 places a round.
+    bool mWide = false;
 };
