@@ -1,5 +1,7 @@
 #include "cli/OrderedRuns.h"
 
+#include <new>
+
 OrderedRuns::OrderedRuns(const RegExp& regExp, int threads, CliOutput& output)
     : mOutput(output), mMostAhead(std::size_t(std::max(threads, 1)) * 4)
 {
@@ -27,7 +29,7 @@ void OrderedRuns::add(Job job)
     auto slot = std::make_unique<Slot>();
     slot->job = std::move(job);
     if (mThreads.empty()) {
-        slot->found = slot->job(*mWorkers.front(), slot->output);
+        run(*slot, *mWorkers.front());
         slot->done = true;
     }
     push(std::move(slot));
@@ -82,10 +84,20 @@ void OrderedRuns::work(Worker& worker)
         if (slot.done)
             continue;
         lock.unlock();
-        slot.found = slot.job(worker, slot.output);
+        run(slot, worker);
         lock.lock();
         slot.done = true;
         mChanged.notify_all();
+    }
+}
+
+void OrderedRuns::run(Slot& slot, Worker& worker)
+{
+    // Memory that runs out ends this job, not the program, whose other threads go on.
+    try {
+        slot.found = slot.job(worker, slot.output);
+    } catch (const std::bad_alloc&) {
+        slot.output.error("there is not enough memory");
     }
 }
 

@@ -51,6 +51,7 @@ private:
     };
 
     void push(std::unique_ptr<Slot> slot);
+    static void run(Slot& slot, Worker& worker);
     void work(Worker& worker);
     /// Writes the slots at the front that are done; with wait, waits for the front one first.
     void writeDone(bool wait);
