@@ -7,8 +7,8 @@
 #include <poll.h>
 #include <unistd.h>
 
-LineBlocks::LineBlocks(int fd, qint64 maxLine, qsizetype blockSize)
-    : mFd(fd), mMaxLine(maxLine), mBuffer(blockSize, Qt::Uninitialized)
+LineBlocks::LineBlocks(int fd, qint64 maxLine, qsizetype blockSize, qint64 size)
+    : mFd(fd), mMaxLine(maxLine), mBuffer(blockSize, Qt::Uninitialized), mSize(size)
 {
 }
 
@@ -72,6 +72,10 @@ bool LineBlocks::readRest(QByteArray& bytes)
 
 bool LineBlocks::fill()
 {
+    if (mSize >= 0 && mRead >= mSize) {
+        mEndOfInput = true;
+        return true;
+    }
     // What has not been handed out moves to the front; a buffer it fills grows.
     if (mStart > 0) {
         std::memmove(mBuffer.data(), mBuffer.constData() + mStart, std::size_t(mEnd - mStart));
@@ -95,6 +99,7 @@ bool LineBlocks::fill()
         const ssize_t got = ::read(mFd, mBuffer.data() + mEnd, std::size_t(mBuffer.size() - mEnd));
         if (got > 0) {
             mEnd += got;
+            mRead += got;
             return true;
         }
         if (got == 0) {

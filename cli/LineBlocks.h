@@ -16,8 +16,10 @@ public:
     static constexpr qsizetype kBlockSize = qsizetype(1) << 20;
 
     /// fd stays open and owned by the caller. A line longer than maxLine bytes fails the read
-    /// with EFBIG, and one too long for the memory there is with ENOMEM.
-    LineBlocks(int fd, qint64 maxLine, qsizetype blockSize = kBlockSize);
+    /// with EFBIG, and one too long for the memory there is with ENOMEM. A regular file is
+    /// read up to size, the size it had when it was opened (-1: to the end of the input), which
+    /// spares the read that would find its end.
+    LineBlocks(int fd, qint64 maxLine, qsizetype blockSize = kBlockSize, qint64 size = -1);
 
     /// Reads the next block into block: false after the last block, or when a read failed
     /// (error() then holds its errno).
@@ -50,6 +52,8 @@ private:
     qsizetype mUnbroken = 0; ///< no line ends in [mStart, mUnbroken)
     qint64 mBlockStart = 0;
     qint64 mConsumed = 0; ///< bytes of the input before mStart
+    qint64 mSize = -1;
+    qint64 mRead = 0; ///< bytes read from the input
     bool mEndOfInput = false;
     bool mLast = false;
     bool mDone = false;

@@ -103,14 +103,20 @@ void OrderedRuns::run(Slot& slot, Worker& worker)
 
 void OrderedRuns::writeDone(bool wait)
 {
+    bool written = false;
     for (;;) {
         std::unique_ptr<Slot> front;
         {
             std::unique_lock lock(mMutex);
             if (wait)
                 mChanged.wait(lock, [&] { return mSlots.empty() || mSlots.front()->done; });
-            if (mSlots.empty() || !mSlots.front()->done)
+            if (mSlots.empty() || !mSlots.front()->done) {
+                lock.unlock();
+                // Once for what was written together, rather than a system call for each file.
+                if (written)
+                    mOutput.flush();
                 return;
+            }
             front = std::move(mSlots.front());
             mSlots.pop_front();
             if (mTaken > 0)
@@ -119,7 +125,7 @@ void OrderedRuns::writeDone(bool wait)
         }
         // Written outside the lock, so that the workers go on meanwhile.
         mOutput.replay(front->output);
-        mOutput.flush();
+        written = true;
         wait = false;
     }
 }

@@ -309,7 +309,7 @@ bool runStreamed(const CliRequest& request, const RegExp& regExp, const InputFil
     // A small file needs no block of full size; the buffer grows if it has grown meanwhile.
     const qsizetype blockSize = open.regular() ? qsizetype(std::clamp<qint64>(open.size() + 1, 4096, LineBlocks::kBlockSize))
                                               : LineBlocks::kBlockSize;
-    LineBlocks blocks(open.fd(), kMaxInputBytes, blockSize);
+    LineBlocks blocks(open.fd(), kMaxInputBytes, blockSize, open.regular() ? open.size() : -1);
     // A byte-order mark of UTF-16 or UTF-32 starts with one of these.
     const std::optional<char> first = blocks.peek();
     if (first && (*first == '\0' || *first == '\xFE' || *first == '\xFF')) {
