@@ -80,6 +80,8 @@ class tst_Prefilter : public QObject {
 private slots:
     void requiredLiteral_data();
     void requiredLiteral();
+    void whereMatchesLie_data();
+    void whereMatchesLie();
     void sameMatchesAsEveryStartPosition();
     void budgetSpentOnlyNearTheLiteral();
 };
@@ -127,6 +129,40 @@ void tst_Prefilter::requiredLiteral()
     QCOMPARE(found->minPrefix, quint64(minPrefix));
     QCOMPARE(found->maxPrefix ? qint64(*found->maxPrefix) : -1, qint64(maxPrefix));
     QCOMPARE(found->caseless, ignoreCase);
+}
+
+// What lets sifta-cli search a piece of lines at a time, ignore the encoding, or count the
+// literal's places alone.
+void tst_Prefilter::whereMatchesLie_data()
+{
+    QTest::addColumn<QString>("pattern");
+    QTest::addColumn<bool>("lineBound");
+    QTest::addColumn<bool>("asciiOnly");
+    QTest::addColumn<bool>("literalOnly");
+
+    QTest::newRow("a plain word") << u"river"_qs << true << true << true;
+    QTest::newRow("an anchor beside the word") << u"^river"_qs << true << true << false;
+    QTest::newRow("any character but a line break") << u"a.c"_qs << true << false << false;
+    QTest::newRow("white space takes line breaks") << u"a\\sb"_qs << false << true << false;
+    QTest::newRow("a lookahead that looks past the line") << u"a(?=\\n)"_qs << false << true << false;
+    QTest::newRow("a lookahead beyond ASCII") << u"a(?![\\u00e0-\\u00ff])"_qs << true << false << false;
+    QTest::newRow("a back-reference may take anything") << u"(a)\\1"_qs << false << false << false;
+    QTest::newRow("a negated class takes line breaks") << u"[^,]+"_qs << false << false << false;
+    QTest::newRow("a character beyond ASCII") << u"caf\\u00e9"_qs << true << false << true;
+    QTest::newRow("a match may be empty") << u"x?"_qs << true << false << false;
+}
+
+void tst_Prefilter::whereMatchesLie()
+{
+    QFETCH(QString, pattern);
+    QFETCH(bool, lineBound);
+    QFETCH(bool, asciiOnly);
+    QFETCH(bool, literalOnly);
+    const auto translated = translatePattern(pattern, false, true);
+    QVERIFY(translated);
+    QCOMPARE(translated->lineBound, lineBound);
+    QCOMPARE(translated->asciiOnly, asciiOnly);
+    QCOMPARE(translated->literalOnly, literalOnly);
 }
 
 void tst_Prefilter::sameMatchesAsEveryStartPosition()
