@@ -19,7 +19,7 @@ OrderedRuns::~OrderedRuns()
         std::lock_guard lock(mMutex);
         mStopping = true;
     }
-    mChanged.notify_all();
+    mJobAdded.notify_all();
     for (std::thread& thread : mThreads)
         thread.join();
 }
@@ -49,7 +49,7 @@ void OrderedRuns::push(std::unique_ptr<Slot> slot)
         std::lock_guard lock(mMutex);
         mSlots.push_back(std::move(slot));
     }
-    mChanged.notify_all();
+    mJobAdded.notify_one();
     writeDone(false);
     while (true) {
         {
@@ -77,7 +77,7 @@ void OrderedRuns::work(Worker& worker)
 {
     std::unique_lock lock(mMutex);
     for (;;) {
-        mChanged.wait(lock, [&] { return mStopping || mTaken < mSlots.size(); });
+        mJobAdded.wait(lock, [&] { return mStopping || mTaken < mSlots.size(); });
         if (mTaken == mSlots.size())
             return;
         Slot& slot = *mSlots[mTaken++];
@@ -87,7 +87,8 @@ void OrderedRuns::work(Worker& worker)
         run(slot, worker);
         lock.lock();
         slot.done = true;
-        mChanged.notify_all();
+        if (mWriterWaits)
+            mJobDone.notify_one();
     }
 }
 
@@ -108,8 +109,11 @@ void OrderedRuns::writeDone(bool wait)
         std::unique_ptr<Slot> front;
         {
             std::unique_lock lock(mMutex);
-            if (wait)
-                mChanged.wait(lock, [&] { return mSlots.empty() || mSlots.front()->done; });
+            if (wait) {
+                mWriterWaits = true;
+                mJobDone.wait(lock, [&] { return mSlots.empty() || mSlots.front()->done; });
+                mWriterWaits = false;
+            }
             if (mSlots.empty() || !mSlots.front()->done) {
                 lock.unlock();
                 // Once for what was written together, rather than a system call for each file.

@@ -58,7 +58,11 @@ private:
 
     CliOutput& mOutput;
     std::mutex mMutex;
-    std::condition_variable mChanged;
+    /// Workers wait for jobs; the writer waits for the job whose output is written next, and
+    /// is woken only while it waits, which spares a system call for most jobs.
+    std::condition_variable mJobAdded;
+    std::condition_variable mJobDone;
+    bool mWriterWaits = false;
     /// The slots not written yet, in order; the first mTaken of them have been taken by workers.
     std::deque<std::unique_ptr<Slot>> mSlots;
     std::size_t mTaken = 0;
