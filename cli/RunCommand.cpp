@@ -1,12 +1,13 @@
 #include "cli/RunCommand.h"
 
+#include "cli/BlockDecoder.h"
 #include "cli/CliOutput.h"
 #include "cli/InputFiles.h"
-#include "cli/BlockDecoder.h"
 #include "cli/LineBlocks.h"
 #include "cli/LineCursor.h"
-#include "cli/OrderedRuns.h"
 #include "cli/MatchingLines.h"
+#include "cli/OpenInput.h"
+#include "cli/OrderedRuns.h"
 #include "cli/ReadInput.h"
 #include "cli/StreamSearch.h"
 #include "platform/FileBytes.h"
@@ -19,13 +20,9 @@
 #include "search/SearchSetup.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <fcntl.h>
 #include <new>
 #include <thread>
 #include <utility>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -216,61 +213,6 @@ bool streams(const CliRequest& request, const RegExp& regExp)
 {
     return request.command != CliRequest::Command::Replace && regExp.matchesWithinLines();
 }
-
-/// An input opened for reading, closed when this ends (standard input stays open).
-class OpenInput {
-public:
-    explicit OpenInput(const InputFile& input)
-    {
-        if (input.standardInput) {
-            mFd = STDIN_FILENO;
-        } else {
-            // Opened without waiting: a pipe with no writer yet would block the open itself.
-            mFd = ::open(input.path.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-            mOwned = mFd >= 0;
-        }
-        struct stat info {};
-        if (mFd < 0 || ::fstat(mFd, &info) != 0) {
-            mError = errno;
-            return;
-        }
-        if (S_ISDIR(info.st_mode)) {
-            mError = EISDIR;
-            return;
-        }
-        mRegular = S_ISREG(info.st_mode);
-        mSize = info.st_size;
-        // As for an input searched whole, so that what can be searched does not depend on the pattern.
-        if (mRegular && info.st_size > kMaxInputBytes) {
-            mError = EFBIG;
-            return;
-        }
-        // From here on a read may wait for a pipe's writer.
-        if (mOwned && !mRegular)
-            ::fcntl(mFd, F_SETFL, ::fcntl(mFd, F_GETFL) & ~O_NONBLOCK);
-    }
-    ~OpenInput()
-    {
-        if (mOwned)
-            ::close(mFd);
-    }
-    OpenInput(const OpenInput&) = delete;
-    OpenInput& operator=(const OpenInput&) = delete;
-
-    int fd() const { return mFd; }
-    bool regular() const { return mRegular; }
-    /// The bytes of a regular file when it was opened.
-    qint64 size() const { return mSize; }
-    /// The errno of a failure to open it, or 0.
-    int error() const { return mError; }
-
-private:
-    int mFd = -1;
-    bool mOwned = false;
-    bool mRegular = false;
-    qint64 mSize = 0;
-    int mError = 0;
-};
 
 /// Runs the command over the input's text, whole; whether a match was found.
 bool runWhole(const CliRequest& request, const InputFile& input, InputRun& run, QByteArray bytes,
