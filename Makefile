@@ -30,7 +30,7 @@ test: build
 	QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
 
 bench: build
-	./scripts/install-deps ripgrep
+	./scripts/install-deps ripgrep perl python3 nodejs time
 	./bench/run-all $(BUILD_DIR)
 
 # The differential test against JavaScript's RegExp in node with many more random cases than

@@ -1,5 +1,7 @@
 #include "cli/CliOutput.h"
 
+#include <sys/stat.h>
+
 namespace {
 
 void writeTo(std::FILE* stream, QByteArrayView bytes)
@@ -23,6 +25,18 @@ void CliOutput::error(QByteArrayView text)
     mFailed = true;
 }
 
+FileCliOutput::FileCliOutput(std::FILE* out, std::FILE* err) : mOut(out), mErr(err)
+{
+    struct stat info {};
+    mOutIsRegularFile = ::fstat(::fileno(out), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+void FileCliOutput::flush()
+{
+    if (!mOutIsRegularFile)
+        std::fflush(mOut);
+}
+
 void FileCliOutput::writeResults(QByteArrayView bytes)
 {
     writeTo(mOut, bytes);
@@ -31,4 +45,28 @@ void FileCliOutput::writeResults(QByteArrayView bytes)
 void FileCliOutput::writeMessage(QByteArrayView line)
 {
     writeTo(mErr, line);
+}
+
+void CliOutput::replay(const RecordedCliOutput& recorded)
+{
+    for (const RecordedCliOutput::Entry& entry : recorded.mEntries) {
+        if (entry.message)
+            writeMessage(entry.bytes);
+        else
+            writeResults(entry.bytes);
+    }
+    mFailed = mFailed || recorded.failed();
+}
+
+void RecordedCliOutput::writeResults(QByteArrayView bytes)
+{
+    // Results come in many small pieces; they go into one entry until a message comes.
+    if (mEntries.empty() || mEntries.back().message)
+        mEntries.push_back({QByteArray(), false});
+    mEntries.back().bytes += bytes;
+}
+
+void RecordedCliOutput::writeMessage(QByteArrayView line)
+{
+    mEntries.push_back({line.toByteArray(), true});
 }

@@ -6,8 +6,10 @@
 
 namespace {
 
-enum class OptionId { IgnoreCase, Pattern, Recursive, BinaryFiles, InPlace, ToUtf8, Color, Help, Version };
+enum class OptionId { IgnoreCase, Pattern, Recursive, BinaryFiles, InPlace, ToUtf8, Color, Threads, Help, Version };
 enum class Takes { Nothing, Value, OptionalValue };
+
+constexpr int kMostThreads = 1024;
 
 struct OptionSpec {
     OptionId id;
@@ -26,6 +28,7 @@ constexpr OptionSpec kOptions[] = {
     {OptionId::ToUtf8, 0, "to-utf8", Takes::Nothing},
     {OptionId::Color, 0, "color", Takes::OptionalValue},
     {OptionId::Color, 0, "colour", Takes::OptionalValue},
+    {OptionId::Threads, 'j', "threads", Takes::Value},
     {OptionId::Help, 'h', "help", Takes::Nothing},
     {OptionId::Version, 0, "version", Takes::Nothing},
 };
@@ -180,6 +183,16 @@ std::optional<UsageError> Parser::apply(const OptionSpec& option, const std::opt
             return UsageError{QStringLiteral("-e may be given only once")};
         mPatternOption = value;
         break;
+    case OptionId::Threads: {
+        bool ok = false;
+        const int threads = value->toInt(&ok);
+        if (!ok || threads < 1 || threads > kMostThreads)
+            return UsageError{QStringLiteral("invalid value '%1' for --threads (a number from 1 to %2)")
+                                  .arg(shown(*value))
+                                  .arg(kMostThreads)};
+        mRequest.threads = threads;
+        break;
+    }
     case OptionId::Color: {
         const std::optional<CliRequest::Color> color = value ? colorNamed(*value) : CliRequest::Color::Auto;
         if (!color) {
@@ -264,6 +277,7 @@ QString helpText()
         "  -r, --recursive       search the files in each FILE that is a folder\n"
         "                        (the current folder without a FILE)\n"
         "  -a, --text            also search files in folders that look binary\n"
+        "  -j, --threads=N       search N files at once (default: one per processor core)\n"
         "  -I, --in-place        replace: write each FILE back instead of to standard output\n"
         "      --to-utf8         replace: write a result that the input's encoding cannot store\n"
         "                        as UTF-8 instead of refusing it\n"

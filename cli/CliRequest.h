@@ -24,6 +24,8 @@ struct CliRequest {
     /// refusing it.
     bool toUtf8 = false;
     Color color = Color::Auto;
+    /// How many files are searched at once; 0 for one per processor core.
+    int threads = 0;
     QString pattern;
     /// Only for Command::Replace.
     QString replacement;

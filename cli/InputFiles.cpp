@@ -2,6 +2,7 @@
 
 #include "cli/CliOutput.h"
 #include "platform/FileError.h"
+#include "platform/InPlaceRewrite.h"
 
 #include <QList>
 
@@ -27,42 +28,56 @@ public:
     /// Visits the regular files under folder; prefix is what names of its entries start with.
     void walk(const QByteArray& folder, const QByteArray& prefix)
     {
-        const QList<QByteArray> names = entries(folder);
-        for (const QByteArray& name : names) {
-            const QByteArray path = prefix + name;
-            struct stat info {};
-            if (::lstat(path.constData(), &info) != 0) {
-                mOutput.error("cannot read '" + path + "': " + systemMessage(errno));
-                continue;
+        const QList<Entry> found = entries(folder);
+        for (const Entry& entry : found) {
+            const QByteArray path = prefix + entry.name;
+            unsigned char type = entry.type;
+            if (type == DT_UNKNOWN) {
+                struct stat info {};
+                if (::lstat(path.constData(), &info) != 0) {
+                    mOutput.error("cannot read '" + path + "': " + systemMessage(errno));
+                    continue;
+                }
+                type = S_ISDIR(info.st_mode) ? DT_DIR : S_ISREG(info.st_mode) ? DT_REG : DT_LNK;
             }
             // Links, devices, pipes and sockets are skipped, so that a walk never loops or blocks.
-            if (S_ISDIR(info.st_mode))
+            if (type == DT_DIR) {
                 walk(path, path + '/');
-            else if (S_ISREG(info.st_mode))
-                mVisit(InputFile{path, false, true});
+            } else if (type == DT_REG) {
+                const Entry backup{rewriteBackupName(entry.name), 0};
+                const bool backupBeside = std::binary_search(found.begin(), found.end(), backup);
+                mVisit(InputFile{path, false, true, backupBeside});
+            }
         }
     }
 
 private:
-    QList<QByteArray> entries(const QByteArray& folder)
+    struct Entry {
+        QByteArray name;
+        unsigned char type = DT_UNKNOWN;
+
+        bool operator<(const Entry& other) const { return name < other.name; }
+    };
+
+    QList<Entry> entries(const QByteArray& folder)
     {
-        QList<QByteArray> names;
+        QList<Entry> found;
         DIR* dir = ::opendir(folder.constData());
         if (!dir) {
             mOutput.error("cannot read '" + folder + "': " + systemMessage(errno));
-            return names;
+            return found;
         }
         errno = 0;
         while (const dirent* entry = ::readdir(dir)) {
             const QByteArray name(entry->d_name);
             if (name != "." && name != "..")
-                names << name;
+                found.push_back({name, entry->d_type});
         }
         if (errno != 0)
             mOutput.error("cannot read '" + folder + "': " + systemMessage(errno));
         ::closedir(dir);
-        std::sort(names.begin(), names.end());
-        return names;
+        std::sort(found.begin(), found.end());
+        return found;
     }
 
     const std::function<void(const InputFile&)>& mVisit;

@@ -32,7 +32,7 @@ public:
     {
     }
 
-    void begin(qsizetype number, qsizetype start)
+    void begin(qint64 number, qsizetype start)
     {
         mLine.clear();
         if (!mStyle.fileName.isEmpty()) {
@@ -109,7 +109,7 @@ private:
 } // namespace
 
 bool writeMatchingLines(const MatchCollection& matches, const DecodedText& text, LineStyle style,
-                        CliOutput& output)
+                        CliOutput& output, qint64 firstLine)
 {
     LineCursor cursor(text.text);
     LineWriter writer(text, style);
@@ -125,7 +125,7 @@ bool writeMatchingLines(const MatchCollection& matches, const DecodedText& text,
         // Matches never overlap, so only the last one taken can run on into the next line.
         qsizetype lastEnd = -1;
         for (;;) {
-            writer.begin(cursor.number(), cursor.start());
+            writer.begin(firstLine - 1 + cursor.number(), cursor.start());
             writer.highlight(cursor.start(), lastEnd, cursor.end());
             for (; next < count && matches.Item(next).FirstIndex() < cursor.nextStart(); ++next) {
                 const Match match = matches.Item(next);

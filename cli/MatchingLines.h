@@ -20,6 +20,7 @@ struct LineStyle {
 /// text's encoding, so that it shows the file's bytes. A match that spans line breaks
 /// touches every line it covers; an empty match touches the line it is on. A line is text
 /// ended by a line break, or the text after the last one when there is any, so an empty match
-/// after the final break touches none. Returns whether a line was written.
+/// after the final break touches none. text's first line is number firstLine (a piece of a
+/// larger text starts further on). Returns whether a line was written.
 bool writeMatchingLines(const MatchCollection& matches, const DecodedText& text, LineStyle style,
-                        CliOutput& output);
+                        CliOutput& output, qint64 firstLine = 1);

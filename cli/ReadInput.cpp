@@ -23,13 +23,18 @@ QByteArray reason(const FileError& error)
 
 } // namespace
 
+ReadFailure readFailure(const InputFile& input, const FileError& error)
+{
+    return ReadFailure{"cannot read " + input.quotedName() + ": " + reason(error)};
+}
+
 Result<QByteArray, ReadFailure> readInput(const InputFile& input)
 {
     Result<QByteArray, FileError> bytes = input.standardInput
                                               ? FileBytes::readDescriptor(STDIN_FILENO, kMaxInputBytes)
                                               : FileBytes::read(FilePath::decode(input.path), kMaxInputBytes);
     if (!bytes)
-        return ReadFailure{"cannot read " + input.quotedName() + ": " + reason(bytes.error())};
+        return readFailure(input, bytes.error());
     return std::move(bytes).value();
 }
 

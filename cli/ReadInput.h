@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/InputFiles.h"
+#include "platform/FileError.h"
 #include "platform/Result.h"
 
 #include <QByteArray>
@@ -15,6 +16,9 @@ struct ReadFailure {
 /// The most bytes an input may have: the engine searches at most 2^31 - 1 UTF-16 code units,
 /// and UTF-8 takes at most three bytes for one of them (and three more for a byte-order mark).
 inline constexpr qint64 kMaxInputBytes = 3 * qint64(INT32_MAX) + 3;
+
+/// The failure to read input for the reason error, worded as readInput words it.
+ReadFailure readFailure(const InputFile& input, const FileError& error);
 
 /// The whole content of input. A larger input than kMaxInputBytes, or one too large for
 /// the memory there is, is a failure with a message that says so, never an abort.

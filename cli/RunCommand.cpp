@@ -1,10 +1,15 @@
 #include "cli/RunCommand.h"
 
+#include "cli/BlockDecoder.h"
 #include "cli/CliOutput.h"
 #include "cli/InputFiles.h"
+#include "cli/LineBlocks.h"
 #include "cli/LineCursor.h"
 #include "cli/MatchingLines.h"
+#include "cli/OpenInput.h"
+#include "cli/OrderedRuns.h"
 #include "cli/ReadInput.h"
+#include "cli/StreamSearch.h"
 #include "platform/FileBytes.h"
 #include "platform/FilePath.h"
 #include "platform/TextCodec.h"
@@ -14,7 +19,10 @@
 #include "regex/RegExpErrorText.h"
 #include "regex/SearchSetup.h"
 
+#include <algorithm>
 #include <new>
+#include <thread>
+#include <utility>
 
 namespace {
 
@@ -25,12 +33,19 @@ RegExp regExpFor(const CliRequest& request)
     return regExp;
 }
 
+/// How matches name input: a name that is no valid UTF-8 is written with the lone surrogates
+/// FilePath reads it as, so that it leads back to the same file.
+QByteArray jsonFileName(const InputFile& input)
+{
+    return jsonString(FilePath::decode(input.shownName()));
+}
+
 /// One input being run: where it came from and how results and messages name it.
 class InputRun {
 public:
     InputRun(const CliRequest& request, const RegExp& regExp, const InputFile& input, bool showName,
-             CliOutput& output)
-        : mRequest(request), mRegExp(regExp), mInput(input), mShowName(showName), mOutput(output)
+             SearchScratch& scratch, CliOutput& output)
+        : mRequest(request), mRegExp(regExp), mInput(input), mShowName(showName), mScratch(scratch), mOutput(output)
     {
     }
 
@@ -58,7 +73,7 @@ private:
 
     std::optional<MatchCollection> execute(const QString& text)
     {
-        RegExpResult<MatchCollection> matches = mRegExp.Execute(text);
+        RegExpResult<MatchCollection> matches = mRegExp.Execute(text, nullptr, &mScratch);
         if (!matches) {
             fail(regExpErrorText(matches.error()).toUtf8());
             return std::nullopt;
@@ -69,7 +84,7 @@ private:
     /// The number of matches in text, or nothing after reporting why there is none.
     std::optional<qsizetype> countMatches(const QString& text)
     {
-        const RegExpResult<qsizetype> count = mRegExp.countMatches(text);
+        const RegExpResult<qsizetype> count = mRegExp.countMatches(text, nullptr, &mScratch);
         if (!count) {
             fail(regExpErrorText(count.error()).toUtf8());
             return std::nullopt;
@@ -92,9 +107,7 @@ private:
         const std::optional<MatchCollection> matches = execute(text);
         if (!matches)
             return false;
-        // A name that is no valid UTF-8 is written with the lone surrogates FilePath reads it
-        // as, so that it leads back to the same file.
-        const QByteArray file = mShowName ? jsonString(FilePath::decode(mInput.shownName())) : QByteArray();
+        const QByteArray file = mShowName ? jsonFileName(mInput) : QByteArray();
         LineCursor cursor(text);
         for (qsizetype i = 0; i < matches->Count(); ++i) {
             const Match match = matches->Item(i);
@@ -126,7 +139,7 @@ private:
                 return false;
             }
         }
-        const RegExpResult<QString> replaced = mRegExp.Replace(input.text, mRequest.replacement);
+        const RegExpResult<QString> replaced = mRegExp.Replace(input.text, mRequest.replacement, nullptr, &mScratch);
         if (!replaced) {
             fail(regExpErrorText(replaced.error()).toUtf8());
             return false;
@@ -191,52 +204,134 @@ private:
     const RegExp& mRegExp;
     const InputFile& mInput;
     bool mShowName;
+    SearchScratch& mScratch;
     CliOutput& mOutput;
 };
 
+/// Whether request runs over its input a block of lines at a time rather than whole.
+bool streams(const CliRequest& request, const RegExp& regExp)
+{
+    return request.command != CliRequest::Command::Replace && regExp.matchesWithinLines();
+}
+
+/// Runs the command over the input's text, whole; whether a match was found.
+bool runWhole(const CliRequest& request, const InputFile& input, InputRun& run, QByteArray bytes,
+              bool colorOutput)
+{
+    // A NUL byte is taken for a sign of binary content, as grep and ripgrep take it, unless
+    // the bytes are UTF-16 or UTF-32 text; files named on the command line are searched all
+    // the same.
+    const bool mayBeBinary = input.foundInFolder && !request.binaryFiles && bytes.contains('\0');
+    if (mayBeBinary && !WideUnicode::markedEncoding(bytes))
+        return false;
+    // Search buffers grow with the matches; memory that runs out ends this input, not the program.
+    try {
+        const DecodedText text = TextCodec::decode(bytes);
+        if (mayBeBinary && !WideUnicode::isWide(text.format.encoding))
+            return false;
+        // The bytes are not needed again; letting them go lowers the peak of a large search.
+        bytes = QByteArray();
+        return run.run(colorOutput, text);
+    } catch (const std::bad_alloc&) {
+        run.failForMemory();
+        return false;
+    }
+}
+
+/// Runs a command whose matches lie within lines over the input a block at a time, and an
+/// input that may be UTF-16 or UTF-32 whole; whether a match was found.
+bool runStreamed(const CliRequest& request, const RegExp& regExp, const InputFile& input, InputRun& run,
+                 bool showName, bool colorOutput, SearchScratch& scratch, CliOutput& output)
+{
+    const OpenInput open(input);
+    if (open.error() != 0) {
+        output.error(readFailure(input, FileError::fromErrno(open.error())).message);
+        return false;
+    }
+    // A small file needs no block of full size; the buffer grows if it has grown meanwhile.
+    const qsizetype blockSize = open.regular() ? qsizetype(std::clamp<qint64>(open.size() + 1, 4096, LineBlocks::kBlockSize))
+                                              : LineBlocks::kBlockSize;
+    LineBlocks blocks(open.fd(), kMaxInputBytes, blockSize, open.regular() ? open.size() : -1);
+    // A byte-order mark of UTF-16 or UTF-32 starts with one of these.
+    const std::optional<char> first = blocks.peek();
+    if (first && (*first == '\0' || *first == '\xFE' || *first == '\xFF')) {
+        QByteArray bytes;
+        if (!blocks.readRest(bytes)) {
+            output.error(readFailure(input, FileError::fromErrno(blocks.error())).message);
+            return false;
+        }
+        return runWhole(request, input, run, std::move(bytes), colorOutput);
+    }
+    StreamJob job;
+    job.command = request.command;
+    job.regExp = &regExp;
+    job.color = colorOutput;
+    if (showName) {
+        job.name = input.shownName();
+        if (request.command == CliRequest::Command::Matches)
+            job.jsonName = jsonFileName(input);
+    }
+    job.skipBinary = input.foundInFolder && !request.binaryFiles;
+    BlockDecoder decoder(open.fd(), open.regular());
+    // A file that may turn out binary keeps its results until its last block has been read.
+    RecordedCliOutput held;
+    StreamOutcome outcome;
+    try {
+        outcome = searchStream(blocks, decoder, job, scratch, job.skipBinary ? held : output);
+    } catch (const std::bad_alloc&) {
+        run.failForMemory();
+        return false;
+    }
+    if (outcome.kind == StreamOutcome::Binary)
+        return false;
+    output.replay(held);
+    if (outcome.kind == StreamOutcome::Failed) {
+        if (outcome.errorNumber != 0)
+            output.error(readFailure(input, FileError::fromErrno(outcome.errorNumber)).message);
+        else
+            run.fail(outcome.message);
+    }
+    return outcome.kind == StreamOutcome::Found;
+}
+
 /// Reads and runs one input; whether a match was found.
 bool runInput(const CliRequest& request, const RegExp& regExp, const InputFile& input, bool colorOutput,
-              CliOutput& output)
+              SearchScratch& scratch, CliOutput& output)
 {
     // Messages about a file written back name it even when it is the only one.
     const bool showName = request.files.size() > 1 || input.foundInFolder || request.inPlace;
-    InputRun run(request, regExp, input, showName, output);
+    InputRun run(request, regExp, input, showName, scratch, output);
     if (request.inPlace) {
         if (const std::optional<ReadFailure> failure = checkRegularFile(input)) {
             output.error(failure->message);
             return false;
         }
     }
-    if (const std::optional<QByteArray> unfinished = unfinishedSaveMessage(input, request.inPlace)) {
+    // A folder's listing already told whether a backup lies beside a file found in it.
+    const bool mayHaveBackup = !input.foundInFolder || input.backupBeside;
+    if (const std::optional<QByteArray> unfinished =
+            mayHaveBackup ? unfinishedSaveMessage(input, request.inPlace) : std::nullopt) {
         if (request.inPlace) {
             output.error(*unfinished);
             return false;
         }
         output.note(*unfinished);
     }
+    if (streams(request, regExp))
+        return runStreamed(request, regExp, input, run, showName, colorOutput, scratch, output);
     Result<QByteArray, ReadFailure> bytes = readInput(input);
     if (!bytes) {
         output.error(bytes.error().message);
         return false;
     }
-    // A NUL byte is taken for a sign of binary content, as grep and ripgrep take it, unless
-    // the bytes are UTF-16 or UTF-32 text; files named on the command line are searched all
-    // the same.
-    const bool mayBeBinary = input.foundInFolder && !request.binaryFiles && bytes->contains('\0');
-    if (mayBeBinary && !WideUnicode::markedEncoding(bytes.value()))
-        return false;
-    // Search buffers grow with the matches; memory that runs out ends this input, not the program.
-    try {
-        const DecodedText text = TextCodec::decode(bytes.value());
-        if (mayBeBinary && !WideUnicode::isWide(text.format.encoding))
-            return false;
-        // The bytes are not needed again; letting them go lowers the peak of a large search.
-        bytes.value() = QByteArray();
-        return run.run(colorOutput, text);
-    } catch (const std::bad_alloc&) {
-        run.failForMemory();
-        return false;
-    }
+    return runWhole(request, input, run, std::move(bytes).value(), colorOutput);
+}
+
+int exitStatus(const CliRequest& request, bool found, const CliOutput& output)
+{
+    if (output.failed())
+        return ExitError;
+    return found || request.command == CliRequest::Command::Replace ? ExitFound : ExitNoMatch;
 }
 
 } // namespace
@@ -248,15 +343,31 @@ int runCommand(const CliRequest& request, bool colorOutput, CliOutput& output)
         output.error(regExpErrorText(*error).toUtf8());
         return ExitError;
     }
-    bool found = false;
+    // One input is searched straight to the output, so that its results come as they are found.
+    if (!request.recursive && request.files.size() <= 1) {
+        bool found = false;
+        SearchScratch scratch;
+        forEachInput(
+            request,
+            [&](const InputFile& input) { found = runInput(request, regExp, input, colorOutput, scratch, output); },
+            output);
+        return exitStatus(request, found, output);
+    }
+    const int threads = request.threads > 0 ? request.threads : int(std::max(1u, std::thread::hardware_concurrency()));
+    OrderedRuns runs(regExp, threads, output);
+    // What the walk reports goes in between the files it found before and after.
+    RecordedCliOutput walkMessages;
     forEachInput(
         request,
         [&](const InputFile& input) {
-            if (runInput(request, regExp, input, colorOutput, output))
-                found = true;
+            if (!walkMessages.isEmpty())
+                runs.add(std::exchange(walkMessages, RecordedCliOutput()));
+            runs.add([&request, input, colorOutput](Worker& worker, CliOutput& fileOutput) {
+                return runInput(request, worker.regExp, input, colorOutput, worker.scratch, fileOutput);
+            });
         },
-        output);
-    if (output.failed())
-        return ExitError;
-    return found || request.command == CliRequest::Command::Replace ? ExitFound : ExitNoMatch;
+        walkMessages);
+    if (!walkMessages.isEmpty())
+        runs.add(std::move(walkMessages));
+    return exitStatus(request, runs.finish(), output);
 }

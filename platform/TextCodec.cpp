@@ -22,14 +22,18 @@ constexpr std::array<char16_t, 32> kWindows1252High = {
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
-QString decodeWindows1252(QByteArrayView bytes)
+void decodeWindows1252To(QByteArrayView bytes, char16_t* out)
 {
-    QString text = freshText(bytes.size());
-    char16_t* out = reinterpret_cast<char16_t*>(text.data());
     for (const char byte : bytes) {
         const auto value = static_cast<unsigned char>(byte);
         *out++ = (value >= 0x80 && value < 0xA0) ? kWindows1252High[value - 0x80] : value;
     }
+}
+
+QString decodeWindows1252(QByteArrayView bytes)
+{
+    QString text = freshText(bytes.size());
+    decodeWindows1252To(bytes, reinterpret_cast<char16_t*>(text.data()));
     return text;
 }
 
@@ -123,6 +127,16 @@ DecodedText decode(QByteArrayView bytes)
     if (std::optional<DecodedText> utf8 = decodeUtf8(bytes))
         return std::move(*utf8);
     return {decodeWindows1252(bytes), {TextEncoding::Windows1252, false, 0}};
+}
+
+qsizetype decodeInto(QByteArrayView bytes, TextEncoding encoding, bool valid, QString& text)
+{
+    Q_ASSERT(encoding == TextEncoding::Utf8 || encoding == TextEncoding::Windows1252);
+    if (encoding == TextEncoding::Utf8)
+        return Utf8Bytes::decodeInto(bytes, valid, text);
+    text.resize(bytes.size());
+    decodeWindows1252To(bytes, reinterpret_cast<char16_t*>(text.data()));
+    return 0;
 }
 
 EncodedText encode(QStringView text, TextFormat format)

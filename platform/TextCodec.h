@@ -78,6 +78,11 @@ constexpr bool isStandIn(char16_t c) { return c >= kFirstStandIn && c <= kLastSt
 /// Decodes document bytes by the rules above. Empty bytes are UTF-8.
 DecodedText decode(QByteArrayView bytes);
 
+/// Decodes bytes of a UTF-8 text (its byte-order mark set aside; `valid` when it holds no
+/// stray byte) or of a Windows-1252 text into `text`, whose memory is reused when it has
+/// room, as `decode` decodes a whole text in that encoding. Returns the stray bytes met.
+qsizetype decodeInto(QByteArrayView bytes, TextEncoding encoding, bool valid, QString& text);
+
 /// Encodes a text in a format. For a text that `decode` produced, `encode` with the
 /// returned format gives back the original bytes. A character the encoding cannot
 /// store (a lone surrogate in any Unicode form, anything outside the code page in

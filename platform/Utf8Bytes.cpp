@@ -5,8 +5,13 @@
 
 #include <QStringDecoder>
 
+#include <bit>
 #include <cstdint>
 #include <cstring>
+
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 namespace {
 
@@ -17,6 +22,22 @@ bool startsWithAscii8(const Byte* p)
     std::uint64_t word;
     std::memcpy(&word, p, sizeof word);
     return (word & 0x8080808080808080u) == 0;
+}
+
+/// Where the run of ASCII bytes that starts at p ends, looked at 16 bytes at a time: the first
+/// byte above 0x7F, or a place less than 16 bytes before the end.
+const Byte* skipAscii(const Byte* p, const Byte* end)
+{
+#ifdef __SSE2__
+    while (end - p >= 16) {
+        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+        const int high = _mm_movemask_epi8(bytes);
+        if (high != 0)
+            return p + std::countr_zero(unsigned(high));
+        p += 16;
+    }
+#endif
+    return p;
 }
 
 /// The length of the well-formed character that starts at `p`, or 0 when the byte at `p`
@@ -62,10 +83,13 @@ int characterLength(const Byte* p, const Byte* end)
 const Byte* endOfValidRun(const Byte* p, const Byte* end)
 {
     while (p < end) {
+        p = skipAscii(p, end);
         if (end - p >= 8 && startsWithAscii8(p)) {
             p += 8;
             continue;
         }
+        if (p == end)
+            break;
         const int length = characterLength(p, end);
         if (length == 0)
             break;
@@ -97,10 +121,13 @@ Scan scan(QByteArrayView bytes)
     const auto* p = reinterpret_cast<const Byte*>(bytes.data());
     const auto* const end = p + bytes.size();
     while (p < end) {
+        p = skipAscii(p, end);
         if (end - p >= 8 && startsWithAscii8(p)) {
             p += 8;
             continue;
         }
+        if (p == end)
+            break;
         const int length = characterLength(p, end);
         if (length == 0) {
             ++found.strayBytes;
@@ -116,28 +143,84 @@ Scan scan(QByteArrayView bytes)
     return found;
 }
 
-QString decode(QByteArrayView bytes, bool valid)
+namespace {
+
+/// Writes the text of bytes to out, which has room for decoder.requiredSpace(bytes.size())
+/// code units; returns its end, and counts the stray bytes in strays.
+QChar* decodeTo(QByteArrayView bytes, bool valid, QChar* out, qsizetype& strays)
 {
     // Runs of well-formed UTF-8 go through Qt's vectorized decoder; it would drop a
     // byte-order mark at the start of the text, which belongs to the text here.
     QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
-    QString text = freshText(decoder.requiredSpace(bytes.size()));
-    QChar* out = text.data();
-    if (valid) {
-        out = decoder.appendToBuffer(out, bytes);
-    } else {
-        const auto* p = reinterpret_cast<const Byte*>(bytes.data());
-        const auto* const end = p + bytes.size();
-        while (p < end) {
-            const Byte* runEnd = endOfValidRun(p, end);
-            out = decoder.appendToBuffer(out, QByteArrayView(p, runEnd - p));
-            p = runEnd;
-            if (p < end)
-                *out++ = QChar(TextCodec::standIn(*p++));
+    strays = 0;
+    if (valid)
+        return decoder.appendToBuffer(out, bytes);
+    const auto* p = reinterpret_cast<const Byte*>(bytes.data());
+    const auto* const end = p + bytes.size();
+    while (p < end) {
+        const Byte* runEnd = endOfValidRun(p, end);
+        out = decoder.appendToBuffer(out, QByteArrayView(p, runEnd - p));
+        p = runEnd;
+        if (p < end) {
+            *out++ = QChar(TextCodec::standIn(*p++));
+            ++strays;
         }
     }
-    text.truncate(out - text.constData());
+    return out;
+}
+
+qsizetype requiredSpace(qsizetype bytes)
+{
+    return QStringDecoder(QStringConverter::Utf8).requiredSpace(bytes);
+}
+
+} // namespace
+
+QString decode(QByteArrayView bytes, bool valid)
+{
+    QString text = freshText(requiredSpace(bytes.size()));
+    qsizetype strays = 0;
+    const QChar* end = decodeTo(bytes, valid, text.data(), strays);
+    text.truncate(end - text.constData());
     return text;
+}
+
+qsizetype decodeInto(QByteArrayView bytes, bool valid, QString& text)
+{
+    text.resize(requiredSpace(bytes.size()));
+    qsizetype strays = 0;
+    const QChar* end = decodeTo(bytes, valid, text.data(), strays);
+    text.truncate(end - text.constData());
+    return strays;
+}
+
+qsizetype utf16Length(QByteArrayView bytes)
+{
+    // Every byte but a continuation byte starts a code unit, and a four-byte lead two.
+    const auto* p = reinterpret_cast<const signed char*>(bytes.data());
+    const qsizetype size = bytes.size();
+    qsizetype units = size;
+    qsizetype i = 0;
+#ifdef __SSE2__
+    const __m128i continuationEnd = _mm_set1_epi8(-64);   // 0x80 to 0xBF are -128 to -65
+    const __m128i fourByteStart = _mm_set1_epi8(-17);     // 0xF0 to 0xFF are -16 to -1
+    const __m128i zero = _mm_setzero_si128();
+    for (; i + 16 <= size; i += 16) {
+        const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i));
+        const unsigned continuations = unsigned(_mm_movemask_epi8(_mm_cmplt_epi8(b, continuationEnd)));
+        const unsigned fourByteLeads = unsigned(_mm_movemask_epi8(
+            _mm_and_si128(_mm_cmpgt_epi8(b, fourByteStart), _mm_cmplt_epi8(b, zero))));
+        units += std::popcount(fourByteLeads) - std::popcount(continuations);
+    }
+#endif
+    for (; i < size; ++i) {
+        const auto byte = static_cast<unsigned char>(p[i]);
+        if ((byte & 0xC0) == 0x80)
+            --units;
+        else if (byte >= 0xF0)
+            ++units;
+    }
+    return units;
 }
 
 QByteArray encode(QStringView text, bool writeStandIns, qsizetype& standInsWritten)

@@ -17,6 +17,14 @@ struct Scan {
     qsizetype multiByteCharacters = 0;
     /// Whether a well-formed character is one of the stand-ins for stray bytes.
     bool holdsStandIn = false;
+
+    /// Adds what a scan of the bytes that follow found.
+    void add(const Scan& next)
+    {
+        strayBytes += next.strayBytes;
+        multiByteCharacters += next.multiByteCharacters;
+        holdsStandIn = holdsStandIn || next.holdsStandIn;
+    }
 };
 
 /// Whether `bytes` are well-formed UTF-8: no overlong forms, no surrogates, nothing above
@@ -29,6 +37,13 @@ Scan scan(QByteArrayView bytes);
 /// The text of `bytes`, each stray byte as its stand-in; `valid` says that `isValid` found
 /// none, which spares looking for them. A byte-order mark is part of the text.
 QString decode(QByteArrayView bytes, bool valid);
+
+/// As `decode`, into `text`, whose memory is reused when it has room; returns the number of
+/// stray bytes.
+qsizetype decodeInto(QByteArrayView bytes, bool valid, QString& text);
+
+/// The UTF-16 code units of the text of `bytes`, which are well-formed UTF-8.
+qsizetype utf16Length(QByteArrayView bytes);
 
 /// The UTF-8 bytes of `text`, which holds no lone surrogate. With `writeStandIns`, each
 /// stand-in is written as the stray byte it stands for, and `standInsWritten` counts them.

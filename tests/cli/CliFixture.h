@@ -103,6 +103,7 @@ inline const QByteArray kNameOn("\033[35m");
 
 /// The files that the rows search, in a folder of the test's own:
 ///   tree/a.txt, tree/b.txt (CR LF), tree/sub/c.txt, tree/sub/d.bin (binary: a NUL byte);
+///   late/a.txt, late/b.bin (a NUL byte only after three megabytes of lines, blocks later);
 ///   odd/good.txt, odd/folder.txt (a folder), odd/loop (a link to itself, which no one can
 ///   open, not even root), pipes/fifo and pipes/good.txt; names/ with a Latin-1 file name
 ///   and its UTF-8 look-alike; encodings/ with the same text in every encoding.
@@ -114,7 +115,7 @@ public:
         if (!mFolder.isValid())
             return false;
         QDir folder(mFolder.path());
-        for (const char* name : {"tree/sub", "odd/folder.txt", "pipes", "names", "encodings"}) {
+        for (const char* name : {"tree/sub", "odd/folder.txt", "pipes", "names", "encodings", "late"}) {
             if (!folder.mkpath(QString::fromLatin1(name)))
                 return false;
         }
@@ -122,6 +123,8 @@ public:
                     FileContent::write(path("tree/b.txt"), "cherry\r\nbanana split\r\n") &&
                     FileContent::write(path("tree/sub/c.txt"), "no fruit here\n") &&
                     FileContent::write(path("tree/sub/d.bin"), QByteArray("banana\0", 7)) &&
+                    FileContent::write(path("late/a.txt"), "banana\n") &&
+                    FileContent::write(path("late/b.bin"), "banana\n" + QByteArray(3 << 20, '\n') + '\0') &&
                     FileContent::write(path("odd/good.txt"), "banana") &&
                     QFile::link(QStringLiteral("loop"), path("odd/loop")) &&
                     ::mkfifo(QFile::encodeName(path("pipes/fifo")).constData(), 0600) == 0 &&

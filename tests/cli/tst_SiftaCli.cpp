@@ -41,6 +41,7 @@ class tst_SiftaCli : public QObject {
 private slots:
     void initTestCase();
     void readsFromPipe();
+    void linesComeOutAsTheyArrive();
     void tooLargeForMemory_data();
     void tooLargeForMemory();
     void colorOnTerminal_data();
@@ -68,6 +69,24 @@ void tst_SiftaCli::readsFromPipe()
     QCOMPARE(run.err, QByteArray());
     QCOMPARE(run.out, QByteArray("2\n"));
     QCOMPARE(run.exitCode, 0);
+}
+
+// A line from a pipe comes out while the writer still holds the pipe open, as it would for
+// tail -f: the second line is written only after the first one's result has been read.
+void tst_SiftaCli::linesComeOutAsTheyArrive()
+{
+    QProcess process;
+    process.start(QStringLiteral(SIFTA_CLI_PATH), {"lines", "ERROR"});
+    QVERIFY(process.waitForStarted());
+    process.write("ok\nERROR one\n");
+    QByteArray out;
+    while (!out.contains('\n') && process.waitForReadyRead(60000))
+        out += process.readAllStandardOutput();
+    QCOMPARE(out, QByteArray("2:ERROR one\n"));
+    process.write("ERROR two\n");
+    const CliRun rest = finish(process, QByteArray());
+    QCOMPARE(rest.out, QByteArray("3:ERROR two\n"));
+    QCOMPARE(rest.exitCode, 0);
 }
 
 void tst_SiftaCli::tooLargeForMemory_data()

@@ -60,6 +60,10 @@ void tst_CliRequest::usageErrors_data()
                                                          << "option '--text' takes no value";
     QTest::newRow("unknown --color value") << QStringList{"lines", "--color=sometimes", "a"}
                                            << "invalid value 'sometimes' for --color (auto, always or never)";
+    QTest::newRow("--threads of none") << QStringList{"count", "-j", "0", "a"}
+                                       << "invalid value '0' for --threads (a number from 1 to 1024)";
+    QTest::newRow("--threads that is no number") << QStringList{"count", "--threads=all", "a"}
+                                                 << "invalid value 'all' for --threads (a number from 1 to 1024)";
     QTest::newRow("--in-place for another command") << QStringList{"count", "-I", "a", "x.txt"}
                                                     << "--in-place is only for replace";
     QTest::newRow("replace -r needs --in-place") << QStringList{"replace", "-r", "a", "b", "tree"}

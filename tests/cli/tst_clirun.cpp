@@ -300,6 +300,15 @@ void tst_CliRun::options_data()
     QTest::newRow("-r walks a folder in name order and skips binary files")
         << QStringList{"count", "-r", "banana", "tree"} << QByteArray()
         << QByteArray("tree/a.txt:1\ntree/b.txt:1\ntree/sub/c.txt:0\n") << 0;
+    QTest::newRow("-j 3 writes each file whole and in name order")
+        << QStringList{"lines", "-r", "-j", "3", "an", "tree"} << QByteArray()
+        << QByteArray("tree/a.txt:1:an apple\ntree/a.txt:2:banana\ntree/b.txt:2:banana split\n") << 0;
+    QTest::newRow("-j1 runs the files one after another")
+        << QStringList{"count", "-rj1", "banana", "tree"} << QByteArray()
+        << QByteArray("tree/a.txt:1\ntree/b.txt:1\ntree/sub/c.txt:0\n") << 0;
+    QTest::newRow("-r writes nothing of a file whose NUL byte comes late")
+        << QStringList{"lines", "-r", "banana", "late"} << QByteArray()
+        << QByteArray("late/a.txt:1:banana\n") << 0;
     QTest::newRow("-a searches binary files too") << QStringList{"count", "-r", "-a", "banana", "tree/sub/"}
                                                   << QByteArray() << QByteArray("tree/sub/c.txt:0\ntree/sub/d.bin:1\n") << 0;
     QTest::newRow("--recursive --text") << QStringList{"count", "--recursive", "--text", "banana", "tree/sub"}
@@ -463,6 +472,12 @@ void tst_CliRun::fileWithAnUnfinishedSave_data()
                                                           "hold only part of the saved text; 'a.txt.sifta-backup~' "
                                                           "holds its text from before that save\n")
                                             << 0;
+    // The folder's listing shows the backup, so the file is not looked up again for it.
+    QTest::newRow("-r finds the backup in the folder's listing")
+        << QStringList{"count", "-r", "a", "."} << QByteArray("./a.txt:3\n./a.txt.sifta-backup~:0\n")
+        << QByteArray("sifta-cli: './a.txt': a save of it did not finish, so it may hold only part of the saved "
+                      "text; './a.txt.sifta-backup~' holds its text from before that save\n")
+        << 0;
 }
 
 void tst_CliRun::fileWithAnUnfinishedSave()

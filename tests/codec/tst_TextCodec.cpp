@@ -1,4 +1,5 @@
 #include "platform/TextCodec.h"
+#include "platform/Utf8Bytes.h"
 #include "support/EncodedSamples.h"
 
 #include <QRandomGenerator>
@@ -49,6 +50,8 @@ class tst_TextCodec : public QObject {
 private slots:
     void decodeAndRoundTrip_data();
     void decodeAndRoundTrip();
+    void utf16Length_data();
+    void utf16Length();
     void singleByteRoundTrip_data();
     void singleByteRoundTrip();
     void everyByteGetsItsOwnCharacter();
@@ -155,6 +158,32 @@ void tst_TextCodec::decodeAndRoundTrip()
     const EncodedText encoded = TextCodec::encode(decoded.text, decoded.format);
     QVERIFY(encoded.ok());
     QCOMPARE(encoded->bytes, bytes);
+
+    // Decoding into a text that already holds something gives the same text.
+    if (encoding == TextEncoding::Utf8 || encoding == TextEncoding::Windows1252) {
+        const QByteArrayView body = QByteArrayView(bytes).sliced(byteOrderMark ? 3 : 0);
+        QString reused = QStringLiteral("earlier text, longer than most rows");
+        TextCodec::decodeInto(body, encoding, Utf8Bytes::isValid(body), reused);
+        QCOMPARE(reused, text);
+    }
+}
+
+void tst_TextCodec::utf16Length_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+
+    QTest::newRow("empty") << QByteArray();
+    QTest::newRow("ASCII beyond one vector") << QByteArray("the quick brown fox jumps over the lazy dog");
+    QTest::newRow("two and three bytes") << QByteArray("caf\xC3\xA9 \xE6\x9D\xB1\xE4\xBA\xAC");
+    QTest::newRow("four bytes take two code units") << QByteArray("a\xF0\x9F\x99\x82" "b");
+    QTest::newRow("every length across a vector's end")
+        << QByteArray("0123456789abcd\xC3\xA9\xE2\x82\xAC\xF0\x9F\x99\x82xyz\xF0\x9F\x99\x82");
+}
+
+void tst_TextCodec::utf16Length()
+{
+    QFETCH(QByteArray, bytes);
+    QCOMPARE(Utf8Bytes::utf16Length(bytes), QString::fromUtf8(bytes).size());
 }
 
 void tst_TextCodec::singleByteRoundTrip_data()

@@ -80,6 +80,8 @@ class tst_Prefilter : public QObject {
 private slots:
     void requiredLiteral_data();
     void requiredLiteral();
+    void whereMatchesLie_data();
+    void whereMatchesLie();
     void sameMatchesAsEveryStartPosition();
     void budgetSpentOnlyNearTheLiteral();
 };
@@ -105,9 +107,9 @@ void tst_Prefilter::requiredLiteral_data()
     QTest::newRow("alternatives at the top") << u"dawn|dusk"_qs << false << QString() << 0 << 0;
     QTest::newRow("alternatives inside a group") << u"(dawn|dusk) light"_qs << false << u" light"_qs << 4 << 4;
     QTest::newRow("repeated letters are no literal") << u"x+"_qs << false << QString() << 0 << 0;
-    QTest::newRow("letters fold under Ignore Case") << u"night"_qs << true << QString() << 0 << 0;
-    QTest::newRow("characters without case are exact under Ignore Case")
-        << u"\\w+@mail"_qs << true << u"@"_qs << 1 << -1;
+    QTest::newRow("ASCII letters stand for both cases under Ignore Case") << u"night"_qs << true << u"night"_qs << 0 << 0;
+    QTest::newRow("a letter with case forms beyond ASCII ends the run under Ignore Case")
+        << u"\\w+@mail\u00e9x"_qs << true << u"@mail"_qs << 1 << -1;
     QTest::newRow("lookahead takes no width") << u"(?=\\s*x)x"_qs << false << u"x"_qs << 0 << 0;
 }
 
@@ -126,6 +128,41 @@ void tst_Prefilter::requiredLiteral()
         return;
     QCOMPARE(found->minPrefix, quint64(minPrefix));
     QCOMPARE(found->maxPrefix ? qint64(*found->maxPrefix) : -1, qint64(maxPrefix));
+    QCOMPARE(found->caseless, ignoreCase);
+}
+
+// What lets sifta-cli search a piece of lines at a time, ignore the encoding, or count the
+// literal's places alone.
+void tst_Prefilter::whereMatchesLie_data()
+{
+    QTest::addColumn<QString>("pattern");
+    QTest::addColumn<bool>("lineBound");
+    QTest::addColumn<bool>("asciiOnly");
+    QTest::addColumn<bool>("literalOnly");
+
+    QTest::newRow("a plain word") << u"river"_qs << true << true << true;
+    QTest::newRow("an anchor beside the word") << u"^river"_qs << true << true << false;
+    QTest::newRow("any character but a line break") << u"a.c"_qs << true << false << false;
+    QTest::newRow("white space takes line breaks") << u"a\\sb"_qs << false << true << false;
+    QTest::newRow("a lookahead that looks past the line") << u"a(?=\\n)"_qs << false << true << false;
+    QTest::newRow("a lookahead beyond ASCII") << u"a(?![\\u00e0-\\u00ff])"_qs << true << false << false;
+    QTest::newRow("a back-reference may take anything") << u"(a)\\1"_qs << false << false << false;
+    QTest::newRow("a negated class takes line breaks") << u"[^,]+"_qs << false << false << false;
+    QTest::newRow("a character beyond ASCII") << u"caf\\u00e9"_qs << true << false << true;
+    QTest::newRow("a match may be empty") << u"x?"_qs << true << false << false;
+}
+
+void tst_Prefilter::whereMatchesLie()
+{
+    QFETCH(QString, pattern);
+    QFETCH(bool, lineBound);
+    QFETCH(bool, asciiOnly);
+    QFETCH(bool, literalOnly);
+    const auto translated = translatePattern(pattern, false, true);
+    QVERIFY(translated);
+    QCOMPARE(translated->lineBound, lineBound);
+    QCOMPARE(translated->asciiOnly, asciiOnly);
+    QCOMPARE(translated->literalOnly, literalOnly);
 }
 
 void tst_Prefilter::sameMatchesAsEveryStartPosition()

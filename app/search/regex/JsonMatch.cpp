@@ -63,7 +63,7 @@ QByteArray jsonMatchLine(const Match& match, MatchPlace place, QByteArrayView fi
         line += file;
         line += ',';
     }
-    line += "\"index\":" + QByteArray::number(match.FirstIndex()) +
+    line += "\"index\":" + QByteArray::number(place.pieceStart + match.FirstIndex()) +
             ",\"line\":" + QByteArray::number(place.line) +
             ",\"column\":" + QByteArray::number(place.column) +
             ",\"length\":" + QByteArray::number(match.Length()) +

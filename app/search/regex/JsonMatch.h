@@ -15,6 +15,9 @@ QByteArray jsonString(QStringView text);
 struct MatchPlace {
     qsizetype line = 1;
     qsizetype column = 1;
+    /// Where the searched text starts in the whole text, for a match found in a piece of it:
+    /// added to the match's index.
+    qint64 pieceStart = 0;
 };
 
 /// One match as a line of JSON, newline included:

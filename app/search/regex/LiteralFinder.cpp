@@ -30,13 +30,21 @@ int commonness(char16_t c)
 
 } // namespace
 
-LiteralFinder::LiteralFinder(const QString& literal) : mLiteral(literal)
+LiteralFinder::LiteralFinder(const QString& literal, bool caseless) : mLiteral(literal)
 {
     Q_ASSERT(!literal.isEmpty());
+    mCaseBits.fill(QChar(0), literal.size());
+    for (qsizetype i = 0; caseless && i < literal.size(); ++i) {
+        const char16_t c = literal[i].unicode();
+        if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z')) {
+            mLiteral[i] = QChar(c | 0x20);
+            mCaseBits[i] = QChar(0x20);
+        }
+    }
     auto rarest = [&](qsizetype except) {
         qsizetype best = -1;
-        for (qsizetype i = 0; i < literal.size(); ++i)
-            if (i != except && (best < 0 || commonness(literal[i].unicode()) < commonness(literal[best].unicode())))
+        for (qsizetype i = 0; i < mLiteral.size(); ++i)
+            if (i != except && (best < 0 || commonness(mLiteral[i].unicode()) < commonness(mLiteral[best].unicode())))
                 best = i;
         return best;
     };
@@ -51,13 +59,15 @@ qsizetype LiteralFinder::find(const char16_t* text, qsizetype length, qsizetype 
 #ifdef __SSE2__
     const __m128i first = _mm_set1_epi16(short(mLiteral[mFirst].unicode()));
     const __m128i second = _mm_set1_epi16(short(mLiteral[mSecond].unicode()));
+    const __m128i firstCase = _mm_set1_epi16(short(mCaseBits[mFirst].unicode()));
+    const __m128i secondCase = _mm_set1_epi16(short(mCaseBits[mSecond].unicode()));
     // Eight places a round; a place is where the literal would start.
     for (; p + 8 + n - 1 <= length; p += 8) {
         const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + p + mFirst));
-        __m128i both = _mm_cmpeq_epi16(a, first);
+        __m128i both = _mm_cmpeq_epi16(_mm_or_si128(a, firstCase), first);
         if (mSecond != mFirst) {
             const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + p + mSecond));
-            both = _mm_and_si128(both, _mm_cmpeq_epi16(b, second));
+            both = _mm_and_si128(both, _mm_cmpeq_epi16(_mm_or_si128(b, secondCase), second));
         }
         // One bit a place: the low one of its code unit's two bytes.
         unsigned candidates = unsigned(_mm_movemask_epi8(both)) & 0x5555u;
@@ -77,5 +87,10 @@ qsizetype LiteralFinder::find(const char16_t* text, qsizetype length, qsizetype 
 
 bool LiteralFinder::matchesAt(const char16_t* text, qsizetype at) const
 {
-    return std::memcmp(text + at, mLiteral.utf16(), std::size_t(mLiteral.size()) * sizeof(char16_t)) == 0;
+    const auto* literal = reinterpret_cast<const char16_t*>(mLiteral.utf16());
+    const auto* caseBits = reinterpret_cast<const char16_t*>(mCaseBits.utf16());
+    for (qsizetype i = 0; i < mLiteral.size(); ++i)
+        if ((text[at + i] | caseBits[i]) != literal[i])
+            return false;
+    return true;
 }

@@ -75,6 +75,11 @@ public:
             mBits[i] |= other.mBits[i];
     }
     bool contains(char16_t c) const { return mBits[c >> 6] >> (c & 63) & 1; }
+    /// Whether every code unit of the set is below 0x80.
+    bool onlyAscii() const
+    {
+        return std::all_of(mBits.begin() + 2, mBits.end(), [](std::uint64_t bits) { return bits == 0; });
+    }
     bool intersects(const CodeSet& other) const
     {
         for (std::size_t i = 0; i < mBits.size(); ++i)
@@ -241,8 +246,10 @@ struct Extent {
     quint64 min = 0;
     std::optional<quint64> max = 0;
     bool lineFree = true;
+    /// It never consumes a code unit of 0x80 or above.
+    bool asciiOnly = true;
 
-    static Extent unknown() { return {0, std::nullopt, false}; }
+    static Extent unknown() { return {0, std::nullopt, false, false}; }
 
     static std::optional<quint64> bounded(std::optional<quint64> n)
     {
@@ -255,6 +262,7 @@ struct Extent {
         min = std::min(min + next.min, kFar);
         max = max && next.max ? bounded(*max + *next.max) : std::nullopt;
         lineFree = lineFree && next.lineFree;
+        asciiOnly = asciiOnly && next.asciiOnly;
     }
 
     /// This extent or other, whichever matches.
@@ -263,6 +271,7 @@ struct Extent {
         min = std::min(min, other.min);
         max = max && other.max ? std::max(max, other.max) : std::nullopt;
         lineFree = lineFree && other.lineFree;
+        asciiOnly = asciiOnly && other.asciiOnly;
     }
 
     /// a × b, or kFar + 1 when that is beyond kFar.
@@ -277,7 +286,7 @@ struct Extent {
         if (high == quint64(0) || max == quint64(0))
             return {};
         const std::optional<quint64> most = high && max ? bounded(product(*high, *max)) : std::nullopt;
-        return {std::min(product(low, min), kFar), most, lineFree};
+        return {std::min(product(low, min), kFar), most, lineFree, asciiOnly};
     }
 };
 
@@ -291,7 +300,7 @@ struct Shape {
     Extent extent;
 
     static Shape empty() { return {true, true, false, {}}; }
-    static Shape consuming() { return {false, true, false, {1, 1, true}}; }
+    static Shape consuming() { return {false, true, false, {1, 1, true, true}}; }
 
     /// This shape followed by next.
     void append(const Shape& next)
@@ -366,6 +375,9 @@ public:
             result.groupCopies = mGroupCopies;
         if (!mTopLevelAlternatives)
             result.requiredLiteral = longestUsableRun();
+        result.literalOnly = result.requiredLiteral && mRuns.size() == 1 && !mOtherTopLevelTerm;
+        result.lineBound = shape.extent.lineFree && !mLookaheadLineBreak;
+        result.asciiOnly = shape.extent.asciiOnly && !mLookaheadBeyondAscii && !shape.nullable;
         return result;
     }
 
@@ -435,12 +447,15 @@ private:
     {
         if (!mTermChar) {
             mRunOpen = false;
+            mOtherTopLevelTerm = true;
             return;
         }
         if (!mRunOpen)
             mRuns.push_back({QString(), before.min, before.max, before.lineFree});
         mRunOpen = true;
         mRuns.back().text += QChar(*mTermChar);
+        if (mIgnoreCase && isAsciiLetter(*mTermChar))
+            mRuns.back().caseless = true;
     }
 
     bool parseDisjunction(Shape& shape)
@@ -639,7 +654,9 @@ private:
             mOut += atom;
             sequence.append(shape);
             // Only top-level terms: the terms of a group, or of its copy, end inside the term.
-            if (mGroupDepth == 0 && atomChar && (!mIgnoreCase || CaseFolding::nextEquivalent(*atomChar) == *atomChar))
+            // ASCII letters fold only onto each other, so a run may hold them under Ignore Case.
+            if (mGroupDepth == 0 && atomChar
+                && (!mIgnoreCase || isAsciiLetter(*atomChar) || CaseFolding::nextEquivalent(*atomChar) == *atomChar))
                 mTermChar = atomChar;
             return !mError;
         }
@@ -710,11 +727,13 @@ private:
                 return false;
             atom = set->toPcre();
             shape.extent.lineFree = !holdsLineBreak(*set);
+            shape.extent.asciiOnly = set->onlyAscii();
             if (quantifierAt(pos))
                 mAtomSet = std::make_shared<const CodeSet>(*set);
             return true;
         }
         case '.':
+            shape.extent.asciiOnly = false;
             note(part(PatternPart::AnyCharacter, pos, 1));
             atom = QString::fromUtf16(kAnyButLineBreak);
             ++pos;
@@ -902,6 +921,10 @@ private:
         note(part(PatternPart::GroupEnd, pos, 1));
         ++pos;
         atom = opener % content % u')';
+        if (isLookahead && !shape.extent.lineFree)
+            mLookaheadLineBreak = true;
+        if (isLookahead && !shape.extent.asciiOnly)
+            mLookaheadBeyondAscii = true;
         // Captures of a negative lookahead never outlive it.
         if (isLookahead)
             shape = {true, true, opener == u"(?=" && shape.captures, {}};
@@ -919,6 +942,8 @@ private:
     {
         mAtomChar = c;
         shape.extent.lineFree = c != '\r' && c != '\n';
+        // A code unit beyond ASCII never folds onto an ASCII one, nor an ASCII one beyond.
+        shape.extent.asciiOnly = c < 0x80;
         return literal(c);
     }
 
@@ -993,6 +1018,7 @@ private:
             atom = set->toPcre();
             note(part(PatternPart::CharacterSet, pos, 2));
             shape.extent.lineFree = !holdsLineBreak(*set);
+            shape.extent.asciiOnly = set->onlyAscii();
             pos += 2;
             if (quantifierAt(pos))
                 mAtomSet = std::make_shared<const CodeSet>(*set);
@@ -1232,6 +1258,10 @@ private:
     int mGroupDepth = 0;
     bool mLineStart = false;
     bool mLookahead = false;
+    /// What a lookahead looks at may hold CR or LF.
+    bool mLookaheadLineBreak = false;
+    /// What a lookahead looks at may hold a code unit of 0x80 or above.
+    bool mLookaheadBeyondAscii = false;
     /// A group with alternatives has been parsed, and then an atom repeated without bound.
     bool mAlternativesSeen = false;
     bool mRepeatAfterAlternatives = false;
@@ -1262,6 +1292,8 @@ private:
     std::vector<RequiredLiteral> mRuns;
     bool mRunOpen = false;
     bool mTopLevelAlternatives = false;
+    /// A top-level term that is no character that matches only itself has been parsed.
+    bool mOtherTopLevelTerm = false;
     QString mOut;
     std::optional<RegExpError> mError;
 };

@@ -42,6 +42,9 @@ struct RequiredLiteral {
     quint64 minPrefix = 0;
     std::optional<quint64> maxPrefix;
     bool prefixLineFree = false;
+    /// Under Ignore Case: an ASCII letter of text also stands for its other case, which is its
+    /// only case form; the other characters of text have none.
+    bool caseless = false;
 };
 
 /// A pattern of the VBScript/JScript flavour rewritten for PCRE2 (16-bit, no UTF, no UCP).
@@ -78,6 +81,15 @@ struct TranslatedPattern {
     /// The longest run of exact characters in the pattern's one top-level sequence, when a
     /// match holding it can only start within a bounded distance before it or on its line.
     std::optional<RequiredLiteral> requiredLiteral;
+    /// The pattern is requiredLiteral's text and nothing else: every match is one place of it.
+    bool literalOnly = false;
+    /// Neither a match nor what a lookahead looks at can hold CR or LF, so each match lies
+    /// within one line and is decided by that line and its line break alone.
+    bool lineBound = false;
+    /// Every match takes at least one code unit, and neither a match nor what a lookahead
+    /// looks at can hold a code unit of 0x80 or above: the matches are the same wherever such
+    /// code units stand, whatever they are and however many.
+    bool asciiOnly = false;
 };
 
 /// Parses pattern in the VBScript/JScript (ECMAScript 3) syntax and returns the equivalent

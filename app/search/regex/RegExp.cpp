@@ -56,9 +56,36 @@ struct MatchContextDeleter {
 struct CompileContextDeleter {
     void operator()(pcre2_compile_context* context) const { pcre2_compile_context_free(context); }
 };
-struct JitStackDeleter {
-    void operator()(pcre2_jit_stack* stack) const { pcre2_jit_stack_free(stack); }
+
+} // namespace
+
+struct SearchScratch::JitStack {
+    pcre2_jit_stack* stack = nullptr;
+    PCRE2_SIZE size = 0;
+
+    JitStack(PCRE2_SIZE start, PCRE2_SIZE bytes) : stack(pcre2_jit_stack_create(std::min(start, bytes), bytes, nullptr)), size(bytes) {}
+    ~JitStack() { pcre2_jit_stack_free(stack); }
+    JitStack(const JitStack&) = delete;
+    JitStack& operator=(const JitStack&) = delete;
 };
+
+SearchScratch::SearchScratch() = default;
+SearchScratch::~SearchScratch() = default;
+
+const SearchScratch::JitStack* SearchScratch::jitStack(std::size_t wanted, std::size_t minimum, std::size_t start)
+{
+    if (mStack && mStack->size >= wanted)
+        return mStack.get();
+    mStack.reset();
+    mStack = std::make_unique<JitStack>(start, wanted);
+    if (!mStack->stack && wanted > minimum) // the system would not reserve that much
+        mStack = std::make_unique<JitStack>(start, minimum);
+    if (!mStack->stack)
+        mStack.reset();
+    return mStack.get();
+}
+
+namespace {
 
 QString pcreMessage(int errorCode)
 {
@@ -175,7 +202,7 @@ std::shared_ptr<const CompiledPattern> compilePattern(const QString& pattern, bo
     // A literal that starts every match is what PCRE2's own vector search looks for already.
     const auto& required = compiled->translated.requiredLiteral;
     if (required && required->maxPrefix != quint64(0))
-        compiled->requiredLiteral.emplace(required->text);
+        compiled->requiredLiteral.emplace(required->text, required->caseless);
     return compiled;
 }
 
@@ -205,40 +232,47 @@ RegExpError matchError(int rc)
 /// inside a long search.
 class Matcher {
 public:
-    Matcher(const CompiledPattern& compiled, const QString& text, bool useJit, qint64 budget,
-            qint64 memoryLimit, const std::atomic_bool* cancel)
+    Matcher(const CompiledPattern& compiled, bool useJit, qint64 budget, qint64 memoryLimit,
+            const std::atomic_bool* cancel, SearchScratch& scratch)
         : mCode(compiled.code.get()),
-          mSubject(reinterpret_cast<PCRE2_SPTR>(text.utf16())),
-          mLength(PCRE2_SIZE(text.size())),
           mData(pcre2_match_data_create_from_pattern(compiled.code.get(), nullptr)),
           mContext(pcre2_match_context_create(nullptr)),
+          mScratch(scratch),
+          mMemory(PCRE2_SIZE(std::max<qint64>(memoryLimit, 1024))),
+          mUseJit(compiled.jit && useJit),
           mBudget(budget),
           mCancel(cancel)
     {
         Q_CHECK_PTR(mData.get());
         Q_CHECK_PTR(mContext.get());
         mOvector = pcre2_get_ovector_pointer(mData.get());
-        mEnd = mLength;
-        mLast = lastStart(0);
         pcre2_set_depth_limit(mContext.get(), kDepthLimit);
-        const auto memory = PCRE2_SIZE(std::max<qint64>(memoryLimit, 1024));
-        pcre2_set_heap_limit(mContext.get(), uint32_t(std::min<PCRE2_SIZE>(memory / 1024, UINT32_MAX)));
-        if (compiled.jit && useJit) {
-            PCRE2_SIZE stack = std::min(std::max(kJitStackPerCodeUnit * mLength, kJitStackMin), memory);
-            mJitStack.reset(pcre2_jit_stack_create(std::min(kJitStackStart, stack), stack, nullptr));
-            if (!mJitStack && stack > kJitStackMin) { // the system would not reserve that much
-                stack = kJitStackMin;
-                mJitStack.reset(pcre2_jit_stack_create(kJitStackStart, stack, nullptr));
-            }
-            // The interpreter would need far more memory where a stack of the whole limit ran out.
-            mInterpretWhenStackRunsOut = stack < memory;
-            if (mJitStack)
-                pcre2_jit_stack_assign(mContext.get(), nullptr, mJitStack.get());
-        }
+        pcre2_set_heap_limit(mContext.get(), uint32_t(std::min<PCRE2_SIZE>(mMemory / 1024, UINT32_MAX)));
         if (!compiled.translated.callouts.empty()) {
             mCalloutData = {&compiled.translated, &mMeter};
             pcre2_set_callout(mContext.get(), patternCallout, &mCalloutData);
         }
+    }
+
+    /// Makes text the subject of the next searches; the budget goes on from the last subject.
+    void setSubject(const char16_t* text, qsizetype length)
+    {
+        mSubject = reinterpret_cast<PCRE2_SPTR>(text);
+        mLength = PCRE2_SIZE(length);
+        mEnd = mLength;
+        mLast = lastStart(0);
+        mCheapJitReady = false;
+        mOffsetLimit = PCRE2_UNSET;
+        pcre2_set_offset_limit(mContext.get(), PCRE2_UNSET);
+        if (!mUseJit)
+            return;
+        const PCRE2_SIZE wanted = std::min(std::max(kJitStackPerCodeUnit * mLength, kJitStackMin), mMemory);
+        if (!mStack || mStack->size < wanted) {
+            mStack = mScratch.jitStack(wanted, kJitStackMin, kJitStackStart);
+            pcre2_jit_stack_assign(mContext.get(), nullptr, mStack ? mStack->stack : nullptr);
+        }
+        // The interpreter would need far more memory where a stack of the whole limit ran out.
+        mInterpretWhenStackRunsOut = !mStack || mStack->size < mMemory;
     }
     Matcher(const Matcher&) = delete; // the match context points at its callout data
     Matcher& operator=(const Matcher&) = delete;
@@ -308,7 +342,7 @@ private:
                     return false;
             }
             if (rc > 0) {
-                mCheapJitReady = mJitStack && mMatchLimit == kCheapLimit && mOffsetLimit == mLast;
+                mCheapJitReady = mStack && mMatchLimit == kCheapLimit && mOffsetLimit == mLast;
                 return true;
             }
             if (rc != PCRE2_ERROR_NOMATCH) {
@@ -346,7 +380,7 @@ private:
             pcre2_set_offset_limit(mContext.get(), last);
         }
         mTryLimit = limit;
-        if (!mJitStack)
+        if (!mStack)
             return interpret(offset);
         setMatchLimit(1);
         return afterJit(offset, jitMatch(offset));
@@ -410,11 +444,15 @@ private:
     }
 
     const pcre2_code* mCode;
-    PCRE2_SPTR mSubject;
-    PCRE2_SIZE mLength;
+    PCRE2_SPTR mSubject = nullptr;
+    PCRE2_SIZE mLength = 0;
     std::unique_ptr<pcre2_match_data, MatchDataDeleter> mData;
     std::unique_ptr<pcre2_match_context, MatchContextDeleter> mContext;
-    std::unique_ptr<pcre2_jit_stack, JitStackDeleter> mJitStack;
+    SearchScratch& mScratch;
+    const PCRE2_SIZE mMemory;
+    const bool mUseJit;
+    /// The JIT stack of the scratch in use, or null when the interpreter runs every match.
+    const SearchScratch::JitStack* mStack = nullptr;
     bool mInterpretWhenStackRunsOut = true;
     ScanMeter mMeter;
     CalloutData mCalloutData;
@@ -487,49 +525,81 @@ bool findAroundLiteral(Matcher& matcher, const CompiledPattern& compiled, const 
     }
 }
 
-/// Runs the search over the whole text, calling onMatch(ovector) for each match in text order;
-/// onMatch returns false to stop. Returns the error that ended the search, if any.
+/// What a search runs with, beside the pattern and the text.
+struct SearchOptions {
+    bool global = true;
+    bool useJit = true;
+    bool usePrefilter = true;
+    qint64 budget = kDefaultMatchBudget;
+    qint64 memoryLimit = kDefaultMemoryLimit;
+    const std::atomic_bool* cancel = nullptr;
+};
+
+SearchOptions optionsOf(const RegExp& regExp, const std::atomic_bool* cancel)
+{
+    return {regExp.Global(), regExp.jitEnabled(), regExp.prefilterEnabled(), regExp.matchBudget(),
+            regExp.memoryLimit(), cancel};
+}
+
+/// Runs the search over subject[0, length), calling onMatch(ovector) for each match in text
+/// order; onMatch returns false to stop. A match that starts at length is taken only when
+/// atEnd. matcher is null for plain text alternatives and else holds subject. Returns the
+/// error that ended the search, if any.
 template <typename OnMatch>
-std::optional<RegExpError> forEachMatch(const CompiledPattern& compiled, const QString& text,
-                                        bool global, bool useJit, bool usePrefilter, qint64 budget,
-                                        qint64 memoryLimit, const std::atomic_bool* cancel, OnMatch onMatch)
+std::optional<RegExpError> searchSubject(const CompiledPattern& compiled, Matcher* matcher,
+                                         const char16_t* subject, qsizetype length, bool atEnd,
+                                         const SearchOptions& options, OnMatch onMatch)
 {
     if (compiled.literals) {
-        const auto* subject = reinterpret_cast<const char16_t*>(text.utf16());
         qsizetype from = 0;
         qsizetype start = 0;
         qsizetype end = 0;
         // Start positions are looked at a window at a time, so that the cancel flag is seen.
-        while (from < text.size()) {
-            if (cancel && cancel->load(std::memory_order_relaxed))
+        while (from < length) {
+            if (options.cancel && options.cancel->load(std::memory_order_relaxed))
                 return RegExpError::make(RegExpError::Cancelled);
-            const qsizetype last = std::min(from + qsizetype(kMaxWindow), text.size());
-            if (!compiled.literals->find(subject, text.size(), from, last, start, end)) {
+            const qsizetype last = std::min(from + qsizetype(kMaxWindow), length);
+            if (!compiled.literals->find(subject, length, from, last, start, end)) {
                 from = last;
                 continue;
             }
             const PCRE2_SIZE ovector[2] = {PCRE2_SIZE(start), PCRE2_SIZE(end)};
-            if (!onMatch(ovector) || !global)
+            if (!onMatch(ovector) || !options.global)
                 break;
             from = end; // never empty: no alternative is
         }
         return std::nullopt;
     }
-    Matcher matcher(compiled, text, useJit, budget, memoryLimit, cancel);
-    const auto* subject = reinterpret_cast<const char16_t*>(text.utf16());
-    const bool prefilter = usePrefilter && compiled.requiredLiteral;
+    const bool prefilter = options.usePrefilter && compiled.requiredLiteral;
     PCRE2_SIZE offset = 0;
-    while (offset <= matcher.length()) {
-        if (!(prefilter ? findAroundLiteral(matcher, compiled, subject, offset) : matcher.find(offset)))
-            return matcher.error();
-        const PCRE2_SIZE* ovector = matcher.ovector();
-        if (!onMatch(ovector) || !global)
+    while (offset <= matcher->length()) {
+        if (!(prefilter ? findAroundLiteral(*matcher, compiled, subject, offset) : matcher->find(offset)))
+            return matcher->error();
+        const PCRE2_SIZE* ovector = matcher->ovector();
+        if ((!atEnd && ovector[0] == PCRE2_SIZE(length)) || !onMatch(ovector) || !options.global)
             break;
         // The next search starts one code unit after an empty match, so a zero-length match
         // is found once and the search moves on.
         offset = ovector[1] > ovector[0] ? ovector[1] : ovector[1] + 1;
     }
     return std::nullopt;
+}
+
+/// Runs the search over the whole text (see searchSubject), with the JIT stack of scratch, or
+/// of its own when there is none.
+template <typename OnMatch>
+std::optional<RegExpError> forEachMatch(const CompiledPattern& compiled, const QString& text,
+                                        const SearchOptions& options, SearchScratch* scratch, OnMatch onMatch)
+{
+    const auto* subject = reinterpret_cast<const char16_t*>(text.utf16());
+    if (compiled.literals)
+        return searchSubject(compiled, nullptr, subject, text.size(), true, options, onMatch);
+    std::optional<SearchScratch> own;
+    if (!scratch)
+        scratch = &own.emplace();
+    Matcher matcher(compiled, options.useJit, options.budget, options.memoryLimit, options.cancel, *scratch);
+    matcher.setSubject(subject, text.size());
+    return searchSubject(compiled, &matcher, subject, text.size(), true, options, onMatch);
 }
 
 } // namespace
@@ -618,8 +688,8 @@ int RegExp::GroupCount() const
     return pattern.error ? 0 : pattern.translated.groupCount;
 }
 
-RegExpResult<MatchCollection> RegExp::Execute(const QString& text,
-                                              const std::atomic_bool* cancel) const
+RegExpResult<MatchCollection> RegExp::Execute(const QString& text, const std::atomic_bool* cancel,
+                                              SearchScratch* scratch) const
 {
     const CompiledPattern& pattern = compiled();
     if (pattern.error)
@@ -630,7 +700,7 @@ RegExpResult<MatchCollection> RegExp::Execute(const QString& text,
     data->text = text;
     data->groupCount = pattern.translated.groupCount;
     const qsizetype stride = data->stride();
-    const auto error = forEachMatch(pattern, text, mGlobal, mJitEnabled, mPrefilterEnabled, mMatchBudget, mMemoryLimit, cancel, [&](const PCRE2_SIZE* ovector) {
+    const auto error = forEachMatch(pattern, text, optionsOf(*this, cancel), scratch, [&](const PCRE2_SIZE* ovector) {
         copyOffsets(pattern, ovector, data->offsets.extend(stride));
         return true;
     });
@@ -639,7 +709,8 @@ RegExpResult<MatchCollection> RegExp::Execute(const QString& text,
     return MatchCollection(std::move(data));
 }
 
-RegExpResult<qsizetype> RegExp::countMatches(const QString& text, const std::atomic_bool* cancel) const
+RegExpResult<qsizetype> RegExp::countMatches(const QString& text, const std::atomic_bool* cancel,
+                                             SearchScratch* scratch) const
 {
     const CompiledPattern& pattern = compiled();
     if (pattern.error)
@@ -647,7 +718,7 @@ RegExpResult<qsizetype> RegExp::countMatches(const QString& text, const std::ato
     if (text.size() > INT32_MAX)
         return RegExpError::make(RegExpError::TextTooLong);
     qsizetype count = 0;
-    const auto error = forEachMatch(pattern, text, mGlobal, mJitEnabled, mPrefilterEnabled, mMatchBudget, mMemoryLimit, cancel,
+    const auto error = forEachMatch(pattern, text, optionsOf(*this, cancel), scratch,
                                     [&](const PCRE2_SIZE*) {
                                         ++count;
                                         return true;
@@ -658,7 +729,7 @@ RegExpResult<qsizetype> RegExp::countMatches(const QString& text, const std::ato
 }
 
 RegExpResult<QString> RegExp::Replace(const QString& text, const QString& replacement,
-                                      const std::atomic_bool* cancel) const
+                                      const std::atomic_bool* cancel, SearchScratch* scratch) const
 {
     const CompiledPattern& pattern = compiled();
     if (pattern.error)
@@ -669,7 +740,7 @@ RegExpResult<QString> RegExp::Replace(const QString& text, const QString& replac
     bool tooLong = false;
     bool reserved = false;
     std::vector<qsizetype> offsets(2 * (std::size_t(pattern.translated.groupCount) + 1));
-    const auto error = forEachMatch(pattern, text, mGlobal, mJitEnabled, mPrefilterEnabled, mMatchBudget, mMemoryLimit, cancel, [&](const PCRE2_SIZE* ovector) {
+    const auto error = forEachMatch(pattern, text, optionsOf(*this, cancel), scratch, [&](const PCRE2_SIZE* ovector) {
         copyOffsets(pattern, ovector, offsets.data());
         const qsizetype expanded = expansion.expandedLength(text, offsets);
         const qsizetype added = offsets[0] - copied + expanded;
@@ -696,4 +767,83 @@ RegExpResult<QString> RegExp::Replace(const QString& text, const QString& replac
         return text; // no match, or only empty matches replaced by nothing at the start
     result.append(QStringView(text).mid(copied));
     return result.take();
+}
+
+bool RegExp::matchesWithinLines() const
+{
+    const CompiledPattern& pattern = compiled();
+    return !pattern.error && pattern.translated.lineBound;
+}
+
+bool RegExp::matchesOnlyAscii() const
+{
+    const CompiledPattern& pattern = compiled();
+    return !pattern.error && pattern.translated.asciiOnly;
+}
+
+std::optional<RegExp::RequiredText> RegExp::requiredText() const
+{
+    const CompiledPattern& pattern = compiled();
+    if (pattern.error || !pattern.translated.requiredLiteral)
+        return std::nullopt;
+    const RequiredLiteral& literal = *pattern.translated.requiredLiteral;
+    return RequiredText{literal.text, literal.caseless, pattern.translated.literalOnly};
+}
+
+struct PieceSearch::State {
+    RegExp regExp;
+    const CompiledPattern& compiled;
+    SearchOptions options;
+    std::optional<Matcher> matcher;
+
+    State(const RegExp& expression, SearchScratch& scratch, const std::atomic_bool* cancel)
+        : regExp(expression), compiled(regExp.compiled()), options(optionsOf(regExp, cancel))
+    {
+        Q_ASSERT(!compiled.error && compiled.translated.lineBound && options.global);
+        if (!compiled.literals)
+            matcher.emplace(compiled, options.useJit, options.budget, options.memoryLimit, cancel, scratch);
+    }
+
+    template <typename OnMatch>
+    std::optional<RegExpError> search(QStringView piece, bool last, OnMatch onMatch)
+    {
+        const auto* subject = reinterpret_cast<const char16_t*>(piece.utf16());
+        if (matcher)
+            matcher->setSubject(subject, piece.size());
+        return searchSubject(compiled, matcher ? &*matcher : nullptr, subject, piece.size(), last, options, onMatch);
+    }
+};
+
+PieceSearch::PieceSearch(const RegExp& regExp, SearchScratch& scratch, const std::atomic_bool* cancel)
+    : mState(std::make_unique<State>(regExp, scratch, cancel))
+{
+}
+
+PieceSearch::~PieceSearch() = default;
+
+RegExpResult<MatchCollection> PieceSearch::Execute(const QString& piece, bool last)
+{
+    auto data = std::make_shared<MatchData>();
+    data->text = piece;
+    data->groupCount = mState->compiled.translated.groupCount;
+    const qsizetype stride = data->stride();
+    const auto error = mState->search(piece, last, [&](const PCRE2_SIZE* ovector) {
+        copyOffsets(mState->compiled, ovector, data->offsets.extend(stride));
+        return true;
+    });
+    if (error)
+        return *error;
+    return MatchCollection(std::move(data));
+}
+
+RegExpResult<qsizetype> PieceSearch::countMatches(QStringView piece, bool last)
+{
+    qsizetype count = 0;
+    const auto error = mState->search(piece, last, [&](const PCRE2_SIZE*) {
+        ++count;
+        return true;
+    });
+    if (error)
+        return *error;
+    return count;
 }

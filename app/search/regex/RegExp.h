@@ -7,11 +7,32 @@
 #include <QString>
 
 #include <atomic>
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <optional>
 
 struct CompiledPattern;
+
+/// What the searches of one thread reuse: the JIT stack, which is mapped once and then kept,
+/// rather than mapped and unmapped again for every search. One search at a time uses it.
+class SearchScratch {
+public:
+    SearchScratch();
+    ~SearchScratch();
+    SearchScratch(const SearchScratch&) = delete;
+    SearchScratch& operator=(const SearchScratch&) = delete;
+
+    /// A JIT stack and the bytes it may grow to; defined where the engine uses it.
+    struct JitStack;
+    /// A stack of at least wanted bytes, made when the one kept is smaller (of minimum bytes
+    /// when the system will not reserve wanted); null when none can be made. Valid until the
+    /// next call.
+    const JitStack* jitStack(std::size_t wanted, std::size_t minimum, std::size_t start);
+
+private:
+    std::unique_ptr<JitStack> mStack;
+};
 
 /// RegExp::matchBudget unless lowered.
 inline constexpr qint64 kDefaultMatchBudget = 100'000'000;
@@ -80,21 +101,44 @@ public:
     /// The cancel flag is checked between matches and during a long search for one; a
     /// cancelled run returns
     /// RegExpError::Cancelled, never a partial collection.
-    RegExpResult<MatchCollection> Execute(const QString& text,
-                                          const std::atomic_bool* cancel = nullptr) const;
+    /// A search runs with the JIT stack of scratch when one is given, else with its own.
+    RegExpResult<MatchCollection> Execute(const QString& text, const std::atomic_bool* cancel = nullptr,
+                                          SearchScratch* scratch = nullptr) const;
 
     /// The number of matches Execute would find, counted without keeping the matches or
     /// their groups, so that it needs no more memory for many matches than for one. Fails
     /// as Execute fails.
-    RegExpResult<qsizetype> countMatches(const QString& text, const std::atomic_bool* cancel = nullptr) const;
+    RegExpResult<qsizetype> countMatches(const QString& text, const std::atomic_bool* cancel = nullptr,
+                                         SearchScratch* scratch = nullptr) const;
 
     /// text with every match (only the first unless Global) replaced by replacement, which may
     /// use $1..$99, $&, $`, $', $_, $+, $$. Fails with RegExpError::ResultTooLong, and no
     /// partial result, when the result would exceed maxResultLength().
     RegExpResult<QString> Replace(const QString& text, const QString& replacement,
-                                  const std::atomic_bool* cancel = nullptr) const;
+                                  const std::atomic_bool* cancel = nullptr, SearchScratch* scratch = nullptr) const;
+
+    /// Whether neither a match nor what a lookahead looks at can hold CR or LF, so that each
+    /// match lies within one line and is decided by that line and its line break alone: the
+    /// text can then be searched a piece of whole lines at a time (PieceSearch). False when
+    /// the pattern does not compile.
+    bool matchesWithinLines() const;
+    /// Whether every match takes at least one code unit and neither a match nor what a
+    /// lookahead looks at can hold a code unit of 0x80 or above: how other characters are
+    /// decoded, and into how many code units, then never changes how many matches there are.
+    bool matchesOnlyAscii() const;
+    /// A text that every match holds, when there is one: the literal the search looks for
+    /// first. Under Ignore Case its ASCII letters stand for both their cases (caseless).
+    struct RequiredText {
+        QString text;
+        bool caseless = false;
+        /// The pattern is this text and nothing else: the matches are its places, one after
+        /// another without overlapping.
+        bool whole = false;
+    };
+    std::optional<RequiredText> requiredText() const;
 
 private:
+    friend class PieceSearch;
     /// The compiled form of the current pattern and options, compiling it when needed.
     const CompiledPattern& compiled() const;
 
@@ -110,3 +154,28 @@ private:
     mutable std::shared_ptr<const CompiledPattern> mCompiled;
     mutable int mCompileCount = 0;
 };
+
+/// One search over a text that comes a piece at a time, for a pattern whose matches each lie
+/// within one line (RegExp::matchesWithinLines). A piece is whole lines with their line breaks;
+/// pieces come in text order, and lines left out between them must hold no match (a piece may
+/// be any one line). The matches, their order and the budget are those of one search over the
+/// whole text; positions are relative to each piece.
+class PieceSearch {
+public:
+    /// regExp must be Global, compile and match within lines; it is copied.
+    PieceSearch(const RegExp& regExp, SearchScratch& scratch, const std::atomic_bool* cancel = nullptr);
+    ~PieceSearch();
+    PieceSearch(const PieceSearch&) = delete;
+    PieceSearch& operator=(const PieceSearch&) = delete;
+
+    /// The matches that start in piece. A match at its very end belongs to the next piece,
+    /// unless last says that the text ends with this one. After an error the search is over.
+    RegExpResult<MatchCollection> Execute(const QString& piece, bool last);
+    /// The number of matches Execute would find.
+    RegExpResult<qsizetype> countMatches(QStringView piece, bool last);
+
+private:
+    struct State;
+    std::unique_ptr<State> mState;
+};
+
