@@ -3,6 +3,7 @@
 #include "search/MatchCollection.h"
 #include "search/RegExpError.h"
 #include "search/RegExpResult.h"
+#include "search/ReplacementCase.h"
 
 #include <QString>
 
@@ -44,6 +45,9 @@ public:
     bool Multiline() const;
     void setMultiline(bool multiline);
 
+    /// Whether Replace reads the case sequences \U \L \u \l \E in a replacement; off by default.
+    CaseConversion caseConversion() const;
+    void setCaseConversion(CaseConversion caseConversion);
     /// Longest text Replace may return, in code units; INT32_MAX unless lowered.
     qsizetype maxResultLength() const;
     void setMaxResultLength(qsizetype length);
@@ -89,7 +93,7 @@ public:
     RegExpResult<qsizetype> countMatches(const QString& text, const std::atomic_bool* cancel = nullptr) const;
 
     /// text with every match (only the first unless Global) replaced by replacement, which may
-    /// use $1..$99, $&, $`, $', $_, $+, $$. Fails with RegExpError::ResultTooLong, and no
+    /// use $1..$99, $&, $`, $', $_, $+, $$, and the case sequences when caseConversion() is on. Fails with RegExpError::ResultTooLong, and no
     /// partial result, when the result would exceed maxResultLength().
     RegExpResult<QString> Replace(const QString& text, const QString& replacement,
                                   const std::atomic_bool* cancel = nullptr) const;
@@ -104,6 +108,7 @@ private:
     bool mMultiline = false;
     bool mJitEnabled = true;
     bool mPrefilterEnabled = true;
+    CaseConversion mCaseConversion = CaseConversion::Off;
     qsizetype mMaxResultLength = INT32_MAX;
     qint64 mMatchBudget = kDefaultMatchBudget;
     qint64 mMemoryLimit = kDefaultMemoryLimit;

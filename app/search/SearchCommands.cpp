@@ -161,6 +161,11 @@ QString SearchCommands::replacementText() const
     return withLineBreaks(mWindow.replaceWithText(), mWindow.newLineSequence());
 }
 
+void SearchCommands::setCaseConversion(CaseConversion caseConversion)
+{
+    mExpression.setCaseConversion(caseConversion);
+}
+
 void SearchCommands::Replace()
 {
     if (mWindow.selLength() == 0) {
@@ -227,7 +232,8 @@ void SearchCommands::replaceAllWithin(const QString& text, const TextRange& rang
                 live ? RegExpResult<MatchCollection>(*live) : expression.Execute(text, &cancel);
             if (!matches)
                 return matches.error();
-            return replaceWithin(matches.value(), range, replacement, expression.maxResultLength(), &cancel);
+            return replaceWithin(matches.value(), range, replacement, expression.caseConversion(),
+                                 expression.maxResultLength(), &cancel);
         });
     if (!result)
         return;
@@ -347,7 +353,8 @@ void SearchCommands::ReplaceAndFindNext()
     std::optional<qsizetype> nextStart;
     if (matches && *matches) {
         if (const std::optional<qsizetype> index = matchAtSelection(matches->value(), selStart, selLength, *scope)) {
-            const QString replacement = expandedReplacement(matches->value(), *index, replacementText());
+            const QString replacement = expandedReplacement(matches->value(), *index, replacementText(),
+                                                                mExpression.caseConversion());
             const std::optional<TextRange> range = rangeToRestore();
             if (!mWindow.replaceSelection(replacement))
                 return;
@@ -390,5 +397,5 @@ void SearchCommands::PreviewReplaceAll()
         mMessages.show(regExpErrorText(matches->error()));
         return;
     }
-    mWindow.showReplacePreview(ReplacePreview(matches->value(), replacementText(), *scope));
+    mWindow.showReplacePreview(ReplacePreview(matches->value(), replacementText(), mExpression.caseConversion(), *scope));
 }
