@@ -151,6 +151,8 @@ void frmSifta::connectCommands()
     command(mMenu.mnuToolsMatchesWindow, &frmSifta::mnuToolsMatchesWindow_Click);
     command(mMenu.mnuToolsPreviewReplaceAll, &frmSifta::mnuToolsPreviewReplaceAll_Click);
     command(mMenu.mnuToolsExplainPattern, &frmSifta::mnuToolsExplainPattern_Click);
+    command(mMenu.mnuToolsCaseConversion, &frmSifta::mnuToolsCaseConversion_Click);
+    command(mMenu.mnuToolsTestCases, &frmSifta::mnuToolsTestCases_Click);
     command(mMenu.mnuHelpAbout, &frmSifta::mnuHelpAbout_Click);
 }
 

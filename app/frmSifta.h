@@ -9,6 +9,7 @@
 #include "live/PatternStatus.h"
 #include "search/SearchCommands.h"
 #include "search/SearchWindow.h"
+#include "testcases/TestCaseFile.h"
 
 #include <QMainWindow>
 
@@ -16,6 +17,7 @@
 
 class BusyRunner;
 class frmExplain;
+class frmTestCases;
 class CSettings;
 class IFileDialog;
 class LiveSearch;
@@ -138,6 +140,17 @@ private:
     void mnuToolsExplainPattern_Click();
     void updateExplanation();
     void placeExplainWindow();
+    /// Replace All, Replace and Find Next, the preview and the test cases read the case
+    /// sequences \U \L \u \l \E in the Replace With text.
+    bool ConvertCase() const;
+    void setConvertCase(bool bValue);
+    void mnuToolsCaseConversion_Click();
+    /// The Test Cases window is open beside the window, checking its cases against the pattern.
+    bool TestCases() const;
+    void setTestCases(bool bValue);
+    void mnuToolsTestCases_Click();
+    void updateTestCases();
+    void testCases_SuiteOpened(const TestSuite& suite);
 
     // The window as the search commands see it.
     QString patternText() const override;
@@ -250,6 +263,7 @@ private:
     frmExplain* mExplain = nullptr;
     /// The Explain Pattern window's geometry as remembered, until the window exists.
     QString mExplainGeometry;
+    frmTestCases* mTestCases = nullptr;
     std::unique_ptr<QtFileDialog> mOwnFileDialog;
     IFileDialog& mFileDialogs;
     std::unique_ptr<IWorkThreads> mOwnThreads;

@@ -64,6 +64,7 @@ void frmSifta::Form_Load()
     setGroupColours(options.groupColours);
     setGroupColoursEveryMatch(options.groupColoursEveryMatch);
     setSearchInSelection(options.searchInSelection);
+    setConvertCase(options.caseConversion);
     mMatchesGeometry = options.matchesWindowGeometry;
     setMatchesWindow(options.matchesWindow);
     mExplainGeometry = options.explainPatternGeometry;
@@ -118,6 +119,7 @@ void frmSifta::SaveOptions()
     options.groupColours = GroupColours();
     options.groupColoursEveryMatch = GroupColoursEveryMatch();
     options.searchInSelection = searchInSelection();
+    options.caseConversion = ConvertCase();
     options.matchesWindow = MatchesWindow();
     options.matchesWindowGeometry = mMatchesWindow ? QString::fromLatin1(mMatchesWindow->saveGeometry().toBase64())
                                                    : mMatchesGeometry;

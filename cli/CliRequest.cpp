@@ -6,7 +6,19 @@
 
 namespace {
 
-enum class OptionId { IgnoreCase, Pattern, Recursive, BinaryFiles, InPlace, ToUtf8, Color, Threads, Help, Version };
+enum class OptionId {
+    IgnoreCase,
+    Pattern,
+    Recursive,
+    BinaryFiles,
+    InPlace,
+    ToUtf8,
+    CaseConversion,
+    Color,
+    Threads,
+    Help,
+    Version
+};
 enum class Takes { Nothing, Value, OptionalValue };
 
 constexpr int kMostThreads = 1024;
@@ -26,6 +38,7 @@ constexpr OptionSpec kOptions[] = {
     {OptionId::BinaryFiles, 'a', "text", Takes::Nothing},
     {OptionId::InPlace, 'I', "in-place", Takes::Nothing},
     {OptionId::ToUtf8, 0, "to-utf8", Takes::Nothing},
+    {OptionId::CaseConversion, 0, "case-conversion", Takes::Nothing},
     {OptionId::Color, 0, "color", Takes::OptionalValue},
     {OptionId::Color, 0, "colour", Takes::OptionalValue},
     {OptionId::Threads, 'j', "threads", Takes::Value},
@@ -61,6 +74,8 @@ std::optional<CliRequest::Command> commandNamed(QByteArrayView name)
         return CliRequest::Command::Lines;
     if (name == "replace")
         return CliRequest::Command::Replace;
+    if (name == "test")
+        return CliRequest::Command::Test;
     return std::nullopt;
 }
 
@@ -92,6 +107,8 @@ private:
     std::optional<UsageError> takeShortOptions(const QByteArray& argument, qsizetype& next);
     std::optional<UsageError> apply(const OptionSpec& option, const std::optional<QByteArray>& value);
     Result<CliRequest, UsageError> finish();
+    /// The test command: test-case files alone, which hold the pattern and its options.
+    Result<CliRequest, UsageError> finishTest();
 
     const QList<QByteArray>& mArguments;
     CliRequest mRequest;
@@ -176,6 +193,7 @@ std::optional<UsageError> Parser::apply(const OptionSpec& option, const std::opt
     case OptionId::BinaryFiles: mRequest.binaryFiles = true; break;
     case OptionId::InPlace: mRequest.inPlace = true; break;
     case OptionId::ToUtf8: mRequest.toUtf8 = true; break;
+    case OptionId::CaseConversion: mRequest.caseConversion = true; break;
     case OptionId::Help: mInfo = CliRequest::Command::Help; break;
     case OptionId::Version: mInfo = CliRequest::Command::Version; break;
     case OptionId::Pattern:
@@ -222,6 +240,8 @@ Result<CliRequest, UsageError> Parser::finish()
     if (!command)
         return UsageError{QStringLiteral("unknown command '%1'").arg(shown(commandName))};
     mRequest.command = *command;
+    if (*command == CliRequest::Command::Test)
+        return finishTest();
     const bool replace = *command == CliRequest::Command::Replace;
 
     if (!mPatternOption && mOperands.isEmpty())
@@ -246,12 +266,25 @@ Result<CliRequest, UsageError> Parser::finish()
         return UsageError{QStringLiteral("--in-place is only for replace")};
     if (mRequest.toUtf8 && !replace)
         return UsageError{QStringLiteral("--to-utf8 is only for replace")};
+    if (mRequest.caseConversion && !replace)
+        return UsageError{QStringLiteral("--case-conversion is only for replace")};
     if (replace && !mRequest.inPlace && (mRequest.files.size() > 1 || mRequest.recursive))
         return UsageError{QStringLiteral("replace with several files or -r needs --in-place (-I)")};
     if (mRequest.inPlace && mRequest.files.isEmpty() && !mRequest.recursive)
         return UsageError{QStringLiteral("--in-place needs a FILE to write back")};
     if (mRequest.inPlace && mRequest.files.contains("-"))
         return UsageError{QStringLiteral("standard input cannot be replaced in place")};
+    return mRequest;
+}
+
+Result<CliRequest, UsageError> Parser::finishTest()
+{
+    if (mPatternOption || mRequest.ignoreCase || mRequest.recursive || mRequest.binaryFiles || mRequest.inPlace
+        || mRequest.toUtf8 || mRequest.caseConversion)
+        return UsageError{QStringLiteral("test takes only test-case FILEs, which hold the pattern and its options")};
+    if (mOperands.isEmpty())
+        return UsageError{QStringLiteral("missing FILE")};
+    mRequest.files = mOperands;
     return mRequest;
 }
 
@@ -262,6 +295,7 @@ QString helpText()
     return QStringLiteral(
         "Usage: sifta-cli COMMAND [OPTION]... PATTERN [FILE]...\n"
         "       sifta-cli replace [OPTION]... PATTERN REPLACEMENT [FILE]...\n"
+        "       sifta-cli test FILE...\n"
         "Searches each FILE (standard input without one, or for \"-\") with a VBScript/JScript\n"
         "regular expression, every match found and ^ and $ matching at each line break.\n"
         "\n"
@@ -270,6 +304,8 @@ QString helpText()
         "  matches  one line of JSON for each match\n"
         "  lines    each line that holds a match, after its line number\n"
         "  replace  the input with every match replaced by REPLACEMENT ($1, $&, ...)\n"
+        "  test     check the test cases of each test-case FILE (saved by Sifta's Test Cases\n"
+        "           window): one line for each case that fails\n"
         "\n"
         "Options, anywhere before \"--\":\n"
         "  -i, --ignore-case     ignore case\n"
@@ -281,6 +317,8 @@ QString helpText()
         "  -I, --in-place        replace: write each FILE back instead of to standard output\n"
         "      --to-utf8         replace: write a result that the input's encoding cannot store\n"
         "                        as UTF-8 instead of refusing it\n"
+        "      --case-conversion replace: \\U and \\L upper- and lower-case what follows until \\E,\n"
+        "                        \\u and \\l the next character; \\\\ is one backslash\n"
         "      --color[=WHEN]    colour the matches of lines: auto (the default), always or never\n"
         "  -h, --help            show this help\n"
         "      --version         show the version\n"
@@ -293,7 +331,8 @@ QString helpText()
         "Windows-1252. lines writes UTF-16 and UTF-32 text as UTF-8; replace keeps the\n"
         "input's encoding.\n"
         "\n"
-        "Exit status: 0 a match was found (replace: done), 1 no match, 2 an error.\n");
+        "Exit status: 0 a match was found (replace: done; test: every case passes), 1 no match\n"
+        "(test: some case fails), 2 an error.\n");
 }
 
 QString versionText()

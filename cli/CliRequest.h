@@ -9,7 +9,7 @@
 
 /// What one run of sifta-cli is asked to do.
 struct CliRequest {
-    enum class Command { Count, Matches, Lines, Replace, Help, Version };
+    enum class Command { Count, Matches, Lines, Replace, Test, Help, Version };
     enum class Color { Auto, Always, Never };
 
     Command command = Command::Count;
@@ -23,13 +23,15 @@ struct CliRequest {
     /// Replace writes a result that the input's encoding cannot store as UTF-8, instead of
     /// refusing it.
     bool toUtf8 = false;
+    /// Replace reads the case sequences \U \L \u \l \E in the replacement.
+    bool caseConversion = false;
     Color color = Color::Auto;
     /// How many files are searched at once; 0 for one per processor core.
     int threads = 0;
     QString pattern;
     /// Only for Command::Replace.
     QString replacement;
-    /// The FILE operands as the system's bytes, "-" for standard input; empty for
+    /// The FILE operands (for Command::Test the test-case files) as the system's bytes, "-" for standard input; empty for
     /// standard input alone (the current folder with `recursive`).
     QList<QByteArray> files;
 };

@@ -30,6 +30,7 @@ RegExp regExpFor(const CliRequest& request)
 {
     RegExp regExp;
     prepareSearch(regExp, request.pattern, request.ignoreCase);
+    regExp.setCaseConversion(request.caseConversion ? CaseConversion::On : CaseConversion::Off);
     return regExp;
 }
 
@@ -57,6 +58,7 @@ public:
         case CliRequest::Command::Matches: return listMatches(text.text);
         case CliRequest::Command::Lines: return listLines(text, colorOutput);
         case CliRequest::Command::Replace: return replace(text);
+        case CliRequest::Command::Test:
         case CliRequest::Command::Help:
         case CliRequest::Command::Version: break;
         }

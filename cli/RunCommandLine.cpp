@@ -3,6 +3,7 @@
 #include "cli/CliOutput.h"
 #include "cli/CliRequest.h"
 #include "cli/RunCommand.h"
+#include "cli/RunTests.h"
 
 int runCommandLine(const QList<QByteArray>& arguments, bool colorTerminal, CliOutput& output)
 {
@@ -21,6 +22,8 @@ int runCommandLine(const QList<QByteArray>& arguments, bool colorTerminal, CliOu
         output.write(versionText().toUtf8());
         return ExitFound;
     }
+    if (request.command == CliRequest::Command::Test)
+        return runTests(request, output);
     const bool colorOutput =
         request.color == CliRequest::Color::Auto ? colorTerminal : request.color == CliRequest::Color::Always;
     return runCommand(request, colorOutput, output);

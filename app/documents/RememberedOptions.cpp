@@ -66,6 +66,7 @@ RememberedOptions readRememberedOptions(const CSettings& store)
     options.groupColoursEveryMatch =
         readBoolean(settings, QStringLiteral("GroupColoursEveryMatch"), options.groupColoursEveryMatch);
     options.searchInSelection = readBoolean(settings, QStringLiteral("SearchInSelection"), options.searchInSelection);
+    options.caseConversion = readBoolean(settings, QStringLiteral("CaseConversion"), options.caseConversion);
     options.matchesWindow = readBoolean(settings, QStringLiteral("MatchesWindow"), options.matchesWindow);
     options.matchesWindowGeometry = settings.GetSetting(QStringLiteral("MatchesWindowGeometry"), QString());
     options.explainPattern = readBoolean(settings, QStringLiteral("ExplainPattern"), options.explainPattern);
@@ -92,6 +93,7 @@ void writeRememberedOptions(CSettings& settings, const RememberedOptions& option
                             {QStringLiteral("GroupColours"), options.groupColours},
                             {QStringLiteral("GroupColoursEveryMatch"), options.groupColoursEveryMatch},
                             {QStringLiteral("SearchInSelection"), options.searchInSelection},
+                            {QStringLiteral("CaseConversion"), options.caseConversion},
                             {QStringLiteral("MatchesWindow"), options.matchesWindow},
                             {QStringLiteral("MatchesWindowGeometry"), options.matchesWindowGeometry},
                             {QStringLiteral("ExplainPattern"), options.explainPattern},

@@ -27,6 +27,8 @@ struct RememberedOptions {
     bool groupColoursEveryMatch = false;
     /// Tools, Search in Selection.
     bool searchInSelection = false;
+    /// Tools, Case Conversion in Replacements.
+    bool caseConversion = false;
     /// Tools, Matches Window: the window is open.
     bool matchesWindow = false;
     /// The Matches window's place and size as QWidget::saveGeometry() gives them, in base64;
@@ -55,7 +57,7 @@ RememberedOptions readRememberedOptions(const CSettings& settings);
 /// Writes the options to `settings` in one go (CSettings::SaveSettings), in the order
 /// "Pattern", "Pattern0" ... "PatternN", "Replace", "IgnoreCase", "WordWrap",
 /// "ProportionalFont", "ShowSyntax", "HighlightMatches", "GroupColours",
-/// "GroupColoursEveryMatch", "SearchInSelection", "MatchesWindow",
+/// "GroupColoursEveryMatch", "SearchInSelection", "CaseConversion", "MatchesWindow",
 /// "MatchesWindowGeometry", "ExplainPattern", "ExplainPatternGeometry", and deletes the history key after
 /// the last one written. History entries that are empty or that the store cannot keep are
 /// left out and the entries after them numbered on. The Replace With text is stored escaped

@@ -7,11 +7,11 @@
 #include <vector>
 
 RegExpResult<RangeReplacement> replaceWithin(const MatchCollection& matches, const TextRange& range,
-                                             const QString& replacement, qsizetype maxLength,
-                                             const std::atomic_bool* cancel)
+                                             const QString& replacement, CaseConversion caseConversion,
+                                             qsizetype maxLength, const std::atomic_bool* cancel)
 {
     const QString& text = matches.Text();
-    const ReplacementTemplate expansion(replacement, matches.GroupCount());
+    const ReplacementTemplate expansion(replacement, matches.GroupCount(), caseConversion);
     const auto [first, last] = matchesWithin(matches, range);
     std::vector<qsizetype> offsets(2 * (std::size_t(matches.GroupCount()) + 1));
 

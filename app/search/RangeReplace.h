@@ -2,6 +2,7 @@
 
 #include "regex/MatchCollection.h"
 #include "regex/RegExpResult.h"
+#include "regex/ReplacementCase.h"
 #include "searchtext/TextRange.h"
 
 #include <QString>
@@ -16,9 +17,9 @@ struct RangeReplacement {
 
 /// The searched text of matches with every match that lies wholly inside range replaced by
 /// replacement, expanded as Replace All expands it ($1..$99, $&, $`, $', $_, $+, $$ all see the
-/// whole text); the text outside range stays as it is. Fails with RegExpError::ResultTooLong,
+/// whole text; the case sequences with caseConversion on); the text outside range stays as it is. Fails with RegExpError::ResultTooLong,
 /// and no partial result, when the result would be longer than maxLength, and with
 /// RegExpError::Cancelled once cancel is raised.
 RegExpResult<RangeReplacement> replaceWithin(const MatchCollection& matches, const TextRange& range,
-                                             const QString& replacement, qsizetype maxLength,
-                                             const std::atomic_bool* cancel = nullptr);
+                                             const QString& replacement, CaseConversion caseConversion,
+                                             qsizetype maxLength, const std::atomic_bool* cancel = nullptr);

@@ -6,9 +6,9 @@
 ReplacePreview::ReplacePreview() : mTemplate(std::make_shared<const ReplacementTemplate>(QString(), 0)) {}
 
 ReplacePreview::ReplacePreview(MatchCollection matches, const QString& replacement,
-                               const std::optional<TextRange>& within)
+                               CaseConversion caseConversion, const std::optional<TextRange>& within)
     : mMatches(std::move(matches)), mCount(mMatches.Count()),
-      mTemplate(std::make_shared<const ReplacementTemplate>(replacement, mMatches.GroupCount()))
+      mTemplate(std::make_shared<const ReplacementTemplate>(replacement, mMatches.GroupCount(), caseConversion))
 {
     if (within) {
         const auto [first, last] = matchesWithin(mMatches, *within);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "regex/MatchCollection.h"
+#include "regex/ReplacementCase.h"
 #include "searchtext/TextRange.h"
 
 #include <QString>
@@ -17,10 +18,11 @@ class ReplacePreview {
 public:
     ReplacePreview();
     /// matches: every match of the searched text; replacement: the Replace With text as
-    /// Replace All uses it, with $1, $& and the other sequences; within: the part of the text
+    /// Replace All uses it, with $1, $& and the other sequences (and the case sequences with
+    /// caseConversion on); within: the part of the text
     /// Replace All works in, whose matches are those that lie wholly inside it (all of them
     /// when not given).
-    ReplacePreview(MatchCollection matches, const QString& replacement,
+    ReplacePreview(MatchCollection matches, const QString& replacement, CaseConversion caseConversion,
                    const std::optional<TextRange>& within = std::nullopt);
 
     /// The number of replacements: every match replaced, empty ones too.

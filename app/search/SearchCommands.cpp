@@ -162,6 +162,11 @@ QString SearchCommands::replacementText() const
     return withLineBreaks(mWindow.replaceWithText(), mDocument.newLineSequence());
 }
 
+void SearchCommands::setCaseConversion(CaseConversion caseConversion)
+{
+    mExpression.setCaseConversion(caseConversion);
+}
+
 void SearchCommands::Replace()
 {
     if (mDocument.selLength() == 0) {
@@ -228,7 +233,8 @@ void SearchCommands::replaceAllWithin(const QString& text, const TextRange& rang
                 live ? RegExpResult<MatchCollection>(*live) : expression.Execute(text, &cancel);
             if (!matches)
                 return matches.error();
-            return replaceWithin(matches.value(), range, replacement, expression.maxResultLength(), &cancel);
+            return replaceWithin(matches.value(), range, replacement, expression.caseConversion(),
+                                 expression.maxResultLength(), &cancel);
         });
     if (!result)
         return;
@@ -348,7 +354,8 @@ void SearchCommands::ReplaceAndFindNext()
     std::optional<qsizetype> nextStart;
     if (matches && *matches) {
         if (const std::optional<qsizetype> index = matchAtSelection(matches->value(), selStart, selLength, *scope)) {
-            const QString replacement = expandedReplacement(matches->value(), *index, replacementText());
+            const QString replacement = expandedReplacement(matches->value(), *index, replacementText(),
+                                                                mExpression.caseConversion());
             const std::optional<TextRange> range = rangeToRestore();
             if (!mDocument.replaceSelection(replacement))
                 return;
@@ -391,5 +398,5 @@ void SearchCommands::PreviewReplaceAll()
         mMessages.show(regExpErrorText(matches->error()));
         return;
     }
-    mWindow.showReplacePreview(ReplacePreview(matches->value(), replacementText(), *scope));
+    mWindow.showReplacePreview(ReplacePreview(matches->value(), replacementText(), mExpression.caseConversion(), *scope));
 }

@@ -65,6 +65,10 @@ public:
     /// NotFound, and nothing changed, when matches are no longer those of the text.
     SearchOutcome SelectMatch(const MatchCollection& matches, qsizetype index);
 
+    /// Whether Replace All, Replace and Find Next and the preview read the case sequences
+    /// \U \L \u \l \E in the Replace With text; Replace always takes it literally.
+    void setCaseConversion(CaseConversion caseConversion);
+
     /// Puts the pattern at the top of the history, selects the match that follows (or,
     /// when Backward, precedes) the selection, and shows its number and sub-matches.
     SearchOutcome FindMatch(bool Backward);

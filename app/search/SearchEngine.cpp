@@ -139,10 +139,11 @@ std::vector<qsizetype> matchOffsets(const Match& match)
     return offsets;
 }
 
-QString expandedReplacement(const MatchCollection& matches, qsizetype index, const QString& replacement)
+QString expandedReplacement(const MatchCollection& matches, qsizetype index, const QString& replacement,
+                            CaseConversion caseConversion)
 {
     QString expanded;
-    ReplacementTemplate(replacement, matches.GroupCount())
+    ReplacementTemplate(replacement, matches.GroupCount(), caseConversion)
         .expand(expanded, matches.Text(), matchOffsets(matches.Item(index)));
     return expanded;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "regex/MatchCollection.h"
+#include "regex/ReplacementCase.h"
 #include "searchtext/TextRange.h"
 
 #include <QString>
@@ -38,8 +39,9 @@ void matchOffsets(const Match& match, std::span<qsizetype> offsets);
 std::vector<qsizetype> matchOffsets(const Match& match);
 
 /// replacement expanded for match `index` of matches as Replace All expands it: $1..$99, $&,
-/// $`, $', $_, $+, $$.
-QString expandedReplacement(const MatchCollection& matches, qsizetype index, const QString& replacement);
+/// $`, $', $_, $+, $$, and the case sequences with caseConversion on.
+QString expandedReplacement(const MatchCollection& matches, qsizetype index, const QString& replacement,
+                            CaseConversion caseConversion);
 
 /// A match a search selected.
 struct FoundMatch {

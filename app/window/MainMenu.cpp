@@ -108,6 +108,8 @@ MainMenu buildMainMenu(QMenuBar* bar)
         addItem(tools, "mnuToolsUseSelectionAsPattern", QStringLiteral("&Use Selection as Pattern"));
     m.mnuToolsSearchInSelection =
         addCheckItem(tools, "mnuToolsSearchInSelection", QStringLiteral("Search in &Selection"), false);
+    m.mnuToolsCaseConversion =
+        addCheckItem(tools, "mnuToolsCaseConversion", QStringLiteral("&Case Conversion in Replacements"), false);
     addSeparator(tools, "mnuToolsSep1");
     m.mnuToolsMatchesWindow = addCheckItem(tools, "mnuToolsMatchesWindow", QStringLiteral("&Matches Window"), false);
     m.mnuToolsMatchesWindow->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_M));
@@ -115,6 +117,8 @@ MainMenu buildMainMenu(QMenuBar* bar)
                                           QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_H));
     m.mnuToolsExplainPattern = addCheckItem(tools, "mnuToolsExplainPattern", QStringLiteral("&Explain Pattern"), false);
     m.mnuToolsExplainPattern->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E));
+    m.mnuToolsTestCases = addCheckItem(tools, "mnuToolsTestCases", QStringLiteral("&Test Cases"), false);
+    m.mnuToolsTestCases->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T));
 
     QMenu* help = addMenu(bar, "mnuHelp", QStringLiteral("&Help"));
     m.mnuHelpAbout = addItem(help, "mnuHelpAbout", QStringLiteral("&About..."));

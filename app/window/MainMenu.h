@@ -30,14 +30,17 @@ struct MainMenu {
     QAction* mnuToolsReplaceAndFindNext = nullptr;
     QAction* mnuToolsUseSelectionAsPattern = nullptr;
     QAction* mnuToolsSearchInSelection = nullptr;
+    QAction* mnuToolsCaseConversion = nullptr;
     QAction* mnuToolsMatchesWindow = nullptr;
     QAction* mnuToolsPreviewReplaceAll = nullptr;
     QAction* mnuToolsExplainPattern = nullptr;
+    QAction* mnuToolsTestCases = nullptr;
     QAction* mnuHelpAbout = nullptr;
 };
 
 /// Fills `bar` with the File, Edit, Format, Options, Tools and Help menus, with their captions,
 /// shortcut keys (Cut, Copy and Paste also answer to the platform's other keys for them) and the check marks they have before any option is applied: word wrap
 /// on, proportional font off, matches highlighted with group colours in the selected match only,
-/// syntax pane shown, settings in the INI file, Search in Selection off, Matches window closed.
+/// syntax pane shown, settings in the INI file, Search in Selection and case conversion off,
+/// Matches and Test Cases windows closed.
 MainMenu buildMainMenu(QMenuBar* bar);

@@ -72,6 +72,11 @@ void tst_CliRequest::usageErrors_data()
                                                << "--in-place needs a FILE to write back";
     QTest::newRow("--in-place on standard input") << QStringList{"replace", "--in-place", "a", "b", "x.txt", "-"}
                                                   << "standard input cannot be replaced in place";
+    QTest::newRow("test without a file") << QStringList{"test"} << "missing FILE";
+    QTest::newRow("test with a pattern") << QStringList{"test", "-e", "a", "cases.json"}
+                                         << "test takes only test-case FILEs, which hold the pattern and its options";
+    QTest::newRow("--case-conversion for another command") << QStringList{"count", "--case-conversion", "a"}
+                                                           << "--case-conversion is only for replace";
     QTest::newRow("after -- an option is a file name") << QStringList{"count", "a", "--", "-i"}
                                                        << "cannot read '-i': No such file or directory";
 }

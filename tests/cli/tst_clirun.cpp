@@ -144,6 +144,8 @@ void tst_CliRun::commands_data()
         << QStringList{"replace", "^", "> "} << QByteArray("a\r\nb\rc") << QByteArray("> a\r\n> b\r> c") << 0;
     QTest::newRow("replace groups") << QStringList{"replace", "(\\w+) (\\w+)", "$2 $1"} << QByteArray("hello world")
                                     << QByteArray("world hello") << 0;
+    QTest::newRow("replace --case-conversion") << QStringList{"replace", "--case-conversion", "(\\w)(\\w*)", "\\u$1\\L$2"}
+                                               << QByteArray("hELLO wORLD") << QByteArray("Hello World") << 0;
     QTest::newRow("replace context sequences") << QStringList{"replace", "b", "[$`|$&|$'|$$|$_]"}
                                                << QByteArray("abc") << QByteArray("a[a|b|c|$|abc]c") << 0;
 }

@@ -264,7 +264,7 @@ void TestRememberedOptions::writtenKeysInOrder()
                                  u"Replace=x\\r\\ny\\\\"_s, u"IgnoreCase=1"_s, u"WordWrap=-1"_s,
                                  u"ProportionalFont=0"_s, u"ShowSyntax=-1"_s,
                                  u"HighlightMatches=-1"_s, u"GroupColours=-1"_s, u"GroupColoursEveryMatch=0"_s,
-                                 u"SearchInSelection=0"_s, u"MatchesWindow=0"_s, u"MatchesWindowGeometry="_s,
+                                 u"SearchInSelection=0"_s, u"CaseConversion=0"_s, u"MatchesWindow=0"_s, u"MatchesWindowGeometry="_s,
                                  u"ExplainPattern=0"_s, u"ExplainPatternGeometry="_s}));
 }
 

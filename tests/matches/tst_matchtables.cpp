@@ -155,7 +155,7 @@ void tst_MatchTables::replacePreviewTable()
     ReplacePreviewModel model(mPool);
     QSignalSpy ready(&model, &ReplacePreviewModel::lineIndexReady);
     const QString text = u"ab\ncd "_s + QString(300, u'-');
-    model.setPreview(ReplacePreview(matchesOf(u"(\\w)(\\w)|-+"_s, text), u"$2$1$_"_s));
+    model.setPreview(ReplacePreview(matchesOf(u"(\\w)(\\w)|-+"_s, text), u"$2$1$_"_s, CaseConversion::Off));
     QCOMPARE(headers(model), (QStringList{u"Match"_s, u"Line"_s, u"Column"_s, u"Before"_s, u"After"_s}));
     QCOMPARE(model.rowCount(), 3);
     QVERIFY(ready.wait());
@@ -170,7 +170,7 @@ void tst_MatchTables::replacePreviewTable()
 void tst_MatchTables::replacePreviewOfARange()
 {
     ReplacePreviewModel model(mPool);
-    model.setPreview(ReplacePreview(matchesOf(u"\\w+"_s, u"a bb ccc dddd"_s), u"X"_s, TextRange{2, 6}));
+    model.setPreview(ReplacePreview(matchesOf(u"\\w+"_s, u"a bb ccc dddd"_s), u"X"_s, CaseConversion::Off, TextRange{2, 6}));
     QCOMPARE(model.rowCount(), 2);
     QCOMPARE(model.data(model.index(0, NumberColumn)).toString(), u"1"_s);
     QCOMPARE(model.data(model.index(0, ReplacePreviewModel::BeforeColumn)).toString(), u"bb"_s);

@@ -646,6 +646,10 @@ void RegExp::setMultiline(bool multiline)
     mCompiled.reset();
 }
 
+CaseConversion RegExp::caseConversion() const { return mCaseConversion; }
+
+void RegExp::setCaseConversion(CaseConversion caseConversion) { mCaseConversion = caseConversion; }
+
 qsizetype RegExp::maxResultLength() const { return mMaxResultLength; }
 
 void RegExp::setMaxResultLength(qsizetype length) { mMaxResultLength = length; }
@@ -734,7 +738,7 @@ RegExpResult<QString> RegExp::Replace(const QString& text, const QString& replac
     const CompiledPattern& pattern = compiled();
     if (pattern.error)
         return *pattern.error;
-    const ReplacementTemplate expansion(replacement, pattern.translated.groupCount);
+    const ReplacementTemplate expansion(replacement, pattern.translated.groupCount, mCaseConversion);
     ResultBuffer result;
     qsizetype copied = 0; // text before this position is in result
     bool tooLong = false;

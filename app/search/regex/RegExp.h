@@ -3,6 +3,7 @@
 #include "regex/MatchCollection.h"
 #include "regex/RegExpError.h"
 #include "regex/RegExpResult.h"
+#include "regex/ReplacementCase.h"
 
 #include <QString>
 
@@ -65,6 +66,9 @@ public:
     bool Multiline() const;
     void setMultiline(bool multiline);
 
+    /// Whether Replace reads the case sequences \U \L \u \l \E in a replacement; off by default.
+    CaseConversion caseConversion() const;
+    void setCaseConversion(CaseConversion caseConversion);
     /// Longest text Replace may return, in code units; INT32_MAX unless lowered.
     qsizetype maxResultLength() const;
     void setMaxResultLength(qsizetype length);
@@ -112,7 +116,7 @@ public:
                                          SearchScratch* scratch = nullptr) const;
 
     /// text with every match (only the first unless Global) replaced by replacement, which may
-    /// use $1..$99, $&, $`, $', $_, $+, $$. Fails with RegExpError::ResultTooLong, and no
+    /// use $1..$99, $&, $`, $', $_, $+, $$, and the case sequences when caseConversion() is on. Fails with RegExpError::ResultTooLong, and no
     /// partial result, when the result would exceed maxResultLength().
     RegExpResult<QString> Replace(const QString& text, const QString& replacement,
                                   const std::atomic_bool* cancel = nullptr, SearchScratch* scratch = nullptr) const;
@@ -148,6 +152,7 @@ private:
     bool mMultiline = false;
     bool mJitEnabled = true;
     bool mPrefilterEnabled = true;
+    CaseConversion mCaseConversion = CaseConversion::Off;
     qsizetype mMaxResultLength = INT32_MAX;
     qint64 mMatchBudget = kDefaultMatchBudget;
     qint64 mMemoryLimit = kDefaultMemoryLimit;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <limits>
 
 namespace {
 
@@ -9,7 +10,7 @@ bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
 
 } // namespace
 
-ReplacementTemplate::ReplacementTemplate(const QString& replacement, int groupCount)
+ReplacementTemplate::ReplacementTemplate(const QString& replacement, int groupCount, CaseConversion caseConversion)
     : mReplacement(replacement)
 {
     const qsizetype n = replacement.size();
@@ -26,9 +27,25 @@ ReplacementTemplate::ReplacementTemplate(const QString& replacement, int groupCo
     };
 
     for (qsizetype i = 0; i + 1 < n; ++i) {
+        const QChar next = replacement.at(i + 1);
+        if (replacement.at(i) == u'\\' && caseConversion == CaseConversion::On) {
+            CaseSequence caseSequence;
+            if (next == u'\\') {
+                // The first backslash ends the literal, the second is left out.
+                flushLiteral(i + 1);
+                literalStart = i + 2;
+                ++i;
+            } else if (caseSequenceFor(next, caseSequence)) {
+                Piece piece{Kind::Case};
+                piece.sequence = caseSequence;
+                sequence(i, 2, piece);
+                mConverts = true;
+                ++i;
+            }
+            continue;
+        }
         if (replacement.at(i) != u'$')
             continue;
-        const QChar next = replacement.at(i + 1);
         if (next == u'$') {
             // The second dollar sign starts the next literal.
             flushLiteral(i);
@@ -74,12 +91,15 @@ bool ReplacementTemplate::isLiteral() const
                                && mPieces.front().length == mReplacement.size());
 }
 
-template <typename Visit>
-void ReplacementTemplate::forEachPart(const QString& subject, Offsets offsets, Visit visit) const
+template <typename Visit, typename Mark>
+void ReplacementTemplate::forEachPart(const QString& subject, Offsets offsets, Visit visit, Mark mark) const
 {
     const QStringView text(subject);
     for (const Piece& piece : mPieces) {
         switch (piece.kind) {
+        case Kind::Case:
+            mark(piece.sequence);
+            break;
         case Kind::Literal:
             visit(QStringView(mReplacement).mid(piece.start, piece.length));
             break;
@@ -102,8 +122,27 @@ void ReplacementTemplate::forEachPart(const QString& subject, Offsets offsets, V
     }
 }
 
+template <typename Visit>
+void ReplacementTemplate::forEachPart(const QString& subject, Offsets offsets, Visit visit) const
+{
+    forEachPart(subject, offsets, visit, [](CaseSequence) {});
+}
+
+QString ReplacementTemplate::converted(const QString& subject, Offsets offsets, qsizetype limit) const
+{
+    QString raw;
+    std::vector<CaseMark> marks;
+    forEachPart(
+        subject, offsets,
+        [&](QStringView part) { raw += part.first(std::clamp(limit - raw.size(), qsizetype(0), part.size())); },
+        [&](CaseSequence sequence) { marks.push_back({raw.size(), sequence}); });
+    return applyCaseMarks(raw, marks);
+}
+
 qsizetype ReplacementTemplate::expandedLength(const QString& subject, Offsets offsets) const
 {
+    if (mConverts)
+        return converted(subject, offsets, std::numeric_limits<qsizetype>::max()).size();
     qsizetype length = 0;
     forEachPart(subject, offsets, [&](QStringView part) { length += part.size(); });
     return length;
@@ -111,11 +150,20 @@ qsizetype ReplacementTemplate::expandedLength(const QString& subject, Offsets of
 
 void ReplacementTemplate::expand(QString& out, const QString& subject, Offsets offsets) const
 {
+    if (mConverts) {
+        out += converted(subject, offsets, std::numeric_limits<qsizetype>::max());
+        return;
+    }
     forEachPart(subject, offsets, [&](QStringView part) { out += part; });
 }
 
 void ReplacementTemplate::expandUpTo(QString& out, const QString& subject, Offsets offsets, qsizetype limit) const
 {
+    if (mConverts) {
+        // One code unit more keeps a pair at the limit whole; no case mapping shortens a character.
+        out += converted(subject, offsets, std::max(limit, qsizetype(0)) + 1).left(std::max(limit, qsizetype(0)));
+        return;
+    }
     forEachPart(subject, offsets, [&](QStringView part) {
         out += part.first(std::min(part.size(), std::max(limit, qsizetype(0))));
         limit -= part.size();
@@ -124,6 +172,11 @@ void ReplacementTemplate::expandUpTo(QString& out, const QString& subject, Offse
 
 char16_t* ReplacementTemplate::expandTo(char16_t* out, const QString& subject, Offsets offsets) const
 {
+    if (mConverts) {
+        const QString text = converted(subject, offsets, std::numeric_limits<qsizetype>::max());
+        std::memcpy(out, text.utf16(), std::size_t(text.size()) * sizeof(char16_t));
+        return out + text.size();
+    }
     forEachPart(subject, offsets, [&](QStringView part) {
         if (part.isEmpty())
             return;
