@@ -112,6 +112,8 @@ MainMenu buildMainMenu(QMenuBar* bar)
                                           QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_H));
     m.mnuToolsExplainPattern = addCheckItem(tools, "mnuToolsExplainPattern", QStringLiteral("&Explain Pattern"), false);
     m.mnuToolsExplainPattern->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E));
+    m.mnuToolsDebugPattern = addItem(tools, "mnuToolsDebugPattern", QStringLiteral("&Debug Pattern"),
+                                     QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D));
 
     QMenu* help = addMenu(bar, "mnuHelp", QStringLiteral("&Help"));
     m.mnuHelpAbout = addItem(help, "mnuHelpAbout", QStringLiteral("&About..."));

@@ -32,6 +32,7 @@ struct MainMenu {
     QAction* mnuToolsMatchesWindow = nullptr;
     QAction* mnuToolsPreviewReplaceAll = nullptr;
     QAction* mnuToolsExplainPattern = nullptr;
+    QAction* mnuToolsDebugPattern = nullptr;
     QAction* mnuHelpAbout = nullptr;
 };
 

@@ -28,6 +28,10 @@ class QMimeData;
 class QTimer;
 class QtFileDialog;
 class frmMatches;
+class frmDebugger;
+class LatestRun;
+class PatternMarks;
+class SlowPatternWatch;
 
 /// The main window: the Search Text, the pattern and replacement boxes, the five search
 /// and replace buttons, the syntax pane and the menus. Message boxes go through
@@ -131,6 +135,13 @@ private:
     void mnuToolsExplainPattern_Click();
     void updateExplanation();
     void placeExplainWindow();
+    // Tools, Debug Pattern, and the steps and warnings on the pattern's parts.
+    void connectDebugger();
+    void mnuToolsDebugPattern_Click();
+    /// Marks the repeats of the pattern that can match the same text in many ways.
+    void updatePatternWarnings();
+    /// Counts the engine's steps per part of the pattern on the Search Text, off the window's thread.
+    void countPatternSteps();
 
     // The window as the search commands see it.
     QString patternText() const override;
@@ -245,6 +256,10 @@ private:
     /// The Matches window's geometry as remembered, until the window exists.
     QString mMatchesGeometry;
     frmExplain* mExplain = nullptr;
+    frmDebugger* mDebugger = nullptr;
+    PatternMarks* mPatternMarks = nullptr;
+    LatestRun* mStepCounts = nullptr;
+    SlowPatternWatch* mSlowWatch = nullptr;
     /// The Explain Pattern window's geometry as remembered, until the window exists.
     QString mExplainGeometry;
     std::unique_ptr<QtFileDialog> mOwnFileDialog;
