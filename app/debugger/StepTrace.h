@@ -1,6 +1,7 @@
 #pragma once
 
 #include "debugger/ChunkedArray.h"
+#include "debugger/GroupLog.h"
 #include "debugger/TracedPattern.h"
 
 #include <atomic>
@@ -11,7 +12,8 @@
 #include <vector>
 
 /// The steps of one run of the engine, as TracedPattern tells them, kept in six bytes a step
-/// and a log of the changes to the groups, so that ten million steps fit in modest memory.
+/// and a compact log of the changes to the groups, so that ten million steps fit in modest
+/// memory.
 class StepTrace {
 public:
     /// Steps a trace holds unless told otherwise.
@@ -40,18 +42,8 @@ public:
 
 private:
     friend class TraceRecorder;
-    StepTrace() = default;
+    explicit StepTrace(std::shared_ptr<const TracedPattern> pattern);
 
-    /// A group's capture pair changed at a step.
-    struct GroupChange {
-        std::uint32_t step = 0;
-        std::uint32_t group = 0;
-        std::uint32_t start = 0; ///< UINT32_MAX for unset
-        std::uint32_t end = 0;
-    };
-    /// A copy of every capture pair is kept after this many changes, so that the groups at
-    /// any step take at most this many changes to work out.
-    static constexpr qsizetype kCheckpointEvery = 4096;
     static constexpr std::uint16_t kBacktrackFlag = 0x8000;
     static constexpr std::uint16_t kNewStartFlag = 0x4000;
 
@@ -60,8 +52,7 @@ private:
     ChunkedArray<std::uint32_t> mPositions;
     /// The part index, with the two flags above.
     ChunkedArray<std::uint16_t> mParts;
-    ChunkedArray<GroupChange, 12> mChanges;
-    std::vector<std::vector<std::size_t>> mCheckpoints;
+    GroupLog mGroups;
     TraceOutcome mOutcome;
     bool mCancelled = false;
 };

@@ -14,9 +14,6 @@
 
 struct TracedCode;
 
-/// An unset offset in the engine's capture pairs (PCRE2_UNSET).
-inline constexpr std::size_t kUnsetOffset = ~std::size_t(0);
-
 /// A stretch of the pattern that steps of the engine stand on: an atom with its quantifier,
 /// a group's opening, a group's end with its quantifier, an alternation bar or an anchor.
 struct TracedPart {
@@ -40,7 +37,7 @@ struct TraceStep {
 class StepSink {
 public:
     virtual ~StepSink() = default;
-    /// ovector holds the engine's capture pairs so far (its own group numbers, kUnsetOffset
+    /// ovector holds the engine's capture pairs so far (its own group numbers, PCRE2_UNSET
     /// for none; pairs from captureTop on are unset). False stops the run.
     virtual bool onStep(const TraceStep& step, const std::size_t* ovector, std::uint32_t captureTop) = 0;
 };

@@ -587,22 +587,15 @@ int debugger()
     debugWindow->findChild<QPushButton*>(QStringLiteral("cmdNextBacktrack"))->click();
     runFor(20);
     const double stepped = elapsedMs(stepping);
-    std::printf("%-56s %10lld
-", "steps kept", qlonglong(steps));
-    std::printf("%-56s %10.0f
-", "  computed in (ms)", computed);
-    std::printf("%-56s %10.1f
-", "  memory of the steps (MB)", double(debugWindow->trace()->bytes()) / (1024.0 * 1024.0));
-    std::printf("%-56s %10ld
-", "  peak memory growth (MB)", peakMegabytes() - before);
-    std::printf("%-56s %10lld %s
-", "longest hold-up while computing (ms, bound 50)", whileComputing,
+    std::printf("%-56s %10lld\n", "steps kept", qlonglong(steps));
+    std::printf("%-56s %10.0f\n", "  computed in (ms)", computed);
+    std::printf("%-56s %10.1f\n", "  memory of the steps (MB)", double(debugWindow->trace()->bytes()) / (1024.0 * 1024.0));
+    std::printf("%-56s %10ld\n", "  peak memory growth (MB)", peakMegabytes() - before);
+    std::printf("%-56s %10lld %s\n", "longest hold-up while computing (ms, bound 50)", whileComputing,
                 whileComputing <= 50 ? "ok" : "OUT OF BOUND");
-    std::printf("%-56s %10lld %s
-", "longest hold-up while stepping (ms, bound 50)", holdUps.longest,
+    std::printf("%-56s %10lld %s\n", "longest hold-up while stepping (ms, bound 50)", holdUps.longest,
                 holdUps.longest <= 50 ? "ok" : "OUT OF BOUND");
-    std::printf("%-56s %10.0f
-", "  five jumps in (ms)", stepped);
+    std::printf("%-56s %10.0f\n", "  five jumps in (ms)", stepped);
     return 0;
 }
 
