@@ -41,6 +41,7 @@ private slots:
     void startsAtTheCaretOrTheMatch_data();
     void startsAtTheCaretOrTheMatch();
     void buttonsMoveThroughTheSteps();
+    void keyOpensItFromTheSearchText();
     void patternBoxWarnsOfAmbiguousRepeats_data();
     void patternBoxWarnsOfAmbiguousRepeats();
     void explainCountsStepsPerPart();
@@ -107,6 +108,17 @@ void tst_WindowDebugger::buttonsMoveThroughTheSteps()
     f->clickInDebugger(u"cmdForward"_s);
     QCOMPARE(f->debugWindow()->currentStep(), 7);
     QVERIFY(f->debuggerLabel(u"lblStatus"_s).contains(u"no match"_s));
+}
+
+void tst_WindowDebugger::keyOpensItFromTheSearchText()
+{
+    f->prepare(u"abc"_s, u"b"_s);
+    f->document()->hwnd()->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_D, Qt::ControlModifier | Qt::ShiftModifier);
+    QVERIFY(f->debugWindow());
+    QVERIFY(f->debugWindow()->isVisible());
+    // The editor took the key for nothing of its own.
+    QCOMPARE(f->document()->Text(), u"abc"_s);
 }
 
 void tst_WindowDebugger::patternBoxWarnsOfAmbiguousRepeats_data()
