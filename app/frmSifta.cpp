@@ -56,14 +56,15 @@ frmSifta::frmSifta(IMessageBox& messages, CSettings& settings, IFileDialog* dial
                                   mMenu.mnuEditCopy, mMenu.mnuEditPaste, mMenu.mnuEditSelectAll, mMenu.mnuEditFind,
                                   mMenu.mnuEditFindNext, mMenu.mnuEditFindPrevious, mMenu.mnuEditReplace,
                                   mMenu.mnuToolsReplaceAndFindNext, mMenu.mnuToolsMatchesWindow,
-                                  mMenu.mnuToolsPreviewReplaceAll, mMenu.mnuToolsExplainPattern},
+                                  mMenu.mnuToolsPreviewReplaceAll, mMenu.mnuToolsExplainPattern,
+                                  mMenu.mnuToolsDebugPattern},
                                   AccessKeys(mControls.accessKeyControls),
                                  [this](int& KeyAscii) { Form_KeyPress(KeyAscii); });
     // The commands of the window, not those of the focused control, work from its tool windows.
     mKeyPreview->setToolWindowItems(
         {mMenu.mnuFileNew, mMenu.mnuFileOpen, mMenu.mnuFileSave, mMenu.mnuEditFind, mMenu.mnuEditFindNext,
          mMenu.mnuEditFindPrevious, mMenu.mnuEditReplace, mMenu.mnuToolsReplaceAndFindNext, mMenu.mnuToolsMatchesWindow,
-         mMenu.mnuToolsPreviewReplaceAll, mMenu.mnuToolsExplainPattern},
+         mMenu.mnuToolsPreviewReplaceAll, mMenu.mnuToolsExplainPattern, mMenu.mnuToolsDebugPattern},
         {mMenu.mnuEditFind, mMenu.mnuEditFindNext, mMenu.mnuEditFindPrevious, mMenu.mnuEditReplace,
          mMenu.mnuToolsReplaceAndFindNext});
     new MenuBarKeys(menuBar());
@@ -84,6 +85,7 @@ frmSifta::frmSifta(IMessageBox& messages, CSettings& settings, IFileDialog* dial
     connectSearchText();
     connectMatches();
     connectJournal();
+    connectDebugger();
     Form_Load();
     mControls.cboPattern->setFocus();
 }
@@ -153,6 +155,7 @@ void frmSifta::connectCommands()
     command(mMenu.mnuToolsExplainPattern, &frmSifta::mnuToolsExplainPattern_Click);
     command(mMenu.mnuToolsCaseConversion, &frmSifta::mnuToolsCaseConversion_Click);
     command(mMenu.mnuToolsTestCases, &frmSifta::mnuToolsTestCases_Click);
+    command(mMenu.mnuToolsDebugPattern, &frmSifta::mnuToolsDebugPattern_Click);
     command(mMenu.mnuHelpAbout, &frmSifta::mnuHelpAbout_Click);
 }
 

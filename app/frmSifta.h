@@ -33,6 +33,10 @@ class QtFileDialog;
 class TextExSearchText;
 class frmMatches;
 struct Recovery;
+class frmDebugger;
+class LatestRun;
+class PatternMarks;
+class SlowPatternWatch;
 
 /// The main window: the Search Text, the pattern and replacement boxes, the five search
 /// and replace buttons, the syntax pane and the menus. Message boxes go through
@@ -151,6 +155,13 @@ private:
     void mnuToolsTestCases_Click();
     void updateTestCases();
     void testCases_SuiteOpened(const TestSuite& suite);
+    // Tools, Debug Pattern, and the steps and warnings on the pattern's parts.
+    void connectDebugger();
+    void mnuToolsDebugPattern_Click();
+    /// Marks the repeats of the pattern that can match the same text in many ways.
+    void updatePatternWarnings();
+    /// Counts the engine's steps per part of the pattern on the Search Text, off the window's thread.
+    void countPatternSteps();
 
     // The window as the search commands see it.
     QString patternText() const override;
@@ -261,6 +272,10 @@ private:
     /// The Matches window's geometry as remembered, until the window exists.
     QString mMatchesGeometry;
     frmExplain* mExplain = nullptr;
+    frmDebugger* mDebugger = nullptr;
+    PatternMarks* mPatternMarks = nullptr;
+    LatestRun* mStepCounts = nullptr;
+    SlowPatternWatch* mSlowWatch = nullptr;
     /// The Explain Pattern window's geometry as remembered, until the window exists.
     QString mExplainGeometry;
     frmTestCases* mTestCases = nullptr;

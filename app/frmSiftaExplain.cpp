@@ -35,6 +35,7 @@ void frmSifta::setExplainPattern(bool bValue)
             mControls.cboPattern->lineEdit()->setSelection(int(offset), int(length));
         });
         connect(mExplain, &frmExplain::closed, this, [this] { mMenu.mnuToolsExplainPattern->setChecked(false); });
+        connect(mExplain, &frmExplain::stepCountRequested, this, &frmSifta::countPatternSteps);
         connect(mControls.cboPattern, &QComboBox::editTextChanged, this, &frmSifta::updateExplanation);
         connect(mControls.chkIgnoreCase, &QCheckBox::stateChanged, this, &frmSifta::updateExplanation);
         if (!mExplainGeometry.isEmpty())

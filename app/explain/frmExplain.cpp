@@ -1,19 +1,23 @@
 #include "explain/frmExplain.h"
 
-#include "window/WindowFit.h"
+#include "debugger/StepProfile.h"
 #include "regex/PatternExplanation.h"
+#include "window/WindowFit.h"
 
 #include <QCloseEvent>
 #include <QFontDatabase>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPushButton>
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QTreeWidget>
+#include <QHBoxLayout>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <functional>
 
 using namespace Qt::StringLiterals;
 
@@ -21,6 +25,7 @@ namespace {
 
 constexpr int kOffsetRole = Qt::UserRole;
 constexpr int kLengthRole = Qt::UserRole + 1;
+constexpr int kStepsColumn = 2;
 
 /// A part of the pattern as its cell shows it: a space as "·", so that a part that is a
 /// space, which an empty-looking cell would hide, is seen.
@@ -32,7 +37,8 @@ QString shownPart(QString part)
 } // namespace
 
 frmExplain::frmExplain(QWidget* parent)
-    : QWidget(parent, Qt::Tool), mMessage(new QLabel(this)), mPlace(new QLabel(this)), mParts(new QTreeWidget(this))
+    : QWidget(parent, Qt::Tool), mMessage(new QLabel(this)), mPlace(new QLabel(this)), mSteps(new QLabel(this)),
+      mCountSteps(new QPushButton(u"Count &Steps"_s, this)), mParts(new QTreeWidget(this))
 {
     setObjectName(u"frmExplain"_s);
     setWindowTitle(u"Explain Pattern"_s);
@@ -43,9 +49,15 @@ frmExplain::frmExplain(QWidget* parent)
     mPlace->setTextFormat(Qt::RichText);
     mPlace->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     mPlace->setWordWrap(true);
+    mSteps->setObjectName(u"lblSteps"_s);
+    mSteps->setWordWrap(true);
+    mCountSteps->setObjectName(u"cmdCountSteps"_s);
+    mCountSteps->setToolTip(u"Counts the steps the engine takes on each part of the pattern, on the Search Text"_s);
+    connect(mCountSteps, &QPushButton::clicked, this, &frmExplain::stepCountRequested);
     mParts->setObjectName(u"tvwParts"_s);
-    mParts->setColumnCount(2);
-    mParts->setHeaderLabels({u"Part"_s, u"Meaning"_s});
+    mParts->setColumnCount(3);
+    mParts->setHeaderLabels({u"Part"_s, u"Meaning"_s, u"Steps"_s});
+    mParts->setColumnHidden(kStepsColumn, true);
     mParts->setAlternatingRowColors(true);
     // Meanings are shown whole, with a scroll bar when the window is narrower than the longest.
     mParts->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
@@ -56,6 +68,10 @@ frmExplain::frmExplain(QWidget* parent)
     layout->addWidget(mMessage);
     layout->addWidget(mPlace);
     layout->addWidget(mParts, 1);
+    auto* steps = new QHBoxLayout;
+    steps->addWidget(mSteps, 1);
+    steps->addWidget(mCountSteps);
+    layout->addLayout(steps);
     resize(640, 480);
     // A remembered place may be off a smaller or more highly scaled screen.
     keepOnScreen(this);
@@ -73,6 +89,9 @@ void frmExplain::setPattern(const QString& pattern, bool ignoreCase)
     // Filling the tree selects nothing in the pattern box, where the user may be typing.
     const QSignalBlocker blocker(mParts);
     mParts->clear();
+    mParts->setColumnHidden(kStepsColumn, true);
+    mSteps->clear();
+    mCountSteps->setEnabled(!explanation.error && !pattern.isEmpty());
     addItems(mParts->invisibleRootItem(), explanation.parts);
     mParts->expandAll();
     // The parts in full where they fit, leaving the meanings at least half the window.
@@ -87,6 +106,28 @@ void frmExplain::setPattern(const QString& pattern, bool ignoreCase)
                                             : u"Selecting a part selects it in the pattern box."_s);
         showPlace(-1, 0);
     }
+}
+
+void frmExplain::setStepProfile(const StepProfile& profile)
+{
+    const quint64 hottest = profile.hottest();
+    std::function<void(QTreeWidgetItem*)> paint = [&](QTreeWidgetItem* item) {
+        for (int i = 0; i < item->childCount(); ++i) {
+            QTreeWidgetItem* child = item->child(i);
+            const qsizetype offset = child->data(0, kOffsetRole).toLongLong();
+            const quint64 steps = offset < 0 ? 0 : profile.stepsWithin(offset, child->data(0, kLengthRole).toLongLong());
+            child->setText(kStepsColumn, QString::number(steps));
+            child->setTextAlignment(kStepsColumn, Qt::AlignRight | Qt::AlignVCenter);
+            const QColor heat = QColor::fromRgb(heatRgb(steps, hottest));
+            child->setBackground(0, heat);
+            child->setForeground(0, QColor(Qt::black));
+            paint(child);
+        }
+    };
+    paint(mParts->invisibleRootItem());
+    mParts->setColumnHidden(kStepsColumn, false);
+    mParts->resizeColumnToContents(kStepsColumn);
+    mSteps->setText(u"Steps: "_s + profile.summary());
 }
 
 int frmExplain::preferredWidth() const

@@ -119,6 +119,8 @@ MainMenu buildMainMenu(QMenuBar* bar)
     m.mnuToolsExplainPattern->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E));
     m.mnuToolsTestCases = addCheckItem(tools, "mnuToolsTestCases", QStringLiteral("&Test Cases"), false);
     m.mnuToolsTestCases->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T));
+    m.mnuToolsDebugPattern = addItem(tools, "mnuToolsDebugPattern", QStringLiteral("&Debug Pattern"),
+                                     QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D));
 
     QMenu* help = addMenu(bar, "mnuHelp", QStringLiteral("&Help"));
     m.mnuHelpAbout = addItem(help, "mnuHelpAbout", QStringLiteral("&About..."));

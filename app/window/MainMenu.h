@@ -35,6 +35,7 @@ struct MainMenu {
     QAction* mnuToolsPreviewReplaceAll = nullptr;
     QAction* mnuToolsExplainPattern = nullptr;
     QAction* mnuToolsTestCases = nullptr;
+    QAction* mnuToolsDebugPattern = nullptr;
     QAction* mnuHelpAbout = nullptr;
 };
 

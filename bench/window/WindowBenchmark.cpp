@@ -12,6 +12,8 @@
 //                                                  a search that backtracks for long is given up
 //        sifta-bench-window journal FILE [check]   the recovery journal's cost per keystroke, and
 //                                                  its restore of the text against Open
+//        sifta-bench-window debugger               Debug Pattern on 10,000,000 steps: memory and
+//                                                  the longest hold-up of the window
 // With "check", each ratio is judged against its bound (the bounds are for the 100 MB text).
 //
 // Word wrap is off for the figures: after each change of the whole text the editor wraps
@@ -25,6 +27,8 @@
 #include "journal/JournalReader.h"
 #include "journal/RecoveryOffer.h"
 #include "busy/BusyRunner.h"
+#include "debugger/StepTrace.h"
+#include "debugger/frmDebugger.h"
 #include "matches/frmMatches.h"
 #include "matches/MatchTableModel.h"
 #include "platform/MessageBox.h"
@@ -629,6 +633,48 @@ int journalFigures(const QString& file)
     return 0;
 }
 
+/// Debug Pattern on (a+)+b over forty a's, which backtracks far beyond the 10,000,000 steps
+/// the debugger keeps: the steps' memory, and the longest hold-up of the window while they
+/// are computed and while the user jumps to the last step, to the next backtrack and back.
+int debugger()
+{
+    Window window;
+    window.document()->setText(QString(40, u'a'));
+    window.pattern()->setEditText(QStringLiteral("(a+)+b"));
+    window.settle();
+    const long before = peakMegabytes();
+    HoldUps holdUps;
+    QElapsedTimer computing;
+    computing.start();
+    window.trigger("mnuToolsDebugPattern");
+    auto* debugWindow = window.pattern()->window()->findChild<frmDebugger*>(QStringLiteral("frmDebugger"));
+    while (!debugWindow->trace())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    const double computed = elapsedMs(computing);
+    const qint64 whileComputing = holdUps.longest;
+    const qsizetype steps = debugWindow->trace()->size();
+    holdUps.longest = 0;
+    QElapsedTimer stepping;
+    stepping.start();
+    for (qsizetype step : {steps - 1, qsizetype(0), steps / 2, steps - 2}) {
+        debugWindow->setCurrentStep(step);
+        runFor(20);
+    }
+    debugWindow->findChild<QPushButton*>(QStringLiteral("cmdNextBacktrack"))->click();
+    runFor(20);
+    const double stepped = elapsedMs(stepping);
+    std::printf("%-56s %10lld\n", "steps kept", qlonglong(steps));
+    std::printf("%-56s %10.0f\n", "  computed in (ms)", computed);
+    std::printf("%-56s %10.1f\n", "  memory of the steps (MB)", double(debugWindow->trace()->bytes()) / (1024.0 * 1024.0));
+    std::printf("%-56s %10ld\n", "  peak memory growth (MB)", peakMegabytes() - before);
+    std::printf("%-56s %10lld %s\n", "longest hold-up while computing (ms, bound 50)", whileComputing,
+                whileComputing <= 50 ? "ok" : "OUT OF BOUND");
+    std::printf("%-56s %10lld %s\n", "longest hold-up while stepping (ms, bound 50)", holdUps.longest,
+                holdUps.longest <= 50 ? "ok" : "OUT OF BOUND");
+    std::printf("%-56s %10.0f\n", "  five jumps in (ms)", stepped);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -646,8 +692,10 @@ int main(int argc, char** argv)
         return longPattern();
     if (argc == 2 && QLatin1String(argv[1]) == QLatin1String("runaway"))
         return runaway();
+    if (argc == 2 && QLatin1String(argv[1]) == QLatin1String("debugger"))
+        return debugger();
     if (argc < 3 || argc > 4) {
-        std::fprintf(stderr, "usage: sifta-bench-window figures|memory|journal FILE [check] | stall | longpattern | runaway\n");
+        std::fprintf(stderr, "usage: sifta-bench-window figures|memory|journal FILE [check] | stall | longpattern | runaway | debugger\n");
         return 2;
     }
     gCheck = argc == 4 && QLatin1String(argv[3]) == QLatin1String("check");

@@ -37,6 +37,7 @@ private slots:
     void tabOrder();
     void accessKeys_data();
     void accessKeys();
+    void menuAccessLettersAreUnique();
     void menuBarByKeyboard_data();
     void menuBarByKeyboard();
     void menuCommandsByKeyboard_data();
@@ -390,6 +391,23 @@ void tst_WindowKeys::accessKeys()
         QVERIFY(!buttons.at(i)->isDown());
     }
     QCOMPARE(f->ignoreCase()->isChecked(), pressed == QLatin1String("chkIgnoreCase"));
+}
+
+void tst_WindowKeys::menuAccessLettersAreUnique()
+{
+    const QList<QMenu*> menus = f->window->menuBar()->findChildren<QMenu*>();
+    QVERIFY(!menus.isEmpty());
+    for (const QMenu* menu : menus) {
+        QStringList letters;
+        for (const QAction* action : menu->actions()) {
+            const qsizetype marker = action->text().indexOf(u'&');
+            if (action->isSeparator() || marker < 0 || marker + 1 >= action->text().size())
+                continue;
+            const QString letter = action->text().mid(marker + 1, 1).toLower();
+            QVERIFY2(!letters.contains(letter), qPrintable(menu->objectName() + QStringLiteral(": ") + action->text()));
+            letters << letter;
+        }
+    }
 }
 
 void tst_WindowKeys::menuBarByKeyboard_data()

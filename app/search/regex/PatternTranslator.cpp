@@ -345,10 +345,11 @@ public:
     /// layout: what an earlier parse found, so that a marker group before an atom is numbered
     /// before the groups inside it, and references to copied groups know it.
     /// parts: where the parts read are reported, or null.
+    /// marking: the output carries marks of where its stretches come from (see sourceMapped).
     Translator(const QString& pattern, bool ignoreCase, bool multiline, int totalGroups,
-               const Layout& layout, std::vector<PatternPart>* parts)
+               const Layout& layout, std::vector<PatternPart>* parts, bool marking = false)
         : p(pattern), mIgnoreCase(ignoreCase), mMultiline(multiline), mTotalGroups(totalGroups),
-          mPlanned(layout), mParts(parts)
+          mPlanned(layout), mParts(parts), mMarking(marking)
     {
     }
 
@@ -360,7 +361,10 @@ public:
         if (mError)
             return *mError;
         TranslatedPattern result;
-        result.pcrePattern = mOut;
+        if (mMarking)
+            sourceMapped(result);
+        else
+            result.pcrePattern = mOut;
         result.groupCount = mGroups;
         if (mPcreGroups != mGroups)
             result.groupMap = mGroupMap;
@@ -396,6 +400,39 @@ public:
     }
 
 private:
+    /// A mark in the output: the PCRE2 text after it stands for the pattern's stretch
+    /// mMarks[index], up to the next mark. The output is ASCII otherwise, so a code unit
+    /// from U+8000 up is part of a mark: the lead-in, then the index in two halves.
+    static constexpr char16_t kMarkLeadIn = 0xE000;
+
+    /// A mark for offset.. in the pattern when marking, else nothing; its length is set once known.
+    QString mark(qsizetype offset, qsizetype length = 0)
+    {
+        if (!mMarking)
+            return {};
+        const auto index = std::uint32_t(mMarks.size());
+        mMarks.push_back({0, offset, length});
+        const char16_t units[] = {kMarkLeadIn, char16_t(0x8000 | (index >> 15)), char16_t(0x8000 | (index & 0x7FFF))};
+        return QString::fromUtf16(units, 3);
+    }
+
+    /// Takes the marks out of the output into result's source map.
+    void sourceMapped(TranslatedPattern& result) const
+    {
+        result.pcrePattern.reserve(mOut.size());
+        for (qsizetype i = 0; i < mOut.size(); ++i) {
+            if (mOut.at(i).unicode() != kMarkLeadIn) {
+                result.pcrePattern += mOut.at(i);
+                continue;
+            }
+            const std::uint32_t index = (mOut.at(i + 1).unicode() & 0x7FFFu) << 15 | (mOut.at(i + 2).unicode() & 0x7FFFu);
+            SourceMark found = mMarks[index];
+            found.pcreOffset = result.pcrePattern.size();
+            result.sourceMap.push_back(found);
+            i += 2;
+        }
+    }
+
     bool atEnd() const { return pos >= p.size(); }
     char16_t cur() const { return p.at(pos).unicode(); }
     char16_t at(qsizetype i) const { return i < p.size() ? p.at(i).unicode() : 0; }
@@ -496,7 +533,7 @@ private:
             if (mGroupDepth > 0)
                 mAlternativesSeen = true;
             note(part(PatternPart::Alternation, pos, 1));
-            mOut += u'|';
+            mOut += mark(pos, 1) % u'|';
             ++pos;
         }
     }
@@ -598,6 +635,10 @@ private:
     bool parseTerm(Shape& sequence)
     {
         mTermChar.reset();
+        // Everything the term writes stands for it: the atom with its quantifier, or for a
+        // group its opening, the group's end taking the quantifier (see parseGroup).
+        const std::size_t termMark = mMarks.size();
+        mOut += mark(pos, 1);
         const char16_t c = cur();
         switch (c) {
         case '^':
@@ -621,6 +662,7 @@ private:
         case '\\':
             if (at(pos + 1) == 'b' || at(pos + 1) == 'B') {
                 mOut += at(pos + 1) == 'b' ? u"\\b" : u"\\B";
+                setMarkLength(termMark, 2);
                 note(part(PatternPart::Anchor, pos, 2));
                 pos += 2;
                 sequence.append(Shape::empty());
@@ -650,7 +692,9 @@ private:
         else if (!group)
             mGivenBack.reset(); // one character, or a back-reference, which never gives back
         Repeat repeat;
-        if (!parseQuantifier(repeat)) {
+        const bool repeated = parseQuantifier(repeat);
+        markTerm(termMark, atomStart, group);
+        if (!repeated) {
             mOut += atom;
             sequence.append(shape);
             // Only top-level terms: the terms of a group, or of its copy, end inside the term.
@@ -691,7 +735,7 @@ private:
             mOut += u"(?:" % atom % u')';
             if (repeat.min > 1)
                 mOut += u'{' % QString::number(repeat.min) % u'}';
-            mOut += guardedLoop(copy, loopMarker, rest);
+            mOut += mark(atomStart, termMarkLength(termMark)) % guardedLoop(copy, loopMarker, rest);
         }
         if (mOut.size() > kMaxTranslatedLength) // copies of copies
             return fail(RegExpError::PatternTooComplex, atomStart);
@@ -700,6 +744,30 @@ private:
         if (quantifierAt(pos)) // a** or a{2}{3}
             return fail(RegExpError::UnexpectedQuantifier, pos);
         return true;
+    }
+
+    void setMarkLength(std::size_t index, qsizetype length)
+    {
+        if (index < mMarks.size())
+            mMarks[index].length = length;
+    }
+
+    qsizetype termMarkLength(std::size_t index) const
+    {
+        return index < mMarks.size() ? mMarks[index].length : 0;
+    }
+
+    /// Sets the lengths of a term's marks once its quantifier is read: an atom's mark takes
+    /// the quantifier, a group's takes only its opening and its end's mark the quantifier.
+    void markTerm(std::size_t termMark, qsizetype atomStart, bool group)
+    {
+        if (!group) {
+            setMarkLength(termMark, pos - atomStart);
+            return;
+        }
+        setMarkLength(termMark, at(atomStart + 1) == '?' ? 3 : 1);
+        if (mGroupEndMark < mMarks.size())
+            setMarkLength(mGroupEndMark, pos - mMarks[mGroupEndMark].offset);
     }
 
     /// Parses the atom at pos (anything but an assertion).
@@ -919,8 +987,9 @@ private:
         if (atEnd())
             return fail(RegExpError::ExpectedParen, open);
         note(part(PatternPart::GroupEnd, pos, 1));
+        mGroupEndMark = mMarks.size();
+        atom = opener % content % mark(pos, 1) % u')';
         ++pos;
-        atom = opener % content % u')';
         if (isLookahead && !shape.extent.lineFree)
             mLookaheadLineBreak = true;
         if (isLookahead && !shape.extent.asciiOnly)
@@ -1267,6 +1336,11 @@ private:
     bool mRepeatAfterAlternatives = false;
     const Layout& mPlanned;
     std::vector<PatternPart>* const mParts;
+    const bool mMarking;
+    /// The stretches of the pattern the marks in the output stand for (see mark).
+    std::vector<SourceMark> mMarks;
+    /// The mark of the end of the group parsed last.
+    std::size_t mGroupEndMark = 0;
     std::vector<qsizetype> mMarkedAtoms;
     /// While a copy of an atom is parsed, the number of the last group it has opened; -1
     /// otherwise.
@@ -1300,8 +1374,10 @@ private:
 
 } // namespace
 
-RegExpResult<TranslatedPattern> translatePattern(const QString& pattern, bool ignoreCase, bool multiline,
-                                                 std::vector<PatternPart>* parts)
+namespace {
+
+RegExpResult<TranslatedPattern> translate(const QString& pattern, bool ignoreCase, bool multiline,
+                                          std::vector<PatternPart>* parts, bool marking)
 {
     // A decimal escape is a back-reference when it does not exceed the number of groups of
     // the whole pattern, and a repeated atom gets a marker group before its own groups when it
@@ -1312,7 +1388,7 @@ RegExpResult<TranslatedPattern> translatePattern(const QString& pattern, bool ig
     for (;;) {
         if (parts)
             parts->clear();
-        Translator translator(pattern, ignoreCase, multiline, groups, layout, parts);
+        Translator translator(pattern, ignoreCase, multiline, groups, layout, parts, marking);
         auto result = translator.run();
         if (!result)
             return result;
@@ -1322,4 +1398,24 @@ RegExpResult<TranslatedPattern> translatePattern(const QString& pattern, bool ig
         groups = found;
         layout = translator.layout();
     }
+}
+
+} // namespace
+
+RegExpResult<TranslatedPattern> translatePattern(const QString& pattern, bool ignoreCase, bool multiline,
+                                                 std::vector<PatternPart>* parts)
+{
+    return translate(pattern, ignoreCase, multiline, parts, false);
+}
+
+RegExpResult<TranslatedPattern> translateWithSourceMap(const QString& pattern, bool ignoreCase, bool multiline)
+{
+    return translate(pattern, ignoreCase, multiline, nullptr, true);
+}
+
+const SourceMark* sourceOf(const TranslatedPattern& pattern, qsizetype pcreOffset)
+{
+    const auto after = std::upper_bound(pattern.sourceMap.begin(), pattern.sourceMap.end(), pcreOffset,
+                                        [](qsizetype offset, const SourceMark& mark) { return offset < mark.pcreOffset; });
+    return after == pattern.sourceMap.begin() ? nullptr : &*(after - 1);
 }

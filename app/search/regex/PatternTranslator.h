@@ -47,6 +47,16 @@ struct RequiredLiteral {
     bool caseless = false;
 };
 
+/// Where a stretch of the PCRE2 pattern comes from: from pcreOffset up to the next mark, it
+/// stands for length code units of the original pattern at offset (an atom with its
+/// quantifier, a group's opening, a group's end with its quantifier, an alternation bar, an
+/// anchor).
+struct SourceMark {
+    qsizetype pcreOffset = 0;
+    qsizetype offset = 0;
+    qsizetype length = 0;
+};
+
 /// A pattern of the VBScript/JScript flavour rewritten for PCRE2 (16-bit, no UTF, no UCP).
 struct TranslatedPattern {
     QString pcrePattern;
@@ -90,6 +100,8 @@ struct TranslatedPattern {
     /// looks at can hold a code unit of 0x80 or above: the matches are the same wherever such
     /// code units stand, whatever they are and however many.
     bool asciiOnly = false;
+    /// Ascending pcreOffset; only translateWithSourceMap fills it.
+    std::vector<SourceMark> sourceMap;
 };
 
 /// Parses pattern in the VBScript/JScript (ECMAScript 3) syntax and returns the equivalent
@@ -113,3 +125,10 @@ struct TranslatedPattern {
 /// the error, when there is one).
 RegExpResult<TranslatedPattern> translatePattern(const QString& pattern, bool ignoreCase, bool multiline,
                                                  std::vector<PatternPart>* parts = nullptr);
+
+/// As translatePattern, with the source map filled: for tracing the engine's steps back to
+/// the parts of the pattern.
+RegExpResult<TranslatedPattern> translateWithSourceMap(const QString& pattern, bool ignoreCase, bool multiline);
+
+/// The mark that the PCRE2 pattern position pcreOffset lies under, or null before the first.
+const SourceMark* sourceOf(const TranslatedPattern& pattern, qsizetype pcreOffset);

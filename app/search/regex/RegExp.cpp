@@ -5,6 +5,7 @@
 #include "regex/LiteralFinder.h"
 #include "regex/PatternCallouts.h"
 #include "regex/PatternTranslator.h"
+#include "regex/PcreCode.h"
 #include "regex/ReplacementTemplate.h"
 
 #define PCRE2_CODE_UNIT_WIDTH 16
@@ -44,19 +45,6 @@ constexpr PCRE2_SIZE kJitStackMin = 8 * 1024 * 1024;
 constexpr PCRE2_SIZE kJitStackPerCodeUnit = 64;
 constexpr uint32_t kDepthLimit = 10'000'000;
 
-struct CodeDeleter {
-    void operator()(pcre2_code* code) const { pcre2_code_free(code); }
-};
-struct MatchDataDeleter {
-    void operator()(pcre2_match_data* data) const { pcre2_match_data_free(data); }
-};
-struct MatchContextDeleter {
-    void operator()(pcre2_match_context* context) const { pcre2_match_context_free(context); }
-};
-struct CompileContextDeleter {
-    void operator()(pcre2_compile_context* context) const { pcre2_compile_context_free(context); }
-};
-
 } // namespace
 
 struct SearchScratch::JitStack {
@@ -87,14 +75,6 @@ const SearchScratch::JitStack* SearchScratch::jitStack(std::size_t wanted, std::
 
 namespace {
 
-QString pcreMessage(int errorCode)
-{
-    PCRE2_UCHAR buffer[256];
-    const int length = pcre2_get_error_message(errorCode, buffer, std::size(buffer));
-    return length < 0 ? QString::number(errorCode)
-                      : QString::fromUtf16(reinterpret_cast<const char16_t*>(buffer), length);
-}
-
 /// Whether the compiled pattern may carry a wrong start-of-match hint. Some PCRE2 versions
 /// (10.42 among them) take the first character of a leading lookahead as the first code unit
 /// of every match even when the code unit every match requires is that same character, taken
@@ -122,7 +102,7 @@ bool mayHaveWrongStartHint(const pcre2_code* code)
 struct CompiledPattern {
     std::optional<RegExpError> error;
     TranslatedPattern translated;
-    std::unique_ptr<pcre2_code, CodeDeleter> code;
+    PcreCode code;
     bool jit = false;
     /// Set when the pattern is plain text alternatives, which are searched without PCRE2.
     std::optional<LiteralAlternatives> literals;
@@ -156,39 +136,13 @@ std::shared_ptr<const CompiledPattern> compilePattern(const QString& pattern, bo
     compiled->literals = LiteralAlternatives::of(pattern, ignoreCase);
     if (compiled->literals)
         return compiled;
-    const QString& source = compiled->translated.pcrePattern;
-    // No PCRE2_UTF: one code unit is one character, as the positions are code units. The
-    // offset limit lets a search try its start positions a window at a time.
-    uint32_t options = PCRE2_MATCH_UNSET_BACKREF | PCRE2_USE_OFFSET_LIMIT;
-    if (compiled->translated.caseless)
-        options |= PCRE2_CASELESS;
-    std::unique_ptr<pcre2_compile_context, CompileContextDeleter> context;
-    if (compiled->translated.lineStart) {
-        // Only for patterns with the line-start anchor: under this convention PCRE2 moves on
-        // over a whole CR LF after a failed start unless the pattern spells out CR or LF,
-        // which the anchor does.
-        options |= PCRE2_MULTILINE | PCRE2_ALT_CIRCUMFLEX;
-        context.reset(pcre2_compile_context_create(nullptr));
-        Q_CHECK_PTR(context.get());
-        pcre2_set_newline(context.get(), PCRE2_NEWLINE_ANYCRLF);
-    }
-    // Also slower but right, and only for such patterns: see repeatAfterAlternatives.
-    if (compiled->translated.repeatAfterAlternatives)
-        options |= PCRE2_NO_START_OPTIMIZE;
     int errorCode = 0;
-    PCRE2_SIZE errorOffset = 0;
-    auto compile = [&] {
-        compiled->code.reset(pcre2_compile(reinterpret_cast<PCRE2_SPTR>(source.utf16()),
-                                           PCRE2_SIZE(source.size()), options, &errorCode,
-                                           &errorOffset, context.get()));
-    };
-    compile();
+    compiled->code = compileTranslated(compiled->translated, 0, errorCode);
     if (compiled->code && compiled->translated.lookahead
         && mayHaveWrongStartHint(compiled->code.get())) {
         // Without the start-of-match optimizations every position is tried, which is slower
         // but right; only patterns with a lookahead get here.
-        options |= PCRE2_NO_START_OPTIMIZE;
-        compile();
+        compiled->code = compileTranslated(compiled->translated, PCRE2_NO_START_OPTIMIZE, errorCode);
     }
     if (!compiled->code) {
         // The translator accepts only this flavour's syntax, so what PCRE2 still rejects is a
