@@ -4,6 +4,7 @@
 #include "search/RegExpError.h"
 #include "search/RegExpResult.h"
 
+#include <QByteArray>
 #include <QString>
 
 #include <atomic>
@@ -93,8 +94,17 @@ public:
     /// partial result, when the result would exceed maxResultLength().
     RegExpResult<QString> Replace(const QString& text, const QString& replacement,
                                   const std::atomic_bool* cancel = nullptr) const;
+    /// Replace with the result in UTF-8, converted as it is made, so that a large result
+    /// never exists whole in UTF-16 beside the text; a lone surrogate becomes "?".
+    RegExpResult<QByteArray> ReplaceToUtf8(const QString& text, const QString& replacement,
+                                           const std::atomic_bool* cancel = nullptr) const;
 
 private:
+    /// Writes the replaced text into result up to the end of the last match, and sets
+    /// copied to where the rest of text starts that is still to be appended.
+    template <typename Buffer>
+    std::optional<RegExpError> replaceInto(Buffer& result, qsizetype& copied, const QString& text,
+                                           const QString& replacement, const std::atomic_bool* cancel) const;
     /// The compiled form of the current pattern and options, compiling it when needed.
     const CompiledPattern& compiled() const;
 
