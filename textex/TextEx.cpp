@@ -9,6 +9,7 @@
 #include "textex/TextMarks.h"
 #include "textex/Utf16Positions.h"
 #include "textex/Utf8Append.h"
+#include "textex/Utf8Slices.h"
 
 #include <QApplication>
 #include <QFontMetricsF>
@@ -161,9 +162,11 @@ std::function<QString()> TextEx::textReader() const
     // Copying the bytes takes a fraction of the time of decoding them, which the reader does.
     auto decoded = std::make_shared<DecodedText>();
     mDecodedText = decoded;
-    return [utf8 = editorBytes().toByteArray(), decoded] {
-        decoded->text = QString::fromUtf8(utf8);
-        decoded->ready.store(true, std::memory_order_release);
+    return [slices = std::make_shared<Utf8Slices>(editorBytes()), decoded] {
+        if (!decoded->ready.load(std::memory_order_acquire)) {
+            decoded->text = slices->decode();
+            decoded->ready.store(true, std::memory_order_release);
+        }
         return decoded->text;
     };
 }
@@ -174,6 +177,36 @@ bool TextEx::setText(const QString& sValue)
         emit TooLong();
         return false;
     }
+    bool validUtf16 = true;
+    writeText([&] { validUtf16 = appendAsUtf8(*mBox, sValue); });
+    // A lone surrogate cannot be stored in UTF-8 and becomes "?"; the text is then
+    // read back from the editor, so that Text always tells what the box holds.
+    if (validUtf16) {
+        mTextCache = sValue;
+        mTextCacheValid = true;
+    }
+    emit PropertyChanged(QStringLiteral("Text"));
+    return true;
+}
+
+bool TextEx::setUtf8Text(QByteArrayView utf8)
+{
+    if (utf8.size() > mCapacity) {
+        emit TooLong();
+        return false;
+    }
+    writeText([&] {
+        // Room for one byte more than the text: an insertion that fills the room exactly
+        // has the editor grow its buffer, and copy it, all the same.
+        mBox->SendScintilla(Sci::SCI_ALLOCATE, static_cast<unsigned long>(utf8.size() + 1));
+        mBox->SendScintilla(Sci::SCI_APPENDTEXT, static_cast<unsigned long>(utf8.size()), utf8.data());
+    });
+    emit PropertyChanged(QStringLiteral("Text"));
+    return true;
+}
+
+void TextEx::writeText(const std::function<void()>& append)
+{
     ChangeBatch batch(*this);
     batch.force();
     // The old text is not kept for undo: writing Text starts a new history. Wrapping is
@@ -185,7 +218,9 @@ bool TextEx::setText(const QString& sValue)
     // Until the first edit, the text counted in blocks serves for UTF-16 positions.
     mBox->releaseLineIndex();
     mBox->SendScintilla(Sci::SCI_CLEARALL);
-    const bool validUtf16 = appendAsUtf8(*mBox, sValue);
+    // The cached text goes before the new one comes in, so that the two are never both held.
+    forgetText();
+    append();
     mBox->countWrittenText();
     mBox->SendScintilla(Sci::SCI_EMPTYUNDOBUFFER);
     mBox->SendScintilla(Sci::SCI_SETUNDOCOLLECTION, 1L);
@@ -193,15 +228,6 @@ bool TextEx::setText(const QString& sValue)
     watchForNextChange();
     mBox->SendScintilla(Sci::SCI_SETSCROLLWIDTH, 1L);
     mBox->SendScintilla(Sci::SCI_GOTOPOS, 0L);
-    // A lone surrogate cannot be stored in UTF-8 and becomes "?"; the text is then
-    // read back from the editor, so that Text always tells what the box holds.
-    forgetText();
-    if (validUtf16) {
-        mTextCache = sValue;
-        mTextCacheValid = true;
-    }
-    emit PropertyChanged(QStringLiteral("Text"));
-    return true;
 }
 
 int TextEx::TextLength() const

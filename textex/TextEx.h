@@ -65,6 +65,9 @@ public:
     /// history is cleared, and Change is raised once (also for an equal text). False, and
     /// TooLong raised, when sValue would not fit.
     bool setText(const QString& sValue);
+    /// setText for the text that utf8 holds as valid UTF-8, which goes into the editor as it
+    /// is; Text decodes it when first asked.
+    bool setUtf8Text(QByteArrayView utf8);
     /// Number of UTF-16 code units of Text; 0 for an empty text.
     int TextLength() const;
 
@@ -262,6 +265,9 @@ private:
 
     /// The cached text is dropped: the text changed.
     void forgetText();
+    /// Replaces the whole text with what append appends to the emptied editor, as a write
+    /// of Text does.
+    void writeText(const std::function<void()>& append);
     QByteArrayView editorBytes() const;
 
     /// A text that a reader decodes off this thread; a change of the text drops it.
