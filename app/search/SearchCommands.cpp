@@ -203,15 +203,20 @@ void SearchCommands::ReplaceAll()
             replaceAllWithin(text, *range, replacement);
         return;
     }
-    const std::optional<QString> result = replaceOffThread<QString>(
+    // The result comes in UTF-8, the form the Search Text takes it in, so that the text and
+    // its replacement are never both held in UTF-16.
+    std::optional<QByteArray> result = replaceOffThread<QByteArray>(
         [text, replacement](const RegExp& expression, const std::atomic_bool& cancel) {
-            return expression.Replace(text, replacement, &cancel);
+            return expression.ReplaceToUtf8(text, replacement, &cancel);
         });
     if (!result)
         return;
     const std::optional<TextRange> range = rangeToRestore();
+    const bool written = writeText(*result);
+    // The Search Text has its copy; this one goes before the old text is kept for Undo.
+    result.reset();
     // A result the Search Text cannot hold changes nothing, not even the text kept for Undo.
-    if (writeText(*result))
+    if (written)
         rememberForUndo(text, range);
 }
 
@@ -240,15 +245,19 @@ void SearchCommands::replaceAllWithin(const QString& text, const TextRange& rang
 
 void SearchCommands::Undo()
 {
-    const std::optional<TextRange> current = mWindow.searchRange();
-    const std::optional<QString> previous = mUndoText.swap(mWindow.documentText());
-    if (!previous)
+    if (mUndoText.isEmpty())
         return;
+    const std::optional<TextRange> current = mWindow.searchRange();
+    const QString text = mWindow.documentText();
+    std::optional<QByteArray> previous = mUndoText.take();
     // A kept text that the Search Text cannot hold stays kept.
     if (!writeText(*previous)) {
-        mUndoText.remember(*previous);
+        mUndoText.remember(std::move(*previous));
         return;
     }
+    // The Search Text has its copy; this one goes before the current text is kept.
+    previous.reset();
+    mUndoText.remember(text);
     const std::optional<TextRange> restored = std::exchange(mUndoRange, current);
     if (!mRangeMarked)
         return;
@@ -273,6 +282,14 @@ bool SearchCommands::writeText(const QString& text)
 {
     mWritingText = true;
     const bool written = mWindow.setDocumentText(text);
+    mWritingText = false;
+    return written;
+}
+
+bool SearchCommands::writeText(const QByteArray& utf8)
+{
+    mWritingText = true;
+    const bool written = mWindow.setDocumentUtf8(utf8);
     mWritingText = false;
     return written;
 }

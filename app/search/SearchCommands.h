@@ -103,6 +103,8 @@ private:
     /// Replaces the whole text; false when the Search Text cannot hold it, which changes
     /// nothing. The range it held is marked again by the caller.
     bool writeText(const QString& text);
+    /// writeText for the text that utf8 holds in UTF-8.
+    bool writeText(const QByteArray& utf8);
     /// The Replace With text with its line breaks in the document's own convention.
     QString replacementText() const;
     void showNoMatches();

@@ -37,6 +37,9 @@ public:
     /// False when the Search Text cannot hold sText: the window has said so, and the text
     /// is as it was.
     virtual bool setDocumentText(const QString& sText) = 0;
+    /// setDocumentText for the text that utf8 holds in UTF-8, which the Search Text takes
+    /// without a UTF-16 copy.
+    virtual bool setDocumentUtf8(const QByteArray& utf8) = 0;
     /// The line break Enter types in the document: "\r\n", "\n" or "\r".
     virtual QString newLineSequence() const = 0;
     virtual qsizetype selStart() const = 0;

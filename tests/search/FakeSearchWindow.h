@@ -80,6 +80,7 @@ public:
         range.reset();
         return true;
     }
+    bool setDocumentUtf8(const QByteArray& utf8) override { return setDocumentText(QString::fromUtf8(utf8)); }
     QString newLineSequence() const override { return newLine; }
     qsizetype selStart() const override { return start; }
     qsizetype selLength() const override { return length; }
