@@ -87,7 +87,7 @@ private:
     // The document as the File and search commands see it.
     QString documentText() const override;
     bool setDocumentText(const QString& sText) override;
-    bool setDocumentUtf8(const QByteArray& utf8) override;
+    std::optional<QByteArray> swapDocumentUtf8(const QByteArray& utf8) override;
     qint64 documentCapacity() const override;
     bool runBusy(const QString& sLabel, const std::function<void(const std::atomic_bool& cancel)>& work) override;
     QString fileName() const override;

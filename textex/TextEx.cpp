@@ -189,7 +189,7 @@ bool TextEx::setText(const QString& sValue)
     return true;
 }
 
-bool TextEx::setUtf8Text(QByteArrayView utf8)
+bool TextEx::setUtf8Text(QByteArrayView utf8, QByteArray* replaced)
 {
     if (utf8.size() > mCapacity) {
         emit TooLong();
@@ -200,12 +200,12 @@ bool TextEx::setUtf8Text(QByteArrayView utf8)
         // has the editor grow its buffer, and copy it, all the same.
         mBox->SendScintilla(Sci::SCI_ALLOCATE, static_cast<unsigned long>(utf8.size() + 1));
         mBox->SendScintilla(Sci::SCI_APPENDTEXT, static_cast<unsigned long>(utf8.size()), utf8.data());
-    });
+    }, replaced);
     emit PropertyChanged(QStringLiteral("Text"));
     return true;
 }
 
-void TextEx::writeText(const std::function<void()>& append)
+void TextEx::writeText(const std::function<void()>& append, QByteArray* replaced)
 {
     ChangeBatch batch(*this);
     batch.force();
@@ -217,9 +217,12 @@ void TextEx::writeText(const std::function<void()>& append)
     mBox->SendScintilla(Sci::SCI_SETUNDOCOLLECTION, 0L);
     // Until the first edit, the text counted in blocks serves for UTF-16 positions.
     mBox->releaseLineIndex();
-    mBox->SendScintilla(Sci::SCI_CLEARALL);
-    // The cached text goes before the new one comes in, so that the two are never both held.
+    // The cached text goes before the old one is copied and the new one comes in, so that
+    // no two of them are held in UTF-16.
     forgetText();
+    if (replaced)
+        *replaced = editorBytes().toByteArray();
+    mBox->SendScintilla(Sci::SCI_CLEARALL);
     append();
     mBox->countWrittenText();
     mBox->SendScintilla(Sci::SCI_EMPTYUNDOBUFFER);

@@ -197,27 +197,27 @@ void SearchCommands::ReplaceAll()
     AddPatternToHistory();
     const QString replacement = replacementText();
     prepareSearch(mExpression, mWindow.patternText(), mWindow.ignoreCase());
-    const QString text = mWindow.documentText();
     if (mWindow.searchInSelection()) {
+        const QString text = mWindow.documentText();
         if (const std::optional<TextRange> range = searchScope(text))
             replaceAllWithin(text, *range, replacement);
         return;
     }
-    // The result comes in UTF-8, the form the Search Text takes it in, so that the text and
-    // its replacement are never both held in UTF-16.
+    // The result comes in UTF-8, the form the Search Text takes it in, and the text it
+    // replaces goes back in UTF-8 too, once nothing here holds it in UTF-16 any more: a large
+    // text is never held twice in UTF-16.
     std::optional<QByteArray> result = replaceOffThread<QByteArray>(
-        [text, replacement](const RegExp& expression, const std::atomic_bool& cancel) {
+        [text = mWindow.documentText(), replacement](const RegExp& expression, const std::atomic_bool& cancel) {
             return expression.ReplaceToUtf8(text, replacement, &cancel);
         });
     if (!result)
         return;
     const std::optional<TextRange> range = rangeToRestore();
-    const bool written = writeText(*result);
-    // The Search Text has its copy; this one goes before the old text is kept for Undo.
+    std::optional<QByteArray> replaced = swapText(*result);
     result.reset();
     // A result the Search Text cannot hold changes nothing, not even the text kept for Undo.
-    if (written)
-        rememberForUndo(text, range);
+    if (replaced)
+        rememberForUndo(std::move(*replaced), range);
 }
 
 void SearchCommands::replaceAllWithin(const QString& text, const TextRange& range, const QString& replacement)
@@ -245,19 +245,18 @@ void SearchCommands::replaceAllWithin(const QString& text, const TextRange& rang
 
 void SearchCommands::Undo()
 {
-    if (mUndoText.isEmpty())
+    std::optional<QByteArray> previous = mUndoText.take();
+    if (!previous)
         return;
     const std::optional<TextRange> current = mWindow.searchRange();
-    const QString text = mWindow.documentText();
-    std::optional<QByteArray> previous = mUndoText.take();
+    std::optional<QByteArray> replaced = swapText(*previous);
     // A kept text that the Search Text cannot hold stays kept.
-    if (!writeText(*previous)) {
+    if (!replaced) {
         mUndoText.remember(std::move(*previous));
         return;
     }
-    // The Search Text has its copy; this one goes before the current text is kept.
     previous.reset();
-    mUndoText.remember(text);
+    mUndoText.remember(std::move(*replaced));
     const std::optional<TextRange> restored = std::exchange(mUndoRange, current);
     if (!mRangeMarked)
         return;
@@ -274,7 +273,12 @@ std::optional<TextRange> SearchCommands::rangeToRestore() const
 
 void SearchCommands::rememberForUndo(const QString& text, const std::optional<TextRange>& range)
 {
-    mUndoText.remember(text);
+    rememberForUndo(text.toUtf8(), range);
+}
+
+void SearchCommands::rememberForUndo(QByteArray utf8, const std::optional<TextRange>& range)
+{
+    mUndoText.remember(std::move(utf8));
     mUndoRange = range;
 }
 
@@ -286,12 +290,16 @@ bool SearchCommands::writeText(const QString& text)
     return written;
 }
 
-bool SearchCommands::writeText(const QByteArray& utf8)
+std::optional<QByteArray> SearchCommands::swapText(const QByteArray& utf8)
 {
+    // The live matches hold the text in UTF-16; they go first, so that the old text is not
+    // held in UTF-16 beside its copy in UTF-8.
+    mWindow.pauseLiveSearch(true);
     mWritingText = true;
-    const bool written = mWindow.setDocumentUtf8(utf8);
+    std::optional<QByteArray> replaced = mWindow.swapDocumentUtf8(utf8);
     mWritingText = false;
-    return written;
+    mWindow.pauseLiveSearch(false);
+    return replaced;
 }
 
 std::optional<TextRange> SearchCommands::searchScope(const QString& text)

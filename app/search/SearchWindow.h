@@ -38,8 +38,9 @@ public:
     /// is as it was.
     virtual bool setDocumentText(const QString& sText) = 0;
     /// setDocumentText for the text that utf8 holds in UTF-8, which the Search Text takes
-    /// without a UTF-16 copy.
-    virtual bool setDocumentUtf8(const QByteArray& utf8) = 0;
+    /// without a UTF-16 copy; returns the text it replaced, in UTF-8, taken after the window
+    /// has let go of that text in UTF-16. Nothing when the Search Text cannot hold utf8.
+    virtual std::optional<QByteArray> swapDocumentUtf8(const QByteArray& utf8) = 0;
     /// The line break Enter types in the document: "\r\n", "\n" or "\r".
     virtual QString newLineSequence() const = 0;
     virtual qsizetype selStart() const = 0;

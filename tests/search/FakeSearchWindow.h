@@ -80,7 +80,13 @@ public:
         range.reset();
         return true;
     }
-    bool setDocumentUtf8(const QByteArray& utf8) override { return setDocumentText(QString::fromUtf8(utf8)); }
+    std::optional<QByteArray> swapDocumentUtf8(const QByteArray& utf8) override
+    {
+        QByteArray replaced = text.toUtf8();
+        if (!setDocumentText(QString::fromUtf8(utf8)))
+            return std::nullopt;
+        return replaced;
+    }
     QString newLineSequence() const override { return newLine; }
     qsizetype selStart() const override { return start; }
     qsizetype selLength() const override { return length; }
