@@ -28,6 +28,7 @@
 #include "matches/frmMatches.h"
 #include "matches/MatchTableModel.h"
 #include "platform/FileDialog.h"
+#include "platform/HugePages.h"
 #include "platform/MessageBox.h"
 #include "platform/TextFile.h"
 #include "search/RegExp.h"
@@ -671,6 +672,8 @@ int idle(const QString& file)
 
 int main(int argc, char** argv)
 {
+    // As the program does, so that the memory figures are its own.
+    mapLargeBlocksOnTheirOwn();
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QStandardPaths::setTestModeEnabled(true);
