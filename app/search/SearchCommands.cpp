@@ -271,6 +271,7 @@ std::optional<TextRange> SearchCommands::rangeToRestore() const
     return mRangeMarked ? mWindow.searchRange() : std::nullopt;
 }
 
+// A lone surrogate, which UTF-8 cannot hold, is kept as "?", as the Search Text keeps it.
 void SearchCommands::rememberForUndo(const QString& text, const std::optional<TextRange>& range)
 {
     rememberForUndo(text.toUtf8(), range);

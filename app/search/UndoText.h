@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QByteArray>
-#include <QString>
 
 #include <optional>
 #include <utility>
@@ -9,12 +8,9 @@
 /// The one-step undo of replacements: the whole text as it was before the last replacement.
 /// Undo swaps it with the current text, so a second Undo brings the replacement back. It is
 /// kept in UTF-8, as the Search Text holds it, which takes half the room of UTF-16 for
-/// most texts; a lone surrogate, which UTF-8 cannot hold, is kept as "?" as the Search Text
-/// keeps it. An empty saved text cannot be told from none: Undo then does nothing.
+/// most texts. An empty saved text cannot be told from none: Undo then does nothing.
 class UndoText {
 public:
-    /// Keeps text as the text before a replacement.
-    void remember(const QString& text) { mUtf8 = text.toUtf8(); }
     /// Keeps utf8, the UTF-8 of a text, as the text before a replacement.
     void remember(QByteArray utf8) { mUtf8 = std::move(utf8); }
 

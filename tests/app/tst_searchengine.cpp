@@ -86,12 +86,10 @@ void tst_SearchEngine::undoKeepsUtf8()
 {
     UndoText undo;
     QVERIFY(!undo.take());
-    undo.remember(QStringLiteral("before \u00e9"));
-    QCOMPARE(undo.take().value(), QByteArray("before \xC3\xA9"));
+    undo.remember(QByteArray("before"));
+    QCOMPARE(undo.take().value(), QByteArray("before"));
     QVERIFY(!undo.take()); // taken out, nothing is left
-    undo.remember(QString(QChar(0xD800)) + u'a');
-    QCOMPARE(undo.take().value(), QByteArray("?a")); // as the Search Text stores a lone surrogate
-    undo.remember(QString());
+    undo.remember(QByteArray());
     QVERIFY(!undo.take()); // an empty saved text cannot be undone to
 }
 
