@@ -1,5 +1,6 @@
 #include "textex/TextEx.h"
 
+#include "platform/HugePages.h"
 #include "platform/TextCodec.h"
 #include "textex/ChangeBatch.h"
 #include "textex/DisplayLines.h"
@@ -17,6 +18,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <limits>
 #include <utility>
 
@@ -220,8 +222,12 @@ void TextEx::writeText(const std::function<void()>& append, QByteArray* replaced
     // The cached text goes before the old one is copied and the new one comes in, so that
     // no two of them are held in UTF-16.
     forgetText();
-    if (replaced)
-        *replaced = editorBytes().toByteArray();
+    if (replaced) {
+        const QByteArrayView bytes = editorBytes();
+        *replaced = QByteArray(bytes.size(), Qt::Uninitialized);
+        adviseHugePages(replaced->data(), std::size_t(bytes.size()));
+        std::memcpy(replaced->data(), bytes.data(), std::size_t(bytes.size()));
+    }
     mBox->SendScintilla(Sci::SCI_CLEARALL);
     append();
     mBox->countWrittenText();

@@ -38,6 +38,12 @@ void ResultBuffer::grow(qsizetype needed)
     adviseHugePages(mData, std::size_t(room) * sizeof(char16_t));
 }
 
+void Utf8ResultBuffer::reserve(qsizetype units)
+{
+    mBytes.reserve(units);
+    adviseHugePages(mBytes.data(), std::size_t(mBytes.capacity()));
+}
+
 char16_t* Utf8ResultBuffer::extend(qsizetype count)
 {
     if (mStaged + count > kStagedUnits)

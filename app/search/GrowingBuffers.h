@@ -93,7 +93,7 @@ public:
     qsizetype size() const { return mUnits; }
 
     /// Makes room for a result of about units code units of mostly ASCII text.
-    void reserve(qsizetype units) { mBytes.reserve(units); }
+    void reserve(qsizetype units);
 
     /// Makes room for count more code units and returns where they go.
     char16_t* extend(qsizetype count);
