@@ -2,6 +2,7 @@
 #include "documents/CommandLine.h"
 #include "journal/RecoveryOffer.h"
 #include "platform/FilePath.h"
+#include "platform/HugePages.h"
 #include "platform/QtMessageBox.h"
 #include "settings/CSettings.h"
 
@@ -26,6 +27,7 @@ bool print(const QString& text, std::FILE* stream)
 
 int main(int argc, char* argv[])
 {
+    mapLargeBlocksOnTheirOwn();
     // The arguments and the folder are decoded as file names, so that every name the
     // system has reaches its file, which QFile::decodeName and QDir::currentPath do not do.
     QStringList arguments;

@@ -112,7 +112,7 @@ Result<QByteArray, int> followLinks(QByteArray name)
     return ELOOP;
 }
 
-std::optional<FileError> writeInPlace(const QByteArray& name, QByteArrayView bytes)
+std::optional<FileError> writeInPlace(const QByteArray& name, const ContentWriter& writer)
 {
     // Opened without waiting, so that a pipe nobody reads fails at once (ENXIO); the
     // writes then wait for a slow reader as usual.
@@ -122,16 +122,16 @@ std::optional<FileError> writeInPlace(const QByteArray& name, QByteArrayView byt
     const int flags = ::fcntl(fd.get(), F_GETFL);
     if (flags < 0 || ::fcntl(fd.get(), F_SETFL, flags & ~O_NONBLOCK) != 0)
         return lastError();
-    if (const int error = writeAll(fd.get(), bytes))
+    if (const int error = writer(fd.get()))
         return FileError::fromErrno(error);
     if (const int error = fd.close())
         return FileError::fromErrno(error);
     return std::nullopt;
 }
 
-/// Writes `bytes` to a new file and renames it over `name`; 0 or errno, and then the new
+/// Writes the content to a new file and renames it over `name`; 0 or errno, and then the new
 /// file is gone again.
-int writeAndRename(const QByteArray& name, QByteArrayView bytes, const struct stat* old)
+int writeAndRename(const QByteArray& name, const ContentWriter& writer, const struct stat* old)
 {
     const mode_t mode = old ? (old->st_mode & 07777) : 0666;
     NewFile file(name, mode);
@@ -148,7 +148,7 @@ int writeAndRename(const QByteArray& name, QByteArrayView bytes, const struct st
         if (::fchmod(file.fd(), mode) != 0)
             return errno;
     }
-    if (const int error = writeAll(file.fd(), bytes))
+    if (const int error = writer(file.fd()))
         return error;
     return file.replace(name);
 }
@@ -162,14 +162,50 @@ bool renameCannotReplace(int error)
     return error == EBUSY || error == EXDEV || error == EPERM;
 }
 
-std::optional<FileError> replaceSafely(const QByteArray& name, QByteArrayView bytes, const struct stat* old)
+std::optional<FileError> replaceSafely(const QByteArray& name, const ContentWriter& writer, qint64 length,
+                                       const struct stat* old)
 {
-    const int error = writeAndRename(name, bytes, old);
+    const int error = writeAndRename(name, writer, old);
     if (old && renameCannotReplace(error))
-        return rewriteInPlace(name, bytes, *old);
+        return rewriteInPlace(name, writer, length, *old);
     if (error)
         return FileError::fromErrno(error);
     return std::nullopt;
+}
+
+/// `write` of the content that writer writes, length bytes of it or -1 when that is not
+/// known beforehand.
+std::optional<FileError> writeContent(const QString& path, const ContentWriter& writer, qint64 length, Target target)
+{
+    if (path.isEmpty())
+        return FileError::fromErrno(ENOENT);
+    const Result<QByteArray, int> followed = followLinks(FilePath::encode(path));
+    if (!followed)
+        return FileError::fromErrno(followed.error());
+    const QByteArray& name = followed.value();
+
+    struct stat old {};
+    if (::stat(name.constData(), &old) != 0) {
+        if (errno != ENOENT || target == Target::ExistingOnly)
+            return lastError();
+        return replaceSafely(name, writer, length, nullptr);
+    }
+    if (S_ISDIR(old.st_mode))
+        return FileError::fromErrno(EISDIR);
+    if (!S_ISREG(old.st_mode))
+        return writeInPlace(name, writer);
+    // A file that nobody may write is read-only: the rename would replace it all the same
+    // (and root passes every access check), so it is refused here and stays as it is.
+    if ((old.st_mode & 0222) == 0)
+        return FileError::fromErrno(EACCES);
+    // Renaming a new file over one of several hard links would split them apart.
+    if (old.st_nlink > 1)
+        return rewriteInPlace(name, writer, length, old);
+    const std::optional<FileError> failure = replaceSafely(name, writer, length, &old);
+    // The file is whole again, so a backup that an earlier save cut short left is spent.
+    if (!failure && ::unlink(rewriteBackupName(name).constData()) == 0)
+        syncFolderOf(name);
+    return failure;
 }
 
 } // namespace
@@ -199,35 +235,12 @@ Result<QByteArray, FileError> readDescriptor(int fd, qint64 maxBytes, const std:
 
 std::optional<FileError> write(const QString& path, QByteArrayView bytes, Target target)
 {
-    if (path.isEmpty())
-        return FileError::fromErrno(ENOENT);
-    const Result<QByteArray, int> followed = followLinks(FilePath::encode(path));
-    if (!followed)
-        return FileError::fromErrno(followed.error());
-    const QByteArray& name = followed.value();
+    return writeContent(path, [bytes](int fd) { return writeAll(fd, bytes); }, bytes.size(), target);
+}
 
-    struct stat old {};
-    if (::stat(name.constData(), &old) != 0) {
-        if (errno != ENOENT || target == Target::ExistingOnly)
-            return lastError();
-        return replaceSafely(name, bytes, nullptr);
-    }
-    if (S_ISDIR(old.st_mode))
-        return FileError::fromErrno(EISDIR);
-    if (!S_ISREG(old.st_mode))
-        return writeInPlace(name, bytes);
-    // A file that nobody may write is read-only: the rename would replace it all the same
-    // (and root passes every access check), so it is refused here and stays as it is.
-    if ((old.st_mode & 0222) == 0)
-        return FileError::fromErrno(EACCES);
-    // Renaming a new file over one of several hard links would split them apart.
-    if (old.st_nlink > 1)
-        return rewriteInPlace(name, bytes, old);
-    const std::optional<FileError> failure = replaceSafely(name, bytes, &old);
-    // The file is whole again, so a backup that an earlier save cut short left is spent.
-    if (!failure && ::unlink(rewriteBackupName(name).constData()) == 0)
-        syncFolderOf(name);
-    return failure;
+std::optional<FileError> write(const QString& path, const ContentWriter& writer, Target target)
+{
+    return writeContent(path, writer, -1, target);
 }
 
 std::optional<QString> unfinishedRewriteBackup(const QString& path)

@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <atomic>
+#include <functional>
 #include <limits>
 #include <optional>
 
@@ -20,6 +21,10 @@ enum class Target { NewOrExisting, ExistingOnly };
 
 /// A read of any length.
 inline constexpr qint64 kNoLimit = std::numeric_limits<qint64>::max();
+
+/// Writes a file's content to the descriptor it is given, from the descriptor's offset on,
+/// as the content is made; returns 0 or errno. A writer that gives up returns ECANCELED.
+using ContentWriter = std::function<int(int fd)>;
 
 /// The whole content of the file `path`, or the error that stopped the read. A path
 /// that names no file is an error (ENOENT); nothing is ever created. A file longer than
@@ -55,6 +60,12 @@ Result<QByteArray, FileError> readDescriptor(int fd, qint64 maxBytes = kNoLimit,
 /// rather than a wait. With `Target::ExistingOnly` a missing file is the error ENOENT
 /// and nothing is written.
 std::optional<FileError> write(const QString& path, QByteArrayView bytes,
+                               Target target = Target::NewOrExisting);
+
+/// `write` for content that `writer` writes piece by piece, so that it never needs to be
+/// held whole. A writer that fails, or gives up, fails the write as a failed write of bytes
+/// does: a file it was to replace keeps its old content.
+std::optional<FileError> write(const QString& path, const ContentWriter& writer,
                                Target target = Target::NewOrExisting);
 
 /// The backup that an in-place rewrite of the file `path` (or of the file a link there

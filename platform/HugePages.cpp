@@ -8,6 +8,9 @@
 #include <sys/mman.h>
 #include <unistd.h>
 #endif
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 void adviseHugePages([[maybe_unused]] void* data, [[maybe_unused]] std::size_t bytes)
 {
@@ -21,5 +24,13 @@ void adviseHugePages([[maybe_unused]] void* data, [[maybe_unused]] std::size_t b
     const std::uintptr_t begin = address & ~(page - 1);
     const std::uintptr_t end = (address + bytes + page - 1) & ~(page - 1);
     madvise(reinterpret_cast<void*>(begin), end - begin, MADV_HUGEPAGE);
+#endif
+}
+
+void mapLargeBlocksOnTheirOwn()
+{
+#ifdef __GLIBC__
+    // A threshold set once is kept: the allocator no longer raises it.
+    mallopt(M_MMAP_THRESHOLD, 1024 * 1024);
 #endif
 }

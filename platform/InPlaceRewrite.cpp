@@ -40,15 +40,16 @@ int copyAll(int from, int to)
     }
 }
 
-/// Makes `fd`, from its start, hold what `write` writes and nothing after `length`; 0 or errno.
+/// Makes `fd`, from its start, hold what `write` writes and nothing after it; 0 or errno.
 template <typename Write>
-int overwrite(int fd, qint64 length, Write write)
+int overwrite(int fd, Write write)
 {
     if (::lseek(fd, 0, SEEK_SET) != 0)
         return errno;
     if (const int error = write())
         return error;
-    if (::ftruncate(fd, length) != 0 || ::fsync(fd) != 0)
+    const off_t end = ::lseek(fd, 0, SEEK_CUR);
+    if (end < 0 || ::ftruncate(fd, end) != 0 || ::fsync(fd) != 0)
         return errno;
     return 0;
 }
@@ -60,7 +61,8 @@ QByteArray rewriteBackupName(const QByteArray& name)
     return name + ".sifta-backup~";
 }
 
-std::optional<FileError> rewriteInPlace(const QByteArray& name, QByteArrayView bytes, const struct stat& old)
+std::optional<FileError> rewriteInPlace(const QByteArray& name, const FileBytes::ContentWriter& writer,
+                                        qint64 length, const struct stat& old)
 {
     Descriptor file(::open(name.constData(), O_RDWR | O_CLOEXEC));
     if (!file.valid())
@@ -83,16 +85,16 @@ std::optional<FileError> rewriteInPlace(const QByteArray& name, QByteArrayView b
     }
 
     // With the room reserved, a full disk stops the save here, before the file is touched.
-    if (!bytes.isEmpty() && ::fallocate(file.get(), FALLOC_FL_KEEP_SIZE, 0, bytes.size()) != 0
+    if (length > 0 && ::fallocate(file.get(), FALLOC_FL_KEEP_SIZE, 0, length) != 0
         && (errno == ENOSPC || errno == EDQUOT || errno == EFBIG)) {
         const int error = errno;
         ::unlink(backupName.constData());
         return FileError::fromErrno(error);
     }
-    if (const int error = overwrite(file.get(), bytes.size(), [&] { return writeAll(file.get(), bytes); })) {
+    if (const int error = overwrite(file.get(), [&] { return writer(file.get()); })) {
         Descriptor saved(::open(backupName.constData(), O_RDONLY | O_CLOEXEC));
         const bool restored = saved.valid()
-            && overwrite(file.get(), old.st_size, [&] { return copyAll(saved.get(), file.get()); }) == 0;
+            && overwrite(file.get(), [&] { return copyAll(saved.get(), file.get()); }) == 0;
         if (restored)
             ::unlink(backupName.constData());
         return FileError::fromErrno(error);

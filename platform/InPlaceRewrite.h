@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/FileBytes.h"
 #include "platform/FileError.h"
 
 #include <QByteArray>
@@ -14,7 +15,8 @@ struct stat;
 /// one found when none runs was left by a rewrite that a crash or a power cut cut short.
 QByteArray rewriteBackupName(const QByteArray& name);
 
-/// Makes the regular file `name`, described by `old`, hold exactly `bytes` while it stays
+/// Makes the regular file `name`, described by `old`, hold exactly what `writer` writes
+/// (`length` bytes, or -1 when that is not known beforehand) while it stays
 /// the same file, so that all its hard links see the new content and it keeps its owner,
 /// mode and attributes. No order of writes keeps such a file whole through a crash, so the
 /// old content is first copied to the backup `rewriteBackupName(name)` (replacing one that
@@ -24,4 +26,5 @@ QByteArray rewriteBackupName(const QByteArray& name);
 /// content has been put back after a failed write; it stays only when even that fails, or
 /// after a crash while the file was written. So a failure leaves the old content, in the
 /// file or in the backup, and a leftover backup says which of the two to trust.
-std::optional<FileError> rewriteInPlace(const QByteArray& name, QByteArrayView bytes, const struct stat& old);
+std::optional<FileError> rewriteInPlace(const QByteArray& name, const FileBytes::ContentWriter& writer,
+                                        qint64 length, const struct stat& old);

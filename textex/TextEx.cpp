@@ -1,5 +1,6 @@
 #include "textex/TextEx.h"
 
+#include "platform/HugePages.h"
 #include "platform/TextCodec.h"
 #include "textex/ChangeBatch.h"
 #include "textex/DisplayLines.h"
@@ -9,6 +10,7 @@
 #include "textex/TextMarks.h"
 #include "textex/Utf16Positions.h"
 #include "textex/Utf8Append.h"
+#include "textex/Utf8Slices.h"
 
 #include <QApplication>
 #include <QFontMetricsF>
@@ -16,6 +18,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <limits>
 #include <utility>
 
@@ -166,9 +169,11 @@ std::function<QString()> TextEx::textReader() const
     // Copying the bytes takes a fraction of the time of decoding them, which the reader does.
     auto decoded = std::make_shared<DecodedText>();
     mDecodedText = decoded;
-    return [utf8 = editorBytes().toByteArray(), decoded] {
-        decoded->text = QString::fromUtf8(utf8);
-        decoded->ready.store(true, std::memory_order_release);
+    return [slices = std::make_shared<Utf8Slices>(editorBytes()), decoded] {
+        if (!decoded->ready.load(std::memory_order_acquire)) {
+            decoded->text = slices->decode();
+            decoded->ready.store(true, std::memory_order_release);
+        }
         return decoded->text;
     };
 }
@@ -179,6 +184,38 @@ bool TextEx::setText(const QString& sValue)
         emit TooLong();
         return false;
     }
+    bool validUtf16 = true;
+    writeText([&] { validUtf16 = appendAsUtf8(*mBox, sValue); });
+    // A lone surrogate cannot be stored in UTF-8 and becomes "?"; the text is then
+    // read back from the editor, so that Text always tells what the box holds.
+    if (validUtf16) {
+        mTextCache = sValue;
+        mTextCacheValid = true;
+    }
+    emit TextWritten();
+    emit PropertyChanged(QStringLiteral("Text"));
+    return true;
+}
+
+bool TextEx::setUtf8Text(QByteArrayView utf8, QByteArray* replaced)
+{
+    if (utf8.size() > mCapacity) {
+        emit TooLong();
+        return false;
+    }
+    writeText([&] {
+        // Room for one byte more than the text: an insertion that fills the room exactly
+        // has the editor grow its buffer, and copy it, all the same.
+        mBox->SendScintilla(Sci::SCI_ALLOCATE, static_cast<unsigned long>(utf8.size() + 1));
+        mBox->SendScintilla(Sci::SCI_APPENDTEXT, static_cast<unsigned long>(utf8.size()), utf8.data());
+    }, replaced);
+    emit TextWritten();
+    emit PropertyChanged(QStringLiteral("Text"));
+    return true;
+}
+
+void TextEx::writeText(const std::function<void()>& append, QByteArray* replaced)
+{
     ChangeBatch batch(*this);
     batch.force();
     reportEdit();
@@ -191,8 +228,17 @@ bool TextEx::setText(const QString& sValue)
     mBox->SendScintilla(Sci::SCI_SETUNDOCOLLECTION, 0L);
     // Until the first edit, the text counted in blocks serves for UTF-16 positions.
     mBox->releaseLineIndex();
+    // The cached text goes before the old one is copied and the new one comes in, so that
+    // no two of them are held in UTF-16.
+    forgetText();
+    if (replaced) {
+        const QByteArrayView bytes = editorBytes();
+        *replaced = QByteArray(bytes.size(), Qt::Uninitialized);
+        adviseHugePages(replaced->data(), std::size_t(bytes.size()));
+        std::memcpy(replaced->data(), bytes.data(), std::size_t(bytes.size()));
+    }
     mBox->SendScintilla(Sci::SCI_CLEARALL);
-    const bool validUtf16 = appendAsUtf8(*mBox, sValue);
+    append();
     mBox->countWrittenText();
     mWritingText = false;
     mBox->SendScintilla(Sci::SCI_EMPTYUNDOBUFFER);
@@ -201,16 +247,6 @@ bool TextEx::setText(const QString& sValue)
     watchForNextChange();
     mBox->SendScintilla(Sci::SCI_SETSCROLLWIDTH, 1L);
     mBox->SendScintilla(Sci::SCI_GOTOPOS, 0L);
-    // A lone surrogate cannot be stored in UTF-8 and becomes "?"; the text is then
-    // read back from the editor, so that Text always tells what the box holds.
-    forgetText();
-    if (validUtf16) {
-        mTextCache = sValue;
-        mTextCacheValid = true;
-    }
-    emit TextWritten();
-    emit PropertyChanged(QStringLiteral("Text"));
-    return true;
 }
 
 int TextEx::TextLength() const

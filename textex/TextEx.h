@@ -66,6 +66,10 @@ public:
     /// history is cleared, and Change is raised once (also for an equal text). False, and
     /// TooLong raised, when sValue would not fit.
     bool setText(const QString& sValue);
+    /// setText for the text that utf8 holds as valid UTF-8, which goes into the editor as it
+    /// is; Text decodes it when first asked. With replaced, the text it replaces goes there
+    /// in UTF-8, copied once this control has let go of that text in UTF-16.
+    bool setUtf8Text(QByteArrayView utf8, QByteArray* replaced = nullptr);
     /// Number of UTF-16 code units of Text; 0 for an empty text.
     int TextLength() const;
 
@@ -275,6 +279,9 @@ private:
 
     /// The cached text is dropped: the text changed.
     void forgetText();
+    /// Replaces the whole text with what append appends to the emptied editor, as a write
+    /// of Text does; the text it replaces goes to replaced when given, in UTF-8.
+    void writeText(const std::function<void()>& append, QByteArray* replaced = nullptr);
     QByteArrayView editorBytes() const;
 
     /// A text that a reader decodes off this thread; a change of the text drops it.

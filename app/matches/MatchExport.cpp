@@ -3,6 +3,8 @@
 #include "matches/MatchRows.h"
 #include "regex/JsonMatch.h"
 
+#include <cerrno>
+
 namespace {
 
 /// How many rows go between two looks at the cancel flag.
@@ -35,24 +37,59 @@ QString delimitedLine(const QStringList& fields, QChar separator, QStringView li
     return line;
 }
 
-QByteArray csvFile(const MatchCollection& matches, const LineIndex& lines, const std::atomic_bool* cancel)
+/// Gathers the lines of a file and hands them on a megabyte or so at a time.
+class ChunkedFile {
+public:
+    ChunkedFile(const ChunkWriter& write, const std::atomic_bool* cancel) : mWrite(write), mCancel(cancel)
+    {
+        mChunk.reserve(kChunkBytes + kChunkBytes / 4);
+    }
+
+    /// Adds line; 0 or the errno that stopped the writing, ECANCELED once cancel is raised.
+    int add(QByteArrayView line)
+    {
+        mChunk += line;
+        return mChunk.size() < kChunkBytes ? 0 : flush();
+    }
+
+    int flush()
+    {
+        if (mCancel && mCancel->load(std::memory_order_relaxed))
+            return ECANCELED;
+        const int error = mWrite(mChunk);
+        mChunk.clear();
+        return error;
+    }
+
+private:
+    static constexpr qsizetype kChunkBytes = qsizetype(1) << 20;
+
+    const ChunkWriter& mWrite;
+    const std::atomic_bool* mCancel;
+    QByteArray mChunk;
+};
+
+int writeCsv(const MatchCollection& matches, const LineIndex& lines, ChunkedFile& file)
 {
     constexpr QStringView kLineEnd = u"\r\n";
-    QByteArray file = delimitedLine(matchHeaders(matches.GroupCount()), u',', kLineEnd).toUtf8();
-    for (qsizetype i = 0; i < matches.Count() && !cancelled(cancel, i); ++i)
-        file += delimitedLine(matchFields(matches, i, lines), u',', kLineEnd).toUtf8();
-    return file;
+    if (const int error = file.add(delimitedLine(matchHeaders(matches.GroupCount()), u',', kLineEnd).toUtf8()))
+        return error;
+    for (qsizetype i = 0; i < matches.Count(); ++i) {
+        if (const int error = file.add(delimitedLine(matchFields(matches, i, lines), u',', kLineEnd).toUtf8()))
+            return error;
+    }
+    return 0;
 }
 
-QByteArray jsonLinesFile(const MatchCollection& matches, const LineIndex& lines, const std::atomic_bool* cancel)
+int writeJsonLines(const MatchCollection& matches, const LineIndex& lines, ChunkedFile& file)
 {
-    QByteArray file;
-    for (qsizetype i = 0; i < matches.Count() && !cancelled(cancel, i); ++i) {
+    for (qsizetype i = 0; i < matches.Count(); ++i) {
         const Match match = matches.Item(i);
         const TextPlace place = lines.place(match.FirstIndex());
-        file += jsonMatchLine(match, MatchPlace{place.line, place.column});
+        if (const int error = file.add(jsonMatchLine(match, MatchPlace{place.line, place.column})))
+            return error;
     }
-    return file;
+    return 0;
 }
 
 } // namespace
@@ -72,14 +109,11 @@ QString tabSeparatedRows(const MatchCollection& matches, const LineIndex& lines,
     return text;
 }
 
-QByteArray matchFile(MatchFileFormat format, const MatchCollection& matches, const LineIndex& lines,
-                     const std::atomic_bool* cancel)
+int writeMatchFile(MatchFileFormat format, const MatchCollection& matches, const LineIndex& lines,
+                   const ChunkWriter& write, const std::atomic_bool* cancel)
 {
-    switch (format) {
-    case MatchFileFormat::Csv:
-        return csvFile(matches, lines, cancel);
-    case MatchFileFormat::JsonLines:
-        return jsonLinesFile(matches, lines, cancel);
-    }
-    Q_UNREACHABLE();
+    ChunkedFile file(write, cancel);
+    const int error = format == MatchFileFormat::Csv ? writeCsv(matches, lines, file)
+                                                     : writeJsonLines(matches, lines, file);
+    return error ? error : file.flush();
 }

@@ -4,10 +4,12 @@
 #include "regex/MatchCollection.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QList>
 #include <QString>
 
 #include <atomic>
+#include <functional>
 
 /// Rows first to last of a table of matches, both included (0-based).
 struct RowRange {
@@ -23,14 +25,19 @@ enum class MatchFileFormat {
     JsonLines, ///< an object per match, one a line, as sifta-cli matches writes them
 };
 
-// Each of these stops early, with part of the result, once cancel is raised; lines is the
-// index of the matches' text.
+// Lines is the index of the matches' text.
 
 /// The rows as tab-separated text for the clipboard, each line ending in LF, without titles;
-/// a field holding a tab, a line break or a quote is quoted as a spreadsheet quotes it.
+/// a field holding a tab, a line break or a quote is quoted as a spreadsheet quotes it. Once
+/// cancel is raised it stops early, with part of the text.
 QString tabSeparatedRows(const MatchCollection& matches, const LineIndex& lines, const QList<RowRange>& rows,
                          const std::atomic_bool* cancel = nullptr);
 
-/// Every match in format, as UTF-8.
-QByteArray matchFile(MatchFileFormat format, const MatchCollection& matches, const LineIndex& lines,
-                     const std::atomic_bool* cancel = nullptr);
+/// Takes the next piece of a file; 0, or the errno that stops the writing.
+using ChunkWriter = std::function<int(QByteArrayView chunk)>;
+
+/// Writes every match in format, as UTF-8, to write a piece of about a megabyte at a time, so
+/// that the file is never held whole however many matches there are; 0, the errno write
+/// returned, or ECANCELED once cancel is raised.
+int writeMatchFile(MatchFileFormat format, const MatchCollection& matches, const LineIndex& lines,
+                   const ChunkWriter& write, const std::atomic_bool* cancel = nullptr);

@@ -3,6 +3,7 @@
 #include "matches/MatchesWindow.h"
 #include "matches/MatchTableModel.h"
 #include "platform/CommonDialog.h"
+#include "platform/Descriptor.h"
 #include "platform/FileBytes.h"
 #include "platform/MessageBox.h"
 
@@ -66,15 +67,17 @@ void MatchesCommands::Export(const MatchTableModel& model, MatchFileFormat forma
     if (path.isEmpty())
         return;
     std::optional<FileError> error;
-    mWindow.runBusy(QStringLiteral("Exporting..."), [&](const std::atomic_bool& cancel) {
+    const bool finished = mWindow.runBusy(QStringLiteral("Exporting..."), [&](const std::atomic_bool& cancel) {
         const std::shared_ptr<const LineIndex> lines = table.lineIndex(cancel);
         if (!lines)
             return;
-        const QByteArray bytes = matchFile(format, table.matches, *lines, &cancel);
-        // Once the file is being replaced a cancel comes too late; before, it leaves the file alone.
-        if (!cancel.load())
-            error = FileBytes::write(path, bytes);
+        // The file is written as the matches are turned into lines; a cancel before it is
+        // complete leaves a file of that name as it was.
+        error = FileBytes::write(path, [&](int fd) {
+            return writeMatchFile(format, table.matches, *lines,
+                                  [fd](QByteArrayView chunk) { return writeAll(fd, chunk); }, &cancel);
+        });
     });
-    if (error)
+    if (error && finished)
         mMessages.show(error->message(), MessageButtons::Ok, MessageIcon::Exclamation);
 }

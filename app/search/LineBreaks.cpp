@@ -37,8 +37,8 @@ namespace {
 
 /// The longest stretch of text between two sep (or an end of text), as measure gives it a
 /// stretch longer than longest; longest when no stretch is longer.
-template <typename Measure>
-qsizetype longestStretch(QStringView text, QChar sep, qsizetype longest, const Measure& measure)
+template <typename View, typename Char, typename Measure>
+qsizetype longestStretch(View text, Char sep, qsizetype longest, const Measure& measure)
 {
     for (qsizetype start = 0;;) {
         const qsizetype found = text.indexOf(sep, start);
@@ -60,5 +60,12 @@ qsizetype longestLineLength(QStringView text)
     // far is cut again at carriage returns.
     return longestStretch(text, u'\n', 0, [](QStringView stretch, qsizetype longest) {
         return longestStretch(stretch, u'\r', longest, [](QStringView line, qsizetype) { return line.size(); });
+    });
+}
+
+qsizetype longestLineLength(QByteArrayView utf8)
+{
+    return longestStretch(utf8, '\n', 0, [](QByteArrayView stretch, qsizetype longest) {
+        return longestStretch(stretch, '\r', longest, [](QByteArrayView line, qsizetype) { return line.size(); });
     });
 }

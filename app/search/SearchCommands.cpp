@@ -203,22 +203,27 @@ void SearchCommands::ReplaceAll()
     AddPatternToHistory();
     const QString replacement = replacementText();
     prepareSearch(mExpression, mWindow.patternText(), mWindow.ignoreCase());
-    const QString text = mDocument.documentText();
     if (mWindow.searchInSelection()) {
+        const QString text = mDocument.documentText();
         if (const std::optional<TextRange> range = searchScope(text))
             replaceAllWithin(text, *range, replacement);
         return;
     }
-    const std::optional<QString> result = replaceOffThread<QString>(
-        [text, replacement](const RegExp& expression, const std::atomic_bool& cancel) {
-            return expression.Replace(text, replacement, &cancel);
+    // The result comes in UTF-8, the form the Search Text takes it in, and the text it
+    // replaces goes back in UTF-8 too, once nothing here holds it in UTF-16 any more: a large
+    // text is never held twice in UTF-16.
+    std::optional<QByteArray> result = replaceOffThread<QByteArray>(
+        [text = mDocument.documentText(), replacement](const RegExp& expression, const std::atomic_bool& cancel) {
+            return expression.ReplaceToUtf8(text, replacement, &cancel);
         });
     if (!result)
         return;
     const std::optional<TextRange> range = rangeToRestore();
+    std::optional<QByteArray> replaced = swapText(*result);
+    result.reset();
     // A result the Search Text cannot hold changes nothing, not even the text kept for Undo.
-    if (writeText(*result))
-        rememberForUndo(text, range);
+    if (replaced)
+        rememberForUndo(std::move(*replaced), range);
 }
 
 void SearchCommands::replaceAllWithin(const QString& text, const TextRange& range, const QString& replacement)
@@ -247,15 +252,18 @@ void SearchCommands::replaceAllWithin(const QString& text, const TextRange& rang
 
 void SearchCommands::Undo()
 {
-    const std::optional<TextRange> current = mDocument.searchRange();
-    const std::optional<QString> previous = mUndoText.swap(mDocument.documentText());
+    std::optional<QByteArray> previous = mUndoText.take();
     if (!previous)
         return;
+    const std::optional<TextRange> current = mDocument.searchRange();
+    std::optional<QByteArray> replaced = swapText(*previous);
     // A kept text that the Search Text cannot hold stays kept.
-    if (!writeText(*previous)) {
-        mUndoText.remember(*previous);
+    if (!replaced) {
+        mUndoText.remember(std::move(*previous));
         return;
     }
+    previous.reset();
+    mUndoText.remember(std::move(*replaced));
     const std::optional<TextRange> restored = std::exchange(mUndoRange, current);
     if (!mRangeMarked)
         return;
@@ -270,9 +278,15 @@ std::optional<TextRange> SearchCommands::rangeToRestore() const
     return mRangeMarked ? mDocument.searchRange() : std::nullopt;
 }
 
+// A lone surrogate, which UTF-8 cannot hold, is kept as "?", as the Search Text keeps it.
 void SearchCommands::rememberForUndo(const QString& text, const std::optional<TextRange>& range)
 {
-    mUndoText.remember(text);
+    rememberForUndo(text.toUtf8(), range);
+}
+
+void SearchCommands::rememberForUndo(QByteArray utf8, const std::optional<TextRange>& range)
+{
+    mUndoText.remember(std::move(utf8));
     mUndoRange = range;
 }
 
@@ -282,6 +296,18 @@ bool SearchCommands::writeText(const QString& text)
     const bool written = mDocument.setDocumentText(text);
     mWritingText = false;
     return written;
+}
+
+std::optional<QByteArray> SearchCommands::swapText(const QByteArray& utf8)
+{
+    // The live matches hold the text in UTF-16; they go first, so that the old text is not
+    // held in UTF-16 beside its copy in UTF-8.
+    mLive.setPaused(true);
+    mWritingText = true;
+    std::optional<QByteArray> replaced = mDocument.swapDocumentUtf8(utf8);
+    mWritingText = false;
+    mLive.setPaused(false);
+    return replaced;
 }
 
 std::optional<TextRange> SearchCommands::searchScope(const QString& text)

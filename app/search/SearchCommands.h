@@ -106,9 +106,14 @@ private:
     std::optional<TextRange> rangeToRestore() const;
     /// Keeps text, and range of Search in Selection that went with it, for Undo.
     void rememberForUndo(const QString& text, const std::optional<TextRange>& range);
+    /// rememberForUndo for the text that utf8 holds in UTF-8.
+    void rememberForUndo(QByteArray utf8, const std::optional<TextRange>& range);
     /// Replaces the whole text; false when the Search Text cannot hold it, which changes
     /// nothing. The range it held is marked again by the caller.
     bool writeText(const QString& text);
+    /// Replaces the whole text with the one utf8 holds in UTF-8; the text it replaced, in
+    /// UTF-8, or nothing when the Search Text cannot hold the new one, which changes nothing.
+    std::optional<QByteArray> swapText(const QByteArray& utf8);
     /// The Replace With text with its line breaks in the document's own convention.
     QString replacementText() const;
     void showNoMatches();

@@ -1,30 +1,29 @@
 #pragma once
 
-#include <QString>
+#include <QByteArray>
 
 #include <optional>
+#include <utility>
 
 /// The one-step undo of replacements: the whole text as it was before the last replacement.
-/// Undo swaps it with the current text, so a second Undo brings the replacement back.
-/// An empty saved text cannot be told from none: Undo then does nothing.
+/// Undo swaps it with the current text, so a second Undo brings the replacement back. It is
+/// kept in UTF-8, as the Search Text holds it, which takes half the room of UTF-16 for
+/// most texts. An empty saved text cannot be told from none: Undo then does nothing.
 class UndoText {
 public:
-    /// Keeps text as the text before a replacement.
-    void remember(const QString& text) { mText = text; }
+    /// Keeps utf8, the UTF-8 of a text, as the text before a replacement.
+    void remember(QByteArray utf8) { mUtf8 = std::move(utf8); }
 
-    /// The text to show for an Undo of current, which is kept for the next Undo; nothing
-    /// when no text is saved.
-    std::optional<QString> swap(const QString& current)
+    /// Takes the kept text out, in UTF-8, leaving none; nothing when no text is kept.
+    std::optional<QByteArray> take()
     {
-        if (mText.isEmpty())
+        if (mUtf8.isEmpty())
             return std::nullopt;
-        QString previous = mText;
-        mText = current;
-        return previous;
+        return std::exchange(mUtf8, QByteArray());
     }
 
-    const QString& text() const { return mText; }
+    bool isEmpty() const { return mUtf8.isEmpty(); }
 
 private:
-    QString mText;
+    QByteArray mUtf8;
 };

@@ -2,6 +2,7 @@
 
 #include "searchtext/TextRange.h"
 
+#include <QByteArray>
 #include <QString>
 
 #include <atomic>
@@ -21,6 +22,10 @@ public:
     /// False when the Search Text cannot hold sText: the user has been told, and the text is
     /// as it was.
     virtual bool setDocumentText(const QString& sText) = 0;
+    /// setDocumentText for the text that utf8 holds in UTF-8, which the Search Text takes
+    /// without a UTF-16 copy; returns the text it replaced, in UTF-8, taken after the Search
+    /// Text has let go of that text in UTF-16. Nothing when the Search Text cannot hold utf8.
+    virtual std::optional<QByteArray> swapDocumentUtf8(const QByteArray& utf8) = 0;
     /// The most bytes of text in UTF-8 that the Search Text holds.
     virtual qint64 documentCapacity() const = 0;
     /// The line break Enter types: "\r\n", "\n" or "\r".

@@ -28,6 +28,23 @@ bool TextExSearchText::setDocumentText(const QString& sText)
     return written;
 }
 
+std::optional<QByteArray> TextExSearchText::swapDocumentUtf8(const QByteArray& utf8)
+{
+    // A line may be too long to show quickly only when it has that many bytes; such a text
+    // goes the way of any text, which tells the user why the window waits.
+    if (utf8.size() > mDocument.SlowLineLength() && longestLineLength(utf8) > mDocument.SlowLineLength()) {
+        QByteArray replaced = mDocument.Text().toUtf8();
+        if (!setDocumentText(QString::fromUtf8(utf8)))
+            return std::nullopt;
+        return replaced;
+    }
+    const BusyPointer busy(utf8.size() >= kLargeTextLength);
+    QByteArray replaced;
+    if (!mDocument.setUtf8Text(utf8, &replaced))
+        return std::nullopt;
+    return replaced;
+}
+
 qint64 TextExSearchText::documentCapacity() const
 {
     return mDocument.Capacity();

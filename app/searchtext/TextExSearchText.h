@@ -19,6 +19,7 @@ public:
 
     QString documentText() const override;
     bool setDocumentText(const QString& sText) override;
+    std::optional<QByteArray> swapDocumentUtf8(const QByteArray& utf8) override;
     qint64 documentCapacity() const override;
     QString newLineSequence() const override;
     qsizetype selStart() const override;

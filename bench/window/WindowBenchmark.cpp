@@ -14,6 +14,10 @@
 //                                                  its restore of the text against Open
 //        sifta-bench-window debugger               Debug Pattern on 10,000,000 steps: memory and
 //                                                  the longest hold-up of the window
+//        sifta-bench-window idle FILE [check]      how soon the window's thread goes idle after
+//                                                  opening, replacing and undoing
+//        sifta-bench-window export FILE [check]    how much the peak memory grows while the
+//                                                  Matches window exports millions of matches
 // With "check", each ratio is judged against its bound (the bounds are for the 100 MB text).
 //
 // Word wrap is off for the figures: after each change of the whole text the editor wraps
@@ -31,6 +35,8 @@
 #include "debugger/frmDebugger.h"
 #include "matches/frmMatches.h"
 #include "matches/MatchTableModel.h"
+#include "platform/FileDialog.h"
+#include "platform/HugePages.h"
 #include "platform/MessageBox.h"
 #include "platform/TextFile.h"
 #include "regex/RegExp.h"
@@ -59,6 +65,8 @@
 #include <QTimer>
 
 #include <sys/resource.h>
+#include <time.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <vector>
@@ -68,6 +76,16 @@
 #include <memory>
 
 namespace {
+
+/// A save dialog that always chooses the same file.
+class ChosenFile final : public IFileDialog {
+public:
+    explicit ChosenFile(QString path) : mPath(std::move(path)) {}
+    std::optional<FileDialogChoice> run(const FileDialogRequest&) override { return FileDialogChoice{mPath}; }
+
+private:
+    QString mPath;
+};
 
 class SilentMessageBox final : public IMessageBox {
 public:
@@ -124,14 +142,24 @@ long peakMegabytes()
     return usage.ru_maxrss / 1024;
 }
 
+/// The memory the process holds now.
+long currentMegabytes()
+{
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    if (!statm.open(QIODevice::ReadOnly))
+        return 0;
+    const QList<QByteArray> fields = statm.readAll().split(' ');
+    return fields.size() > 1 ? fields[1].toLong() * (sysconf(_SC_PAGESIZE) / 1024) / 1024 : 0;
+}
+
 /// The real main window with a settings store in a temporary folder.
 class Window {
 public:
-    Window()
+    Window() : mDialogs(mDir.filePath(QStringLiteral("export.jsonl")))
     {
         auto userStore = std::make_unique<QSettings>(mDir.filePath(QStringLiteral("user.ini")), QSettings::IniFormat);
         mSettings = std::make_unique<CSettings>(mMessages, mDir.path(), std::move(userStore));
-        mWindow = std::make_unique<frmSifta>(mMessages, *mSettings);
+        mWindow = std::make_unique<frmSifta>(mMessages, *mSettings, &mDialogs);
         mWindow->show();
         settle();
     }
@@ -220,8 +248,16 @@ public:
             QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
     }
 
+    /// Exports every match of the open Matches window as JSON Lines; the size of the file.
+    qint64 exportMatches() const
+    {
+        mWindow->findChild<frmMatches*>()->findChild<QPushButton*>(QStringLiteral("cmdExportJson"))->click();
+        return QFileInfo(mDir.filePath(QStringLiteral("export.jsonl"))).size();
+    }
+
 private:
     QTemporaryDir mDir;
+    ChosenFile mDialogs;
     SilentMessageBox mMessages;
     std::unique_ptr<CSettings> mSettings;
     std::unique_ptr<frmSifta> mWindow;
@@ -276,7 +312,10 @@ int figures(const QString& file)
         window.document()->setText(QString());
         window.settle();
     });
-    report("open the file (vs. the bare read and decode)", windowOpen, bareOpen, 2.5);
+    // Opening cannot take less than reading and decoding the file and the editor's own
+    // insertion of its text.
+    report("open the file (vs. bare read and decode + editor's insertion)", windowOpen,
+           bareOpen + bareInsertion(text), 1.2);
     window.settle();
 
     for (const Pattern& p : kPatterns) {
@@ -396,7 +435,9 @@ int memory(const QString& file)
     const long before = peakMegabytes();
     // The peak so far after each step, so that the step that sets it shows.
     QStringList steps;
-    const auto step = [&](const QString& name) { steps.append(QStringLiteral("%1 %2").arg(name).arg(peakMegabytes())); };
+    const auto step = [&](const QString& name) {
+        steps.append(QStringLiteral("%1 %2 (now %3)").arg(name).arg(peakMegabytes()).arg(currentMegabytes()));
+    };
     window.open(file);
     window.settle();
     step(QStringLiteral("open"));
@@ -419,6 +460,24 @@ int memory(const QString& file)
                 double(peak) / size, 5.0, verdict(double(peak) / size, 5.0));
     std::printf("%-56s %10ld\n", "  of which before loading (MB)", before);
     std::printf("  peak after each step (MB): %s\n", qPrintable(steps.join(QStringLiteral(", "))));
+    return 0;
+}
+
+/// How much the peak memory grows while the Matches window exports every match of \w+ as
+/// JSON Lines: bounded by a piece of the file, however many matches there are.
+int exportMemory(const QString& file)
+{
+    Window window;
+    window.trigger("mnuFormatWordWrap");
+    window.open(file);
+    window.pattern()->setEditText(kPatterns[1].pattern);
+    window.settle();
+    window.openMatchesWindow();
+    const long before = peakMegabytes();
+    const qint64 bytes = window.exportMatches();
+    const long grown = peakMegabytes() - before;
+    std::printf("%-56s %10ld %10.0f %7s %6.1f  %s\n", "export growth of peak memory (MB; bare = file written)", grown,
+                double(bytes) / (1024.0 * 1024.0), "", 16.0, verdict(double(grown), 16.0));
     return 0;
 }
 
@@ -675,10 +734,67 @@ int debugger()
     return 0;
 }
 
+/// Processor time the calling thread has used so far, in milliseconds.
+double threadProcessorMs()
+{
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return double(now.tv_sec) * 1e3 + double(now.tv_nsec) / 1e6;
+}
+
+/// Seconds until the window's thread uses less than a twentieth of a core over a quarter of a
+/// second, running the event loop meanwhile; at most limit seconds.
+double secondsUntilIdle(double limit)
+{
+    QElapsedTimer since;
+    since.start();
+    for (;;) {
+        const double before = threadProcessorMs();
+        QElapsedTimer slice;
+        slice.start();
+        runFor(250);
+        const double share = (threadProcessorMs() - before) / double(slice.elapsed());
+        if (share < 0.05)
+            return double(since.elapsed() - slice.elapsed()) / 1e3;
+        if (since.elapsed() > limit * 1e3)
+            return limit;
+    }
+}
+
+/// How soon after each of opening the file, Replace All and Undo the window's thread goes
+/// idle, with the live matching of the pattern: with word wrap off, and then on, as a new
+/// user has it.
+int idle(const QString& file)
+{
+    std::printf("%-56s %10s %10s\n", "seconds until the window's thread is idle", "window", "bound");
+    for (const bool wrap : {false, true}) {
+        Window window;
+        if (!wrap)
+            window.trigger("mnuFormatWordWrap");
+        window.pattern()->setEditText(kPatterns[0].pattern);
+        window.setReplacement(kPatterns[0].replacement);
+        const auto reportIdle = [wrap](const char* what) {
+            const double seconds = secondsUntilIdle(120);
+            const QString name = QStringLiteral("word wrap %1: after %2").arg(wrap ? u"on" : u"off", QLatin1String(what));
+            std::printf("%-56s %10.1f %10.1f  %s\n", qPrintable(name), seconds, 5.0, verdict(seconds, 5.0));
+            std::fflush(stdout);
+        };
+        window.open(file);
+        reportIdle("opening the file");
+        window.click("cmdReplaceAll");
+        reportIdle("Replace All");
+        window.click("cmdUndo");
+        reportIdle("Undo");
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
+    // As the program does, so that the memory figures are its own.
+    mapLargeBlocksOnTheirOwn();
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QStandardPaths::setTestModeEnabled(true);
@@ -695,7 +811,7 @@ int main(int argc, char** argv)
     if (argc == 2 && QLatin1String(argv[1]) == QLatin1String("debugger"))
         return debugger();
     if (argc < 3 || argc > 4) {
-        std::fprintf(stderr, "usage: sifta-bench-window figures|memory|journal FILE [check] | stall | longpattern | runaway | debugger\n");
+        std::fprintf(stderr, "usage: sifta-bench-window figures|memory|journal|idle|export FILE [check] | stall | longpattern | runaway | debugger\n");
         return 2;
     }
     gCheck = argc == 4 && QLatin1String(argv[3]) == QLatin1String("check");
@@ -707,6 +823,10 @@ int main(int argc, char** argv)
         return memory(file);
     if (mode == QLatin1String("journal"))
         return journalFigures(file);
+    if (mode == QLatin1String("idle"))
+        return idle(file);
+    if (mode == QLatin1String("export"))
+        return exportMemory(file);
     std::fprintf(stderr, "unknown mode %s\n", argv[1]);
     return 2;
 }

@@ -17,7 +17,7 @@ private slots:
     void history_data();
     void history();
     void historyLongerThanTwentyShrinksByOne();
-    void undoSwaps();
+    void undoKeepsUtf8();
     void lineBreakOf_data();
     void lineBreakOf();
     void withLineBreaks_data();
@@ -82,15 +82,15 @@ void tst_SearchEngine::historyLongerThanTwentyShrinksByOne()
     QCOMPARE(addPatternToHistory(list, QStringLiteral("3")).size(), 24);
 }
 
-void tst_SearchEngine::undoSwaps()
+void tst_SearchEngine::undoKeepsUtf8()
 {
     UndoText undo;
-    QVERIFY(!undo.swap(QStringLiteral("now")));
-    undo.remember(QStringLiteral("before"));
-    QCOMPARE(undo.swap(QStringLiteral("after")).value(), QStringLiteral("before"));
-    QCOMPARE(undo.swap(QStringLiteral("before")).value(), QStringLiteral("after"));
-    undo.remember(QString());
-    QVERIFY(!undo.swap(QStringLiteral("x"))); // an empty saved text cannot be undone to
+    QVERIFY(!undo.take());
+    undo.remember(QByteArray("before"));
+    QCOMPARE(undo.take().value(), QByteArray("before"));
+    QVERIFY(!undo.take()); // taken out, nothing is left
+    undo.remember(QByteArray());
+    QVERIFY(!undo.take()); // an empty saved text cannot be undone to
 }
 
 void tst_SearchEngine::lineBreakOf_data()
@@ -142,11 +142,13 @@ void tst_SearchEngine::longestLineLength_data()
     QTest::newRow("empty lines") << "\r\n\n\r" << 0;
 }
 
+// The rows are ASCII, so the lines have as many bytes in UTF-8 as characters.
 void tst_SearchEngine::longestLineLength()
 {
     QFETCH(QString, text);
     QFETCH(int, longest);
     QCOMPARE(::longestLineLength(text), longest);
+    QCOMPARE(::longestLineLength(QByteArrayView(text.toUtf8())), longest);
 }
 
 void tst_SearchEngine::chooseMatchFollowsTheOneByOneRule_data()

@@ -46,6 +46,8 @@ class tst_MatchExport : public QObject {
 private slots:
     void formats_data();
     void formats();
+    void fileWrittenInPieces_data();
+    void fileWrittenInPieces();
     void copy();
     void exportCommand_data();
     void exportCommand();
@@ -89,15 +91,60 @@ void tst_MatchExport::formats()
     const MatchCollection matches = matchesOf(pattern, text);
     const std::shared_ptr<const LineIndex> lines = LineIndex::build(text);
     QByteArray written;
+    const auto collect = [&written](QByteArrayView chunk) {
+        written += chunk;
+        return 0;
+    };
     if (format == u"csv")
-        written = matchFile(MatchFileFormat::Csv, matches, *lines);
+        QCOMPARE(writeMatchFile(MatchFileFormat::Csv, matches, *lines, collect), 0);
     else if (format == u"jsonl")
-        written = matchFile(MatchFileFormat::JsonLines, matches, *lines);
+        QCOMPARE(writeMatchFile(MatchFileFormat::JsonLines, matches, *lines, collect), 0);
     else if (format == u"tsv")
         written = tabSeparatedRows(matches, *lines, {{0, matches.Count() - 1}}).toUtf8();
     else
         written = tabSeparatedRows(matches, *lines, {{0, 0}, {2, 2}}).toUtf8();
     QCOMPARE(written, expected);
+}
+
+void tst_MatchExport::fileWrittenInPieces_data()
+{
+    QTest::addColumn<int>("failingPiece");
+    QTest::addColumn<bool>("cancelled");
+    QTest::addColumn<int>("result");
+    QTest::addColumn<int>("pieces");
+
+    QTest::newRow("every match, a megabyte or so at a time") << -1 << false << 0 << 5;
+    QTest::newRow("a piece that cannot be written stops the rest") << 1 << false << ENOSPC << 2;
+    QTest::newRow("cancelled: nothing is handed on") << -1 << true << ECANCELED << 0;
+}
+
+void tst_MatchExport::fileWrittenInPieces()
+{
+    QFETCH(int, failingPiece);
+    QFETCH(bool, cancelled);
+    QFETCH(int, result);
+    QFETCH(int, pieces);
+
+    const QString text(60000, u'a');
+    const MatchCollection matches = matchesOf(u"a"_s, text);
+    const std::shared_ptr<const LineIndex> lines = LineIndex::build(text);
+    QList<qsizetype> sizes;
+    QByteArray written;
+    const std::atomic_bool cancel = cancelled;
+    const int error = writeMatchFile(MatchFileFormat::JsonLines, matches, *lines, [&](QByteArrayView chunk) {
+        sizes.append(chunk.size());
+        written += chunk;
+        return sizes.size() - 1 == failingPiece ? ENOSPC : 0;
+    }, &cancel);
+
+    QCOMPARE(error, result);
+    QCOMPARE(sizes.size(), pieces);
+    for (const qsizetype size : sizes)
+        QVERIFY2(size <= (qsizetype(1) << 20) + 200, qPrintable(QString::number(size)));
+    if (result == 0) {
+        QCOMPARE(written.count('\n'), text.size());
+        QVERIFY(written.endsWith("\"index\":59999,\"line\":1,\"column\":60000,\"length\":1,\"value\":\"a\",\"submatches\":[]}\n"));
+    }
 }
 
 void tst_MatchExport::copy()

@@ -1,3 +1,5 @@
+#include "platform/Descriptor.h"
+#include "platform/FileBytes.h"
 #include "platform/FilePath.h"
 #include "platform/TextFile.h"
 #include "platform/Tools.h"
@@ -6,6 +8,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
@@ -49,6 +52,8 @@ private slots:
     void failedWriteReportsTheSystemError_data();
     void failedWriteReportsTheSystemError();
     void failedWriteKeepsTheOldFile();
+    void contentWrittenPieceByPiece_data();
+    void contentWrittenPieceByPiece();
     void readOnlyFileIsRefusedAndKept_data();
     void readOnlyFileIsRefusedAndKept();
     void replacingKeepsPermissions_data();
@@ -195,6 +200,55 @@ void TestTextFile::failedWriteKeepsTheOldFile()
     QCOMPARE(written->error().number, EFBIG);
     QCOMPARE(FileContent::read(path), QByteArray("the old content"));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"notes.txt"});
+}
+
+void TestTextFile::contentWrittenPieceByPiece_data()
+{
+    QTest::addColumn<QByteArray>("old");
+    QTest::addColumn<bool>("hardLinked");
+    QTest::addColumn<bool>("givesUp");
+    QTest::addColumn<QByteArray>("content");
+
+    QTest::newRow("a new file") << QByteArray() << false << false << QByteArray("new piece");
+    QTest::newRow("over an older file") << QByteArray("old") << false << false << QByteArray("new piece");
+    QTest::newRow("in place, shorter than the old content")
+        << QByteArray("old content, longer than the new") << true << false << QByteArray("new piece");
+    QTest::newRow("writer gives up: no new file is left") << QByteArray() << false << true << QByteArray();
+    QTest::newRow("writer gives up: the older file stays") << QByteArray("old") << false << true << QByteArray("old");
+    QTest::newRow("writer gives up in place: the old content is back")
+        << QByteArray("old") << true << true << QByteArray("old");
+}
+
+void TestTextFile::contentWrittenPieceByPiece()
+{
+    QFETCH(QByteArray, old);
+    QFETCH(bool, hardLinked);
+    QFETCH(bool, givesUp);
+    QFETCH(QByteArray, content);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath("notes.txt");
+    QStringList files;
+    if (!old.isEmpty()) {
+        QVERIFY(FileContent::write(path, old));
+        files.append("notes.txt");
+    }
+    if (hardLinked) {
+        QCOMPARE(::link(QFile::encodeName(path).constData(), QFile::encodeName(dir.filePath("other.txt")).constData()), 0);
+        files.append("other.txt");
+    }
+
+    const std::optional<FileError> error = FileBytes::write(path, [&](int fd) {
+        if (const int failed = writeAll(fd, "new "))
+            return failed;
+        return givesUp ? ECANCELED : writeAll(fd, "piece");
+    });
+
+    QCOMPARE(error ? error->number : 0, givesUp ? ECANCELED : 0);
+    QCOMPARE(QFileInfo::exists(path) ? FileContent::read(path) : QByteArray(), content);
+    if (!givesUp)
+        files = QStringList{"notes.txt"} + (hardLinked ? QStringList{"other.txt"} : QStringList());
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), files);
 }
 
 void TestTextFile::readOnlyFileIsRefusedAndKept_data()

@@ -10,6 +10,8 @@ private slots:
     void replace_data();
     void replace();
     void resultGrowsPastTheTextLength();
+    void utf8ResultOfAnyLength_data();
+    void utf8ResultOfAnyLength();
     void noMatchGivesTextBack();
     void resultLengthGuard();
 };
@@ -87,6 +89,9 @@ void tst_Replace::replace()
     const auto result = re.Replace(text, replacement);
     QVERIFY2(result, result ? "" : qPrintable(result.error().Description));
     QCOMPARE(result.value(), expected);
+    const auto utf8 = re.ReplaceToUtf8(text, replacement);
+    QVERIFY(utf8);
+    QCOMPARE(utf8.value(), expected.toUtf8());
     re.setJitEnabled(false);
     const auto interpreted = re.Replace(text, replacement);
     QVERIFY(interpreted);
@@ -107,6 +112,32 @@ void tst_Replace::resultGrowsPastTheTextLength()
     QCOMPARE(result->mid(3 * 5000, 4), u"\n<b>"_qs);
     QCOMPARE(result->right(3), u"<b>"_qs);
     QCOMPARE(result->count(u'<'), text.size() - 1);
+}
+
+void tst_Replace::utf8ResultOfAnyLength_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("pattern");
+    QTest::addColumn<QString>("replacement");
+
+    // The result is converted a piece at a time, 65,536 code units or so each.
+    const QString pair = u"\U0001F600"_qs;
+    QTest::newRow("surrogate pairs across every piece boundary") << (u"a"_qs + pair).repeated(70000) << u"a"_qs << u"bb"_qs;
+    QTest::newRow("one replacement longer than a piece") << u"xay"_qs << u"a"_qs << pair.repeated(40000);
+    QTest::newRow("text after the last match longer than a piece") << u"a"_qs + pair.repeated(70000) << u"a"_qs << u"b"_qs;
+    QTest::newRow("no match") << pair.repeated(70000) << u"z"_qs << u"b"_qs;
+}
+
+void tst_Replace::utf8ResultOfAnyLength()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, pattern);
+    QFETCH(QString, replacement);
+    RegExp re(pattern);
+    re.setGlobal(true);
+    const auto result = re.ReplaceToUtf8(text, replacement);
+    QVERIFY(result);
+    QCOMPARE(result.value(), re.Replace(text, replacement).value().toUtf8());
 }
 
 void tst_Replace::noMatchGivesTextBack()

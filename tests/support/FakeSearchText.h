@@ -44,6 +44,13 @@ public:
         range.reset();
         return true;
     }
+    std::optional<QByteArray> swapDocumentUtf8(const QByteArray& utf8) override
+    {
+        QByteArray replaced = text.toUtf8();
+        if (!setDocumentText(QString::fromUtf8(utf8)))
+            return std::nullopt;
+        return replaced;
+    }
     qint64 documentCapacity() const override { return capacity; }
     QString newLineSequence() const override { return newLine; }
     qsizetype selStart() const override { return start; }

@@ -654,6 +654,8 @@ void TstTextEx::inputBeyondTheCapacityIsRefused_data()
     // Each accented letter takes two bytes in UTF-8.
     QTest::newRow("Text written, a byte short") << "Text" << 3 << before;
     QTest::newRow("Text written") << "Text" << 4 << twoAccents;
+    QTest::newRow("Text written from UTF-8, a byte short") << "UTF-8" << 3 << before;
+    QTest::newRow("Text written from UTF-8") << "UTF-8" << 4 << twoAccents;
     QTest::newRow("SelText written, a byte short") << "SelText" << 3 << before;
     QTest::newRow("SelText written") << "SelText" << 4 << twoAccents;
     QTest::newRow("pasted, a byte short") << "paste" << 3 << before;
@@ -688,6 +690,11 @@ void TstTextEx::inputBeyondTheCapacityIsRefused()
 
     if (how == u"Text")
         QCOMPARE(control->setText(twoAccents), text != before);
+    else if (how == u"UTF-8") {
+        QByteArray replaced;
+        QCOMPARE(control->setUtf8Text(twoAccents.toUtf8(), &replaced), text != before);
+        QCOMPARE(replaced, text != before ? before.toUtf8() : QByteArray());
+    }
     else if (how == u"SelText")
         QCOMPARE(control->setSelText(QStringLiteral("\u00e9\u00e9")), text != before);
     else if (how == u"paste")

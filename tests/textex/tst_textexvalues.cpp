@@ -1,6 +1,7 @@
 #include "textex/FontFaces.h"
 #include "textex/PropertyBag.h"
 #include "textex/PropertyValues.h"
+#include "textex/Utf8Slices.h"
 
 #include <QFontInfo>
 #include <QFontMetricsF>
@@ -20,6 +21,8 @@ private slots:
     void bagStoresOnlyValuesOtherThanDefault();
     void windowsFacesResolve_data();
     void windowsFacesResolve();
+    void slicedTextDecodesWhole_data();
+    void slicedTextDecodesWhole();
 };
 
 void TstTextExValues::tabStopLists_data()
@@ -165,6 +168,25 @@ void TstTextExValues::windowsFacesResolve()
     QCOMPARE(shown.fixedPitch(), fixedPitch);
     const QFontMetricsF metrics(font);
     QCOMPARE(metrics.horizontalAdvance(QLatin1Char('i')) == metrics.horizontalAdvance(QLatin1Char('M')), fixedPitch);
+}
+
+void TstTextExValues::slicedTextDecodesWhole_data()
+{
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("empty") << QString();
+    QTest::newRow("ASCII over several slices") << QStringLiteral("abcdefghij");
+    // In slices of three bytes, the letters of two bytes and of four lie across slice boundaries.
+    QTest::newRow("characters cut by slice boundaries") << QStringLiteral("a\u00e9\u00e9\u6771\U0001F600b");
+    QTest::newRow("a leading byte-order mark") << QStringLiteral("\uFEFFab");
+}
+
+void TstTextExValues::slicedTextDecodesWhole()
+{
+    QFETCH(QString, text);
+    const QByteArray utf8 = text.toUtf8();
+    Utf8Slices slices(utf8, 3);
+    QCOMPARE(slices.decode(), QString::fromUtf8(utf8));
 }
 
 QTEST_MAIN(TstTextExValues)

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringView>
 
 #include <cstring>
+#include <vector>
 
 /// The growing buffers of a search: the offsets of its matches and the text of a Replace.
 /// Both may reach hundreds of megabytes, so they grow without copying what they hold where
@@ -80,4 +82,33 @@ private:
     QString mText;
     char16_t* mData = nullptr;
     qsizetype mUsed = 0;
+};
+
+/// The text Replace builds, in UTF-8: the code units go through a small staging area that is
+/// converted whenever it fills, so a large result is never held whole in UTF-16. A lone
+/// surrogate becomes "?", as it does wherever text is stored in UTF-8. It offers what
+/// ResultBuffer offers, and size() counts UTF-16 code units as there.
+class Utf8ResultBuffer {
+public:
+    qsizetype size() const { return mUnits; }
+
+    /// Makes room for a result of about units code units of mostly ASCII text.
+    void reserve(qsizetype units);
+
+    /// Makes room for count more code units and returns where they go.
+    char16_t* extend(qsizetype count);
+
+    void append(QStringView part);
+
+    QByteArray take();
+
+private:
+    /// Converts the staged code units, all of them when last, else all but a trailing high
+    /// surrogate, which waits for the low one that follows.
+    void flush(bool last);
+
+    std::vector<char16_t> mStage;
+    qsizetype mStaged = 0;
+    qsizetype mUnits = 0;
+    QByteArray mBytes;
 };

@@ -689,12 +689,36 @@ RegExpResult<qsizetype> RegExp::countMatches(const QString& text, const std::ato
 RegExpResult<QString> RegExp::Replace(const QString& text, const QString& replacement,
                                       const std::atomic_bool* cancel, SearchScratch* scratch) const
 {
+    ResultBuffer result;
+    qsizetype copied = 0;
+    if (const std::optional<RegExpError> error = replaceInto(result, copied, text, replacement, cancel, scratch))
+        return *error;
+    if (copied == 0 && result.size() == 0)
+        return text; // no match, or only empty matches replaced by nothing at the start
+    result.append(QStringView(text).mid(copied));
+    return result.take();
+}
+
+RegExpResult<QByteArray> RegExp::ReplaceToUtf8(const QString& text, const QString& replacement,
+                                               const std::atomic_bool* cancel) const
+{
+    Utf8ResultBuffer result;
+    qsizetype copied = 0;
+    if (const std::optional<RegExpError> error = replaceInto(result, copied, text, replacement, cancel, nullptr))
+        return *error;
+    result.append(QStringView(text).mid(copied));
+    return result.take();
+}
+
+template <typename Buffer>
+std::optional<RegExpError> RegExp::replaceInto(Buffer& result, qsizetype& copied, const QString& text,
+                                               const QString& replacement, const std::atomic_bool* cancel,
+                                               SearchScratch* scratch) const
+{
     const CompiledPattern& pattern = compiled();
     if (pattern.error)
         return *pattern.error;
     const ReplacementTemplate expansion(replacement, pattern.translated.groupCount, mCaseConversion);
-    ResultBuffer result;
-    qsizetype copied = 0; // text before this position is in result
     bool tooLong = false;
     bool reserved = false;
     std::vector<qsizetype> offsets(2 * (std::size_t(pattern.translated.groupCount) + 1));
@@ -721,10 +745,7 @@ RegExpResult<QString> RegExp::Replace(const QString& text, const QString& replac
         return *error;
     if (tooLong || result.size() + (text.size() - copied) > mMaxResultLength)
         return RegExpError::make(RegExpError::ResultTooLong);
-    if (copied == 0 && result.size() == 0)
-        return text; // no match, or only empty matches replaced by nothing at the start
-    result.append(QStringView(text).mid(copied));
-    return result.take();
+    return std::nullopt;
 }
 
 bool RegExp::matchesWithinLines() const

@@ -5,6 +5,7 @@
 #include "regex/RegExpResult.h"
 #include "regex/ReplacementCase.h"
 
+#include <QByteArray>
 #include <QString>
 
 #include <atomic>
@@ -120,6 +121,10 @@ public:
     /// partial result, when the result would exceed maxResultLength().
     RegExpResult<QString> Replace(const QString& text, const QString& replacement,
                                   const std::atomic_bool* cancel = nullptr, SearchScratch* scratch = nullptr) const;
+    /// Replace with the result in UTF-8, converted as it is made, so that a large result
+    /// never exists whole in UTF-16 beside the text; a lone surrogate becomes "?".
+    RegExpResult<QByteArray> ReplaceToUtf8(const QString& text, const QString& replacement,
+                                           const std::atomic_bool* cancel = nullptr) const;
 
     /// Whether neither a match nor what a lookahead looks at can hold CR or LF, so that each
     /// match lies within one line and is decided by that line and its line break alone: the
@@ -143,6 +148,12 @@ public:
 
 private:
     friend class PieceSearch;
+    /// Writes the replaced text into result up to the end of the last match, and sets
+    /// copied to where the rest of text starts that is still to be appended.
+    template <typename Buffer>
+    std::optional<RegExpError> replaceInto(Buffer& result, qsizetype& copied, const QString& text,
+                                           const QString& replacement, const std::atomic_bool* cancel,
+                                           SearchScratch* scratch) const;
     /// The compiled form of the current pattern and options, compiling it when needed.
     const CompiledPattern& compiled() const;
 
