@@ -35,7 +35,7 @@ frmExplain::frmExplain(QWidget* parent)
     : QWidget(parent, Qt::Tool), mMessage(new QLabel(this)), mPlace(new QLabel(this)), mParts(new QTreeWidget(this))
 {
     setObjectName(u"frmExplain"_s);
-    setWindowTitle(u"Explain Pattern"_s);
+    setWindowTitle(tr("Explain Pattern"));
     mMessage->setObjectName(u"lblMessage"_s);
     mMessage->setWordWrap(true);
     mMessage->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -45,7 +45,9 @@ frmExplain::frmExplain(QWidget* parent)
     mPlace->setWordWrap(true);
     mParts->setObjectName(u"tvwParts"_s);
     mParts->setColumnCount(2);
-    mParts->setHeaderLabels({u"Part"_s, u"Meaning"_s});
+    mParts->setHeaderLabels({tr("Part"), tr("Meaning")});
+    mParts->setAccessibleName(tr("Parts of the pattern"));
+    mParts->setAccessibleDescription(tr("Each part of the pattern with what it matches"));
     mParts->setAlternatingRowColors(true);
     // Meanings are shown whole, with a scroll bar when the window is narrower than the longest.
     mParts->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
@@ -83,8 +85,8 @@ void frmExplain::setPattern(const QString& pattern, bool ignoreCase)
         const ExplanationNode& error = explanation.parts.front();
         showPlace(error.offset, error.length);
     } else {
-        mMessage->setText(pattern.isEmpty() ? u"The pattern is empty: it matches at every position."_s
-                                            : u"Selecting a part selects it in the pattern box."_s);
+        mMessage->setText(pattern.isEmpty() ? tr("The pattern is empty: it matches at every position.")
+                                            : tr("Selecting a part selects it in the pattern box."));
         showPlace(-1, 0);
     }
 }
