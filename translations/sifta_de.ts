@@ -1169,7 +1169,7 @@ Möchten Sie stattdessen den Text von vor diesem Speichern öffnen? Er öffnet s
     </message>
     <message>
         <source>&amp;Ignore Case</source>
-        <translation>Groß/klein &amp;ignorieren</translation>
+        <translation>Groß/&amp;klein</translation>
     </message>
     <message>
         <source>Regular Expression will match regardless of capitalization.</source>
@@ -1181,7 +1181,7 @@ Möchten Sie stattdessen den Text von vor diesem Speichern öffnen? Er öffnet s
     </message>
     <message>
         <source>Find &amp;Previous</source>
-        <translation>&amp;Rückwärts suchen</translation>
+        <translation>&amp;Zurücksuchen</translation>
     </message>
     <message>
         <source>&amp;Replace</source>
