@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test bench clean test-asan fuzz install differential test-journal-kill
+.PHONY: all deps configure build run test bench clean test-asan fuzz install differential test-journal-kill translations
 
 all: build
 
@@ -28,6 +28,10 @@ run: build
 
 test: build
 	QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
+
+# Brings the translation sources (translations/*.ts) up to date with the texts of the code.
+translations: configure
+	cmake --build $(BUILD_DIR) --target update_translations
 
 bench: build
 	./scripts/install-deps ripgrep perl python3 nodejs time

@@ -35,30 +35,30 @@ frmHelp::frmHelp(std::unique_ptr<ILinkOpener> opener, QWidget* parent)
     , tmrURL(new QTimer(this))
 {
     setObjectName(QStringLiteral("frmHelp"));
-    setWindowTitle(QStringLiteral("Help"));
+    setWindowTitle(tr("Help"));
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(kMargin, kMargin, kMargin, kMargin);
 
     auto* header = new QHBoxLayout;
-    lblVersion = addLabel("lblVersion", QStringLiteral("Version"));
+    lblVersion = addLabel("lblVersion", tr("Version"));
     header->addWidget(lblVersion, 1);
     header->addWidget(addLink(0));
     lblURL[0]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     layout->addLayout(header);
 
-    layout->addWidget(addLabel("Label1", HelpTexts::kIntroduction));
+    layout->addWidget(addLabel("Label1", tr(HelpTexts::kIntroduction)));
     // These two links size themselves to their text, so that only the text is a link.
     layout->addWidget(addLink(1), 0, Qt::AlignLeft);
     layout->addWidget(addLink(2), 0, Qt::AlignLeft);
     layout->addSpacing(kMargin);
-    layout->addWidget(addLabel("Label5", HelpTexts::kSyntaxNote));
-    layout->addWidget(addLabel("Label7", HelpTexts::kSearchText));
-    layout->addWidget(addLabel("Label8", HelpTexts::kRegularExpression));
-    layout->addWidget(addLabel("Label4", HelpTexts::kReplace));
-    layout->addWidget(addLabel("Label9", HelpTexts::kIgnoreCase));
-    layout->addWidget(addLabel("Label10", HelpTexts::kFormat));
-    layout->addWidget(addLabel("Label11", HelpTexts::kOptions));
+    layout->addWidget(addLabel("Label5", tr(HelpTexts::kSyntaxNote)));
+    layout->addWidget(addLabel("Label7", tr(HelpTexts::kSearchText)));
+    layout->addWidget(addLabel("Label8", tr(HelpTexts::kRegularExpression)));
+    layout->addWidget(addLabel("Label4", tr(HelpTexts::kReplace)));
+    layout->addWidget(addLabel("Label9", tr(HelpTexts::kIgnoreCase)));
+    layout->addWidget(addLabel("Label10", tr(HelpTexts::kFormat)));
+    layout->addWidget(addLabel("Label11", tr(HelpTexts::kOptions)));
     layout->setSpacing(kMargin);
 
     lblURL[1]->setText(HelpTexts::kSyntaxPage);
@@ -91,11 +91,9 @@ frmHelp* frmHelp::showAbout(const QWidget* placeNear)
 
 void frmHelp::Form_Load()
 {
-    lblVersion->setText(kAppTitle + QStringLiteral(" version ")
-                        + QString::number(SIFTA_VERSION_MAJOR) + QLatin1Char('.')
-                        + QString::number(SIFTA_VERSION_MINOR) + QLatin1Char('.')
-                        + QString::number(SIFTA_VERSION_PATCH) + QLatin1Char(' ')
-                        + HelpTexts::kComments);
+    const QString version = QString::number(SIFTA_VERSION_MAJOR) + QLatin1Char('.')
+        + QString::number(SIFTA_VERSION_MINOR) + QLatin1Char('.') + QString::number(SIFTA_VERSION_PATCH);
+    lblVersion->setText(tr("%1 version %2 %3").arg(kAppTitle, version, tr(HelpTexts::kComments)));
     lblURL[0]->setText(HelpTexts::kHomePage);
 }
 

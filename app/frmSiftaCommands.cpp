@@ -156,7 +156,7 @@ void frmSifta::mnuOptionsSaveToINI_Click()
 {
     mSettings.SaveToINI(true);
     if (!mSettings.SaveToINI()) {
-        mMessages.show(QStringLiteral("Unable to write to application folder. Settings will be saved to the registry"),
+        mMessages.show(frmSifta::tr("Unable to write to application folder. Settings will be saved to the registry"),
                        MessageButtons::Ok, MessageIcon::Information);
         markSettingsLocation(false);
         return;

@@ -1,5 +1,6 @@
 #include "app/frmSiftaControls.h"
 
+#include "window/AccessibleCaption.h"
 #include "window/MultiLineBox.h"
 #include "window/StatusLine.h"
 #include "window/SteadyCursor.h"
@@ -34,6 +35,14 @@ Widget* named(Widget* widget, const char* name)
 QLabel* label(QWidget* parent, const char* name, const QString& caption)
 {
     return named(new QLabel(caption, parent), name);
+}
+
+/// Gives `control` the name a screen reader says for it, and what it is for where the name
+/// does not say it.
+void describe(QWidget* control, const QString& caption, const QString& description = {})
+{
+    control->setAccessibleName(withoutAccessKey(caption));
+    control->setAccessibleDescription(description);
 }
 
 QFrame* frame(QWidget* parent, const char* name)
@@ -85,14 +94,39 @@ PropertyBag documentProperties()
     return bag;
 }
 
+/// Names every control for screen readers after its caption, or after its label's, and says
+/// what the controls whose caption is not enough are for. The labels whose text changes (the
+/// status, "Sub-Matches (n)") keep their text as their name, so that a change of the text is a
+/// change of the name, which is announced.
+void describeControls(const frmSiftaControls& c)
+{
+    for (QLabel* caption : {c.lblSearchText, c.Label1, c.Label2, c.Label3})
+        describe(caption, caption->text(), caption->toolTip());
+    describe(c.txtDocument->hwnd(), c.lblSearchText->text(),
+             frmSiftaControls::tr("The text to search and edit"));
+    describe(c.cboPattern, c.Label1->text(),
+             frmSiftaControls::tr("The pattern to search for; the list holds the patterns searched for before"));
+    describe(c.txtReplace, c.Label2->text(), c.Label2->toolTip());
+    describe(c.txtSubMatches, c.lblSubMatches->text(), frmSiftaControls::tr("The groups of the selected match"));
+    describe(c.txtSyntax, c.Label3->text(), frmSiftaControls::tr("A summary of the pattern syntax"));
+    c.lblMatchNo->setAccessibleDescription(frmSiftaControls::tr("Which match is selected, of how many"));
+    c.lblCursor->setAccessibleDescription(frmSiftaControls::tr("Where the caret is, and how long the text is"));
+    describe(c.chkIgnoreCase, c.chkIgnoreCase->text(), c.chkIgnoreCase->toolTip());
+    describe(c.cmdFind, c.cmdFind->text(), frmSiftaControls::tr("Select the next match after the caret"));
+    describe(c.cmdFindPrev, c.cmdFindPrev->text(), frmSiftaControls::tr("Select the match before the caret"));
+    describe(c.cmdReplace, c.cmdReplace->text(), c.cmdReplace->toolTip());
+    describe(c.cmdReplaceAll, c.cmdReplaceAll->text(), c.cmdReplaceAll->toolTip());
+    describe(c.cmdUndo, c.cmdUndo->text(), frmSiftaControls::tr("Undo the last replacement"));
+}
+
 } // namespace
 
 frmSiftaControls buildControls(QWidget* inner)
 {
     frmSiftaControls c;
 
-    c.lblSearchText = label(inner, "lblSearchText", QStringLiteral("&Search Text"));
-    c.lblCursor = label(inner, "lblCursor", kInitialStatusLine);
+    c.lblSearchText = label(inner, "lblSearchText", frmSiftaControls::tr("&Search Text"));
+    c.lblCursor = label(inner, "lblCursor", statusLineText(0, 0, 0));
     c.lblCursor->setAlignment(Qt::AlignRight | Qt::AlignTop);
 
     c.txtDocument = named(new TextEx(inner), "txtDocument");
@@ -100,8 +134,8 @@ frmSiftaControls buildControls(QWidget* inner)
     Q_ASSERT(!loadError);
 
     c.fraControls = frame(inner, "fraControls");
-    c.Label1 = label(c.fraControls, "Label1", QStringLiteral("Regular &Expression"));
-    c.lblMatchNo = label(c.fraControls, "lblMatchNo", QStringLiteral("Match x of y"));
+    c.Label1 = label(c.fraControls, "Label1", frmSiftaControls::tr("Regular &Expression"));
+    c.lblMatchNo = label(c.fraControls, "lblMatchNo", frmSiftaControls::tr("Match x of y"));
     c.lblMatchNo->setAlignment(Qt::AlignRight | Qt::AlignTop);
 
     c.cboPattern = named(new QComboBox(c.fraControls), "cboPattern");
@@ -116,39 +150,41 @@ frmSiftaControls buildControls(QWidget* inner)
     new SteadyCursor(*c.cboPattern->lineEdit());
     c.cboPattern->setFont(windowsFont(kFixedFace, kFixedPoints));
 
-    c.Label2 = label(c.fraControls, "Label2", QStringLiteral("Replace &With"));
-    c.Label2->setToolTip(QStringLiteral(
+    c.Label2 = label(c.fraControls, "Label2", frmSiftaControls::tr("Replace &With"));
+    c.Label2->setToolTip(frmSiftaControls::tr(
         "Enter plain text. For Replace All you may also use the Replace All Syntax listed in the "
         "syntax pane; no other regular expression syntax is understood here."));
     c.txtReplace = textBox(c.fraControls, "txtReplace", false, false);
 
-    c.lblSubMatches = label(c.fraControls, "lblSubMatches", QStringLiteral("Sub-&Matches"));
+    c.lblSubMatches = label(c.fraControls, "lblSubMatches", frmSiftaControls::tr("Sub-&Matches"));
     c.txtSubMatches = textBox(c.fraControls, "txtSubMatches", true, true);
 
     c.Label4 = label(c.fraControls, "Label4",
-                     QStringLiteral("Use <Ctrl>-Enter for new line and <Ctrl>-Tab for tab character."));
+                     frmSiftaControls::tr("Use <Ctrl>-Enter for new line and <Ctrl>-Tab for tab character."));
     c.Label4->setTextFormat(Qt::PlainText);
     c.Label4->setWordWrap(true);
     c.Label4->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    c.chkIgnoreCase = named(new QCheckBox(QStringLiteral("&Ignore Case"), c.fraControls), "chkIgnoreCase");
+    c.chkIgnoreCase = named(new QCheckBox(frmSiftaControls::tr("&Ignore Case"), c.fraControls), "chkIgnoreCase");
     c.chkIgnoreCase->setToolTip(
-        QStringLiteral("Regular Expression will match regardless of capitalization."));
+        frmSiftaControls::tr("Regular Expression will match regardless of capitalization."));
 
     c.fraButtons = frame(c.fraControls, "fraButtons");
-    c.cmdFind = button(c.fraButtons, "cmdFind", QStringLiteral("&Find Next"));
-    c.cmdFindPrev = button(c.fraButtons, "cmdFindPrev", QStringLiteral("Find &Previous"));
-    c.cmdReplace = button(c.fraButtons, "cmdReplace", QStringLiteral("&Replace"),
-                          QStringLiteral("Replace the currently selected text with the Replace With text"));
+    c.cmdFind = button(c.fraButtons, "cmdFind", frmSiftaControls::tr("&Find Next"));
+    c.cmdFindPrev = button(c.fraButtons, "cmdFindPrev", frmSiftaControls::tr("Find &Previous"));
+    c.cmdReplace = button(c.fraButtons, "cmdReplace", frmSiftaControls::tr("&Replace"),
+                          frmSiftaControls::tr("Replace the currently selected text with the Replace With text"));
     c.cmdReplaceAll = button(
-        c.fraButtons, "cmdReplaceAll", QStringLiteral("Replace &All"),
-        QStringLiteral("Replace all matches to the Regular Expression with the Replace With text."));
-    c.cmdUndo = button(c.fraButtons, "cmdUndo", QStringLiteral("&Undo"));
+        c.fraButtons, "cmdReplaceAll", frmSiftaControls::tr("Replace &All"),
+        frmSiftaControls::tr("Replace all matches to the Regular Expression with the Replace With text."));
+    c.cmdUndo = button(c.fraButtons, "cmdUndo", frmSiftaControls::tr("&Undo"));
 
     c.fraSyntax = frame(inner, "fraSyntax");
-    c.Label3 = label(c.fraSyntax, "Label3", QStringLiteral("Regular Expression S&yntax"));
+    c.Label3 = label(c.fraSyntax, "Label3", frmSiftaControls::tr("Regular Expression S&yntax"));
     c.txtSyntax = textBox(c.fraSyntax, "txtSyntax", true, true);
     c.txtSyntax->setText(syntaxText());
+
+    describeControls(c);
 
     // A label's access key moves the focus to its buddy, the next control in tab order
     // that takes the focus.

@@ -1,5 +1,7 @@
 #pragma once
 
+
+#include <QCoreApplication>
 #include <QList>
 
 class QCheckBox;
@@ -13,6 +15,9 @@ class TextEx;
 
 /// The controls of the main window, each with its name as objectName.
 struct frmSiftaControls {
+    Q_DECLARE_TR_FUNCTIONS(frmSiftaControls)
+
+public:
     QLabel* lblSearchText = nullptr;
     QLabel* lblCursor = nullptr;
     TextEx* txtDocument = nullptr;

@@ -35,8 +35,8 @@ namespace {
 
 QString iniRefusedText(const QString& sPath)
 {
-    return QStringLiteral("%1 cannot be written (the disk may be full), so changes to the options cannot be kept "
-                          "there. The options shown are those it holds; changes will be saved to the registry.")
+    return frmSifta::tr("%1 cannot be written (the disk may be full), so changes to the options cannot be kept "
+                        "there. The options shown are those it holds; changes will be saved to the registry.")
         .arg(QDir::toNativeSeparators(sPath));
 }
 
@@ -173,8 +173,8 @@ void frmSifta::connectSearchText()
 
 void frmSifta::txtDocument_TooLong()
 {
-    mMessages.show(QStringLiteral("The Search Text cannot hold that much text: it holds at most %1 bytes (in UTF-8). "
-                                  "The text was left as it was.")
+    mMessages.show(frmSifta::tr("The Search Text cannot hold that much text: it holds at most %1 bytes (in UTF-8). "
+                                "The text was left as it was.")
                        .arg(QLocale().toString(mControls.txtDocument->Capacity())),
                    MessageButtons::Ok, MessageIcon::Exclamation);
 }

@@ -5,6 +5,7 @@
 #include "platform/HugePages.h"
 #include "platform/QtMessageBox.h"
 #include "settings/CSettings.h"
+#include "translations/Translations.h"
 
 #include <QApplication>
 #include <QSettings>
@@ -54,6 +55,8 @@ int main(int argc, char* argv[])
     QApplication app(toolkitArgc, toolkitArgv);
     QApplication::setApplicationName(QStringLiteral("Sifta"));
     QApplication::setApplicationVersion(QStringLiteral(SIFTA_VERSION));
+    // The window speaks the language of the user's locale (LANG, LC_MESSAGES) where it can.
+    installTranslations(app, QLocale::system());
 
     QtMessageBox messages;
     gSettings = std::make_unique<CSettings>(messages);

@@ -1,7 +1,17 @@
 #include "platform/FileError.h"
 
+#include <QCoreApplication>
+
 #include <cerrno>
 #include <system_error>
+
+namespace {
+
+struct FileErrorTexts {
+    Q_DECLARE_TR_FUNCTIONS(FileErrorTexts)
+};
+
+} // namespace
 
 FileError FileError::fromErrno(int number)
 {
@@ -10,5 +20,5 @@ FileError FileError::fromErrno(int number)
 
 FileError FileError::notRegularFile()
 {
-    return {EINVAL, QStringLiteral("Not a regular file")};
+    return {EINVAL, FileErrorTexts::tr("Not a regular file")};
 }

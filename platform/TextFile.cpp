@@ -3,6 +3,8 @@
 #include "platform/Descriptor.h"
 #include "platform/FilePath.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
@@ -11,6 +13,10 @@
 #include <unistd.h>
 
 namespace {
+
+struct TextFileTexts {
+    Q_DECLARE_TR_FUNCTIONS(TextFileTexts)
+};
 
 /// The most bytes `sFile` may have for its text to fit in `nMaxUtf8` bytes of UTF-8. A
 /// regular file's first bytes tell its encoding; anything else (a pipe, a device) cannot be
@@ -54,7 +60,7 @@ TextFileWrite WriteTextFile(const QString& sFile, const QString& sText, TextForm
     const EncodedText encoded = TextCodec::encode(sText, format);
     if (!encoded.ok()) {
         FileError error = FileError::fromErrno(EILSEQ);
-        error.description = QStringLiteral("The text holds %1, which %2 cannot store")
+        error.description = TextFileTexts::tr("The text holds %1, which %2 cannot store")
                                 .arg(TextCodec::codePointName(sText, encoded.error().at),
                                      TextCodec::encodingName(format.encoding));
         return error;

@@ -12,6 +12,10 @@ std::unique_ptr<CSettings> gSettings;
 
 namespace {
 
+struct CSettingsTexts {
+    Q_DECLARE_TR_FUNCTIONS(CSettingsTexts)
+};
+
 const QString kSection = QStringLiteral("Settings");
 const QString kLocationKey = QStringLiteral("SaveToINI");
 const QString kIniFileName = QStringLiteral("Settings.ini");
@@ -171,7 +175,7 @@ bool CSettings::reportIniFailure(const IniResult& result, const QString& operati
     const IniError& error = result.error();
     if (error.status != IniStatus::Unwritable) {
         const QString number = QString::number(static_cast<int>(error.status));
-        mMessages.show(QStringLiteral("Error: %1. %2").arg(number, error.description), MessageButtons::Ok,
+        mMessages.show(CSettingsTexts::tr("Error: %1. %2").arg(number, error.description), MessageButtons::Ok,
                        MessageIcon::None, operation);
     }
     return false;

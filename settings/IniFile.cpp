@@ -4,6 +4,7 @@
 #include "settings/IniLock.h"
 #include "settings/IniText.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QLockFile>
 
@@ -13,19 +14,28 @@
 
 namespace {
 
-QString describe(const QString& action, const QString& path, const QString& reason)
+struct IniFileTexts {
+    Q_DECLARE_TR_FUNCTIONS(IniFileTexts)
+};
+
+QString readFailure(const QString& path, const QString& reason)
 {
-    return QStringLiteral("Cannot %1 %2: %3").arg(action, QDir::toNativeSeparators(path), reason);
+    return IniFileTexts::tr("Cannot read %1: %2").arg(QDir::toNativeSeparators(path), reason);
+}
+
+QString writeFailure(const QString& path, const QString& reason)
+{
+    return IniFileTexts::tr("Cannot write %1: %2").arg(QDir::toNativeSeparators(path), reason);
 }
 
 IniResult check(const IniChange& change)
 {
     if (!IniText::isValidKey(change.key))
         return IniError{IniStatus::InvalidKey,
-                        QStringLiteral("The name \"%1\" cannot be a key of a settings file.").arg(change.key)};
+                        IniFileTexts::tr("The name \"%1\" cannot be a key of a settings file.").arg(change.key)};
     if (change.value && !IniText::isValidValue(*change.value))
         return IniError{IniStatus::InvalidValue,
-                        QStringLiteral("The value of \"%1\" holds a broken character, which a settings file cannot keep.")
+                        IniFileTexts::tr("The value of \"%1\" holds a broken character, which a settings file cannot keep.")
                             .arg(change.key)};
     return {};
 }
@@ -98,13 +108,13 @@ Result<QByteArray, IniError> IniFile::load() const
 {
     // Opening a pipe would wait for a writer that may never come, so only a regular file is read.
     if (const std::optional<FileError> refused = FileBytes::checkRegularTarget(mPath))
-        return IniError{IniStatus::Unreadable, describe(QStringLiteral("read"), mPath, refused->description)};
+        return IniError{IniStatus::Unreadable, readFailure(mPath, refused->description)};
     Result<QByteArray, FileError> bytes = FileBytes::read(mPath);
     if (bytes)
         return std::move(bytes).value();
     if (bytes.error().number == ENOENT || bytes.error().number == ENOTDIR)
         return QByteArray();
-    return IniError{IniStatus::Unreadable, describe(QStringLiteral("read"), mPath, bytes.error().description)};
+    return IniError{IniStatus::Unreadable, readFailure(mPath, bytes.error().description)};
 }
 
 IniResult IniFile::save(const QByteArray& bytes)
@@ -113,7 +123,7 @@ IniResult IniFile::save(const QByteArray& bytes)
     if (!failure)
         failure = FileBytes::write(mPath, bytes);
     if (failure)
-        return IniError{IniStatus::Unwritable, describe(QStringLiteral("write"), mPath, failure->description)};
+        return IniError{IniStatus::Unwritable, writeFailure(mPath, failure->description)};
     return {};
 }
 

@@ -2,6 +2,7 @@
 
 #include "platform/FileError.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QLockFile>
@@ -12,6 +13,10 @@
 #include <unistd.h>
 
 namespace {
+
+struct IniLockTexts {
+    Q_DECLARE_TR_FUNCTIONS(IniLockTexts)
+};
 
 /// What a lock that could not be taken at once is.
 enum class LockShape { Gone, Held, Unwritten, Folder, NotAFile, Unreadable };
@@ -43,12 +48,12 @@ LockState lockState(const QLockFile& lock)
 
 IniResult failure(IniStatus status, const QString& filePath, const QString& reason)
 {
-    return IniError{status, QStringLiteral("Cannot write %1: %2").arg(QDir::toNativeSeparators(filePath), reason)};
+    return IniError{status, IniLockTexts::tr("Cannot write %1: %2").arg(QDir::toNativeSeparators(filePath), reason)};
 }
 
 QString removeIt(const QString& lockPath, const QString& what)
 {
-    return QStringLiteral("%1 is %2, not a lock file: remove it so that the settings can be saved")
+    return IniLockTexts::tr("%1 is %2, not a lock file: remove it so that the settings can be saved")
         .arg(QDir::toNativeSeparators(lockPath), what);
 }
 
@@ -63,7 +68,7 @@ IniResult takeIniLock(QLockFile& lock, const QString& filePath, const IniLockWai
         if (lock.tryLock(0))
             return {};
         if (lock.error() != QLockFile::LockFailedError)
-            return failure(IniStatus::Unwritable, filePath, QStringLiteral("Cannot create %1").arg(lockPath));
+            return failure(IniStatus::Unwritable, filePath, IniLockTexts::tr("Cannot create %1").arg(lockPath));
         const LockState state = lockState(lock);
         switch (state.shape) {
         case LockShape::Gone:
@@ -72,8 +77,8 @@ IniResult takeIniLock(QLockFile& lock, const QString& filePath, const IniLockWai
             if (lock.tryLock(waits.held))
                 return {};
             if (lock.error() != QLockFile::LockFailedError)
-                return failure(IniStatus::Unwritable, filePath, QStringLiteral("Cannot create %1").arg(lockPath));
-            return failure(IniStatus::Busy, filePath, QStringLiteral("Another program holds %1").arg(lockPath));
+                return failure(IniStatus::Unwritable, filePath, IniLockTexts::tr("Cannot create %1").arg(lockPath));
+            return failure(IniStatus::Busy, filePath, IniLockTexts::tr("Another program holds %1").arg(lockPath));
         case LockShape::Unwritten:
             // A program that has just created its lock file writes what it holds at once.
             if (!waitedForWriter) {
@@ -82,14 +87,14 @@ IniResult takeIniLock(QLockFile& lock, const QString& filePath, const IniLockWai
                     return {};
                 continue;
             }
-            return failure(IniStatus::BrokenLock, filePath, removeIt(lockPath, QStringLiteral("a file that holds no lock")));
+            return failure(IniStatus::BrokenLock, filePath, removeIt(lockPath, IniLockTexts::tr("a file that holds no lock")));
         case LockShape::Folder:
-            return failure(IniStatus::BrokenLock, filePath, removeIt(lockPath, QStringLiteral("a folder")));
+            return failure(IniStatus::BrokenLock, filePath, removeIt(lockPath, IniLockTexts::tr("a folder")));
         case LockShape::NotAFile:
-            return failure(IniStatus::BrokenLock, filePath, removeIt(lockPath, QStringLiteral("no regular file")));
+            return failure(IniStatus::BrokenLock, filePath, removeIt(lockPath, IniLockTexts::tr("no regular file")));
         case LockShape::Unreadable:
             return failure(IniStatus::BrokenLock, filePath,
-                           QStringLiteral("%1 cannot be read (%2): remove it so that the settings can be saved")
+                           IniLockTexts::tr("%1 cannot be read (%2): remove it so that the settings can be saved")
                                .arg(lockPath, FileError::fromErrno(state.error).description));
         }
     }

@@ -61,7 +61,7 @@ bool BusyRunner::waitFor(const QFuture<void>& future, const QString& sLabel, std
         cursorShown = true;
     };
     const auto showDialog = [&] {
-        dialog = std::make_unique<QProgressDialog>(sLabel, QStringLiteral("Cancel"), 0, 0, &mWindow);
+        dialog = std::make_unique<QProgressDialog>(sLabel, BusyRunner::tr("Cancel"), 0, 0, &mWindow);
         dialog->setWindowModality(Qt::WindowModal);
         dialog->setMinimumDuration(0);
         dialog->setAutoClose(false);

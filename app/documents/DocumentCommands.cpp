@@ -7,14 +7,26 @@
 #include "platform/MessageBox.h"
 #include "platform/Tools.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QMimeData>
 #include <QUrl>
 
 namespace {
 
-const QString kOpenFilter = QStringLiteral("Text Files (*.txt)|*.txt|All Files|*.*|");
-const QString kSaveFilter = QStringLiteral("Text (*.txt)|*.txt|All Files|*.*|");
+struct DocumentTexts {
+    Q_DECLARE_TR_FUNCTIONS(DocumentTexts)
+};
+
+QString openFilter()
+{
+    return DocumentTexts::tr("Text Files (*.txt)|*.txt|All Files|*.*|");
+}
+
+QString saveFilter()
+{
+    return DocumentTexts::tr("Text (*.txt)|*.txt|All Files|*.*|");
+}
 
 QString firstLocalFile(const QMimeData& data)
 {
@@ -30,8 +42,8 @@ QString firstLocalFile(const QMimeData& data)
 /// UTF-8 instead.
 QString encodingQuestion(const QString& sFile, TextEncoding encoding, const QString& character)
 {
-    return QStringLiteral("The text holds %1, which %2 cannot store.\r\nSave '%3' as UTF-8 instead? "
-                          "Cancel leaves the file as it is.")
+    return DocumentTexts::tr("The text holds %1, which %2 cannot store.\r\nSave '%3' as UTF-8 instead? "
+                             "Cancel leaves the file as it is.")
         .arg(character, TextCodec::encodingName(encoding), sFile);
 }
 
@@ -47,8 +59,9 @@ int DocumentCommands::QuerySaveChanges()
 {
     if (!mWindow.Dirty())
         return GoOn;
-    const QString question = QStringLiteral("The text in the '") + mWindow.fileName()
-        + QStringLiteral("' file has changed.\r\nDo you want to save the changes?");
+    const QString question =
+        DocumentTexts::tr("The text in the '%1' file has changed.\r\nDo you want to save the changes?")
+            .arg(mWindow.fileName());
     switch (mMessages.show(question, MessageButtons::YesNoCancel, MessageIcon::Question)) {
     case MessageAnswer::Yes:
         return Save() == SaveOutcome::Failed ? Cancelled : GoOn;
@@ -71,7 +84,7 @@ void DocumentCommands::Open()
     if (QuerySaveChanges() == Cancelled)
         return;
     bool readOnly = false;
-    const QString path = CommonDialog::ShowOpen(mDialogs, QString(), QString(), kOpenFilter,
+    const QString path = CommonDialog::ShowOpen(mDialogs, QString(), QString(), openFilter(),
                                                 OFN_FILEMUSTEXIST | OFN_EXPLORER | OFN_ENABLESIZING, readOnly);
     if (path.isEmpty())
         return;
@@ -91,14 +104,15 @@ bool DocumentCommands::Load(const QString& sFile, ErrorNaming naming)
     // A file whose text the document cannot hold is refused before it is read whole.
     const qint64 capacity = mDocument.documentCapacity();
     const std::optional<Tools::TextFileRead> read = busyResult<Tools::TextFileRead>(
-        mDocument, QStringLiteral("Opening..."),
+        mDocument, DocumentTexts::tr("Opening..."),
         [path = source, capacity](const std::atomic_bool& cancel) { return Tools::ReadTextFile(path, capacity, &cancel); });
     if (!read)
         return false;
     if (!read->ok()) {
         FileError error = read->error();
         if (naming == ErrorNaming::WithPath || restore)
-            error.description = QStringLiteral("Cannot open \"%1\": %2").arg(QDir::toNativeSeparators(source), error.description);
+            error.description =
+                DocumentTexts::tr("Cannot open \"%1\": %2").arg(QDir::toNativeSeparators(source), error.description);
         showError(error);
         return false;
     }
@@ -124,11 +138,11 @@ bool DocumentCommands::Restore(const QString& sText, const QString& sFileName, T
 
 bool DocumentCommands::offerBackup(const QString& sFile, const QString& sBackup)
 {
-    const QString question = QStringLiteral("A save of '%1' did not finish, so the file may hold only part of the "
-                                            "saved text. Its text from before that save is in '%2'.\r\n"
-                                            "Do you want to open the text from before that save instead? It opens "
-                                            "as an unsaved change; the file and the backup stay as they are until "
-                                            "you save.")
+    const QString question = DocumentTexts::tr("A save of '%1' did not finish, so the file may hold only part of the "
+                                               "saved text. Its text from before that save is in '%2'.\r\n"
+                                               "Do you want to open the text from before that save instead? It opens "
+                                               "as an unsaved change; the file and the backup stay as they are until "
+                                               "you save.")
                                  .arg(QDir::toNativeSeparators(sFile), QDir::toNativeSeparators(sBackup));
     return mMessages.show(question, MessageButtons::YesNo, MessageIcon::Question) == MessageAnswer::Yes;
 }
@@ -147,7 +161,7 @@ DocumentCommands::SaveOutcome DocumentCommands::Save()
 
 DocumentCommands::SaveOutcome DocumentCommands::SaveAs()
 {
-    const QString chosen = CommonDialog::ShowSave(mDialogs, QString(), QString(), kSaveFilter,
+    const QString chosen = CommonDialog::ShowSave(mDialogs, QString(), QString(), saveFilter(),
                                                   OFN_PATHMUSTEXIST | OFN_EXPLORER);
     if (chosen.isEmpty())
         return SaveOutcome::Declined;
@@ -156,7 +170,7 @@ DocumentCommands::SaveOutcome DocumentCommands::SaveAs()
         return SaveOutcome::Failed;
     const QString& path = *file;
     if (Tools::FileExists(path)
-        && mMessages.show(QStringLiteral("Overwrite existing file?"), MessageButtons::OkCancel,
+        && mMessages.show(DocumentTexts::tr("Overwrite existing file?"), MessageButtons::OkCancel,
                           MessageIcon::Question)
             != MessageAnswer::Ok)
         return SaveOutcome::Declined;
@@ -215,8 +229,8 @@ std::optional<QString> DocumentCommands::fileChosen(const QString& sPath)
 {
     const std::optional<QString> file = FilePath::fromQtPath(sPath);
     if (!file)
-        mMessages.show(QStringLiteral("Sifta cannot tell which file '%1' is: its name is not valid UTF-8, and another "
-                                      "name in its folder reads the same. Rename the file to open or save it.")
+        mMessages.show(DocumentTexts::tr("Sifta cannot tell which file '%1' is: its name is not valid UTF-8, and another "
+                                         "name in its folder reads the same. Rename the file to open or save it.")
                            .arg(sPath),
                        MessageButtons::Ok, MessageIcon::Exclamation);
     return file;

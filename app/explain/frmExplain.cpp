@@ -41,7 +41,7 @@ frmExplain::frmExplain(QWidget* parent)
       mCountSteps(new QPushButton(u"Count &Steps"_s, this)), mParts(new QTreeWidget(this))
 {
     setObjectName(u"frmExplain"_s);
-    setWindowTitle(u"Explain Pattern"_s);
+    setWindowTitle(tr("Explain Pattern"));
     mMessage->setObjectName(u"lblMessage"_s);
     mMessage->setWordWrap(true);
     mMessage->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -56,8 +56,10 @@ frmExplain::frmExplain(QWidget* parent)
     connect(mCountSteps, &QPushButton::clicked, this, &frmExplain::stepCountRequested);
     mParts->setObjectName(u"tvwParts"_s);
     mParts->setColumnCount(3);
-    mParts->setHeaderLabels({u"Part"_s, u"Meaning"_s, u"Steps"_s});
+    mParts->setHeaderLabels({tr("Part"), tr("Meaning"), tr("Steps")});
     mParts->setColumnHidden(kStepsColumn, true);
+    mParts->setAccessibleName(tr("Parts of the pattern"));
+    mParts->setAccessibleDescription(tr("Each part of the pattern with what it matches"));
     mParts->setAlternatingRowColors(true);
     // Meanings are shown whole, with a scroll bar when the window is narrower than the longest.
     mParts->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
@@ -102,8 +104,8 @@ void frmExplain::setPattern(const QString& pattern, bool ignoreCase)
         const ExplanationNode& error = explanation.parts.front();
         showPlace(error.offset, error.length);
     } else {
-        mMessage->setText(pattern.isEmpty() ? u"The pattern is empty: it matches at every position."_s
-                                            : u"Selecting a part selects it in the pattern box."_s);
+        mMessage->setText(pattern.isEmpty() ? tr("The pattern is empty: it matches at every position.")
+                                            : tr("Selecting a part selects it in the pattern box."));
         showPlace(-1, 0);
     }
 }

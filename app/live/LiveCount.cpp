@@ -3,6 +3,16 @@
 #include "window/StatusLine.h"
 #include "search/SearchEngine.h"
 
+#include <QCoreApplication>
+
+namespace {
+
+struct LiveCountTexts {
+    Q_DECLARE_TR_FUNCTIONS(LiveCountTexts)
+};
+
+} // namespace
+
 QString liveCountText(const PatternStatus& status, const std::optional<MatchCollection>& matches,
                       const std::optional<TextRange>& range, const QLocale& locale)
 {
@@ -12,15 +22,15 @@ QString liveCountText(const PatternStatus& status, const std::optional<MatchColl
     case PatternStatus::State::Invalid:
         return status.message;
     case PatternStatus::State::Counting:
-        return kCountingText;
+        return countingText();
     case PatternStatus::State::Valid:
         break;
     }
     if (!range)
         return matchCountText(status.matchCount, locale);
     if (!matches)
-        return kCountingText;
+        return countingText();
     const auto [first, last] = matchesWithin(*matches, *range);
-    return QStringLiteral("%1 of %2 in the selection")
+    return LiveCountTexts::tr("%1 of %2 in the selection")
         .arg(locale.toString(last - first), matchCountText(matches->Count(), locale));
 }

@@ -1,10 +1,12 @@
 #include "live/PatternStatus.h"
 
+#include "window/StatusLine.h"
+
 QString PatternStatus::toolTip() const
 {
     switch (state) {
     case State::Valid:
-        return QStringLiteral("%1 matches").arg(matchCount);
+        return matchCountText(matchCount, QLocale::c());
     case State::Invalid:
         return message;
     case State::None:

@@ -17,7 +17,8 @@ struct PatternStatus {
     /// For Invalid: the text the message box of a search shows for the same error.
     QString message;
 
-    /// "N matches" for Valid, the message for Invalid, empty for None and Counting.
+    /// The count of matches in plain decimal ("1 match", "1234 matches") for Valid, the message for Invalid, empty
+    /// for None and Counting.
     QString toolTip() const;
 
     friend bool operator==(const PatternStatus&, const PatternStatus&) = default;

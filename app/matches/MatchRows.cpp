@@ -1,9 +1,19 @@
 #include "matches/MatchRows.h"
 
+#include <QCoreApplication>
+
+namespace {
+
+struct MatchRowsTexts {
+    Q_DECLARE_TR_FUNCTIONS(MatchRowsTexts)
+};
+
+} // namespace
+
 QStringList matchHeaders(int groupCount)
 {
-    QStringList headers{QStringLiteral("Match"), QStringLiteral("Line"),   QStringLiteral("Column"),
-                        QStringLiteral("Index"), QStringLiteral("Length"), QStringLiteral("Value")};
+    QStringList headers{MatchRowsTexts::tr("Match"), MatchRowsTexts::tr("Line"),   MatchRowsTexts::tr("Column"),
+                        MatchRowsTexts::tr("Index"), MatchRowsTexts::tr("Length"), MatchRowsTexts::tr("Value")};
     for (int j = 1; j <= groupCount; ++j)
         headers.append(QLatin1Char('$') + QString::number(j));
     return headers;

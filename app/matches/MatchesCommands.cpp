@@ -7,9 +7,15 @@
 #include "platform/FileBytes.h"
 #include "platform/MessageBox.h"
 
+#include <QCoreApplication>
+
 #include <optional>
 
 namespace {
+
+struct MatchesTexts {
+    Q_DECLARE_TR_FUNCTIONS(MatchesTexts)
+};
 
 /// What a command reads on another thread, taken on the window's: the table may show other
 /// matches meanwhile, as the live matching lands.
@@ -30,9 +36,9 @@ QString exportFilter(MatchFileFormat format)
 {
     switch (format) {
     case MatchFileFormat::Csv:
-        return QStringLiteral("CSV Files (*.csv)|*.csv|All Files|*.*|");
+        return MatchesTexts::tr("CSV Files (*.csv)|*.csv|All Files|*.*|");
     case MatchFileFormat::JsonLines:
-        return QStringLiteral("JSON Lines (*.jsonl)|*.jsonl|All Files|*.*|");
+        return MatchesTexts::tr("JSON Lines (*.jsonl)|*.jsonl|All Files|*.*|");
     }
     Q_UNREACHABLE();
 }
@@ -50,7 +56,7 @@ void MatchesCommands::Copy(const MatchTableModel& model, const QList<RowRange>& 
         return;
     const Snapshot table(model);
     QString text;
-    const bool finished = mWindow.runBusy(QStringLiteral("Copying..."), [&](const std::atomic_bool& cancel) {
+    const bool finished = mWindow.runBusy(MatchesTexts::tr("Copying..."), [&](const std::atomic_bool& cancel) {
         if (const std::shared_ptr<const LineIndex> lines = table.lineIndex(cancel))
             text = tabSeparatedRows(table.matches, *lines, rows, &cancel);
     });
@@ -61,13 +67,13 @@ void MatchesCommands::Copy(const MatchTableModel& model, const QList<RowRange>& 
 void MatchesCommands::Export(const MatchTableModel& model, MatchFileFormat format)
 {
     const Snapshot table(model);
-    const QString path = CommonDialog::ShowSave(mDialogs, QStringLiteral("Export Matches"), QString(),
+    const QString path = CommonDialog::ShowSave(mDialogs, MatchesTexts::tr("Export Matches"), QString(),
                                                 exportFilter(format),
                                                 OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_EXPLORER);
     if (path.isEmpty())
         return;
     std::optional<FileError> error;
-    const bool finished = mWindow.runBusy(QStringLiteral("Exporting..."), [&](const std::atomic_bool& cancel) {
+    const bool finished = mWindow.runBusy(MatchesTexts::tr("Exporting..."), [&](const std::atomic_bool& cancel) {
         const std::shared_ptr<const LineIndex> lines = table.lineIndex(cancel);
         if (!lines)
             return;

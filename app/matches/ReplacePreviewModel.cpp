@@ -39,8 +39,9 @@ QVariant ReplacePreviewModel::data(const QModelIndex& index, int role) const
 
 QVariant ReplacePreviewModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    static const char* const kTitles[ColumnCount] = {"Match", "Line", "Column", "Before", "After"};
+    static const char* const kTitles[ColumnCount] = {
+        QT_TR_NOOP("Match"), QT_TR_NOOP("Line"), QT_TR_NOOP("Column"), QT_TR_NOOP("Before"), QT_TR_NOOP("After")};
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < ColumnCount)
-        return QLatin1String(kTitles[section]);
+        return tr(kTitles[section]);
     return QAbstractTableModel::headerData(section, orientation, role);
 }

@@ -37,7 +37,7 @@ frmMatches::frmMatches(IMessageBox& messages, IFileDialog& dialogs, QWidget* par
       mModel(new MatchTableModel(*mPool, this)), mBusy(new BusyRunner(*this, mPoolThreads)), mCommands(*this, messages, dialogs)
 {
     setObjectName(QStringLiteral("frmMatches"));
-    setWindowTitle(QStringLiteral("Matches"));
+    setWindowTitle(tr("Matches"));
 
     mCount = new QLabel(this);
     mCount->setObjectName(QStringLiteral("lblCount"));
@@ -46,11 +46,14 @@ frmMatches::frmMatches(IMessageBox& messages, IFileDialog& dialogs, QWidget* par
     mCount->setWordWrap(true);
 
     mTable = newMatchTableView(this, "tblMatches", mModel);
+    mTable->setAccessibleName(tr("Matches"));
+    mTable->setAccessibleDescription(
+        tr("Every match of the pattern; activating a row selects the match in the Search Text"));
     mTable->setSelectionMode(QAbstractItemView::ExtendedSelection);
     connect(mTable, &QAbstractItemView::activated, this,
             [this](const QModelIndex& index) { emit matchActivated(mModel->matches(), index.row()); });
 
-    auto* copy = new QAction(QStringLiteral("&Copy"), mTable);
+    auto* copy = new QAction(tr("&Copy"), mTable);
     copy->setObjectName(QStringLiteral("mnuCopy"));
     copy->setShortcut(QKeySequence::Copy);
     copy->setShortcutContext(Qt::WidgetWithChildrenShortcut);
@@ -58,9 +61,9 @@ frmMatches::frmMatches(IMessageBox& messages, IFileDialog& dialogs, QWidget* par
     mTable->addAction(copy);
     mTable->setContextMenuPolicy(Qt::ActionsContextMenu);
 
-    QPushButton* cmdCopy = button(this, "cmdCopy", QStringLiteral("&Copy"));
-    QPushButton* cmdExportCsv = button(this, "cmdExportCsv", QStringLiteral("Export C&SV..."));
-    QPushButton* cmdExportJson = button(this, "cmdExportJson", QStringLiteral("Export &JSON Lines..."));
+    QPushButton* cmdCopy = button(this, "cmdCopy", tr("&Copy"));
+    QPushButton* cmdExportCsv = button(this, "cmdExportCsv", tr("Export C&SV..."));
+    QPushButton* cmdExportJson = button(this, "cmdExportJson", tr("Export &JSON Lines..."));
     connect(cmdCopy, &QPushButton::clicked, this, &frmMatches::cmdCopy_Click);
     connect(cmdExportCsv, &QPushButton::clicked, this,
             [this] { mCommands.Export(*mModel, MatchFileFormat::Csv); });
@@ -110,7 +113,7 @@ void frmMatches::showCount()
         mCount->setText(mStatus.message);
         break;
     case PatternStatus::State::Counting:
-        mCount->setText(kCountingText);
+        mCount->setText(countingText());
         break;
     default:
         mCount->setText(matchCountText(mModel->rowCount()));

@@ -4,6 +4,7 @@
 #include "window/WindowFit.h"
 #include "matches/MatchTableView.h"
 #include "matches/ReplacePreviewModel.h"
+#include "translations/CountText.h"
 
 #include <QDialogButtonBox>
 #include <QHeaderView>
@@ -16,14 +17,16 @@ frmReplacePreview::frmReplacePreview(const ReplacePreview& preview, QWidget* par
     : QDialog(parent), mModel(new ReplacePreviewModel(*newWindowPool(this), this))
 {
     setObjectName(QStringLiteral("frmReplacePreview"));
-    setWindowTitle(QStringLiteral("Preview Replace All"));
+    setWindowTitle(tr("Preview Replace All"));
     mModel->setPreview(preview);
 
     auto* label =
-        new QLabel(countText(preview.Count(), QStringLiteral("replacement"), QStringLiteral("replacements")), this);
+        new QLabel(countText(QT_TRANSLATE_N_NOOP("Count", "%1 replacement(s)"), preview.Count()), this);
     label->setObjectName(QStringLiteral("lblCount"));
 
     QTableView* table = newMatchTableView(this, "tblPreview", mModel);
+    table->setAccessibleName(tr("Replacements"));
+    table->setAccessibleDescription(tr("Every replacement that Replace All would make, before and after"));
     fitNumberColumn(table, NumberColumn, preview.Count());
     fitNumberColumn(table, LineColumn, preview.matches().Text().size());
     fitNumberColumn(table, ColumnColumn, preview.matches().Text().size());
@@ -31,9 +34,9 @@ frmReplacePreview::frmReplacePreview(const ReplacePreview& preview, QWidget* par
     table->horizontalHeader()->setStretchLastSection(true);
 
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* replaceAll = buttons->addButton(QStringLiteral("Replace &All"), QDialogButtonBox::AcceptRole);
+    QPushButton* replaceAll = buttons->addButton(tr("Replace &All"), QDialogButtonBox::AcceptRole);
     replaceAll->setObjectName(QStringLiteral("cmdReplaceAll"));
-    QPushButton* cancel = buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
+    QPushButton* cancel = buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
     cancel->setObjectName(QStringLiteral("cmdCancel"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

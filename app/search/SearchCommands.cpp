@@ -1,7 +1,6 @@
 #include "search/SearchCommands.h"
 
 #include "busy/BusyResult.h"
-
 #include "platform/MessageBox.h"
 #include "search/LineBreaks.h"
 #include "regex/PatternEscape.h"
@@ -11,13 +10,25 @@
 #include "search/SearchEngine.h"
 #include "regex/SearchSetup.h"
 
+#include <QCoreApplication>
+
 #include <utility>
 
 namespace {
 
-const QString kNoRangeMessage =
-    QStringLiteral("Select the text to search in, or switch Search in Selection off in the Tools menu.");
-const QString kRangeLostNote = QStringLiteral("Search in Selection is off: the text it searched in is gone.");
+struct SearchTexts {
+    Q_DECLARE_TR_FUNCTIONS(SearchTexts)
+};
+
+QString noRangeMessage()
+{
+    return SearchTexts::tr("Select the text to search in, or switch Search in Selection off in the Tools menu.");
+}
+
+QString rangeLostNote()
+{
+    return SearchTexts::tr("Search in Selection is off: the text it searched in is gone.");
+}
 
 } // namespace
 
@@ -29,7 +40,7 @@ std::optional<T> SearchCommands::replaceOffThread(
     (void)mExpression.Compile();
     mLive.setPaused(true);
     std::optional<RegExpResult<T>> result = busyResult<RegExpResult<T>>(
-        mDocument, QStringLiteral("Replacing..."),
+        mDocument, SearchTexts::tr("Replacing..."),
         [expression = mExpression, replace](const std::atomic_bool& cancel) { return replace(expression, cancel); });
     mLive.setPaused(false);
     // A cancel leaves the text and the saved text as they were.
@@ -52,7 +63,7 @@ SearchCommands::SearchCommands(ISearchWindow& window, ISearchText& document, ILi
 
 void SearchCommands::showNoMatches()
 {
-    mMessages.show(QStringLiteral("No matches found"));
+    mMessages.show(SearchTexts::tr("No matches found"));
 }
 
 void SearchCommands::FindNext()
@@ -103,7 +114,7 @@ SearchOutcome SearchCommands::showPicked(const std::optional<RegExpResult<MatchC
     }
     const std::optional<FoundMatch> found = pick(matches->value());
     if (!found) {
-        mWindow.showMatchLabels(QString(), kSubMatchesLabelNoMatch);
+        mWindow.showMatchLabels(QString(), subMatchesLabelNoMatchText());
         return SearchOutcome::NotFound;
     }
     showFound(*found);
@@ -145,7 +156,7 @@ std::optional<RegExpResult<MatchCollection>> SearchCommands::matchesIn(const QSt
     // form and the next search with the same pattern does not compile it again.
     (void)mExpression.Compile();
     return busyResult<RegExpResult<MatchCollection>>(
-        mDocument, QStringLiteral("Searching..."),
+        mDocument, SearchTexts::tr("Searching..."),
         [expression = mExpression, text](const std::atomic_bool& cancel) { return expression.Execute(text, &cancel); });
 }
 
@@ -270,7 +281,7 @@ void SearchCommands::Undo()
     if (restored)
         markRange(*restored);
     else
-        switchSearchInSelectionOff(kRangeLostNote);
+        switchSearchInSelectionOff(rangeLostNote());
 }
 
 std::optional<TextRange> SearchCommands::rangeToRestore() const
@@ -317,7 +328,7 @@ std::optional<TextRange> SearchCommands::searchScope(const QString& text)
     if (std::optional<TextRange> range = mDocument.searchRange())
         return range;
     if (mDocument.selLength() <= 0) {
-        mMessages.show(kNoRangeMessage);
+        mMessages.show(noRangeMessage());
         return std::nullopt;
     }
     const TextRange selection{mDocument.selStart(), mDocument.selLength()};
@@ -329,7 +340,7 @@ void SearchCommands::markRange(const TextRange& range)
 {
     if (range.length <= 0) {
         switchSearchInSelectionOff(
-            QStringLiteral("Search in Selection is off: nothing is left of the text it searched in."));
+            SearchTexts::tr("Search in Selection is off: nothing is left of the text it searched in."));
         return;
     }
     mDocument.setSearchRange(range);
@@ -355,14 +366,14 @@ void SearchCommands::SearchInSelection()
     if (mDocument.selLength() > 0)
         markRange({mDocument.selStart(), mDocument.selLength()});
     else
-        mWindow.showNote(QStringLiteral("Search in Selection: the next search works in the text selected then."));
+        mWindow.showNote(SearchTexts::tr("Search in Selection: the next search works in the text selected then."));
 }
 
 void SearchCommands::textChanged()
 {
     if (mWritingText || !mRangeMarked || mDocument.searchRange())
         return;
-    switchSearchInSelectionOff(kRangeLostNote);
+    switchSearchInSelectionOff(rangeLostNote());
 }
 
 void SearchCommands::ReplaceAndFindNext()

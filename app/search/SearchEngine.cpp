@@ -2,6 +2,8 @@
 
 #include "regex/ReplacementTemplate.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 qsizetype searchStart(qsizetype selStart, qsizetype selLength, qsizetype textLength, bool backward)
@@ -13,6 +15,10 @@ qsizetype searchStart(qsizetype selStart, qsizetype selLength, qsizetype textLen
 }
 
 namespace {
+
+struct SearchEngineTexts {
+    Q_DECLARE_TR_FUNCTIONS(SearchEngineTexts)
+};
 
 /// The first index in [low, high) whose match has reached, or high when none has. Matches come
 /// in text order and never overlap, so both their starts and their ends only grow: once a
@@ -189,10 +195,15 @@ std::optional<FoundMatch> pickMatchFrom(const MatchCollection& matches, qsizetyp
 
 QString matchLabelText(const FoundMatch& found)
 {
-    return QStringLiteral("Match %1 of %2").arg(found.index + 1).arg(found.count);
+    return SearchEngineTexts::tr("Match %1 of %2").arg(found.index + 1).arg(found.count);
+}
+
+QString subMatchesLabelNoMatchText()
+{
+    return SearchEngineTexts::tr("Sub-Matches");
 }
 
 QString subMatchesLabelText(const FoundMatch& found)
 {
-    return QStringLiteral("Sub-Matches (%1)").arg(found.subMatchCount);
+    return SearchEngineTexts::tr("Sub-Matches (%1)").arg(found.subMatchCount);
 }

@@ -80,5 +80,5 @@ std::optional<FoundMatch> pickMatchFrom(const MatchCollection& matches, qsizetyp
 QString matchLabelText(const FoundMatch& found);
 /// "Sub-Matches (n)" after a search that found a match.
 QString subMatchesLabelText(const FoundMatch& found);
-/// The sub-match label after a search that found nothing.
-inline const QString kSubMatchesLabelNoMatch = QStringLiteral("Sub-Matches");
+/// The sub-match label after a search that found nothing: "Sub-Matches".
+QString subMatchesLabelNoMatchText();

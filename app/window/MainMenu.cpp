@@ -53,76 +53,76 @@ MainMenu buildMainMenu(QMenuBar* bar)
 {
     MainMenu m;
 
-    QMenu* file = addMenu(bar, "mnuFile", QStringLiteral("&File"));
-    m.mnuFileNew = addItem(file, "mnuFileNew", QStringLiteral("&New"), QKeySequence(Qt::CTRL | Qt::Key_N));
-    m.mnuFileOpen = addItem(file, "mnuFileOpen", QStringLiteral("&Open..."), QKeySequence(Qt::CTRL | Qt::Key_O));
-    m.mnuFileSave = addItem(file, "mnuFileSave", QStringLiteral("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S));
-    m.mnuFileSaveAs = addItem(file, "mnuFileSaveAs", QStringLiteral("Save &As..."));
-    m.mnuFileExit = addItem(file, "mnuFileExit", QStringLiteral("E&xit"));
+    QMenu* file = addMenu(bar, "mnuFile", MainMenu::tr("&File"));
+    m.mnuFileNew = addItem(file, "mnuFileNew", MainMenu::tr("&New"), QKeySequence(Qt::CTRL | Qt::Key_N));
+    m.mnuFileOpen = addItem(file, "mnuFileOpen", MainMenu::tr("&Open..."), QKeySequence(Qt::CTRL | Qt::Key_O));
+    m.mnuFileSave = addItem(file, "mnuFileSave", MainMenu::tr("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S));
+    m.mnuFileSaveAs = addItem(file, "mnuFileSaveAs", MainMenu::tr("Save &As..."));
+    m.mnuFileExit = addItem(file, "mnuFileExit", MainMenu::tr("E&xit"));
 
-    QMenu* edit = addMenu(bar, "mnuEdit", QStringLiteral("&Edit"));
-    m.mnuEditCut = addItem(edit, "mnuEditCut", QStringLiteral("Cu&t"), QKeySequence(Qt::CTRL | Qt::Key_X));
-    m.mnuEditCopy = addItem(edit, "mnuEditCopy", QStringLiteral("&Copy"), QKeySequence(Qt::CTRL | Qt::Key_C));
-    m.mnuEditPaste = addItem(edit, "mnuEditPaste", QStringLiteral("&Paste"), QKeySequence(Qt::CTRL | Qt::Key_V));
+    QMenu* edit = addMenu(bar, "mnuEdit", MainMenu::tr("&Edit"));
+    m.mnuEditCut = addItem(edit, "mnuEditCut", MainMenu::tr("Cu&t"), QKeySequence(Qt::CTRL | Qt::Key_X));
+    m.mnuEditCopy = addItem(edit, "mnuEditCopy", MainMenu::tr("&Copy"), QKeySequence(Qt::CTRL | Qt::Key_C));
+    m.mnuEditPaste = addItem(edit, "mnuEditPaste", MainMenu::tr("&Paste"), QKeySequence(Qt::CTRL | Qt::Key_V));
     // The platform's other keys for these commands (Shift+Insert, ...) run them as well,
     // so the text boxes never cut, copy or paste on their own.
     addAlternateKeys(m.mnuEditCut, QKeySequence::Cut);
     addAlternateKeys(m.mnuEditCopy, QKeySequence::Copy);
     addAlternateKeys(m.mnuEditPaste, QKeySequence::Paste);
     addSeparator(edit, "mnuEditSep1");
-    m.mnuEditSelectAll = addItem(edit, "mnuEditSelectAll", QStringLiteral("Select &All"),
+    m.mnuEditSelectAll = addItem(edit, "mnuEditSelectAll", MainMenu::tr("Select &All"),
                                  QKeySequence(Qt::CTRL | Qt::Key_A));
     addSeparator(edit, "mnuEditSep2");
-    m.mnuEditFind = addItem(edit, "mnuEditFind", QStringLiteral("&Find..."), QKeySequence(Qt::CTRL | Qt::Key_F));
-    m.mnuEditFindNext = addItem(edit, "mnuEditFindNext", QStringLiteral("Find &Next"), QKeySequence(Qt::Key_F3));
-    m.mnuEditFindPrevious = addItem(edit, "mnuEditFindPrevious", QStringLiteral("Find Pre&vious"),
+    m.mnuEditFind = addItem(edit, "mnuEditFind", MainMenu::tr("&Find..."), QKeySequence(Qt::CTRL | Qt::Key_F));
+    m.mnuEditFindNext = addItem(edit, "mnuEditFindNext", MainMenu::tr("Find &Next"), QKeySequence(Qt::Key_F3));
+    m.mnuEditFindPrevious = addItem(edit, "mnuEditFindPrevious", MainMenu::tr("Find Pre&vious"),
                                     QKeySequence(Qt::SHIFT | Qt::Key_F3));
     m.mnuEditReplace =
-        addItem(edit, "mnuEditReplace", QStringLiteral("&Replace..."), QKeySequence(Qt::CTRL | Qt::Key_H));
+        addItem(edit, "mnuEditReplace", MainMenu::tr("&Replace..."), QKeySequence(Qt::CTRL | Qt::Key_H));
 
-    QMenu* format = addMenu(bar, "mnuFormat", QStringLiteral("&Format"));
-    m.mnuFormatWordWrap = addCheckItem(format, "mnuFormatWordWrap", QStringLiteral("&Wordwrap"), true);
+    QMenu* format = addMenu(bar, "mnuFormat", MainMenu::tr("&Format"));
+    m.mnuFormatWordWrap = addCheckItem(format, "mnuFormatWordWrap", MainMenu::tr("&Wordwrap"), true);
     m.mnuFormatProportionalFont =
-        addCheckItem(format, "mnuFormatProportionalFont", QStringLiteral("&Proportional Font"), false);
+        addCheckItem(format, "mnuFormatProportionalFont", MainMenu::tr("&Proportional Font"), false);
     m.mnuFormatHighlightMatches =
-        addCheckItem(format, "mnuFormatHighlightMatches", QStringLiteral("&Highlight Matches"), true);
-    m.mnuFormatGroupColours = addCheckItem(format, "mnuFormatGroupColours", QStringLiteral("&Group Colours"), true);
+        addCheckItem(format, "mnuFormatHighlightMatches", MainMenu::tr("&Highlight Matches"), true);
+    m.mnuFormatGroupColours = addCheckItem(format, "mnuFormatGroupColours", MainMenu::tr("&Group Colours"), true);
     m.mnuFormatGroupColoursEveryMatch = addCheckItem(format, "mnuFormatGroupColoursEveryMatch",
-                                                     QStringLiteral("Group Colours in &Every Match"), false);
+                                                     MainMenu::tr("Group Colours in &Every Match"), false);
 
-    QMenu* options = addMenu(bar, "mnuOptions", QStringLiteral("&Options"));
-    m.mnuOptionsShowSyntax = addCheckItem(options, "mnuOptionsShowSyntax", QStringLiteral("&Show Syntax"), true);
+    QMenu* options = addMenu(bar, "mnuOptions", MainMenu::tr("&Options"));
+    m.mnuOptionsShowSyntax = addCheckItem(options, "mnuOptionsShowSyntax", MainMenu::tr("&Show Syntax"), true);
     addSeparator(options, "mnuOptionsSeparator");
     m.mnuOptionsSaveToINI =
-        addCheckItem(options, "mnuOptionsSaveToINI", QStringLiteral("Save Settings to &INI File"), true);
+        addCheckItem(options, "mnuOptionsSaveToINI", MainMenu::tr("Save Settings to &INI File"), true);
     m.mnuOptionsSaveToRegistry =
-        addCheckItem(options, "mnuOptionsSaveToRegistry", QStringLiteral("Save Settings to &Registry"), false);
+        addCheckItem(options, "mnuOptionsSaveToRegistry", MainMenu::tr("Save Settings to &Registry"), false);
     addSeparator(options, "mnuOptionsJournalSeparator");
     m.mnuOptionsRecoveryJournal =
-        addCheckItem(options, "mnuOptionsRecoveryJournal", QStringLiteral("&Keep Unsaved Text for Recovery"), true);
+        addCheckItem(options, "mnuOptionsRecoveryJournal", MainMenu::tr("&Keep Unsaved Text for Recovery"), true);
 
-    QMenu* tools = addMenu(bar, "mnuTools", QStringLiteral("&Tools"));
-    m.mnuToolsReplaceAndFindNext = addItem(tools, "mnuToolsReplaceAndFindNext", QStringLiteral("Replace and Find &Next"),
+    QMenu* tools = addMenu(bar, "mnuTools", MainMenu::tr("&Tools"));
+    m.mnuToolsReplaceAndFindNext = addItem(tools, "mnuToolsReplaceAndFindNext", MainMenu::tr("Replace and Find &Next"),
                                            QKeySequence(Qt::CTRL | Qt::Key_R));
     m.mnuToolsUseSelectionAsPattern =
-        addItem(tools, "mnuToolsUseSelectionAsPattern", QStringLiteral("&Use Selection as Pattern"));
+        addItem(tools, "mnuToolsUseSelectionAsPattern", MainMenu::tr("&Use Selection as Pattern"));
     m.mnuToolsSearchInSelection =
-        addCheckItem(tools, "mnuToolsSearchInSelection", QStringLiteral("Search in &Selection"), false);
+        addCheckItem(tools, "mnuToolsSearchInSelection", MainMenu::tr("Search in &Selection"), false);
     m.mnuToolsCaseConversion =
-        addCheckItem(tools, "mnuToolsCaseConversion", QStringLiteral("&Case Conversion in Replacements"), false);
+        addCheckItem(tools, "mnuToolsCaseConversion", MainMenu::tr("&Case Conversion in Replacements"), false);
     addSeparator(tools, "mnuToolsSep1");
-    m.mnuToolsMatchesWindow = addCheckItem(tools, "mnuToolsMatchesWindow", QStringLiteral("&Matches Window"), false);
+    m.mnuToolsMatchesWindow = addCheckItem(tools, "mnuToolsMatchesWindow", MainMenu::tr("&Matches Window"), false);
     m.mnuToolsMatchesWindow->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_M));
-    m.mnuToolsPreviewReplaceAll = addItem(tools, "mnuToolsPreviewReplaceAll", QStringLiteral("Pre&view Replace All..."),
+    m.mnuToolsPreviewReplaceAll = addItem(tools, "mnuToolsPreviewReplaceAll", MainMenu::tr("Pre&view Replace All..."),
                                           QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_H));
-    m.mnuToolsExplainPattern = addCheckItem(tools, "mnuToolsExplainPattern", QStringLiteral("&Explain Pattern"), false);
+    m.mnuToolsExplainPattern = addCheckItem(tools, "mnuToolsExplainPattern", MainMenu::tr("&Explain Pattern"), false);
     m.mnuToolsExplainPattern->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E));
     m.mnuToolsTestCases = addCheckItem(tools, "mnuToolsTestCases", QStringLiteral("&Test Cases"), false);
     m.mnuToolsTestCases->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T));
     m.mnuToolsDebugPattern = addItem(tools, "mnuToolsDebugPattern", QStringLiteral("&Debug Pattern"),
                                      QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D));
 
-    QMenu* help = addMenu(bar, "mnuHelp", QStringLiteral("&Help"));
-    m.mnuHelpAbout = addItem(help, "mnuHelpAbout", QStringLiteral("&About..."));
+    QMenu* help = addMenu(bar, "mnuHelp", MainMenu::tr("&Help"));
+    m.mnuHelpAbout = addItem(help, "mnuHelpAbout", MainMenu::tr("&About..."));
     return m;
 }

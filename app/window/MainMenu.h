@@ -1,10 +1,15 @@
 #pragma once
 
+#include <QCoreApplication>
+
 class QAction;
 class QMenuBar;
 
 /// The items of the main window's menu bar; each QAction carries its item name as objectName.
 struct MainMenu {
+    Q_DECLARE_TR_FUNCTIONS(MainMenu)
+
+public:
     QAction* mnuFileNew = nullptr;
     QAction* mnuFileOpen = nullptr;
     QAction* mnuFileSave = nullptr;

@@ -9,17 +9,12 @@
 /// locale's thousands separator. line and column are shown as given (1-based).
 QString statusLineText(qint64 line, qint64 column, qint64 length, const QLocale& locale = QLocale());
 
-/// The status line's text before the document reports anything.
-inline const QString kInitialStatusLine = QStringLiteral("Line: 0    Col: 0    Len: 0");
-
-/// A number of things, grouped as the status line groups its numbers, with the noun for one
-/// or for many: "1 match", "0 matches", "12,345 matches".
-QString countText(qint64 count, const QString& sOne, const QString& sMany, const QLocale& locale = QLocale());
-/// countText() of matches.
+/// A number of matches, grouped as the status line groups its numbers, in the singular for
+/// one: "1 match", "0 matches", "12,345 matches".
 QString matchCountText(qint64 count, const QLocale& locale = QLocale());
 
 /// What stands in place of a number of matches while it is being counted.
-inline const QString kCountingText = QStringLiteral("Counting...");
+QString countingText();
 
 /// The brief notice of a search that went around an end of the text: forward it went on
 /// from the start, backward from the end.

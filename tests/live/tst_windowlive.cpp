@@ -100,7 +100,7 @@ void tst_WindowLive::matchesAreMarkedWhileTyping()
     f.document()->setText(QStringLiteral("CAT dog"));
     QVERIFY(f.landed());
     QVERIFY(f.marked(0));
-    QCOMPARE(f.pattern()->toolTip(), QStringLiteral("1 matches"));
+    QCOMPARE(f.pattern()->toolTip(), QStringLiteral("1 match"));
     // Typing a pattern searches nothing by itself: no history entry, no selection.
     QCOMPARE(f.history(), QStringList());
     QCOMPARE(f.document()->SelLength(), 0);

@@ -4,6 +4,7 @@
 #include "regex/RegExp.h"
 #include "regex/RegExpErrorText.h"
 
+#include <QCoreApplication>
 #include <QStringBuilder>
 
 #include <algorithm>
@@ -11,6 +12,10 @@
 using namespace Qt::StringLiterals;
 
 namespace {
+
+struct ExplainTexts {
+    Q_DECLARE_TR_FUNCTIONS(ExplainTexts)
+};
 
 QString codePoint(char16_t c)
 {
@@ -21,14 +26,14 @@ QString codePoint(char16_t c)
 QString characterName(char16_t c)
 {
     switch (c) {
-    case 0x00: return u"the null character (U+0000)"_s;
-    case 0x08: return u"backspace (U+0008)"_s;
-    case 0x09: return u"tab (U+0009)"_s;
-    case 0x0A: return u"line feed (U+000A)"_s;
-    case 0x0B: return u"vertical tab (U+000B)"_s;
-    case 0x0C: return u"form feed (U+000C)"_s;
-    case 0x0D: return u"carriage return (U+000D)"_s;
-    case 0x20: return u"space (U+0020)"_s;
+    case 0x00: return ExplainTexts::tr("the null character (U+0000)");
+    case 0x08: return ExplainTexts::tr("backspace (U+0008)");
+    case 0x09: return ExplainTexts::tr("tab (U+0009)");
+    case 0x0A: return ExplainTexts::tr("line feed (U+000A)");
+    case 0x0B: return ExplainTexts::tr("vertical tab (U+000B)");
+    case 0x0C: return ExplainTexts::tr("form feed (U+000C)");
+    case 0x0D: return ExplainTexts::tr("carriage return (U+000D)");
+    case 0x20: return ExplainTexts::tr("space (U+0020)");
     default: break;
     }
     if (QChar(c).isPrint())
@@ -52,63 +57,68 @@ QString capitalized(const QString& text)
 QString setDescription(QChar letter)
 {
     switch (letter.unicode()) {
-    case 'd': return u"A digit (0-9)"_s;
-    case 'D': return u"Any character but a digit"_s;
-    case 'w': return u"A word character (a-z, A-Z, 0-9 or _)"_s;
-    case 'W': return u"Any character but a word character"_s;
-    case 's': return u"White space: a space, tab, line break, vertical tab or form feed"_s;
-    default: return u"Any character but white space"_s;
+    case 'd': return ExplainTexts::tr("A digit (0-9)");
+    case 'D': return ExplainTexts::tr("Any character but a digit");
+    case 'w': return ExplainTexts::tr("A word character (a-z, A-Z, 0-9 or _)");
+    case 'W': return ExplainTexts::tr("Any character but a word character");
+    case 's': return ExplainTexts::tr("White space: a space, tab, line break, vertical tab or form feed");
+    default: return ExplainTexts::tr("Any character but white space");
     }
 }
 
 QString anchorDescription(QStringView text)
 {
     if (text == u"^")
-        return u"Start of a line: the start of the text or just after a line break"_s;
+        return ExplainTexts::tr("Start of a line: the start of the text or just after a line break");
     if (text == u"$")
-        return u"End of a line: the end of the text or just before a line break"_s;
+        return ExplainTexts::tr("End of a line: the end of the text or just before a line break");
     if (text == u"\\b")
-        return u"Word boundary: between a word character (a-z, A-Z, 0-9 or _) and another character or either end of the text"_s;
-    return u"Not a word boundary"_s;
+        return ExplainTexts::tr("Word boundary: between a word character (a-z, A-Z, 0-9 or _) and another character or either end of the text");
+    return ExplainTexts::tr("Not a word boundary");
 }
 
 QString groupDescription(const PatternPart& part)
 {
     switch (part.group) {
     case PatternPart::Capturing:
-        return u"Group %1 (capturing): its text becomes sub-match %1"_s.arg(part.number);
-    case PatternPart::NonCapturing: return u"Non-capturing group: groups its parts without capturing"_s;
-    case PatternPart::Lookahead: return u"Lookahead: the text ahead must match its parts; takes no text"_s;
+        return ExplainTexts::tr("Group %1 (capturing): its text becomes sub-match %1").arg(part.number);
+    case PatternPart::NonCapturing: return ExplainTexts::tr("Non-capturing group: groups its parts without capturing");
+    case PatternPart::Lookahead: return ExplainTexts::tr("Lookahead: the text ahead must match its parts; takes no text");
     case PatternPart::NegativeLookahead:
-        return u"Negative lookahead: the text ahead must not match its parts; takes no text"_s;
+        return ExplainTexts::tr("Negative lookahead: the text ahead must not match its parts; takes no text");
     }
     return {};
 }
 
-QString times(quint64 n)
+QString exactlyDescription(quint64 n)
 {
     switch (n) {
-    case 0: return u"zero times"_s;
-    case 1: return u"once"_s;
-    default: return QString::number(n) + u" times"_s;
+    case 0: return ExplainTexts::tr("Repeated exactly zero times");
+    case 1: return ExplainTexts::tr("Repeated exactly once");
+    default: return ExplainTexts::tr("Repeated exactly %1 times").arg(n);
     }
 }
 
 QString repeatDescription(const PatternPart& part)
 {
-    if (part.max == part.min)
-        return u"Repeated exactly "_s + times(part.min) + (part.lazy ? u" (the lazy mark changes nothing)"_s : QString());
+    if (part.max == part.min) {
+        const QString exactly = exactlyDescription(part.min);
+        return part.lazy ? ExplainTexts::tr("%1 (the lazy mark changes nothing)").arg(exactly) : exactly;
+    }
     if (part.min == 0 && part.max == quint64(1))
-        return part.lazy ? u"Optional: once or not at all, preferring not at all (lazy)"_s
-                         : u"Optional: once or not at all, preferring once (greedy)"_s;
+        return part.lazy ? ExplainTexts::tr("Optional: once or not at all, preferring not at all (lazy)")
+                         : ExplainTexts::tr("Optional: once or not at all, preferring once (greedy)");
     QString bounds;
-    if (!part.max)
-        bounds = (part.min == 0 ? u"zero"_s : part.min == 1 ? u"one"_s : QString::number(part.min))
-            + u" or more times"_s;
+    if (part.max)
+        bounds = ExplainTexts::tr("%1 to %2 times").arg(part.min).arg(*part.max);
+    else if (part.min == 0)
+        bounds = ExplainTexts::tr("zero or more times");
+    else if (part.min == 1)
+        bounds = ExplainTexts::tr("one or more times");
     else
-        bounds = QString::number(part.min) % u" to " % QString::number(*part.max) % u" times";
-    return u"Repeated "_s % bounds
-        % (part.lazy ? u", as few times as possible (lazy)" : u", as many times as possible (greedy)");
+        bounds = ExplainTexts::tr("%1 or more times").arg(part.min);
+    return part.lazy ? ExplainTexts::tr("Repeated %1, as few times as possible (lazy)").arg(bounds)
+                     : ExplainTexts::tr("Repeated %1, as many times as possible (greedy)").arg(bounds);
 }
 
 /// Builds the tree from the translator's parts, which come in pattern order.
@@ -161,8 +171,8 @@ private:
             return;
         case PatternPart::ClassStart:
             mLevels.push_back(Level{node(ExplanationNode::Class, part,
-                                         part.negated ? u"Negated class: one character that is none of its members"_s
-                                                      : u"Class: one character from its members"_s),
+                                         part.negated ? ExplainTexts::tr("Negated class: one character that is none of its members")
+                                                      : ExplainTexts::tr("Class: one character from its members")),
                                     {{}}, {part.offset + part.length}, true});
             return;
         case PatternPart::GroupEnd:
@@ -191,7 +201,7 @@ private:
             append(node(ExplanationNode::Anchor, part, anchorDescription(text)));
             return;
         case PatternPart::AnyCharacter:
-            append(node(ExplanationNode::AnyCharacter, part, u"Any character but a line break (carriage return or line feed)"_s));
+            append(node(ExplanationNode::AnyCharacter, part, ExplainTexts::tr("Any character but a line break (carriage return or line feed)")));
             return;
         case PatternPart::CharacterSet:
             append(node(inClass ? ExplanationNode::ClassMember : ExplanationNode::CharacterSet, part,
@@ -199,12 +209,12 @@ private:
             return;
         case PatternPart::BackReference:
             append(node(ExplanationNode::BackReference, part,
-                        part.pending ? u"Back-reference to group %1, which has not closed here: matches empty text"_s.arg(part.number)
-                                     : u"Back-reference to group %1: the text that group %1 matched"_s.arg(part.number)));
+                        part.pending ? ExplainTexts::tr("Back-reference to group %1, which has not closed here: matches empty text").arg(part.number)
+                                     : ExplainTexts::tr("Back-reference to group %1: the text that group %1 matched").arg(part.number)));
             return;
         case PatternPart::ClassRange:
             append(node(ExplanationNode::ClassMember, part,
-                        u"Range: one character from "_s % shown(part.character) % u" to " % shown(part.high)));
+                        ExplainTexts::tr("Range: one character from %1 to %2").arg(shown(part.character), shown(part.high))));
             return;
         case PatternPart::Character:
             addCharacter(part, text, inClass);
@@ -222,7 +232,7 @@ private:
                 return;
             }
         }
-        const QString description = u"The character "_s + shown(part.character);
+        const QString description = ExplainTexts::tr("The character %1").arg(shown(part.character));
         if (!inClass && QChar(part.character).isPrint())
             append(node(kind, part, description), QString(QChar(part.character)));
         else
@@ -233,21 +243,21 @@ private:
     std::optional<QString> escapeDescription(QStringView text, char16_t c, bool inClass) const
     {
         if (text.size() == 1)
-            return u"A backslash: \\c without a letter after it stands for a backslash"_s;
+            return ExplainTexts::tr("A backslash: \\c without a letter after it stands for a backslash");
         const char16_t letter = text.at(1).unicode();
         switch (letter) {
         case 'b': case 't': case 'n': case 'r': case 'f': case 'v':
             return capitalized(characterName(c));
         case 'x':
             if (text.size() == 4)
-                return u"Hex escape: "_s + characterName(c);
-            return u"The letter 'x': \\x without two hex digits after it"_s;
+                return ExplainTexts::tr("Hex escape: %1").arg(characterName(c));
+            return ExplainTexts::tr("The letter 'x': \\x without two hex digits after it");
         case 'u':
             if (text.size() == 6)
-                return u"Unicode escape: "_s + characterName(c);
-            return u"The letter 'u': \\u without four hex digits after it"_s;
+                return ExplainTexts::tr("Unicode escape: %1").arg(characterName(c));
+            return ExplainTexts::tr("The letter 'u': \\u without four hex digits after it");
         case 'c':
-            return u"Control escape: "_s + characterName(c);
+            return ExplainTexts::tr("Control escape: %1").arg(characterName(c));
         default:
             break;
         }
@@ -255,27 +265,27 @@ private:
             return std::nullopt;
         QString why;
         if (inClass)
-            why = u"; a class has no back-references"_s;
+            why = ExplainTexts::tr("; a class has no back-references");
         else if (letter != '0')
-            why = u"; not a back-reference, as "_s + groupsPhrase();
+            why = ExplainTexts::tr("; not a back-reference, as %1").arg(groupsPhrase());
         if (letter == '8' || letter == '9')
-            return u"The digit '"_s % QChar(letter) % u'\'' % why;
-        return u"Octal escape: "_s % characterName(c) % why;
+            return ExplainTexts::tr("The digit '%1'%2").arg(QChar(letter), why);
+        return ExplainTexts::tr("Octal escape: %1%2").arg(characterName(c), why);
     }
 
     QString groupsPhrase() const
     {
         if (mGroupCount == 0)
-            return u"the pattern has no groups"_s;
+            return ExplainTexts::tr("the pattern has no groups");
         if (mGroupCount == 1)
-            return u"the pattern has only 1 group"_s;
-        return u"the pattern has only %1 groups"_s.arg(mGroupCount);
+            return ExplainTexts::tr("the pattern has only 1 group");
+        return ExplainTexts::tr("the pattern has only %1 groups").arg(mGroupCount);
     }
 
     static ExplanationNode finished(Item item)
     {
         if (item.run.size() > 1)
-            item.node.description = u"The text \"%1\""_s.arg(item.run);
+            item.node.description = ExplainTexts::tr("The text \"%1\"").arg(item.run);
         return std::move(item.node);
     }
 
@@ -291,9 +301,11 @@ private:
                 return joined;
             const qsizetype start = level.starts[i];
             const qsizetype stop = i + 1 < count ? level.starts[i + 1] - 1 : end;
-            QString description = u"Alternative %1 of %2"_s.arg(i + 1).arg(count);
+            QString description = ExplainTexts::tr("Alternative %1 of %2").arg(i + 1).arg(count);
             if (joined.empty())
-                description += u": empty, matches without taking any text"_s;
+                description = ExplainTexts::tr("Alternative %1 of %2: empty, matches without taking any text")
+                                  .arg(i + 1)
+                                  .arg(count);
             parts.push_back({ExplanationNode::Alternative, description, start, stop - start, std::move(joined)});
         }
         return parts;

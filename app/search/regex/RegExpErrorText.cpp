@@ -1,5 +1,15 @@
 #include "regex/RegExpErrorText.h"
 
+#include <QCoreApplication>
+
+namespace {
+
+struct RegExpErrorTexts {
+    Q_DECLARE_TR_FUNCTIONS(RegExpErrorTexts)
+};
+
+} // namespace
+
 QString regExpErrorText(const RegExpError& error)
 {
     switch (error.Number) {
@@ -8,6 +18,6 @@ QString regExpErrorText(const RegExpError& error)
     case RegExpError::ExpectedParen:
         return RegExpError::describe(error.Number);
     default:
-        return QStringLiteral("Error: ") + error.Description + QLatin1Char(' ') + QString::number(error.Number);
+        return RegExpErrorTexts::tr("Error: ") + error.Description + QLatin1Char(' ') + QString::number(error.Number);
     }
 }
