@@ -28,6 +28,9 @@ void frmSifta::connectDebugger()
     connect(mControls.chkIgnoreCase, &QCheckBox::stateChanged, this, &frmSifta::updatePatternWarnings);
     connect(mLive, &LiveSearch::statusChanged, mSlowWatch, &SlowPatternWatch::setStatus);
     connect(mSlowWatch, &SlowPatternWatch::slow, this, &frmSifta::countPatternSteps);
+    // A command's own search that stops at the budget shows the heat too, also with the
+    // live matching off.
+    mSearchCommands->setOnBudgetSpent([this] { countPatternSteps(); });
 }
 
 void frmSifta::updatePatternWarnings()

@@ -49,7 +49,7 @@ std::optional<T> SearchCommands::replaceOffThread(
     // A Replace All that fails changes nothing, not even the text kept for Undo, so Undo
     // still takes back the replacement before it.
     if (!*result) {
-        mMessages.show(regExpErrorText(result->error()));
+        showError(result->error());
         return std::nullopt;
     }
     return std::move(*result).value();
@@ -64,6 +64,13 @@ SearchCommands::SearchCommands(ISearchWindow& window, ISearchText& document, ILi
 void SearchCommands::showNoMatches()
 {
     mMessages.show(SearchTexts::tr("No matches found"));
+}
+
+void SearchCommands::showError(const RegExpError& error)
+{
+    mMessages.show(regExpErrorText(error));
+    if (error.Number == RegExpError::TooMuchBacktracking && mOnBudgetSpent)
+        mOnBudgetSpent();
 }
 
 void SearchCommands::FindNext()
@@ -109,7 +116,7 @@ SearchOutcome SearchCommands::showPicked(const std::optional<RegExpResult<MatchC
     if (!matches)
         return SearchOutcome::Cancelled;
     if (!*matches) {
-        mMessages.show(regExpErrorText(matches->error()));
+        showError(matches->error());
         return SearchOutcome::Failed;
     }
     const std::optional<FoundMatch> found = pick(matches->value());
@@ -432,7 +439,7 @@ void SearchCommands::PreviewReplaceAll()
     if (!matches)
         return;
     if (!*matches) {
-        mMessages.show(regExpErrorText(matches->error()));
+        showError(matches->error());
         return;
     }
     mWindow.showReplacePreview(ReplacePreview(matches->value(), replacementText(), mExpression.caseConversion(), *scope));

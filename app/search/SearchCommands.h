@@ -7,6 +7,7 @@
 #include "search/UndoText.h"
 
 #include <functional>
+#include <utility>
 
 class IMessageBox;
 struct FoundMatch;
@@ -68,6 +69,9 @@ public:
     /// Whether Replace All, Replace and Find Next and the preview read the case sequences
     /// \U \L \u \l \E in the Replace With text; Replace always takes it literally.
     void setCaseConversion(CaseConversion caseConversion);
+    /// Called after a command's search stopped at the backtracking budget and said so, for
+    /// the window to show where the pattern spends its steps.
+    void setOnBudgetSpent(std::function<void()> onBudgetSpent) { mOnBudgetSpent = std::move(onBudgetSpent); }
 
     /// Puts the pattern at the top of the history, selects the match that follows (or,
     /// when Backward, precedes) the selection, and shows its number and sub-matches.
@@ -117,6 +121,8 @@ private:
     /// The Replace With text with its line breaks in the document's own convention.
     QString replacementText() const;
     void showNoMatches();
+    /// Tells the user why a search or replacement failed.
+    void showError(const RegExpError& error);
     /// Every match of the current pattern in text, from the live matching when it has
     /// them, else from a search that the user may cancel (then nothing).
     std::optional<RegExpResult<MatchCollection>> matchesIn(const QString& text, const QString& pattern,
@@ -134,4 +140,5 @@ private:
     bool mRangeMarked = false;
     /// The commands write the whole text: the range is lost on purpose and marked again.
     bool mWritingText = false;
+    std::function<void()> mOnBudgetSpent;
 };

@@ -65,6 +65,8 @@ private slots:
     void replaceAllWithoutMatch();
     void replaceAllWithInvalidPattern();
     void failedReplaceAllKeepsEarlierUndo();
+    void spentBudgetIsToldAfterItsMessage_data();
+    void spentBudgetIsToldAfterItsMessage();
     void undoRightAfterStartUp();
     void undoTwiceRestoresReplacement();
     void cancelledCommandChangesNothing_data();
@@ -195,6 +197,35 @@ void tst_SearchCommands::failedReplaceAllKeepsEarlierUndo()
     QCOMPARE(messages.texts(), QStringList{u"Expected ']' in regular expression"_s});
     c->Undo();
     QCOMPARE(w.text, u"aaa"_s);
+}
+
+void tst_SearchCommands::spentBudgetIsToldAfterItsMessage_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("pattern");
+    QTest::addColumn<int>("told");
+    QTest::newRow("Find Next, runaway") << u"Find Next"_s << u"(a|aa)+[bc]"_s << 1;
+    QTest::newRow("Replace All, runaway") << u"Replace All"_s << u"(a|aa)+[bc]"_s << 1;
+    QTest::newRow("Find Next, syntax error") << u"Find Next"_s << u"(a"_s << 0;
+    QTest::newRow("Find Next, no match") << u"Find Next"_s << u"b"_s << 0;
+}
+
+void tst_SearchCommands::spentBudgetIsToldAfterItsMessage()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, pattern);
+    QFETCH(int, told);
+    int calls = 0;
+    qsizetype messagesBefore = -1;
+    c->setOnBudgetSpent([&] {
+        ++calls;
+        messagesBefore = messages.shown.size();
+    });
+    w.prepare(QString(40, u'a'), pattern);
+    run(command);
+    QCOMPARE(calls, told);
+    if (told)
+        QCOMPARE(messagesBefore, 1);
 }
 
 void tst_SearchCommands::undoRightAfterStartUp()
