@@ -67,10 +67,12 @@ bool OrderedRuns::finish()
         {
             std::lock_guard lock(mMutex);
             if (mSlots.empty())
-                return mFound;
+                break;
         }
         writeDone(true);
     }
+    flushWritten();
+    return mFound;
 }
 
 void OrderedRuns::work(Worker& worker)
@@ -104,23 +106,23 @@ void OrderedRuns::run(Slot& slot, Worker& worker)
 
 void OrderedRuns::writeDone(bool wait)
 {
-    bool written = false;
     for (;;) {
         std::unique_ptr<Slot> front;
         {
             std::unique_lock lock(mMutex);
-            if (wait) {
+            if (wait && !mSlots.empty() && !mSlots.front()->done) {
+                // What was written goes out before the writer waits for a search, so that a
+                // slow one never holds back the results before it; otherwise the stream's
+                // buffer gathers them, rather than a system call for each file.
+                lock.unlock();
+                flushWritten();
+                lock.lock();
                 mWriterWaits = true;
                 mJobDone.wait(lock, [&] { return mSlots.empty() || mSlots.front()->done; });
                 mWriterWaits = false;
             }
-            if (mSlots.empty() || !mSlots.front()->done) {
-                lock.unlock();
-                // Once for what was written together, rather than a system call for each file.
-                if (written)
-                    mOutput.flush();
+            if (mSlots.empty() || !mSlots.front()->done)
                 return;
-            }
             front = std::move(mSlots.front());
             mSlots.pop_front();
             if (mTaken > 0)
@@ -129,7 +131,14 @@ void OrderedRuns::writeDone(bool wait)
         }
         // Written outside the lock, so that the workers go on meanwhile.
         mOutput.replay(front->output);
-        written = true;
+        mUnflushed = true;
         wait = false;
     }
+}
+
+void OrderedRuns::flushWritten()
+{
+    if (mUnflushed)
+        mOutput.flush();
+    mUnflushed = false;
 }

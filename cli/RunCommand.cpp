@@ -357,18 +357,35 @@ int runCommand(const CliRequest& request, bool colorOutput, CliOutput& output)
     }
     const int threads = request.threads > 0 ? request.threads : int(std::max(1u, std::thread::hardware_concurrency()));
     OrderedRuns runs(regExp, threads, output);
+    // Files found in folders go to the workers a few at a time: most are small, and handing
+    // each one over on its own would cost more than searching it.
+    constexpr std::size_t kFilesPerJob = 8;
+    std::vector<InputFile> batch;
+    const auto addBatch = [&] {
+        if (batch.empty())
+            return;
+        runs.add([&request, files = std::exchange(batch, {}), colorOutput](Worker& worker, CliOutput& fileOutput) {
+            bool found = false;
+            for (const InputFile& file : files)
+                found = runInput(request, worker.regExp, file, colorOutput, worker.scratch, fileOutput) || found;
+            return found;
+        });
+    };
     // What the walk reports goes in between the files it found before and after.
     RecordedCliOutput walkMessages;
     forEachInput(
         request,
         [&](const InputFile& input) {
-            if (!walkMessages.isEmpty())
+            if (!walkMessages.isEmpty()) {
+                addBatch();
                 runs.add(std::exchange(walkMessages, RecordedCliOutput()));
-            runs.add([&request, input, colorOutput](Worker& worker, CliOutput& fileOutput) {
-                return runInput(request, worker.regExp, input, colorOutput, worker.scratch, fileOutput);
-            });
+            }
+            batch.push_back(input);
+            if (!input.foundInFolder || batch.size() == kFilesPerJob)
+                addBatch();
         },
         walkMessages);
+    addBatch();
     if (!walkMessages.isEmpty())
         runs.add(std::move(walkMessages));
     return exitStatus(request, runs.finish(), output);

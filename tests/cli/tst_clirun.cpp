@@ -37,6 +37,8 @@ private slots:
     void encodingsSearchAlike_data();
     void encodingsSearchAlike();
     void strayBytesGoOutAsTheyCame();
+    void manyFilesComeOutInNameOrder_data();
+    void manyFilesComeOutInNameOrder();
     void cleanupTestCase();
 
 private:
@@ -48,6 +50,32 @@ void tst_CliRun::initTestCase()
 {
     QVERIFY(mFiles.create());
     mInFiles.emplace(mFiles.folder());
+}
+
+void tst_CliRun::manyFilesComeOutInNameOrder_data()
+{
+    QTest::addColumn<QByteArray>("threads");
+    QTest::newRow("one thread") << QByteArray("1");
+    QTest::newRow("three threads") << QByteArray("3");
+}
+
+// Files found in a folder are searched several to a job; more of them than two jobs take
+// still come out whole and in name order.
+void tst_CliRun::manyFilesComeOutInNameOrder()
+{
+    QFETCH(QByteArray, threads);
+    const QTemporaryDir folder;
+    const QByteArray root = QFile::encodeName(folder.path());
+    QByteArray expected;
+    for (int i = 0; i < 19; ++i) {
+        const QByteArray name = root + "/f" + QByteArray::number(i).rightJustified(2, '0') + ".txt";
+        QVERIFY(createFile(name, QByteArray("banana\n").repeated(i)));
+        expected += name + ':' + QByteArray::number(i) + '\n';
+    }
+    const CliRun run = runInProcess(QList<QByteArray>{"count", "-r", "-j", threads, "banana", root}, QByteArray());
+    QCOMPARE(run.out, expected);
+    QCOMPARE(run.err, QByteArray());
+    QCOMPARE(run.exitCode, 0);
 }
 
 void tst_CliRun::cleanupTestCase()
