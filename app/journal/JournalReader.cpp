@@ -89,7 +89,8 @@ QString problemText(JournalProblem problem, const QString& sPath)
     case JournalProblem::Unreadable:
         return JournalTexts::tr("The recovery journal '%1' cannot be read. It was left as it is.").arg(path);
     case JournalProblem::NotOurs:
-        return JournalTexts::tr("'%1' is not a Sifta recovery journal, or it is damaged. It was left as it is.").arg(path);
+        return JournalTexts::tr("'%1' is not a Sifta recovery journal, or it is damaged. It was left as it is.")
+            .arg(path);
     case JournalProblem::Newer:
         return JournalTexts::tr("The recovery journal '%1' was written by a newer version of Sifta, so this one cannot "
                                 "read it. It was left as it is.")

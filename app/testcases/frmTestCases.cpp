@@ -80,8 +80,10 @@ frmTestCases::frmTestCases(IWorkThreads& threads, IFileDialog& dialogs, IMessage
     QPushButton* add = addButton(buttons, "cmdAdd", tr("&Add"), tr("Add a case with an empty sample"));
     mRemove = addButton(buttons, "cmdRemove", tr("&Remove"), tr("Remove the selected case"));
     buttons->addStretch();
-    QPushButton* open = addButton(buttons, "cmdOpen", tr("&Open..."), tr("Open a pattern with its test cases from a file"));
-    QPushButton* save = addButton(buttons, "cmdSave", tr("&Save..."), tr("Save the pattern with its test cases to a file"));
+    QPushButton* open =
+        addButton(buttons, "cmdOpen", tr("&Open..."), tr("Open a pattern with its test cases from a file"));
+    QPushButton* save =
+        addButton(buttons, "cmdSave", tr("&Save..."), tr("Save the pattern with its test cases to a file"));
 
     mTable->setHorizontalHeaderLabels({tr("Sample"), tr("Expects"), tr("Result")});
     mTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -98,7 +100,8 @@ frmTestCases::frmTestCases(IWorkThreads& threads, IFileDialog& dialogs, IMessage
     expectLabel->setBuddy(mExpect);
     auto* expectedLabel = new QLabel(tr("&Gives:"));
     expectedLabel->setBuddy(mExpected);
-    describeControl(mTable, tr("Test cases"), tr("Each sample text, what the pattern must do with it, and how it came out"));
+    describeControl(mTable, tr("Test cases"),
+                    tr("Each sample text, what the pattern must do with it, and how it came out"));
     describeControl(mSample, sampleLabel->text(), tr("The sample text of the selected case"));
     describeControl(mExpect, expectLabel->text(), tr("What the pattern must do with the sample"));
     describeControl(mExpected, expectedLabel->text(), tr("The text that Replace All must give on the sample"));
