@@ -37,14 +37,6 @@ QLabel* label(QWidget* parent, const char* name, const QString& caption)
     return named(new QLabel(caption, parent), name);
 }
 
-/// Gives `control` the name a screen reader says for it, and what it is for where the name
-/// does not say it.
-void describe(QWidget* control, const QString& caption, const QString& description = {})
-{
-    control->setAccessibleName(withoutAccessKey(caption));
-    control->setAccessibleDescription(description);
-}
-
 QFrame* frame(QWidget* parent, const char* name)
 {
     QFrame* frame = named(new QFrame(parent), name);
@@ -101,22 +93,22 @@ PropertyBag documentProperties()
 void describeControls(const frmSiftaControls& c)
 {
     for (QLabel* caption : {c.lblSearchText, c.Label1, c.Label2, c.Label3})
-        describe(caption, caption->text(), caption->toolTip());
-    describe(c.txtDocument->hwnd(), c.lblSearchText->text(),
+        describeControl(caption, caption->text(), caption->toolTip());
+    describeControl(c.txtDocument->hwnd(), c.lblSearchText->text(),
              frmSiftaControls::tr("The text to search and edit"));
-    describe(c.cboPattern, c.Label1->text(),
+    describeControl(c.cboPattern, c.Label1->text(),
              frmSiftaControls::tr("The pattern to search for; the list holds the patterns searched for before"));
-    describe(c.txtReplace, c.Label2->text(), c.Label2->toolTip());
-    describe(c.txtSubMatches, c.lblSubMatches->text(), frmSiftaControls::tr("The groups of the selected match"));
-    describe(c.txtSyntax, c.Label3->text(), frmSiftaControls::tr("A summary of the pattern syntax"));
+    describeControl(c.txtReplace, c.Label2->text(), c.Label2->toolTip());
+    describeControl(c.txtSubMatches, c.lblSubMatches->text(), frmSiftaControls::tr("The groups of the selected match"));
+    describeControl(c.txtSyntax, c.Label3->text(), frmSiftaControls::tr("A summary of the pattern syntax"));
     c.lblMatchNo->setAccessibleDescription(frmSiftaControls::tr("Which match is selected, of how many"));
     c.lblCursor->setAccessibleDescription(frmSiftaControls::tr("Where the caret is, and how long the text is"));
-    describe(c.chkIgnoreCase, c.chkIgnoreCase->text(), c.chkIgnoreCase->toolTip());
-    describe(c.cmdFind, c.cmdFind->text(), frmSiftaControls::tr("Select the next match after the caret"));
-    describe(c.cmdFindPrev, c.cmdFindPrev->text(), frmSiftaControls::tr("Select the match before the caret"));
-    describe(c.cmdReplace, c.cmdReplace->text(), c.cmdReplace->toolTip());
-    describe(c.cmdReplaceAll, c.cmdReplaceAll->text(), c.cmdReplaceAll->toolTip());
-    describe(c.cmdUndo, c.cmdUndo->text(), frmSiftaControls::tr("Undo the last replacement"));
+    describeControl(c.chkIgnoreCase, c.chkIgnoreCase->text(), c.chkIgnoreCase->toolTip());
+    describeControl(c.cmdFind, c.cmdFind->text(), frmSiftaControls::tr("Select the next match after the caret"));
+    describeControl(c.cmdFindPrev, c.cmdFindPrev->text(), frmSiftaControls::tr("Select the match before the caret"));
+    describeControl(c.cmdReplace, c.cmdReplace->text(), c.cmdReplace->toolTip());
+    describeControl(c.cmdReplaceAll, c.cmdReplaceAll->text(), c.cmdReplaceAll->toolTip());
+    describeControl(c.cmdUndo, c.cmdUndo->text(), frmSiftaControls::tr("Undo the last replacement"));
 }
 
 } // namespace

@@ -52,6 +52,45 @@
             <numerusform>%1 Ersetzungen</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%1 step(s) at position %2, of %3 allowed</source>
+        <translation>
+            <numerusform>%1 Schritt an Position %2, von %3 erlaubten</numerusform>
+            <numerusform>%1 Schritte an Position %2, von %3 erlaubten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 step(s)</source>
+        <translation>
+            <numerusform>%1 Schritt</numerusform>
+            <numerusform>%1 Schritte</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The first %1 step(s); the engine goes on beyond them.</source>
+        <translation>
+            <numerusform>Erst %1 Schritt; die Regex-Maschine macht darüber hinaus weiter.</numerusform>
+            <numerusform>Die ersten %1 Schritte; die Regex-Maschine macht darüber hinaus weiter.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 character(s)</source>
+        <translation>
+            <numerusform>%1 Zeichen</numerusform>
+            <numerusform>%1 Zeichen</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>DebuggerTexts</name>
+    <message>
+        <source>A repeat inside a repeat: the same text can be split among the iterations in many ways, and a search that fails near it tries them all.</source>
+        <translation>Eine Wiederholung in einer Wiederholung: Derselbe Text lässt sich auf viele Arten auf die Durchläufe verteilen, und eine Suche, die in ihrer Nähe scheitert, probiert sie alle aus.</translation>
+    </message>
+    <message>
+        <source>Repeated alternatives that can match the same text: a search that fails near it tries every way of combining them.</source>
+        <translation>Wiederholte Alternativen, die auf denselben Text passen können: Eine Suche, die in ihrer Nähe scheitert, probiert jede Art aus, sie zu kombinieren.</translation>
+    </message>
 </context>
 <context>
     <name>DocumentCaptionTexts</name>
@@ -398,6 +437,33 @@ Möchten Sie stattdessen den Text von vor diesem Speichern öffnen? Er öffnet s
     </message>
 </context>
 <context>
+    <name>JournalTexts</name>
+    <message>
+        <source>Unsaved text cannot be kept for recovery: the folder %1 cannot be used.</source>
+        <translation>Ungespeicherter Text kann nicht zur Wiederherstellung aufbewahrt werden: Der Ordner %1 ist nicht verwendbar.</translation>
+    </message>
+    <message>
+        <source>Unsaved text cannot be kept for recovery: %1. It is kept again once the journal can be written.</source>
+        <translation>Ungespeicherter Text kann nicht zur Wiederherstellung aufbewahrt werden: %1. Er wird wieder aufbewahrt, sobald das Journal geschrieben werden kann.</translation>
+    </message>
+    <message>
+        <source>The recovery journal &apos;%1&apos; cannot be read. It was left as it is.</source>
+        <translation>Das Wiederherstellungsjournal &apos;%1&apos; kann nicht gelesen werden. Es wurde unverändert gelassen.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a Sifta recovery journal, or it is damaged. It was left as it is.</source>
+        <translation>&apos;%1&apos; ist kein Wiederherstellungsjournal von Sifta, oder es ist beschädigt. Es wurde unverändert gelassen.</translation>
+    </message>
+    <message>
+        <source>The recovery journal &apos;%1&apos; was written by a newer version of Sifta, so this one cannot read it. It was left as it is.</source>
+        <translation>Das Wiederherstellungsjournal &apos;%1&apos; wurde von einer neueren Version von Sifta geschrieben, daher kann diese es nicht lesen. Es wurde unverändert gelassen.</translation>
+    </message>
+    <message>
+        <source>The recovery journal &apos;%1&apos; holds no text that can be restored. It was left as it is.</source>
+        <translation>Das Wiederherstellungsjournal &apos;%1&apos; enthält keinen Text, der wiederhergestellt werden kann. Es wurde unverändert gelassen.</translation>
+    </message>
+</context>
+<context>
     <name>LiveCountTexts</name>
     <message>
         <source>%1 of %2 in the selection</source>
@@ -542,6 +608,22 @@ Möchten Sie stattdessen den Text von vor diesem Speichern öffnen? Er öffnet s
         <source>&amp;About...</source>
         <translation>Ü&amp;ber...</translation>
     </message>
+    <message>
+        <source>&amp;Keep Unsaved Text for Recovery</source>
+        <translation>Ungespeicherten Text zur &amp;Wiederherstellung aufbewahren</translation>
+    </message>
+    <message>
+        <source>&amp;Case Conversion in Replacements</source>
+        <translation>&amp;Groß-/Kleinschreibung in Ersetzungen</translation>
+    </message>
+    <message>
+        <source>&amp;Test Cases</source>
+        <translation>Test&amp;fälle</translation>
+    </message>
+    <message>
+        <source>&amp;Debug Pattern</source>
+        <translation>Muster &amp;debuggen</translation>
+    </message>
 </context>
 <context>
     <name>MatchRowsTexts</name>
@@ -591,6 +673,34 @@ Möchten Sie stattdessen den Text von vor diesem Speichern öffnen? Er öffnet s
     <message>
         <source>Exporting...</source>
         <translation>Exportieren...</translation>
+    </message>
+</context>
+<context>
+    <name>PatternMarks</name>
+    <message>
+        <source>Steps: %1</source>
+        <translation>Schritte: %1</translation>
+    </message>
+</context>
+<context>
+    <name>RecoveryTexts</name>
+    <message>
+        <source>untitled</source>
+        <translation>unbenannt</translation>
+    </message>
+    <message>
+        <source>Sifta ended without saving a text: %1, %2, last changed %3.</source>
+        <translation>Sifta wurde beendet, ohne einen Text zu speichern: %1, %2, zuletzt geändert %3.</translation>
+    </message>
+    <message>
+        <source> The end of its journal is damaged; the text is as it was at the last change that could be read.</source>
+        <translation> Das Ende seines Journals ist beschädigt; der Text ist so, wie er bei der letzten lesbaren Änderung war.</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+Do you want to restore it? Yes restores it, No discards it, Cancel asks again at the next start.</source>
+        <translation><byte value="xd"/>
+Möchten Sie ihn wiederherstellen? Ja stellt ihn wieder her, Nein verwirft ihn, Abbrechen fragt beim nächsten Start erneut.</translation>
     </message>
 </context>
 <context>
@@ -952,10 +1062,228 @@ Möchten Sie stattdessen den Text von vor diesem Speichern öffnen? Er öffnet s
     </message>
 </context>
 <context>
+    <name>TestCaseTexts</name>
+    <message>
+        <source>no match</source>
+        <translation>kein Treffer</translation>
+    </message>
+    <message>
+        <source>a match at %1: %2%3</source>
+        <translation>ein Treffer an Position %1: %2%3</translation>
+    </message>
+    <message>
+        <source>%1 of %2 pass</source>
+        <translation>%1 von %2 bestanden</translation>
+    </message>
+    <message>
+        <source>expected a match, got no match</source>
+        <translation>Treffer erwartet, kein Treffer erhalten</translation>
+    </message>
+    <message>
+        <source>expected no match, got %1</source>
+        <translation>kein Treffer erwartet, erhalten: %1</translation>
+    </message>
+    <message>
+        <source>expected %1, got %2</source>
+        <translation>erwartet: %1, erhalten: %2</translation>
+    </message>
+    <message>
+        <source>a text</source>
+        <translation>ein Text</translation>
+    </message>
+    <message>
+        <source>true or false</source>
+        <translation>true oder false</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; of %2</source>
+        <translation>&quot;%1&quot; von %2</translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>%1 fehlt</translation>
+    </message>
+    <message>
+        <source>%1 must be %2</source>
+        <translation>%1 muss %2 sein</translation>
+    </message>
+    <message>
+        <source>case %1</source>
+        <translation>Fall %1</translation>
+    </message>
+    <message>
+        <source>%1 must be an object</source>
+        <translation>%1 muss ein Objekt sein</translation>
+    </message>
+    <message>
+        <source>&quot;expect&quot; of %1 is &quot;%2&quot;; it must be &quot;match&quot;, &quot;no match&quot; or &quot;replace&quot;</source>
+        <translation>&quot;expect&quot; von %1 ist &quot;%2&quot;; es muss &quot;match&quot;, &quot;no match&quot; oder &quot;replace&quot; sein</translation>
+    </message>
+    <message>
+        <source>not valid JSON at line %1: %2</source>
+        <translation>kein gültiges JSON in Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>not a test-case file: the JSON is not an object</source>
+        <translation>keine Testfalldatei: Das JSON ist kein Objekt</translation>
+    </message>
+    <message>
+        <source>not a test-case file: &quot;format&quot; must be &quot;%1&quot;</source>
+        <translation>keine Testfalldatei: &quot;format&quot; muss &quot;%1&quot; sein</translation>
+    </message>
+    <message>
+        <source>&quot;version&quot; must be a whole number from 1</source>
+        <translation>&quot;version&quot; muss eine ganze Zahl ab 1 sein</translation>
+    </message>
+    <message>
+        <source>version %1 is newer than this Sifta reads (%2)</source>
+        <translation>Version %1 ist neuer als die, die dieses Sifta liest (%2)</translation>
+    </message>
+    <message>
+        <source>&quot;cases&quot; is missing</source>
+        <translation>&quot;cases&quot; fehlt</translation>
+    </message>
+    <message>
+        <source>&quot;cases&quot; must be a list</source>
+        <translation>&quot;cases&quot; muss eine Liste sein</translation>
+    </message>
+</context>
+<context>
     <name>TextFileTexts</name>
     <message>
         <source>The text holds %1, which %2 cannot store</source>
         <translation>Der Text enthält %1, das %2 nicht speichern kann</translation>
+    </message>
+</context>
+<context>
+    <name>frmDebugger</name>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Zurück</translation>
+    </message>
+    <message>
+        <source>&amp;Forward</source>
+        <translation>&amp;Vor</translation>
+    </message>
+    <message>
+        <source>Next Back&amp;track</source>
+        <translation>Nächster &amp;Rücksprung</translation>
+    </message>
+    <message>
+        <source>&amp;Go</source>
+        <translation>&amp;Gehe zu</translation>
+    </message>
+    <message>
+        <source>Debug Pattern</source>
+        <translation>Muster debuggen</translation>
+    </message>
+    <message>
+        <source>&amp;Step:</source>
+        <translation>&amp;Schritt:</translation>
+    </message>
+    <message>
+        <source>The pattern, with the part that the selected step tries marked</source>
+        <translation>Das Muster, in dem der Teil markiert ist, den der gewählte Schritt versucht</translation>
+    </message>
+    <message>
+        <source>The text around the position of the selected step, which is marked</source>
+        <translation>Der Text um die Position des gewählten Schritts, die markiert ist</translation>
+    </message>
+    <message>
+        <source>What each group holds at the selected step</source>
+        <translation>Was jede Gruppe beim gewählten Schritt enthält</translation>
+    </message>
+    <message>
+        <source>How many steps the engine took, and how the run ended</source>
+        <translation>Wie viele Schritte die Regex-Maschine gemacht hat und wie der Lauf endete</translation>
+    </message>
+    <message>
+        <source>Steps</source>
+        <translation>Schritte</translation>
+    </message>
+    <message>
+        <source>Every step of the engine: its number, the position in the text, the part of the pattern it tries, and whether it starts anew or backtracks</source>
+        <translation>Jeder Schritt der Regex-Maschine: seine Nummer, die Position im Text, der Teil des Musters, den er versucht, und ob er neu beginnt oder zurückspringt</translation>
+    </message>
+    <message>
+        <source>Select the step before</source>
+        <translation>Den vorigen Schritt wählen</translation>
+    </message>
+    <message>
+        <source>Select the step after</source>
+        <translation>Den nächsten Schritt wählen</translation>
+    </message>
+    <message>
+        <source>Select the next step at which the engine backtracks</source>
+        <translation>Den nächsten Schritt wählen, an dem die Regex-Maschine zurückspringt</translation>
+    </message>
+    <message>
+        <source>The number of the step that Go selects</source>
+        <translation>Die Nummer des Schritts, den Gehe zu wählt</translation>
+    </message>
+    <message>
+        <source>Select the step of that number</source>
+        <translation>Den Schritt mit dieser Nummer wählen</translation>
+    </message>
+    <message>
+        <source>Pattern:</source>
+        <translation>Muster:</translation>
+    </message>
+    <message>
+        <source>Text:</source>
+        <translation>Text:</translation>
+    </message>
+    <message>
+        <source>Groups:</source>
+        <translation>Gruppen:</translation>
+    </message>
+    <message>
+        <source>Computing steps... %1</source>
+        <translation>Schritte werden berechnet... %1</translation>
+    </message>
+    <message>
+        <source>%1  at %2  %3</source>
+        <translation>%1  bei %2  %3</translation>
+    </message>
+    <message>
+        <source>(match)</source>
+        <translation>(Treffer)</translation>
+    </message>
+    <message>
+        <source>new start</source>
+        <translation>neuer Start</translation>
+    </message>
+    <message>
+        <source>backtrack</source>
+        <translation>Rücksprung</translation>
+    </message>
+    <message>
+        <source>%1; a match from %2 to %3.</source>
+        <translation>%1; ein Treffer von %2 bis %3.</translation>
+    </message>
+    <message>
+        <source>%1; no match.</source>
+        <translation>%1; kein Treffer.</translation>
+    </message>
+    <message>
+        <source>%1; stopped.</source>
+        <translation>%1; angehalten.</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
+    </message>
+    <message>
+        <source>%1: none</source>
+        <translation>%1: keine</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; (%3 to %4)</source>
+        <translation>%1: &quot;%2&quot; (%3 bis %4)</translation>
+    </message>
+    <message>
+        <source>The pattern has no groups.</source>
+        <translation>Das Muster hat keine Gruppen.</translation>
     </message>
 </context>
 <context>
@@ -987,6 +1315,26 @@ Möchten Sie stattdessen den Text von vor diesem Speichern öffnen? Er öffnet s
     <message>
         <source>Selecting a part selects it in the pattern box.</source>
         <translation>Ein gewählter Teil wird im Musterfeld markiert.</translation>
+    </message>
+    <message>
+        <source>Count &amp;Steps</source>
+        <translation>&amp;Schritte zählen</translation>
+    </message>
+    <message>
+        <source>Counts the steps the engine takes on each part of the pattern, on the Search Text</source>
+        <translation>Zählt die Schritte, die die Regex-Maschine im Suchtext für jeden Teil des Musters macht</translation>
+    </message>
+    <message>
+        <source>How many steps the engine took on the Search Text</source>
+        <translation>Wie viele Schritte die Regex-Maschine im Suchtext gemacht hat</translation>
+    </message>
+    <message>
+        <source>Steps</source>
+        <translation>Schritte</translation>
+    </message>
+    <message>
+        <source>Steps: %1</source>
+        <translation>Schritte: %1</translation>
     </message>
 </context>
 <context>
@@ -1206,6 +1554,149 @@ Möchten Sie stattdessen den Text von vor diesem Speichern öffnen? Er öffnet s
     <message>
         <source>Regular Expression S&amp;yntax</source>
         <translation>S&amp;yntax regulärer Ausdrücke</translation>
+    </message>
+</context>
+<context>
+    <name>frmTestCases</name>
+    <message>
+        <source>Sifta Test Cases (*.json)</source>
+        <translation>Sifta-Testfälle (*.json)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>match</source>
+        <translation>Treffer</translation>
+    </message>
+    <message>
+        <source>no match</source>
+        <translation>kein Treffer</translation>
+    </message>
+    <message>
+        <source>Replace All gives %1</source>
+        <translation>Alle ersetzen ergibt %1</translation>
+    </message>
+    <message>
+        <source>Test Cases</source>
+        <translation>Testfälle</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add a case with an empty sample</source>
+        <translation>Einen Fall mit leerem Beispiel hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Entfernen</translation>
+    </message>
+    <message>
+        <source>Remove the selected case</source>
+        <translation>Den gewählten Fall entfernen</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Öffnen...</translation>
+    </message>
+    <message>
+        <source>Open a pattern with its test cases from a file</source>
+        <translation>Ein Muster mit seinen Testfällen aus einer Datei öffnen</translation>
+    </message>
+    <message>
+        <source>&amp;Save...</source>
+        <translation>&amp;Speichern...</translation>
+    </message>
+    <message>
+        <source>Save the pattern with its test cases to a file</source>
+        <translation>Das Muster mit seinen Testfällen in einer Datei speichern</translation>
+    </message>
+    <message>
+        <source>Sample</source>
+        <translation>Beispiel</translation>
+    </message>
+    <message>
+        <source>Expects</source>
+        <translation>Erwartet</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Must match</source>
+        <translation>Muss passen</translation>
+    </message>
+    <message>
+        <source>Must not match</source>
+        <translation>Darf nicht passen</translation>
+    </message>
+    <message>
+        <source>Replace All gives</source>
+        <translation>Alle ersetzen ergibt</translation>
+    </message>
+    <message>
+        <source>Sa&amp;mple:</source>
+        <translation>&amp;Beispiel:</translation>
+    </message>
+    <message>
+        <source>E&amp;xpect:</source>
+        <translation>E&amp;rwartet:</translation>
+    </message>
+    <message>
+        <source>&amp;Gives:</source>
+        <translation>Er&amp;gibt:</translation>
+    </message>
+    <message>
+        <source>Test cases</source>
+        <translation>Testfälle</translation>
+    </message>
+    <message>
+        <source>Each sample text, what the pattern must do with it, and how it came out</source>
+        <translation>Jeder Beispieltext, was das Muster damit tun muss und wie es ausging</translation>
+    </message>
+    <message>
+        <source>The sample text of the selected case</source>
+        <translation>Der Beispieltext des gewählten Falls</translation>
+    </message>
+    <message>
+        <source>What the pattern must do with the sample</source>
+        <translation>Was das Muster mit dem Beispiel tun muss</translation>
+    </message>
+    <message>
+        <source>The text that Replace All must give on the sample</source>
+        <translation>Der Text, den Alle ersetzen auf dem Beispiel ergeben muss</translation>
+    </message>
+    <message>
+        <source>How many cases pass</source>
+        <translation>Wie viele Fälle bestehen</translation>
+    </message>
+    <message>
+        <source>Open Test Cases</source>
+        <translation>Testfälle öffnen</translation>
+    </message>
+    <message>
+        <source>%1 holds no test cases that Sifta can read: %2</source>
+        <translation>%1 enthält keine Testfälle, die Sifta lesen kann: %2</translation>
+    </message>
+    <message>
+        <source>Save Test Cases</source>
+        <translation>Testfälle speichern</translation>
+    </message>
+    <message>
+        <source>fail: %1</source>
+        <translation>nicht bestanden: %1</translation>
+    </message>
+    <message>
+        <source>pass</source>
+        <translation>bestanden</translation>
+    </message>
+    <message>
+        <source>Checking...</source>
+        <translation>Wird geprüft...</translation>
     </message>
 </context>
 </TS>

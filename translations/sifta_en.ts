@@ -38,5 +38,33 @@
             <numerusform>%1 replacements</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%1 step(s) at position %2, of %3 allowed</source>
+        <translation>
+            <numerusform>%1 step at position %2, of %3 allowed</numerusform>
+            <numerusform>%1 steps at position %2, of %3 allowed</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 step(s)</source>
+        <translation>
+            <numerusform>%1 step</numerusform>
+            <numerusform>%1 steps</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The first %1 step(s); the engine goes on beyond them.</source>
+        <translation>
+            <numerusform>The first %1 step; the engine goes on beyond it.</numerusform>
+            <numerusform>The first %1 steps; the engine goes on beyond them.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 character(s)</source>
+        <translation>
+            <numerusform>%1 character</numerusform>
+            <numerusform>%1 characters</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

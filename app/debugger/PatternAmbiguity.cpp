@@ -2,11 +2,17 @@
 
 #include "regex/PatternTranslator.h"
 
+#include <QCoreApplication>
+
 #include <bitset>
 #include <optional>
 #include <set>
 
 namespace {
+
+struct DebuggerTexts {
+    Q_DECLARE_TR_FUNCTIONS(DebuggerTexts)
+};
 
 /// The characters that can start a match, coarsely: every code unit below 256 on its own,
 /// all those above as one.
@@ -358,10 +364,10 @@ void inspect(const std::vector<Node>& sequence, std::vector<AmbiguityWarning>& w
 QString AmbiguityWarning::text() const
 {
     return kind == NestedRepeat
-        ? QStringLiteral("A repeat inside a repeat: the same text can be split among the iterations in many ways, "
-                         "and a search that fails near it tries them all.")
-        : QStringLiteral("Repeated alternatives that can match the same text: a search that fails near it tries "
-                         "every way of combining them.");
+        ? DebuggerTexts::tr("A repeat inside a repeat: the same text can be split among the iterations in many "
+                            "ways, and a search that fails near it tries them all.")
+        : DebuggerTexts::tr("Repeated alternatives that can match the same text: a search that fails near it tries "
+                            "every way of combining them.");
 }
 
 std::vector<AmbiguityWarning> findAmbiguity(const QString& pattern, bool ignoreCase)

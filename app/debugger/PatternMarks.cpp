@@ -13,7 +13,7 @@ QString PatternMarks::toolTip(const std::vector<AmbiguityWarning>& warnings, con
     for (const AmbiguityWarning& warning : warnings)
         lines << warning.text();
     if (profile)
-        lines << QStringLiteral("Steps: ") + profile->summary();
+        lines << tr("Steps: %1").arg(profile->summary());
     return lines.join(u'\n');
 }
 

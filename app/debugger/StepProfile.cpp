@@ -2,7 +2,9 @@
 
 #include "debugger/TracedPattern.h"
 #include "regex/RegExp.h"
+#include "translations/CountText.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 #include <algorithm>
@@ -92,8 +94,8 @@ quint64 StepProfile::hottest() const
 QString StepProfile::summary() const
 {
     const QLocale c = QLocale::c();
-    return QStringLiteral("%1 steps at position %2, of %3 allowed")
-        .arg(c.toString(total), c.toString(start), c.toString(budget));
+    return countText(QT_TRANSLATE_N_NOOP("Count", "%1 step(s) at position %2, of %3 allowed"), qint64(total), c)
+        .arg(c.toString(start), c.toString(budget));
 }
 
 RegExpResult<StepProfile> profileSteps(const QString& pattern, bool ignoreCase, const QString& text, qsizetype from,

@@ -4,6 +4,8 @@
 #include "debugger/StepListView.h"
 #include "debugger/StepTrace.h"
 #include "regex/RegExpErrorText.h"
+#include "translations/CountText.h"
+#include "window/AccessibleCaption.h"
 
 #include <QCloseEvent>
 #include <QFontDatabase>
@@ -43,13 +45,13 @@ QString marked(const QString& text, qsizetype offset, qsizetype length)
 frmDebugger::frmDebugger(IWorkThreads& threads, QWidget* parent)
     : QWidget(parent, Qt::Tool), mRun(new LatestRun(threads, this)), mPattern(new QLabel(this)),
       mText(new QLabel(this)), mGroups(new QLabel(this)), mStatus(new QLabel(this)), mSteps(new StepListView(this)),
-      mBack(new QPushButton(u"&Back"_s, this)), mForward(new QPushButton(u"&Forward"_s, this)),
-      mNextBacktrack(new QPushButton(u"Next Back&track"_s, this)), mStep(new QSpinBox(this)),
-      mGo(new QPushButton(u"&Go"_s, this)), mProgressTimer(new QTimer(this)),
+      mBack(new QPushButton(tr("&Back"), this)), mForward(new QPushButton(tr("&Forward"), this)),
+      mNextBacktrack(new QPushButton(tr("Next Back&track"), this)), mStep(new QSpinBox(this)),
+      mGo(new QPushButton(tr("&Go"), this)), mProgressTimer(new QTimer(this)),
       mMaxSteps(StepTrace::kDefaultMaxSteps)
 {
     setObjectName(u"frmDebugger"_s);
-    setWindowTitle(u"Debug Pattern"_s);
+    setWindowTitle(tr("Debug Pattern"));
     const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     for (QLabel* label : {mPattern, mText}) {
         label->setTextFormat(Qt::RichText);
@@ -70,15 +72,30 @@ frmDebugger::frmDebugger(IWorkThreads& threads, QWidget* parent)
     mNextBacktrack->setObjectName(u"cmdNextBacktrack"_s);
     mStep->setObjectName(u"spnStep"_s);
     mGo->setObjectName(u"cmdGo"_s);
-    auto* stepLabel = new QLabel(u"&Step:"_s, this);
+    auto* stepLabel = new QLabel(tr("&Step:"), this);
     stepLabel->setBuddy(mStep);
 
+    // The labels that show the step keep their text as their name, so that a screen reader
+    // reads what they show; what they are for is their description.
+    mPattern->setAccessibleDescription(tr("The pattern, with the part that the selected step tries marked"));
+    mText->setAccessibleDescription(tr("The text around the position of the selected step, which is marked"));
+    mGroups->setAccessibleDescription(tr("What each group holds at the selected step"));
+    mStatus->setAccessibleDescription(tr("How many steps the engine took, and how the run ended"));
+    describeControl(mSteps, tr("Steps"),
+                    tr("Every step of the engine: its number, the position in the text, the part of the pattern it "
+                       "tries, and whether it starts anew or backtracks"));
+    describeControl(mBack, mBack->text(), tr("Select the step before"));
+    describeControl(mForward, mForward->text(), tr("Select the step after"));
+    describeControl(mNextBacktrack, mNextBacktrack->text(), tr("Select the next step at which the engine backtracks"));
+    describeControl(mStep, stepLabel->text(), tr("The number of the step that Go selects"));
+    describeControl(mGo, mGo->text(), tr("Select the step of that number"));
+
     auto* places = new QGridLayout;
-    places->addWidget(new QLabel(u"Pattern:"_s, this), 0, 0);
+    places->addWidget(new QLabel(tr("Pattern:"), this), 0, 0);
     places->addWidget(mPattern, 0, 1);
-    places->addWidget(new QLabel(u"Text:"_s, this), 1, 0);
+    places->addWidget(new QLabel(tr("Text:"), this), 1, 0);
     places->addWidget(mText, 1, 1);
-    places->addWidget(new QLabel(u"Groups:"_s, this), 2, 0, Qt::AlignTop);
+    places->addWidget(new QLabel(tr("Groups:"), this), 2, 0, Qt::AlignTop);
     places->addWidget(mGroups, 2, 1);
     places->setColumnStretch(1, 1);
     auto* buttons = new QHBoxLayout;
@@ -141,7 +158,7 @@ void frmDebugger::debug(const QString& pattern, bool ignoreCase, const QString& 
 
 void frmDebugger::showProgress()
 {
-    mStatus->setText(u"Computing steps... %1"_s.arg(mProgress ? mProgress->load() : 0));
+    mStatus->setText(tr("Computing steps... %1").arg(mProgress ? mProgress->load() : 0));
 }
 
 void frmDebugger::showTrace(const std::shared_ptr<const StepTrace>& trace)
@@ -159,13 +176,13 @@ void frmDebugger::showTrace(const std::shared_ptr<const StepTrace>& trace)
     mSteps->setRows(count, [this](qsizetype row) {
         const TraceStep step = mTrace->at(row);
         const TracedPart part = mTrace->pattern().parts()[std::size_t(step.part)];
-        QString text = u"%1  at %2  %3"_s.arg(row + 1, 9).arg(step.position, 6)
-                           .arg(step.part == TracedPattern::kEndPart ? u"(match)"_s
+        QString text = tr("%1  at %2  %3").arg(row + 1, 9).arg(step.position, 6)
+                           .arg(step.part == TracedPattern::kEndPart ? tr("(match)")
                                                                      : mTrace->pattern().pattern().mid(part.offset, part.length));
         if (step.newStart)
-            text += u"  new start"_s;
+            text += u"  "_s + tr("new start");
         if (step.backtrack)
-            text += u"  backtrack"_s;
+            text += u"  "_s + tr("backtrack");
         return StepListView::Row{text, step.backtrack};
     });
     if (count == 0)
@@ -175,17 +192,21 @@ void frmDebugger::showTrace(const std::shared_ptr<const StepTrace>& trace)
 QString frmDebugger::outcomeText() const
 {
     const TraceOutcome& outcome = mTrace->outcome();
-    const QString steps = u"%1 steps"_s.arg(mTrace->size());
+    // Step numbers are written plainly, as the list of steps writes them.
+    const QLocale plain = QLocale::c();
+    const QString steps = countText(QT_TRANSLATE_N_NOOP("Count", "%1 step(s)"), mTrace->size(), plain);
     switch (outcome.end) {
     case TraceOutcome::End::Matched:
-        return u"%1; a match from %2 to %3."_s.arg(steps).arg(outcome.matchStart).arg(outcome.matchEnd);
+        return tr("%1; a match from %2 to %3.").arg(steps).arg(outcome.matchStart).arg(outcome.matchEnd);
     case TraceOutcome::End::NoMatch:
-        return steps + u"; no match."_s;
+        return tr("%1; no match.").arg(steps);
     case TraceOutcome::End::Stopped:
-        return mTrace->cancelled() ? steps + u"; stopped."_s
-                                   : u"The first %1 steps; the engine goes on beyond them."_s.arg(mTrace->size());
+        return mTrace->cancelled()
+            ? tr("%1; stopped.").arg(steps)
+            : countText(QT_TRANSLATE_N_NOOP("Count", "The first %1 step(s); the engine goes on beyond them."),
+                        mTrace->size(), plain);
     case TraceOutcome::End::Failed:
-        return steps + u"; "_s + regExpErrorText(*outcome.error);
+        return tr("%1; %2").arg(steps, regExpErrorText(*outcome.error));
     }
     return steps;
 }
@@ -217,10 +238,10 @@ void frmDebugger::showStep(qsizetype step)
     QStringList groups;
     int j = 1;
     for (const auto& [start, end] : mTrace->groupsAt(step)) {
-        groups << (start < 0 ? u"%1: none"_s.arg(j) : u"%1: \"%2\" (%3 to %4)"_s.arg(j).arg(text.mid(start, std::min<qsizetype>(end - start, kGroupShown))).arg(start).arg(end));
+        groups << (start < 0 ? tr("%1: none").arg(j) : tr("%1: \"%2\" (%3 to %4)").arg(j).arg(text.mid(start, std::min<qsizetype>(end - start, kGroupShown))).arg(start).arg(end));
         ++j;
     }
-    mGroups->setText(groups.isEmpty() ? u"The pattern has no groups."_s : groups.join(u'\n'));
+    mGroups->setText(groups.isEmpty() ? tr("The pattern has no groups.") : groups.join(u'\n'));
     const QSignalBlocker blocker(mStep);
     mStep->setValue(int(step + 1));
 }

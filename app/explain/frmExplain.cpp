@@ -2,6 +2,7 @@
 
 #include "debugger/StepProfile.h"
 #include "regex/PatternExplanation.h"
+#include "window/AccessibleCaption.h"
 #include "window/WindowFit.h"
 
 #include <QCloseEvent>
@@ -38,7 +39,7 @@ QString shownPart(QString part)
 
 frmExplain::frmExplain(QWidget* parent)
     : QWidget(parent, Qt::Tool), mMessage(new QLabel(this)), mPlace(new QLabel(this)), mSteps(new QLabel(this)),
-      mCountSteps(new QPushButton(u"Count &Steps"_s, this)), mParts(new QTreeWidget(this))
+      mCountSteps(new QPushButton(tr("Count &Steps"), this)), mParts(new QTreeWidget(this))
 {
     setObjectName(u"frmExplain"_s);
     setWindowTitle(tr("Explain Pattern"));
@@ -52,7 +53,9 @@ frmExplain::frmExplain(QWidget* parent)
     mSteps->setObjectName(u"lblSteps"_s);
     mSteps->setWordWrap(true);
     mCountSteps->setObjectName(u"cmdCountSteps"_s);
-    mCountSteps->setToolTip(u"Counts the steps the engine takes on each part of the pattern, on the Search Text"_s);
+    mCountSteps->setToolTip(tr("Counts the steps the engine takes on each part of the pattern, on the Search Text"));
+    describeControl(mCountSteps, mCountSteps->text(), mCountSteps->toolTip());
+    mSteps->setAccessibleDescription(tr("How many steps the engine took on the Search Text"));
     connect(mCountSteps, &QPushButton::clicked, this, &frmExplain::stepCountRequested);
     mParts->setObjectName(u"tvwParts"_s);
     mParts->setColumnCount(3);
@@ -129,7 +132,7 @@ void frmExplain::setStepProfile(const StepProfile& profile)
     paint(mParts->invisibleRootItem());
     mParts->setColumnHidden(kStepsColumn, false);
     mParts->resizeColumnToContents(kStepsColumn);
-    mSteps->setText(u"Steps: "_s + profile.summary());
+    mSteps->setText(tr("Steps: %1").arg(profile.summary()));
 }
 
 int frmExplain::preferredWidth() const

@@ -2,10 +2,19 @@
 
 #include "documents/DocumentWindow.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 #include <cstring>
 #include <utility>
+
+namespace {
+
+struct JournalTexts {
+    Q_DECLARE_TR_FUNCTIONS(JournalTexts)
+};
+
+} // namespace
 
 DocumentJournal::DocumentJournal(IJournalDocument& document, Post post, SlotSource claim, JournalTiming timing)
     : mDocument(document), mPost(std::move(post)), mClaim(std::move(claim)), mTiming(timing)
@@ -103,7 +112,7 @@ void DocumentJournal::startSnapshot(const JournalState& state, std::function<QSt
             mSlot = mClaim();
         if (!mSlot) {
             if (!std::exchange(mClaimFailed, true) && mProblem)
-                mProblem(QStringLiteral("Unsaved text cannot be kept for recovery: the folder %1 cannot be used.")
+                mProblem(JournalTexts::tr("Unsaved text cannot be kept for recovery: the folder %1 cannot be used.")
                              .arg(QDir::toNativeSeparators(JournalFolder::location())));
             return;
         }
@@ -112,8 +121,8 @@ void DocumentJournal::startSnapshot(const JournalState& state, std::function<QSt
         mWriter->setWriteFailed([this](int error) {
             mPost([this, error] {
                 if (mProblem)
-                    mProblem(QStringLiteral("Unsaved text cannot be kept for recovery: %1. It is kept again once the "
-                                            "journal can be written.")
+                    mProblem(JournalTexts::tr("Unsaved text cannot be kept for recovery: %1. It is kept again once the "
+                                              "journal can be written.")
                                  .arg(QString::fromLocal8Bit(std::strerror(error))));
             });
         });

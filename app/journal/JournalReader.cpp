@@ -3,9 +3,14 @@
 #include "journal/GapText.h"
 #include "platform/FileBytes.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace {
+
+struct JournalTexts {
+    Q_DECLARE_TR_FUNCTIONS(JournalTexts)
+};
 
 /// The position of the first edit among the records at the start of `bytes`, if there is one.
 qsizetype firstEditAfter(QByteArrayView bytes)
@@ -82,15 +87,16 @@ QString problemText(JournalProblem problem, const QString& sPath)
     const QString path = QDir::toNativeSeparators(sPath);
     switch (problem) {
     case JournalProblem::Unreadable:
-        return QStringLiteral("The recovery journal '%1' cannot be read. It was left as it is.").arg(path);
+        return JournalTexts::tr("The recovery journal '%1' cannot be read. It was left as it is.").arg(path);
     case JournalProblem::NotOurs:
-        return QStringLiteral("'%1' is not a Sifta recovery journal, or it is damaged. It was left as it is.").arg(path);
+        return JournalTexts::tr("'%1' is not a Sifta recovery journal, or it is damaged. It was left as it is.")
+            .arg(path);
     case JournalProblem::Newer:
-        return QStringLiteral("The recovery journal '%1' was written by a newer version of Sifta, so this one cannot "
-                              "read it. It was left as it is.")
+        return JournalTexts::tr("The recovery journal '%1' was written by a newer version of Sifta, so this one cannot "
+                                "read it. It was left as it is.")
             .arg(path);
     case JournalProblem::Empty:
-        return QStringLiteral("The recovery journal '%1' holds no text that can be restored. It was left as it is.")
+        return JournalTexts::tr("The recovery journal '%1' holds no text that can be restored. It was left as it is.")
             .arg(path);
     }
     return {};

@@ -2,23 +2,34 @@
 
 #include "documents/DocumentWindow.h"
 #include "platform/MessageBox.h"
+#include "translations/CountText.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QLocale>
+
+namespace {
+
+struct RecoveryTexts {
+    Q_DECLARE_TR_FUNCTIONS(RecoveryTexts)
+};
+
+} // namespace
 
 QString recoveryQuestion(const RecoveredDocument& document)
 {
     const QString& file = document.state.fileName;
-    const QString name = file == kUntitled ? QStringLiteral("untitled") : QStringLiteral("'%1'").arg(QDir::toNativeSeparators(file));
+    const QString name =
+        file == kUntitled ? RecoveryTexts::tr("untitled") : QStringLiteral("'%1'").arg(QDir::toNativeSeparators(file));
     const QLocale locale;
-    QString question = QStringLiteral("Sifta ended without saving a text: %1, %2 characters, last changed %3.")
-                           .arg(name, locale.toString(document.text.size()),
-                                locale.toString(document.lastChange, QLocale::ShortFormat));
+    const QString length = countText(QT_TRANSLATE_N_NOOP("Count", "%1 character(s)"), document.text.size(), locale);
+    QString question = RecoveryTexts::tr("Sifta ended without saving a text: %1, %2, last changed %3.")
+                           .arg(name, length, locale.toString(document.lastChange, QLocale::ShortFormat));
     if (!document.whole)
-        question += QStringLiteral(" The end of its journal is damaged; the text is as it was at the last change "
-                                   "that could be read.");
-    return question + QStringLiteral("\r\nDo you want to restore it? Yes restores it, No discards it, Cancel "
-                                     "asks again at the next start.");
+        question += RecoveryTexts::tr(" The end of its journal is damaged; the text is as it was at the last change "
+                                      "that could be read.");
+    return question + RecoveryTexts::tr("\r\nDo you want to restore it? Yes restores it, No discards it, Cancel "
+                                        "asks again at the next start.");
 }
 
 std::vector<Recovery> offerRecoveries(IMessageBox& messages, std::vector<std::unique_ptr<JournalSlot>> orphans)

@@ -2,9 +2,16 @@
 
 #include "regex/RegExpErrorText.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace {
+
+/// The messages of the test cases; sifta-cli, which installs no translation, shows them in English.
+struct TestCaseTexts {
+    Q_DECLARE_TR_FUNCTIONS(TestCaseTexts)
+};
 
 /// Longest part of a match a failing case shows.
 constexpr qsizetype kShownMatch = 60;
@@ -78,10 +85,10 @@ CaseOutcome checkCase(const RegExp& expression, const QString& replacement, cons
     if (found == (testCase.expectation == Expectation::Match))
         return CaseOutcome{true, false, {}};
     if (!found)
-        return failed(QStringLiteral("no match"));
+        return failed(TestCaseTexts::tr("no match"));
     const Match match = matches.value().Item(0);
     const QString value = match.Value();
-    return failed(QStringLiteral("a match at %1: %2%3")
+    return failed(TestCaseTexts::tr("a match at %1: %2%3")
                       .arg(match.FirstIndex())
                       .arg(quoted(value.left(kShownMatch)), value.size() > kShownMatch ? QStringLiteral("...")
                                                                                        : QString()));
@@ -106,7 +113,7 @@ SuiteOutcome checkSuite(const TestSuite& suite, const std::atomic_bool* cancel)
 
 QString summaryText(const SuiteOutcome& outcome)
 {
-    return QStringLiteral("%1 of %2 pass").arg(outcome.passedCount()).arg(outcome.cases.size());
+    return TestCaseTexts::tr("%1 of %2 pass").arg(outcome.passedCount()).arg(outcome.cases.size());
 }
 
 QString failureText(const TestCase& testCase, const CaseOutcome& outcome)
@@ -115,11 +122,11 @@ QString failureText(const TestCase& testCase, const CaseOutcome& outcome)
         return outcome.got;
     switch (testCase.expectation) {
     case Expectation::Match:
-        return QStringLiteral("expected a match, got no match");
+        return TestCaseTexts::tr("expected a match, got no match");
     case Expectation::NoMatch:
-        return QStringLiteral("expected no match, got %1").arg(outcome.got);
+        return TestCaseTexts::tr("expected no match, got %1").arg(outcome.got);
     case Expectation::ReplaceGives:
-        return QStringLiteral("expected %1, got %2").arg(quoted(testCase.expected), quoted(outcome.got));
+        return TestCaseTexts::tr("expected %1, got %2").arg(quoted(testCase.expected), quoted(outcome.got));
     }
     Q_UNREACHABLE();
 }

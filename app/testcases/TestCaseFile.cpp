@@ -1,5 +1,6 @@
 #include "testcases/TestCaseFile.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -8,6 +9,11 @@
 #include <optional>
 
 namespace {
+
+/// The messages of the test cases; sifta-cli, which installs no translation, shows them in English.
+struct TestCaseTexts {
+    Q_DECLARE_TR_FUNCTIONS(TestCaseTexts)
+};
 
 const QString kFormat = QStringLiteral("sifta-test-cases");
 
@@ -56,7 +62,7 @@ public:
         if (value.isUndefined() && byDefault)
             return *byDefault;
         if (!value.isString())
-            fail(name, value, QStringLiteral("a text"));
+            fail(name, value, TestCaseTexts::tr("a text"));
         return value.toString();
     }
 
@@ -66,7 +72,7 @@ public:
         if (value.isUndefined())
             return false;
         if (!value.isBool())
-            fail(name, value, QStringLiteral("true or false"));
+            fail(name, value, TestCaseTexts::tr("true or false"));
         return value.toBool();
     }
 
@@ -78,9 +84,9 @@ private:
         if (mFailure)
             return;
         const QString place = mWhere.isEmpty() ? QStringLiteral("\"%1\"").arg(name)
-                                               : QStringLiteral("\"%1\" of %2").arg(name, mWhere);
-        mFailure = error(value.isUndefined() ? QStringLiteral("%1 is missing").arg(place)
-                                             : QStringLiteral("%1 must be %2").arg(place, wanted));
+                                               : TestCaseTexts::tr("\"%1\" of %2").arg(name, mWhere);
+        mFailure = error(value.isUndefined() ? TestCaseTexts::tr("%1 is missing").arg(place)
+                                             : TestCaseTexts::tr("%1 must be %2").arg(place, wanted));
     }
 
     const QJsonObject& mObject;
@@ -90,9 +96,9 @@ private:
 
 Result<TestCase, TestCaseFileError> readCase(const QJsonValue& value, qsizetype index)
 {
-    const QString where = QStringLiteral("case %1").arg(index + 1);
+    const QString where = TestCaseTexts::tr("case %1").arg(index + 1);
     if (!value.isObject())
-        return error(QStringLiteral("%1 must be an object").arg(where));
+        return error(TestCaseTexts::tr("%1 must be an object").arg(where));
     const QJsonObject object = value.toObject();
     Fields fields(object, where);
     TestCase testCase;
@@ -102,7 +108,7 @@ Result<TestCase, TestCaseFileError> readCase(const QJsonValue& value, qsizetype 
         return *fields.failure();
     const std::optional<Expectation> expectation = expectationNamed(expect);
     if (!expectation) {
-        return error(QStringLiteral("\"expect\" of %1 is \"%2\"; it must be \"match\", \"no match\" or \"replace\"")
+        return error(TestCaseTexts::tr("\"expect\" of %1 is \"%2\"; it must be \"match\", \"no match\" or \"replace\"")
                          .arg(where, expect));
     }
     testCase.expectation = *expectation;
@@ -143,18 +149,18 @@ Result<TestSuite, TestCaseFileError> readTestSuite(const QByteArray& json)
     const QJsonDocument document = QJsonDocument::fromJson(json, &parseError);
     if (parseError.error != QJsonParseError::NoError) {
         const qsizetype line = json.left(parseError.offset).count('\n') + 1;
-        return error(QStringLiteral("not valid JSON at line %1: %2").arg(line).arg(parseError.errorString()));
+        return error(TestCaseTexts::tr("not valid JSON at line %1: %2").arg(line).arg(parseError.errorString()));
     }
     if (!document.isObject())
-        return error(QStringLiteral("not a test-case file: the JSON is not an object"));
+        return error(TestCaseTexts::tr("not a test-case file: the JSON is not an object"));
     const QJsonObject root = document.object();
     if (root.value(QStringLiteral("format")).toString() != kFormat)
-        return error(QStringLiteral("not a test-case file: \"format\" must be \"%1\"").arg(kFormat));
+        return error(TestCaseTexts::tr("not a test-case file: \"format\" must be \"%1\"").arg(kFormat));
     const QJsonValue version = root.value(QStringLiteral("version"));
     if (!version.isDouble() || version.toDouble() != double(version.toInt()) || version.toInt() < 1)
-        return error(QStringLiteral("\"version\" must be a whole number from 1"));
+        return error(TestCaseTexts::tr("\"version\" must be a whole number from 1"));
     if (version.toInt() > kTestCaseFormatVersion) {
-        return error(QStringLiteral("version %1 is newer than this Sifta reads (%2)")
+        return error(TestCaseTexts::tr("version %1 is newer than this Sifta reads (%2)")
                          .arg(version.toInt())
                          .arg(kTestCaseFormatVersion));
     }
@@ -169,8 +175,8 @@ Result<TestSuite, TestCaseFileError> readTestSuite(const QByteArray& json)
         return *fields.failure();
     const QJsonValue cases = root.value(QStringLiteral("cases"));
     if (!cases.isArray())
-        return error(cases.isUndefined() ? QStringLiteral("\"cases\" is missing")
-                                         : QStringLiteral("\"cases\" must be a list"));
+        return error(cases.isUndefined() ? TestCaseTexts::tr("\"cases\" is missing")
+                                         : TestCaseTexts::tr("\"cases\" must be a list"));
     const QJsonArray list = cases.toArray();
     for (qsizetype i = 0; i < list.size(); ++i) {
         Result<TestCase, TestCaseFileError> testCase = readCase(list.at(i), i);

@@ -4,6 +4,7 @@
 #include "platform/FileDialog.h"
 #include "platform/MessageBox.h"
 #include "testcases/TestCaseRunner.h"
+#include "window/AccessibleCaption.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -25,7 +26,10 @@ enum Column { SampleColumn, ExpectsColumn, ResultColumn };
 /// Test-case files are small; a larger file is surely something else.
 constexpr qint64 kMaxFileBytes = qint64(64) << 20;
 
-const QStringList kFileFilters{QStringLiteral("Sifta Test Cases (*.json)"), QStringLiteral("All Files (*)")};
+QStringList fileFilters()
+{
+    return {frmTestCases::tr("Sifta Test Cases (*.json)"), frmTestCases::tr("All Files (*)")};
+}
 
 /// text on one line, each line break shown as an arrow.
 QString oneLine(QString text)
@@ -39,17 +43,19 @@ QString oneLine(QString text)
 QString expectsText(const TestCase& testCase)
 {
     switch (testCase.expectation) {
-    case Expectation::Match: return QStringLiteral("match");
-    case Expectation::NoMatch: return QStringLiteral("no match");
-    case Expectation::ReplaceGives: return QStringLiteral("Replace All gives ") + oneLine(testCase.expected);
+    case Expectation::Match: return frmTestCases::tr("match");
+    case Expectation::NoMatch: return frmTestCases::tr("no match");
+    case Expectation::ReplaceGives: return frmTestCases::tr("Replace All gives %1").arg(oneLine(testCase.expected));
     }
     Q_UNREACHABLE();
 }
 
-QPushButton* addButton(QHBoxLayout* row, const char* name, const QString& caption)
+
+QPushButton* addButton(QHBoxLayout* row, const char* name, const QString& caption, const QString& description)
 {
     auto* button = new QPushButton(caption);
     button->setObjectName(QLatin1String(name));
+    describeControl(button, caption, description);
     button->setAutoDefault(false);
     row->addWidget(button);
     return button;
@@ -63,7 +69,7 @@ frmTestCases::frmTestCases(IWorkThreads& threads, IFileDialog& dialogs, IMessage
       mExpected(new QPlainTextEdit), mSummary(new QLabel), mRemove(nullptr)
 {
     setObjectName(QStringLiteral("frmTestCases"));
-    setWindowTitle(QStringLiteral("Test Cases"));
+    setWindowTitle(tr("Test Cases"));
     mTable->setObjectName(QStringLiteral("tblCases"));
     mSample->setObjectName(QStringLiteral("txtSample"));
     mExpect->setObjectName(QStringLiteral("cboExpect"));
@@ -71,28 +77,35 @@ frmTestCases::frmTestCases(IWorkThreads& threads, IFileDialog& dialogs, IMessage
     mSummary->setObjectName(QStringLiteral("lblSummary"));
 
     auto* buttons = new QHBoxLayout;
-    QPushButton* add = addButton(buttons, "cmdAdd", QStringLiteral("&Add"));
-    mRemove = addButton(buttons, "cmdRemove", QStringLiteral("&Remove"));
+    QPushButton* add = addButton(buttons, "cmdAdd", tr("&Add"), tr("Add a case with an empty sample"));
+    mRemove = addButton(buttons, "cmdRemove", tr("&Remove"), tr("Remove the selected case"));
     buttons->addStretch();
-    QPushButton* open = addButton(buttons, "cmdOpen", QStringLiteral("&Open..."));
-    QPushButton* save = addButton(buttons, "cmdSave", QStringLiteral("&Save..."));
+    QPushButton* open =
+        addButton(buttons, "cmdOpen", tr("&Open..."), tr("Open a pattern with its test cases from a file"));
+    QPushButton* save =
+        addButton(buttons, "cmdSave", tr("&Save..."), tr("Save the pattern with its test cases to a file"));
 
-    mTable->setHorizontalHeaderLabels({QStringLiteral("Sample"), QStringLiteral("Expects"), QStringLiteral("Result")});
+    mTable->setHorizontalHeaderLabels({tr("Sample"), tr("Expects"), tr("Result")});
     mTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
     mTable->setSelectionBehavior(QAbstractItemView::SelectRows);
     mTable->setSelectionMode(QAbstractItemView::SingleSelection);
     mTable->verticalHeader()->hide();
     mTable->horizontalHeader()->setStretchLastSection(true);
 
-    mExpect->addItems({QStringLiteral("Must match"), QStringLiteral("Must not match"),
-                       QStringLiteral("Replace All gives")});
+    mExpect->addItems({tr("Must match"), tr("Must not match"), tr("Replace All gives")});
     auto* editors = new QFormLayout;
-    auto* sampleLabel = new QLabel(QStringLiteral("Sa&mple:"));
+    auto* sampleLabel = new QLabel(tr("Sa&mple:"));
     sampleLabel->setBuddy(mSample);
-    auto* expectLabel = new QLabel(QStringLiteral("E&xpect:"));
+    auto* expectLabel = new QLabel(tr("E&xpect:"));
     expectLabel->setBuddy(mExpect);
-    auto* expectedLabel = new QLabel(QStringLiteral("&Gives:"));
+    auto* expectedLabel = new QLabel(tr("&Gives:"));
     expectedLabel->setBuddy(mExpected);
+    describeControl(mTable, tr("Test cases"),
+                    tr("Each sample text, what the pattern must do with it, and how it came out"));
+    describeControl(mSample, sampleLabel->text(), tr("The sample text of the selected case"));
+    describeControl(mExpect, expectLabel->text(), tr("What the pattern must do with the sample"));
+    describeControl(mExpected, expectedLabel->text(), tr("The text that Replace All must give on the sample"));
+    mSummary->setAccessibleDescription(tr("How many cases pass"));
     editors->addRow(sampleLabel, mSample);
     editors->addRow(expectLabel, mExpect);
     editors->addRow(expectedLabel, mExpected);
@@ -173,8 +186,8 @@ void frmTestCases::cmdRemove_Click()
 void frmTestCases::cmdOpen_Click()
 {
     FileDialogRequest request;
-    request.title = QStringLiteral("Open Test Cases");
-    request.nameFilters = kFileFilters;
+    request.title = tr("Open Test Cases");
+    request.nameFilters = fileFilters();
     request.flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST;
     const std::optional<FileDialogChoice> choice = mDialogs.run(request);
     if (!choice)
@@ -186,7 +199,7 @@ void frmTestCases::cmdOpen_Click()
     }
     const Result<TestSuite, TestCaseFileError> suite = readTestSuite(bytes.value());
     if (!suite) {
-        mMessages.show(QStringLiteral("%1 holds no test cases that Sifta can read: %2")
+        mMessages.show(tr("%1 holds no test cases that Sifta can read: %2")
                            .arg(QFileInfo(choice->path).fileName(), suite.error().message),
                        MessageButtons::Ok, MessageIcon::Exclamation);
         return;
@@ -201,8 +214,8 @@ void frmTestCases::cmdSave_Click()
 {
     FileDialogRequest request;
     request.save = true;
-    request.title = QStringLiteral("Save Test Cases");
-    request.nameFilters = kFileFilters;
+    request.title = tr("Save Test Cases");
+    request.nameFilters = fileFilters();
     request.flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST;
     const std::optional<FileDialogChoice> choice = mDialogs.run(request);
     if (!choice)
@@ -275,14 +288,14 @@ void frmTestCases::showRow(int row)
     if (std::size_t(row) < mOutcome.cases.size()) {
         const CaseOutcome& outcome = mOutcome.cases[std::size_t(row)];
         failed = !outcome.passed;
-        result = failed ? QStringLiteral("fail: ") + failureText(testCase, outcome) : QStringLiteral("pass");
+        result = failed ? tr("fail: %1").arg(failureText(testCase, outcome)) : tr("pass");
     }
     cell(ResultColumn, result)->setForeground(failed ? QBrush(Qt::darkRed) : QBrush());
 }
 
 void frmTestCases::check()
 {
-    mSummary->setText(QStringLiteral("Checking..."));
+    mSummary->setText(tr("Checking..."));
     mRunner->start(mSuite);
 }
 

@@ -117,9 +117,9 @@ MainMenu buildMainMenu(QMenuBar* bar)
                                           QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_H));
     m.mnuToolsExplainPattern = addCheckItem(tools, "mnuToolsExplainPattern", MainMenu::tr("&Explain Pattern"), false);
     m.mnuToolsExplainPattern->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E));
-    m.mnuToolsTestCases = addCheckItem(tools, "mnuToolsTestCases", QStringLiteral("&Test Cases"), false);
+    m.mnuToolsTestCases = addCheckItem(tools, "mnuToolsTestCases", MainMenu::tr("&Test Cases"), false);
     m.mnuToolsTestCases->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T));
-    m.mnuToolsDebugPattern = addItem(tools, "mnuToolsDebugPattern", QStringLiteral("&Debug Pattern"),
+    m.mnuToolsDebugPattern = addItem(tools, "mnuToolsDebugPattern", MainMenu::tr("&Debug Pattern"),
                                      QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D));
 
     QMenu* help = addMenu(bar, "mnuHelp", MainMenu::tr("&Help"));

@@ -4,8 +4,9 @@
 Runs the built program on the display of the session (a virtual one under xvfb-run, inside
 dbus-run-session) and checks that every control that takes the focus has a role and a name,
 that the Search Text and the pattern box are named after their labels and say what they are,
-and that a Find Next which changes "Match x of y" raises the name-change event that a screen
-reader speaks. Usage: atspi_window.py SIFTA
+that a Find Next which changes "Match x of y" raises the name-change event that a screen
+reader speaks, and that the controls of the Test Cases window, opened from the Tools menu,
+are named too. Usage: atspi_window.py SIFTA
 """
 
 import os
@@ -91,6 +92,29 @@ def main():
     return 1 if failures else 0
 
 
+def in_combo_box(node):
+    parent = node.parent
+    while parent is not None:
+        if parent.getRoleName() == "combo box":
+            return True
+        parent = parent.parent
+    return False
+
+
+def check_controls_named(nodes, least, window):
+    """Checks that the controls among nodes that take the focus, at least `least` of them, have
+    a control's role and a name without its access-key marker; returns them."""
+    focusable = [n for n in nodes
+                 if n.getState().contains(pyatspi.STATE_FOCUSABLE) and n.parent is not None and not in_combo_box(n)]
+    check(len(focusable) >= least, "only %d controls of the %s take the focus" % (len(focusable), window))
+    for node in focusable:
+        role = node.getRoleName()
+        check(role in CONTROL_ROLES, "a control of the %s has the role '%s'" % (window, role))
+        check(node.name.strip() != "", "a %s of the %s has no name" % (role, window))
+        check("&" not in node.name.replace("&&", ""), "the %s '%s' is named with its access-key marker" % (role, node.name))
+    return focusable
+
+
 def run_checks():
     app = find_application()
     if app is None:
@@ -99,15 +123,7 @@ def run_checks():
     frame = app[0]
     nodes = list(walk(frame))
 
-    focusable = [n for n in nodes
-                 if n.getState().contains(pyatspi.STATE_FOCUSABLE)
-                 and n.parent is not None and n.parent.getRoleName() != "combo box"]
-    check(len(focusable) >= 10, "only %d controls take the focus" % len(focusable))
-    for node in focusable:
-        role = node.getRoleName()
-        check(role in CONTROL_ROLES, "a control has the role '%s'" % role)
-        check(node.name.strip() != "", "a %s has no name" % role)
-        check("&" not in node.name.replace("&&", ""), "the %s '%s' is named with its access-key marker" % (role, node.name))
+    focusable = check_controls_named(nodes, 10, "main window")
 
     labels = {n.name for n in nodes if n.getRoleName() == "label"}
     texts = [n for n in nodes if n.getRoleName() == "text" and n.getState().contains(pyatspi.STATE_FOCUSABLE)]
@@ -128,6 +144,16 @@ def run_checks():
     find_next.queryAction().doAction(0)
     check(wait_for(lambda: any(name.endswith("1 of 2") or name.endswith("1 von 2") for name in announced)),
           "Find Next changed the match label without an event; heard: %r" % announced)
+
+    test_cases = next((n for n in nodes if "menu item" in n.getRoleName() and n.name == "Test Cases"), None)
+    check(test_cases is not None, "the Tools menu has no Test Cases item")
+    if test_cases is None:
+        return
+    test_cases.queryAction().doAction(0)
+    window = wait_for(lambda: next((w for w in app if w is not None and w.name == "Test Cases"), None))
+    check(window is not None, "Tools, Test Cases opened no window named Test Cases")
+    if window is not None:
+        check_controls_named(list(walk(window)), 7, "Test Cases window")
 
 
 if __name__ == "__main__":

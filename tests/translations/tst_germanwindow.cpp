@@ -1,8 +1,11 @@
+#include "debugger/StepProfile.h"
+#include "testcases/frmTestCases.h"
 #include "translations/CountText.h"
 #include "translations/Translations.h"
 #include "WindowFixture.h"
 
 #include <QMenuBar>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QTest>
 
@@ -16,8 +19,11 @@ private slots:
     void captions_data();
     void captions();
     void noMatchMessage();
+    void testCasesWindow();
     void plural_data();
     void plural();
+    void stepSummaryPlural_data();
+    void stepSummaryPlural();
     void qtOwnTexts();
 };
 
@@ -59,6 +65,18 @@ void tst_GermanWindow::noMatchMessage()
     QTRY_COMPARE(f.messages.texts(), QStringList{QStringLiteral("Keine Treffer gefunden")});
 }
 
+void tst_GermanWindow::testCasesWindow()
+{
+    WindowFixture f;
+    f.trigger("mnuToolsTestCases");
+    auto* testCases = f.window->findChild<frmTestCases*>();
+    QVERIFY(testCases);
+    QCOMPARE(testCases->windowTitle(), QStringLiteral("Testfälle"));
+    auto* add = testCases->findChild<QPushButton*>(QStringLiteral("cmdAdd"));
+    QVERIFY(add);
+    QCOMPARE(add->accessibleName(), QStringLiteral("Hinzufügen"));
+}
+
 void tst_GermanWindow::plural_data()
 {
     QTest::addColumn<qint64>("count");
@@ -75,6 +93,26 @@ void tst_GermanWindow::plural()
     QFETCH(QString, expected);
     QCOMPARE(countText(QT_TRANSLATE_N_NOOP("Count", "%1 replacement(s)"), count, QLocale(QLocale::German, QLocale::Germany)),
              expected);
+}
+
+void tst_GermanWindow::stepSummaryPlural_data()
+{
+    QTest::addColumn<quint64>("steps");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("one, singular") << quint64(1) << QStringLiteral("1 Schritt an Position 0, von 10 erlaubten");
+    QTest::newRow("two, plural") << quint64(2) << QStringLiteral("2 Schritte an Position 0, von 10 erlaubten");
+}
+
+void tst_GermanWindow::stepSummaryPlural()
+{
+    QFETCH(quint64, steps);
+    QFETCH(QString, expected);
+    StepProfile profile;
+    profile.total = steps;
+    profile.budget = 10;
+    profile.start = 0;
+    QCOMPARE(profile.summary(), expected);
 }
 
 void tst_GermanWindow::qtOwnTexts()
