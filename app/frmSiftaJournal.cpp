@@ -10,6 +10,7 @@
 #include "settings/CSettings.h"
 #include "settings/SettingText.h"
 #include "textex/TextEx.h"
+#include "textex/Utf8Slices.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -17,6 +18,19 @@
 namespace {
 
 const QString kJournalKey = QStringLiteral("RecoveryJournal");
+
+/// A copy of the Search Text's bytes, which the editor keeps in UTF-8 as the journal does,
+/// written as it is: no decoding, and no second copy of the text.
+class EditorBytes : public SnapshotText {
+public:
+    explicit EditorBytes(std::shared_ptr<const Utf8Slices> bytes) : mBytes(std::move(bytes)) {}
+
+    qint64 utf8Length() const override { return mBytes->size(); }
+    bool writeUtf8(const Write& write) const override { return mBytes->forEachSlice(write); }
+
+private:
+    std::shared_ptr<const Utf8Slices> mBytes;
+};
 
 } // namespace
 
@@ -97,9 +111,12 @@ JournalState frmSifta::journalState() const
     return state;
 }
 
-std::function<QString()> frmSifta::journalText() const
+JournalWriter::TextSource frmSifta::journalText() const
 {
-    return mControls.txtDocument->textReader();
+    TextEx::TextCopy copy = mControls.txtDocument->textCopy();
+    if (!copy.utf8)
+        return SnapshotText::fromUtf16(std::move(copy.utf16));
+    return std::make_shared<EditorBytes>(std::move(copy.utf8));
 }
 
 bool frmSifta::journalTextEmpty() const

@@ -178,6 +178,14 @@ std::function<QString()> TextEx::textReader() const
     };
 }
 
+TextEx::TextCopy TextEx::textCopy() const
+{
+    const_cast<TextEx*>(this)->reportEdit();
+    if (mTextCacheValid)
+        return {mTextCache, nullptr};
+    return {QString(), std::make_shared<const Utf8Slices>(editorBytes())};
+}
+
 bool TextEx::setText(const QString& sValue)
 {
     if (!TextCodec::fitsInUtf8(sValue, mCapacity)) {

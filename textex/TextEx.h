@@ -22,6 +22,7 @@
 class QMimeData;
 class TextExBox;
 class TextMarks;
+class Utf8Slices;
 
 /// The Search Text box: a QScintilla editor that its container reads and moves by
 /// character positions.
@@ -62,6 +63,14 @@ public:
     /// as the text has not changed since the reader was made. An edit not yet told by
     /// TextEdited is told first.
     std::function<QString()> textReader() const;
+    /// The whole text as it is now, to read on any thread without decoding it: the cached
+    /// text when there is one (utf8 null), or else a copy of the editor's UTF-8 bytes (utf16
+    /// empty). An edit not yet told by TextEdited is told first.
+    struct TextCopy {
+        QString utf16;
+        std::shared_ptr<const Utf8Slices> utf8;
+    };
+    TextCopy textCopy() const;
     /// Replaces the whole text: the caret goes to 0 with nothing selected, the undo
     /// history is cleared, and Change is raised once (also for an equal text). False, and
     /// TooLong raised, when sValue would not fit.

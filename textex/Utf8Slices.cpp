@@ -25,3 +25,8 @@ QString Utf8Slices::decode()
     text.truncate(end - text.constData());
     return text;
 }
+
+bool Utf8Slices::forEachSlice(const std::function<bool(QByteArrayView slice)>& visit) const
+{
+    return std::all_of(mSlices.begin(), mSlices.end(), [&](const QByteArray& slice) { return visit(slice); });
+}

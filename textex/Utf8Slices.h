@@ -4,11 +4,12 @@
 #include <QByteArrayView>
 #include <QString>
 
+#include <functional>
 #include <vector>
 
 /// A copy of a UTF-8 text in slices, which is decoded a slice at a time, each slice let go
 /// as soon as it is decoded: the copy and the text decoded from it together never take
-/// more room than the decoded text alone.
+/// more room than the decoded text alone. It can also be read as it is, slice by slice.
 class Utf8Slices {
 public:
     /// Copies utf8 in slices of sliceBytes bytes. Slices of 32 MiB or more are each mapped on
@@ -18,6 +19,10 @@ public:
     /// The text in UTF-16, decoded as QString::fromUtf8 decodes it. Empties the copy, so it
     /// gives the text only once.
     QString decode();
+
+    qsizetype size() const { return mBytes; }
+    /// Passes the slices to visit in order, keeping them; false as soon as visit returns false.
+    bool forEachSlice(const std::function<bool(QByteArrayView slice)>& visit) const;
 
 private:
     std::vector<QByteArray> mSlices;

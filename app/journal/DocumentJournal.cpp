@@ -50,8 +50,12 @@ bool DocumentJournal::needed(const JournalState& state) const
 
 void DocumentJournal::textWritten()
 {
-    if (mEnabled)
-        mBaseText = mDocument.journalText();
+    // The text is taken once the write is over, when whoever wrote it has let go of what it
+    // was made from, so that a large text is not held once more beside those.
+    if (mEnabled) {
+        mBaseText = {};
+        mRewritten = true;
+    }
 }
 
 void DocumentJournal::textEdited(qint64 position, qint64 removed, const QString& inserted)
@@ -63,7 +67,7 @@ void DocumentJournal::textEdited(qint64 position, qint64 removed, const QString&
     state.dirty = true;
     if (mBaseText) {
         startSnapshot(state, std::exchange(mBaseText, {}));
-    } else if (!writing()) {
+    } else if (!writing() || std::exchange(mRewritten, false)) {
         // The text as it is now holds the edit already.
         startSnapshot(state, mDocument.journalText());
         return;
@@ -79,13 +83,14 @@ void DocumentJournal::settle()
     const JournalState state = mDocument.journalState();
     if (!needed(state)) {
         stop();
+        mRewritten = false;
         // Kept for the first edit to come, which then needs no copy of the text: after a
         // write or a save the text is at hand without one.
         if (!mBaseText)
             mBaseText = mDocument.journalText();
         return;
     }
-    if (!writing() || mBaseText) {
+    if (!writing() || mBaseText || std::exchange(mRewritten, false)) {
         startSnapshot(state, mBaseText ? std::exchange(mBaseText, {}) : mDocument.journalText());
         return;
     }
@@ -105,7 +110,7 @@ void DocumentJournal::settleSoon()
     });
 }
 
-void DocumentJournal::startSnapshot(const JournalState& state, std::function<QString()> text)
+void DocumentJournal::startSnapshot(const JournalState& state, JournalWriter::TextSource text)
 {
     if (!mWriter) {
         if (!mSlot)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "journal/JournalRecord.h"
+#include "journal/SnapshotText.h"
 
 #include <QString>
 
@@ -9,6 +10,7 @@
 #include <condition_variable>
 #include <deque>
 #include <functional>
+#include <memory>
 #include <mutex>
 #include <thread>
 
@@ -22,8 +24,8 @@
 /// file, and everything not yet written is tried again after the next delay.
 class JournalWriter {
 public:
-    /// Reads the whole text, on the writer's thread.
-    using TextSource = std::function<QString()>;
+    /// The whole text, read on the writer's thread.
+    using TextSource = std::shared_ptr<const SnapshotText>;
     /// Called on the writer's thread, once, when the records since the last snapshot have
     /// grown past `compactAfterBytes` and past the size of that snapshot.
     using CompactionWanted = std::function<void()>;

@@ -25,7 +25,7 @@ public:
     QString text;
 
     JournalState journalState() const override { return state; }
-    std::function<QString()> journalText() const override { return [text = text] { return text; }; }
+    JournalWriter::TextSource journalText() const override { return SnapshotText::fromUtf16(text); }
     bool journalTextEmpty() const override { return text.isEmpty(); }
 };
 
@@ -42,6 +42,7 @@ private slots:
     void editsFollowTheFirstSnapshot();
     void firstEditIsChangedAtOnce_data();
     void firstEditIsChangedAtOnce();
+    void rewriteThenEditBeforeSettling();
     void savedDocumentLosesItsJournal();
     void switchedOff();
     void cleanEndReleasesTheLock();
@@ -192,6 +193,18 @@ void tst_DocumentJournal::firstEditIsChangedAtOnce()
     const JournalReading read = replay();
     QCOMPARE(read->text, QStringLiteral("new saved text"));
     QVERIFY(read->state.dirty);
+}
+
+// A write of the whole text (Replace All, Undo) is taken once the window settles; an edit that
+// comes first starts the journal from the text as it is then.
+void tst_DocumentJournal::rewriteThenEditBeforeSettling()
+{
+    write(QStringLiteral("first"));
+    settle();
+    edit(5, 0, QStringLiteral(" draft"));
+    write(QStringLiteral("replaced all"));
+    editUnsettled(0, 0, QStringLiteral("x"));
+    QCOMPARE(replay()->text, QStringLiteral("xreplaced all"));
 }
 
 void tst_DocumentJournal::savedDocumentLosesItsJournal()
