@@ -39,6 +39,12 @@ public:
         environment.insert(QStringLiteral("XDG_STATE_HOME"), home + QStringLiteral("/.local/state"));
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         environment.insert(QStringLiteral("LD_PRELOAD"), QStringLiteral(JOURNAL_DRIVER));
+        // Under AddressSanitizer the preloaded driver comes before the sanitizer's runtime,
+        // which the runtime would refuse; both are instrumented alike, so the order is safe.
+        const QString sanitizer = environment.value(QStringLiteral("ASAN_OPTIONS"));
+        environment.insert(QStringLiteral("ASAN_OPTIONS"),
+                           sanitizer + (sanitizer.isEmpty() ? QString() : QStringLiteral(":"))
+                               + QStringLiteral("verify_asan_link_order=0"));
         mProcess.setProcessEnvironment(environment);
         mProcess.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         mProcess.setProgram(program);
