@@ -169,7 +169,9 @@ std::function<QString()> TextEx::textReader() const
     // Copying the bytes takes a fraction of the time of decoding them, which the reader does.
     auto decoded = std::make_shared<DecodedText>();
     mDecodedText = decoded;
-    return [slices = std::make_shared<Utf8Slices>(editorBytes()), decoded] {
+    auto slices = mWrittenUtf8.isNull() ? std::make_shared<Utf8Slices>(editorBytes())
+                                        : std::make_shared<Utf8Slices>(mWrittenUtf8);
+    return [slices = std::move(slices), decoded] {
         if (!decoded->ready.load(std::memory_order_acquire)) {
             decoded->text = slices->decode();
             decoded->ready.store(true, std::memory_order_release);
@@ -183,6 +185,8 @@ TextEx::TextCopy TextEx::textCopy() const
     const_cast<TextEx*>(this)->reportEdit();
     if (mTextCacheValid)
         return {mTextCache, nullptr};
+    if (!mWrittenUtf8.isNull())
+        return {QString(), std::make_shared<const Utf8Slices>(mWrittenUtf8)};
     return {QString(), std::make_shared<const Utf8Slices>(editorBytes())};
 }
 
@@ -205,7 +209,7 @@ bool TextEx::setText(const QString& sValue)
     return true;
 }
 
-bool TextEx::setUtf8Text(QByteArrayView utf8, QByteArray* replaced)
+bool TextEx::setUtf8Text(const QByteArray& utf8, QByteArray* replaced)
 {
     if (utf8.size() > mCapacity) {
         emit TooLong();
@@ -217,6 +221,10 @@ bool TextEx::setUtf8Text(QByteArrayView utf8, QByteArray* replaced)
         mBox->SendScintilla(Sci::SCI_ALLOCATE, static_cast<unsigned long>(utf8.size() + 1));
         mBox->SendScintilla(Sci::SCI_APPENDTEXT, static_cast<unsigned long>(utf8.size()), utf8.data());
     }, replaced);
+    // Held only while whoever wrote the bytes may still hold them too, so that they never
+    // stay here as a second copy of the text.
+    mWrittenUtf8 = utf8;
+    QMetaObject::invokeMethod(this, [this] { mWrittenUtf8 = QByteArray(); }, Qt::QueuedConnection);
     emit TextWritten();
     emit PropertyChanged(QStringLiteral("Text"));
     return true;
@@ -318,6 +326,7 @@ void TextEx::forgetText()
 {
     mTextCacheValid = false;
     mTextCache = QString();
+    mWrittenUtf8 = QByteArray();
     mDecodedText.reset();
     if (mMarks)
         mMarks->textChanged();

@@ -58,14 +58,14 @@ public:
     /// The whole text, cached until the text changes.
     QString Text() const;
     /// Reads the whole text as it is now, on any thread, for work that must not hold up
-    /// this one: the reader holds the cached text, or else a copy of the editor's bytes,
-    /// which it decodes when called. A text that it decodes serves Text afterwards, as long
+    /// this one: the reader holds the cached text, or else the bytes setUtf8Text just wrote
+    /// or a copy of the editor's bytes, which it decodes when called. A text that it decodes serves Text afterwards, as long
     /// as the text has not changed since the reader was made. An edit not yet told by
     /// TextEdited is told first.
     std::function<QString()> textReader() const;
     /// The whole text as it is now, to read on any thread without decoding it: the cached
-    /// text when there is one (utf8 null), or else a copy of the editor's UTF-8 bytes (utf16
-    /// empty). An edit not yet told by TextEdited is told first.
+    /// text when there is one (utf8 null), or else the editor's UTF-8 bytes (utf16 empty):
+    /// those setUtf8Text just wrote, or a copy. An edit not yet told by TextEdited is told first.
     struct TextCopy {
         QString utf16;
         std::shared_ptr<const Utf8Slices> utf8;
@@ -77,8 +77,9 @@ public:
     bool setText(const QString& sValue);
     /// setText for the text that utf8 holds as valid UTF-8, which goes into the editor as it
     /// is; Text decodes it when first asked. With replaced, the text it replaces goes there
-    /// in UTF-8, copied once this control has let go of that text in UTF-16.
-    bool setUtf8Text(QByteArrayView utf8, QByteArray* replaced = nullptr);
+    /// in UTF-8, copied once this control has let go of that text in UTF-16. Until the
+    /// current event is over, textCopy shares utf8 rather than copying the editor's bytes.
+    bool setUtf8Text(const QByteArray& utf8, QByteArray* replaced = nullptr);
     /// Number of UTF-16 code units of Text; 0 for an empty text.
     int TextLength() const;
 
@@ -301,6 +302,9 @@ private:
 
     mutable QString mTextCache;
     mutable bool mTextCacheValid = false;
+    /// The bytes setUtf8Text wrote, shared with whoever gave them, until the event that wrote
+    /// them is over or the text changes.
+    QByteArray mWrittenUtf8;
     mutable std::shared_ptr<DecodedText> mDecodedText;
     int mChangeDepth = 0;
     bool mChangePending = false;

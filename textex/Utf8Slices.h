@@ -15,6 +15,8 @@ public:
     /// Copies utf8 in slices of sliceBytes bytes. Slices of 32 MiB or more are each mapped on
     /// their own by the allocator, so that a slice let go goes back to the system at once.
     explicit Utf8Slices(QByteArrayView utf8, qsizetype sliceBytes = qsizetype(32) << 20);
+    /// Shares utf8 as one slice, without copying it.
+    explicit Utf8Slices(const QByteArray& utf8);
 
     /// The text in UTF-16, decoded as QString::fromUtf8 decodes it. Empties the copy, so it
     /// gives the text only once.

@@ -1,6 +1,7 @@
 #include "textex/TextEx.h"
 #include "textex/TextExEditor.h"
 #include "textex/Utf16Positions.h"
+#include "textex/Utf8Slices.h"
 
 #include <Qsci/qsciscintilla.h>
 
@@ -576,11 +577,15 @@ void TstTextEx::textReaderIsASnapshot_data()
     QTest::addColumn<QString>("typedAfter");
     QTest::addColumn<QString>("read");
     QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("utf8");
 
-    QTest::newRow("text as written") << QString() << QString() << "abc" << "abc";
-    QTest::newRow("typed text, decoded by the reader") << "xy" << QString() << "abcxy" << "abcxy";
-    QTest::newRow("typing after the reader was made") << "xy" << "z" << "abcxy" << "abcxyz";
-    QTest::newRow("typing after a written text") << QString() << "z" << "abc" << "abcz";
+    for (const bool utf8 : {false, true}) {
+        const QByteArray written = utf8 ? "written as UTF-8: " : "";
+        QTest::newRow(written + "text as written") << QString() << QString() << "abc" << "abc" << utf8;
+        QTest::newRow(written + "typed text, decoded by the reader") << "xy" << QString() << "abcxy" << "abcxy" << utf8;
+        QTest::newRow(written + "typing after the reader was made") << "xy" << "z" << "abcxy" << "abcxyz" << utf8;
+        QTest::newRow(written + "typing after a written text") << QString() << "z" << "abc" << "abcz" << utf8;
+    }
 }
 
 void TstTextEx::textReaderIsASnapshot()
@@ -589,11 +594,18 @@ void TstTextEx::textReaderIsASnapshot()
     QFETCH(QString, typedAfter);
     QFETCH(QString, read);
     QFETCH(QString, text);
+    QFETCH(bool, utf8);
 
     auto control = shownControl();
-    control->setText(QStringLiteral("abc"));
+    if (utf8)
+        control->setUtf8Text("abc");
+    else
+        control->setText(QStringLiteral("abc"));
     control->setSelStart(3);
     QTest::keyClicks(control->hwnd(), typedBefore);
+    // Taken before the event that wrote the text is over, while the bytes written may still serve.
+    const TextEx::TextCopy copy = control->textCopy();
+    QCOMPARE(copy.utf8 ? Utf8Slices(*copy.utf8).decode() : copy.utf16, read);
     QCoreApplication::processEvents();
     const std::function<QString()> reader = control->textReader();
     QTest::keyClicks(control->hwnd(), typedAfter);
