@@ -19,8 +19,8 @@ namespace {
 
 const QString kJournalKey = QStringLiteral("RecoveryJournal");
 
-/// A copy of the Search Text's bytes, which the editor keeps in UTF-8 as the journal does,
-/// written as it is: no decoding, and no second copy of the text.
+/// The Search Text's bytes, taken from the editor, which keeps them in UTF-8 as the journal
+/// does: written as they are, without decoding them.
 class EditorBytes : public SnapshotText {
 public:
     explicit EditorBytes(std::shared_ptr<const Utf8Slices> bytes) : mBytes(std::move(bytes)) {}
