@@ -10,7 +10,6 @@
 #include "settings/CSettings.h"
 #include "settings/SettingText.h"
 #include "textex/TextEx.h"
-#include "textex/Utf8Slices.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -18,19 +17,6 @@
 namespace {
 
 const QString kJournalKey = QStringLiteral("RecoveryJournal");
-
-/// The Search Text's bytes, taken from the editor, which keeps them in UTF-8 as the journal
-/// does: written as they are, without decoding them.
-class EditorBytes : public SnapshotText {
-public:
-    explicit EditorBytes(std::shared_ptr<const Utf8Slices> bytes) : mBytes(std::move(bytes)) {}
-
-    qint64 utf8Length() const override { return mBytes->size(); }
-    bool writeUtf8(const Write& write) const override { return mBytes->forEachSlice(write); }
-
-private:
-    std::shared_ptr<const Utf8Slices> mBytes;
-};
 
 } // namespace
 
@@ -48,9 +34,9 @@ void frmSifta::connectJournal()
                 if (const std::shared_ptr<DocumentJournal> live = journal.lock())
                     live->textEdited(position, removed, inserted);
             });
-    connect(document, &TextEx::TextWritten, this, [journal] {
+    connect(document, &TextEx::TextWriting, this, [journal] {
         if (const std::shared_ptr<DocumentJournal> live = journal.lock())
-            live->textWritten();
+            live->textWriting();
     });
     // The state is taken once the event that changed it is over: the File commands write the
     // text first and set the name and the changed flag after it.
@@ -113,10 +99,9 @@ JournalState frmSifta::journalState() const
 
 JournalWriter::TextSource frmSifta::journalText() const
 {
-    TextEx::TextCopy copy = mControls.txtDocument->textCopy();
-    if (!copy.utf8)
-        return SnapshotText::fromUtf16(std::move(copy.utf16));
-    return std::make_shared<EditorBytes>(std::move(copy.utf8));
+    // The journal's reader shares its decoding with the live matching's, which reads the
+    // same text after a replacement, so that the text is held in UTF-16 only once.
+    return SnapshotText::fromUtf16(mControls.txtDocument->textReader());
 }
 
 bool frmSifta::journalTextEmpty() const

@@ -167,27 +167,19 @@ std::function<QString()> TextEx::textReader() const
     if (mTextCacheValid)
         return [text = mTextCache] { return text; };
     // Copying the bytes takes a fraction of the time of decoding them, which the reader does.
-    auto decoded = std::make_shared<DecodedText>();
-    mDecodedText = decoded;
-    auto slices = mWrittenUtf8.isNull() ? std::make_shared<Utf8Slices>(editorBytes())
-                                        : std::make_shared<Utf8Slices>(mWrittenUtf8);
-    return [slices = std::move(slices), decoded] {
-        if (!decoded->ready.load(std::memory_order_acquire)) {
-            decoded->text = slices->decode();
-            decoded->ready.store(true, std::memory_order_release);
-        }
-        return decoded->text;
-    };
+    if (!mDecodedText)
+        mDecodedText = std::make_shared<DecodedText>(std::make_shared<Utf8Slices>(editorBytes()));
+    return [decoded = mDecodedText] { return decoded->read(); };
 }
 
-TextEx::TextCopy TextEx::textCopy() const
+QString TextEx::DecodedText::read()
 {
-    const_cast<TextEx*>(this)->reportEdit();
-    if (mTextCacheValid)
-        return {mTextCache, nullptr};
-    if (!mWrittenUtf8.isNull())
-        return {QString(), std::make_shared<const Utf8Slices>(mWrittenUtf8)};
-    return {QString(), std::make_shared<const Utf8Slices>(editorBytes())};
+    std::call_once(once, [this] {
+        text = slices->decode();
+        slices.reset();
+        ready.store(true, std::memory_order_release);
+    });
+    return text;
 }
 
 bool TextEx::setText(const QString& sValue)
@@ -204,12 +196,11 @@ bool TextEx::setText(const QString& sValue)
         mTextCache = sValue;
         mTextCacheValid = true;
     }
-    emit TextWritten();
     emit PropertyChanged(QStringLiteral("Text"));
     return true;
 }
 
-bool TextEx::setUtf8Text(const QByteArray& utf8, QByteArray* replaced)
+bool TextEx::setUtf8Text(QByteArrayView utf8, QByteArray* replaced)
 {
     if (utf8.size() > mCapacity) {
         emit TooLong();
@@ -221,11 +212,6 @@ bool TextEx::setUtf8Text(const QByteArray& utf8, QByteArray* replaced)
         mBox->SendScintilla(Sci::SCI_ALLOCATE, static_cast<unsigned long>(utf8.size() + 1));
         mBox->SendScintilla(Sci::SCI_APPENDTEXT, static_cast<unsigned long>(utf8.size()), utf8.data());
     }, replaced);
-    // Held only while whoever wrote the bytes may still hold them too, so that they never
-    // stay here as a second copy of the text.
-    mWrittenUtf8 = utf8;
-    QMetaObject::invokeMethod(this, [this] { mWrittenUtf8 = QByteArray(); }, Qt::QueuedConnection);
-    emit TextWritten();
     emit PropertyChanged(QStringLiteral("Text"));
     return true;
 }
@@ -235,6 +221,7 @@ void TextEx::writeText(const std::function<void()>& append, QByteArray* replaced
     ChangeBatch batch(*this);
     batch.force();
     reportEdit();
+    emit TextWriting();
     mWritingText = true;
     // The old text is not kept for undo: writing Text starts a new history. Wrapping is
     // off while the text goes in, because the editor would otherwise lay out every line
@@ -326,7 +313,6 @@ void TextEx::forgetText()
 {
     mTextCacheValid = false;
     mTextCache = QString();
-    mWrittenUtf8 = QByteArray();
     mDecodedText.reset();
     if (mMarks)
         mMarks->textChanged();

@@ -15,6 +15,7 @@
 #include <functional>
 #include <limits>
 #include <memory>
+#include <mutex>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -58,28 +59,20 @@ public:
     /// The whole text, cached until the text changes.
     QString Text() const;
     /// Reads the whole text as it is now, on any thread, for work that must not hold up
-    /// this one: the reader holds the cached text, or else the bytes setUtf8Text just wrote
-    /// or a copy of the editor's bytes, which it decodes when called. A text that it decodes serves Text afterwards, as long
-    /// as the text has not changed since the reader was made. An edit not yet told by
+    /// this one: the reader holds the cached text, or else a copy of the editor's bytes,
+    /// which it decodes when called. Readers made while the text stays the same share one
+    /// decoding, done by whichever is called first; the text it decodes serves Text
+    /// afterwards, as long as the text has not changed since. An edit not yet told by
     /// TextEdited is told first.
     std::function<QString()> textReader() const;
-    /// The whole text as it is now, to read on any thread without decoding it: the cached
-    /// text when there is one (utf8 null), or else the editor's UTF-8 bytes (utf16 empty):
-    /// those setUtf8Text just wrote, or a copy. An edit not yet told by TextEdited is told first.
-    struct TextCopy {
-        QString utf16;
-        std::shared_ptr<const Utf8Slices> utf8;
-    };
-    TextCopy textCopy() const;
     /// Replaces the whole text: the caret goes to 0 with nothing selected, the undo
     /// history is cleared, and Change is raised once (also for an equal text). False, and
     /// TooLong raised, when sValue would not fit.
     bool setText(const QString& sValue);
     /// setText for the text that utf8 holds as valid UTF-8, which goes into the editor as it
     /// is; Text decodes it when first asked. With replaced, the text it replaces goes there
-    /// in UTF-8, copied once this control has let go of that text in UTF-16. Until the
-    /// current event is over, textCopy shares utf8 rather than copying the editor's bytes.
-    bool setUtf8Text(const QByteArray& utf8, QByteArray* replaced = nullptr);
+    /// in UTF-8, copied once this control has let go of that text in UTF-16.
+    bool setUtf8Text(QByteArrayView utf8, QByteArray* replaced = nullptr);
     /// Number of UTF-16 code units of Text; 0 for an empty text.
     int TextLength() const;
 
@@ -211,11 +204,13 @@ signals:
     /// The text changed by one edit: `removed` UTF-16 code units at `position` became
     /// `inserted`. Raised for every edit but a write of Text, once the edit is made and before
     /// the next one, so one keystroke or undo may raise several before its Change; a write of
-    /// Text raises TextWritten instead. An edit made on hwnd() outside the user's input is
+    /// Text raises TextWriting instead. An edit made on hwnd() outside the user's input is
     /// told from the event loop, or when textReader() is called, whichever comes first.
     void TextEdited(qsizetype position, qsizetype removed, const QString& inserted);
-    /// The whole text was written anew; Change follows.
-    void TextWritten();
+    /// The whole text is about to be written anew; Change follows once it is in. Whoever
+    /// keeps the text read before lets go of it now, so that the old text and the new one are
+    /// not held together.
+    void TextWriting();
     void Click();
     /// A typed character; a handler that sets KeyAscii to 0 keeps it out of the text, one
     /// that sets another code has that character typed instead.
@@ -295,16 +290,19 @@ private:
     QByteArrayView editorBytes() const;
 
     /// A text that a reader decodes off this thread; a change of the text drops it.
+    /// The text decoded once from a copy of its bytes, by whichever reader asks first.
     struct DecodedText {
+        explicit DecodedText(std::shared_ptr<Utf8Slices> bytes) : slices(std::move(bytes)) {}
+        QString read();
+
+        std::shared_ptr<Utf8Slices> slices;
+        std::once_flag once;
         QString text;
         std::atomic_bool ready = false;
     };
 
     mutable QString mTextCache;
     mutable bool mTextCacheValid = false;
-    /// The bytes setUtf8Text wrote, shared with whoever gave them, until the event that wrote
-    /// them is over or the text changes.
-    QByteArray mWrittenUtf8;
     mutable std::shared_ptr<DecodedText> mDecodedText;
     int mChangeDepth = 0;
     bool mChangePending = false;

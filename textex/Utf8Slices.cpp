@@ -10,8 +10,6 @@ Utf8Slices::Utf8Slices(QByteArrayView utf8, qsizetype sliceBytes) : mBytes(utf8.
         mSlices.emplace_back(utf8.sliced(from, std::min(sliceBytes, utf8.size() - from)).toByteArray());
 }
 
-Utf8Slices::Utf8Slices(const QByteArray& utf8) : mSlices{utf8}, mBytes(utf8.size()) {}
-
 QString Utf8Slices::decode()
 {
     // No more UTF-16 code units than bytes; the decoder keeps a character that a slice
@@ -26,9 +24,4 @@ QString Utf8Slices::decode()
     mSlices.clear();
     text.truncate(end - text.constData());
     return text;
-}
-
-bool Utf8Slices::forEachSlice(const std::function<bool(QByteArrayView slice)>& visit) const
-{
-    return std::all_of(mSlices.begin(), mSlices.end(), [&](const QByteArray& slice) { return visit(slice); });
 }

@@ -48,10 +48,10 @@ bool DocumentJournal::needed(const JournalState& state) const
     return state.dirty || (state.fileName == kUntitled && !mDocument.journalTextEmpty());
 }
 
-void DocumentJournal::textWritten()
+void DocumentJournal::textWriting()
 {
-    // The text is taken once the write is over, when whoever wrote it has let go of what it
-    // was made from, so that a large text is not held once more beside those.
+    // The new text is taken once the write is over, when whoever wrote it has let go of what
+    // it was made from, so that a large text is not held once more beside those.
     if (mEnabled) {
         mBaseText = {};
         mRewritten = true;

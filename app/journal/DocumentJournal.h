@@ -32,7 +32,7 @@ struct JournalTiming {
 /// unchanged file) the journal is deleted, and the next edit starts a new one.
 ///
 /// Edits come as they happen; the caller calls settle() once each change of the text or of
-/// the state is complete, and textWritten() before the whole text is written anew.
+/// the state is complete, and textWriting() before the whole text is written anew.
 class DocumentJournal {
 public:
     /// Claims the journal's slot; nothing when the journal folder cannot be used.
@@ -56,8 +56,8 @@ public:
     /// Goes on writing the journal of `slot`, one that was recovered, in place of a new one.
     void adopt(std::unique_ptr<JournalSlot> slot);
 
-    /// The whole text was written anew.
-    void textWritten();
+    /// The whole text is about to be written anew: the text kept from before is let go of.
+    void textWriting();
     /// `removed` UTF-16 code units at `position` have just become `inserted`.
     void textEdited(qint64 position, qint64 removed, const QString& inserted);
     /// The text or the state may have changed.

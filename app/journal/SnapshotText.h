@@ -19,6 +19,7 @@ public:
     /// Passes the text to write in order; false as soon as write returns false.
     virtual bool writeUtf8(const Write& write) const = 0;
 
-    /// A text in UTF-16, encoded a megabyte at a time as it is written.
-    static std::shared_ptr<const SnapshotText> fromUtf16(QString text);
+    /// The text read reads in UTF-16, on the writer's thread when first needed; it is
+    /// encoded a megabyte at a time as it is written.
+    static std::shared_ptr<const SnapshotText> fromUtf16(std::function<QString()> read);
 };

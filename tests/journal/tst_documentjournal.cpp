@@ -25,7 +25,10 @@ public:
     QString text;
 
     JournalState journalState() const override { return state; }
-    JournalWriter::TextSource journalText() const override { return SnapshotText::fromUtf16(text); }
+    JournalWriter::TextSource journalText() const override
+    {
+        return SnapshotText::fromUtf16([text = text] { return text; });
+    }
     bool journalTextEmpty() const override { return text.isEmpty(); }
 };
 
@@ -68,8 +71,8 @@ private:
     }
     void write(const QString& text)
     {
+        mJournal->textWriting();
         mDocument.text = text;
-        mJournal->textWritten();
     }
     /// Settles the journal and runs what it posted, as the window's event loop would.
     void settle()

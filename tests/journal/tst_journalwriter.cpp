@@ -28,7 +28,7 @@ JournalState untitledState()
 
 JournalWriter::TextSource text(const QString& value)
 {
-    return SnapshotText::fromUtf16(value);
+    return SnapshotText::fromUtf16([value] { return value; });
 }
 
 /// A text given as UTF-8 in the pieces it is written in, as the editor's bytes are.
@@ -123,7 +123,7 @@ void tst_JournalWriter::snapshotOfAnyText()
     QFETCH(QString, text);
     QFETCH(QString, readBack);
     JournalWriter writer(path(), 0ms);
-    writer.snapshot(untitledState(), SnapshotText::fromUtf16(text));
+    writer.snapshot(untitledState(), SnapshotText::fromUtf16([text] { return text; }));
     QVERIFY(writer.flush());
     QCOMPARE(JournalReader::read(path())->text, readBack);
 }

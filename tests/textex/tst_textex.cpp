@@ -1,7 +1,6 @@
 #include "textex/TextEx.h"
 #include "textex/TextExEditor.h"
 #include "textex/Utf16Positions.h"
-#include "textex/Utf8Slices.h"
 
 #include <Qsci/qsciscintilla.h>
 
@@ -124,6 +123,7 @@ private slots:
     void textWriteRaisesOneChangeAndResets();
     void textReaderIsASnapshot_data();
     void textReaderIsASnapshot();
+    void readersOfOneTextShareOneDecoding();
     void typingRaisesOneChangePerKeystroke_data();
     void typingRaisesOneChangePerKeystroke();
     void inputBeyondTheCapacityIsRefused_data();
@@ -314,7 +314,7 @@ void TstTextEx::editsReplayToTheText_data()
 }
 
 // Replaying TextEdited on the text before gives the text after, in UTF-16 positions, for every
-// kind of edit; writing Text raises TextWritten and no edit.
+// kind of edit; writing Text raises TextWriting and no edit.
 void TstTextEx::editsReplayToTheText()
 {
     QFETCH(int, from);
@@ -323,7 +323,7 @@ void TstTextEx::editsReplayToTheText()
     QFETCH(QString, inserted);
 
     auto control = shownControl();
-    QSignalSpy written(control.get(), &TextEx::TextWritten);
+    QSignalSpy written(control.get(), &TextEx::TextWriting);
     QSignalSpy edits(control.get(), &TextEx::TextEdited);
     const QString text = mixedText();
     control->setText(text);
@@ -603,11 +603,8 @@ void TstTextEx::textReaderIsASnapshot()
         control->setText(QStringLiteral("abc"));
     control->setSelStart(3);
     QTest::keyClicks(control->hwnd(), typedBefore);
-    // Taken before the event that wrote the text is over, while the bytes written may still serve.
-    const TextEx::TextCopy copy = control->textCopy();
-    QCOMPARE(copy.utf8 ? Utf8Slices(*copy.utf8).decode() : copy.utf16, read);
-    QCoreApplication::processEvents();
     const std::function<QString()> reader = control->textReader();
+    QCoreApplication::processEvents();
     QTest::keyClicks(control->hwnd(), typedAfter);
     QCoreApplication::processEvents();
 
@@ -615,6 +612,21 @@ void TstTextEx::textReaderIsASnapshot()
     QCOMPARE(std::async(std::launch::async, reader).get(), read);
     QCOMPARE(control->Text(), text);
     QCOMPARE(control->textReader()(), text);
+}
+
+// Readers of one text, such as the live matching's and the recovery journal's, share one
+// decoding of it, whichever thread asks first.
+void TstTextEx::readersOfOneTextShareOneDecoding()
+{
+    auto control = shownControl();
+    control->setUtf8Text("one text, read twice");
+    const std::function<QString()> first = control->textReader();
+    const std::function<QString()> second = control->textReader();
+    auto firstRead = std::async(std::launch::async, first);
+    const QString secondText = std::async(std::launch::async, second).get();
+    const QString firstText = firstRead.get();
+    QCOMPARE(secondText, QStringLiteral("one text, read twice"));
+    QCOMPARE(firstText.constData(), secondText.constData());
 }
 
 void TstTextEx::typingRaisesOneChangePerKeystroke_data()
