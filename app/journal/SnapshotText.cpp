@@ -2,6 +2,8 @@
 
 #include "journal/JournalRecord.h"
 
+#include <algorithm>
+
 namespace {
 
 class Utf16SnapshotText : public SnapshotText {
