@@ -241,7 +241,7 @@ private:
     void connectJournal();
     void mnuOptionsRecoveryJournal_Click();
     JournalState journalState() const override;
-    JournalWriter::TextSource journalText() const override;
+    std::function<QString()> journalText() const override;
     bool journalTextEmpty() const override;
     QWidget* activeControl() const;
 

@@ -97,11 +97,11 @@ JournalState frmSifta::journalState() const
     return state;
 }
 
-JournalWriter::TextSource frmSifta::journalText() const
+std::function<QString()> frmSifta::journalText() const
 {
     // The journal's reader shares its decoding with the live matching's, which reads the
     // same text after a replacement, so that the text is held in UTF-16 only once.
-    return SnapshotText::fromUtf16(mControls.txtDocument->textReader());
+    return mControls.txtDocument->textReader();
 }
 
 bool frmSifta::journalTextEmpty() const

@@ -110,7 +110,7 @@ void DocumentJournal::settleSoon()
     });
 }
 
-void DocumentJournal::startSnapshot(const JournalState& state, JournalWriter::TextSource text)
+void DocumentJournal::startSnapshot(const JournalState& state, std::function<QString()> text)
 {
     if (!mWriter) {
         if (!mSlot)

@@ -13,8 +13,8 @@ class IJournalDocument {
 public:
     virtual ~IJournalDocument() = default;
     virtual JournalState journalState() const = 0;
-    /// The whole text as it is now, to be read later on another thread.
-    virtual JournalWriter::TextSource journalText() const = 0;
+    /// Reads the whole text as it is now; the reader may run later, on another thread.
+    virtual std::function<QString()> journalText() const = 0;
     /// Whether the document's text is empty.
     virtual bool journalTextEmpty() const = 0;
 };
@@ -78,7 +78,7 @@ private:
     bool needed(const JournalState& state) const;
     bool writing() const { return mLive && mWriter; }
     /// Starts the journal afresh with the state and the text source given.
-    void startSnapshot(const JournalState& state, JournalWriter::TextSource text);
+    void startSnapshot(const JournalState& state, std::function<QString()> text);
     /// Deletes the journal file; the writer and the slot stay for the next one.
     void stop();
     /// Deletes the journal file and lets go of the writer and the slot.
@@ -97,7 +97,7 @@ private:
     JournalState mLastState;
     /// The text before any edit the journal has not taken: the text of a write of the whole
     /// text, or the text when the journal was last deleted.
-    JournalWriter::TextSource mBaseText;
+    std::function<QString()> mBaseText;
     /// The whole text was written since the journal last took it.
     bool mRewritten = false;
     qint64 mBytesOfStoppedWriters = 0;

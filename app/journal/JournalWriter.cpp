@@ -265,16 +265,23 @@ bool JournalWriter::startFile(const Item& snapshot)
     if (fd < 0)
         return false;
     const QByteArray header = JournalRecord::header();
-    const qint64 textBytes = snapshot.text->utf8Length();
+    const QString text = snapshot.text();
+    const qint64 textBytes = JournalRecord::utf8Length(text);
     const QByteArray head = JournalRecord::snapshotRecordHead(1, snapshot.timeMs, snapshot.state, textBytes);
     quint32 crc = JournalRecord::snapshotChecksum(head);
+    bool written = writeAll(fd, header) && writeAll(fd, head);
     qint64 textWritten = 0;
-    bool written = writeAll(fd, header) && writeAll(fd, head)
-        && snapshot.text->writeUtf8([&](QByteArrayView piece) {
-               crc = crc32c(piece, crc);
-               textWritten += piece.size();
-               return writeAll(fd, piece);
-           });
+    constexpr qsizetype kPiece = 1 << 20;
+    for (qsizetype at = 0; written && at < text.size();) {
+        qsizetype end = std::min(text.size(), at + kPiece);
+        if (end < text.size() && text[end - 1].isHighSurrogate())
+            --end;
+        const QByteArray piece = QStringView(text).sliced(at, end - at).toUtf8();
+        crc = crc32c(piece, crc);
+        written = writeAll(fd, piece);
+        textWritten += piece.size();
+        at = end;
+    }
     char checksum[4];
     qToLittleEndian(crc, checksum);
     written = written && textWritten == textBytes

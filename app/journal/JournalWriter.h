@@ -1,7 +1,6 @@
 #pragma once
 
 #include "journal/JournalRecord.h"
-#include "journal/SnapshotText.h"
 
 #include <QString>
 
@@ -10,7 +9,6 @@
 #include <condition_variable>
 #include <deque>
 #include <functional>
-#include <memory>
 #include <mutex>
 #include <thread>
 
@@ -24,8 +22,8 @@
 /// file, and everything not yet written is tried again after the next delay.
 class JournalWriter {
 public:
-    /// The whole text, read on the writer's thread.
-    using TextSource = std::shared_ptr<const SnapshotText>;
+    /// Reads the whole text, on the writer's thread.
+    using TextSource = std::function<QString()>;
     /// Called on the writer's thread, once, when the records since the last snapshot have
     /// grown past `compactAfterBytes` and past the size of that snapshot.
     using CompactionWanted = std::function<void()>;

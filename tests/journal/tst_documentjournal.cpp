@@ -25,10 +25,7 @@ public:
     QString text;
 
     JournalState journalState() const override { return state; }
-    JournalWriter::TextSource journalText() const override
-    {
-        return SnapshotText::fromUtf16([text = text] { return text; });
-    }
+    std::function<QString()> journalText() const override { return [text = text] { return text; }; }
     bool journalTextEmpty() const override { return text.isEmpty(); }
 };
 

@@ -9,9 +9,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <algorithm>
 #include <atomic>
-#include <numeric>
 #include <cerrno>
 
 using namespace std::chrono_literals;
@@ -28,27 +26,8 @@ JournalState untitledState()
 
 JournalWriter::TextSource text(const QString& value)
 {
-    return SnapshotText::fromUtf16([value] { return value; });
+    return [value] { return value; };
 }
-
-/// A text given as UTF-8 in the pieces it is written in, as the editor's bytes are.
-class Utf8Pieces : public SnapshotText {
-public:
-    explicit Utf8Pieces(QList<QByteArray> pieces) : mPieces(std::move(pieces)) {}
-
-    qint64 utf8Length() const override
-    {
-        return std::accumulate(mPieces.begin(), mPieces.end(), qint64(0),
-                               [](qint64 sum, const QByteArray& piece) { return sum + piece.size(); });
-    }
-    bool writeUtf8(const Write& write) const override
-    {
-        return std::all_of(mPieces.begin(), mPieces.end(), [&](const QByteArray& piece) { return write(piece); });
-    }
-
-private:
-    QList<QByteArray> mPieces;
-};
 
 } // namespace
 
@@ -60,7 +39,6 @@ private slots:
     void snapshotStartsAfresh();
     void snapshotOfAnyText_data();
     void snapshotOfAnyText();
-    void snapshotFromUtf8PiecesCutInsideACharacter();
     void removeDeletesTheFile();
     void fullDiskKeepsEveryWrittenRecord();
     void compactionAskedOnceGrown();
@@ -123,18 +101,9 @@ void tst_JournalWriter::snapshotOfAnyText()
     QFETCH(QString, text);
     QFETCH(QString, readBack);
     JournalWriter writer(path(), 0ms);
-    writer.snapshot(untitledState(), SnapshotText::fromUtf16([text] { return text; }));
+    writer.snapshot(untitledState(), [text] { return text; });
     QVERIFY(writer.flush());
     QCOMPARE(JournalReader::read(path())->text, readBack);
-}
-
-void tst_JournalWriter::snapshotFromUtf8PiecesCutInsideACharacter()
-{
-    JournalWriter writer(path(), 0ms);
-    writer.snapshot(untitledState(), std::make_shared<Utf8Pieces>(QList<QByteArray>{"a\xC3", "\xA9" "b\xF0\x9D", "\x84\x9E"}));
-    writer.edit(3, 0, QStringLiteral("!"));
-    QVERIFY(writer.flush());
-    QCOMPARE(JournalReader::read(path())->text, QStringLiteral("a\u00E9b!\U0001D11E"));
 }
 
 void tst_JournalWriter::removeDeletesTheFile()
