@@ -71,7 +71,7 @@ bool OrderedRuns::finish()
         }
         writeDone(true);
     }
-    flushWritten();
+    mOutput.flush();
     return mFound;
 }
 
@@ -113,9 +113,10 @@ void OrderedRuns::writeDone(bool wait)
             if (wait && !mSlots.empty() && !mSlots.front()->done) {
                 // What was written goes out before the writer waits for a search, so that a
                 // slow one never holds back the results before it; otherwise the stream's
-                // buffer gathers them, rather than a system call for each file.
+                // buffer gathers them, rather than a system call for each file. Flushing an
+                // empty buffer costs no system call.
                 lock.unlock();
-                flushWritten();
+                mOutput.flush();
                 lock.lock();
                 mWriterWaits = true;
                 mJobDone.wait(lock, [&] { return mSlots.empty() || mSlots.front()->done; });
@@ -131,14 +132,6 @@ void OrderedRuns::writeDone(bool wait)
         }
         // Written outside the lock, so that the workers go on meanwhile.
         mOutput.replay(front->output);
-        mUnflushed = true;
         wait = false;
     }
-}
-
-void OrderedRuns::flushWritten()
-{
-    if (mUnflushed)
-        mOutput.flush();
-    mUnflushed = false;
 }

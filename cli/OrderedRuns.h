@@ -55,8 +55,6 @@ private:
     void work(Worker& worker);
     /// Writes the slots at the front that are done; with wait, waits for the front one first.
     void writeDone(bool wait);
-    /// Flushes the output when something was written to it since the last flush.
-    void flushWritten();
 
     CliOutput& mOutput;
     std::mutex mMutex;
@@ -65,8 +63,6 @@ private:
     std::condition_variable mJobAdded;
     std::condition_variable mJobDone;
     bool mWriterWaits = false;
-    /// Only the writer's thread uses it.
-    bool mUnflushed = false;
     /// The slots not written yet, in order; the first mTaken of them have been taken by workers.
     std::deque<std::unique_ptr<Slot>> mSlots;
     std::size_t mTaken = 0;
