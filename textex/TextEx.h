@@ -289,8 +289,8 @@ private:
     void writeText(const std::function<void()>& append, QByteArray* replaced = nullptr);
     QByteArrayView editorBytes() const;
 
-    /// A text that a reader decodes off this thread; a change of the text drops it.
-    /// The text decoded once from a copy of its bytes, by whichever reader asks first.
+    /// The text decoded off this thread from a copy of its bytes, once, by whichever reader
+    /// asks first; a change of the text drops it.
     struct DecodedText {
         explicit DecodedText(std::shared_ptr<Utf8Slices> bytes) : slices(std::move(bytes)) {}
         QString read();
